@@ -1,0 +1,24 @@
+#include "cli/Cli.h"
+
+#include <cstdio>
+
+namespace harbinet::cli {
+
+void CliServices::ShowMessage(MessageIcon icon, const std::string& caption,
+                              const std::string& text) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    if (icon == MessageIcon::Error) errorShown = true;
+}
+
+bool CliServices::AskYesNo(const std::string& caption, const std::string& text) {
+    std::fprintf(stderr, "%s: %s [%s]\n", caption.c_str(), text.c_str(),
+                 answerYes_ ? "Yes" : "No");
+    return answerYes_;
+}
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "harbinet-cli: %s\n", message.c_str());
+    return 2;
+}
+
+}  // namespace harbinet::cli

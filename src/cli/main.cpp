@@ -1,0 +1,72 @@
+// harbinet-cli [--folder DIR] [--yes] VERB ARGS...
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "cli/Verbs.h"
+#include "platform/Files.h"
+
+using namespace harbinet;
+
+namespace {
+
+struct Verb {
+    const char* name;
+    int (*run)(const cli::Invocation&);
+    const char* usage;
+};
+
+const Verb kVerbs[] = {
+    {"ini", cli::IniVerb,
+     "ini get FILE SECTION KEY [--default TEXT] [--size N] | ini getint FILE SECTION KEY "
+     "[--default N] | ini set FILE SECTION KEY VALUE"},
+    {"files", cli::FilesVerb, "files FOLDER PATTERN"},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: harbinet-cli [--folder DIR] [--yes] VERB ...\nverbs:\n");
+    for (const auto& v : kVerbs) std::fprintf(stderr, "  %s\n", v.usage);
+    return 2;
+}
+
+std::string FolderOf(const std::string& path) {
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    cli::Invocation inv;
+    const Verb* verb = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view a = argv[i];
+        if (!verb && a == "--folder") {
+            if (++i >= argc) return cli::UsageError("--folder needs a folder");
+            inv.folder = argv[i];
+        } else if (!verb && a == "--yes") {
+            inv.yes = true;
+        } else if (!verb && (a == "--help" || a == "-h")) {
+            Usage();
+            return 0;
+        } else if (!verb) {
+            for (const auto& v : kVerbs)
+                if (a == v.name) verb = &v;
+            if (!verb) return cli::UsageError("unknown verb '" + std::string(a) + "'");
+        } else {
+            inv.args.emplace_back(a);
+        }
+    }
+    if (!verb) return Usage();
+    if (inv.folder.empty()) {
+        inv.folder = FolderOf(files::ExecutablePath());
+    } else {
+        std::error_code ec;
+        auto absolute = std::filesystem::absolute(inv.folder, ec).lexically_normal().string();
+        if (!ec) inv.folder = absolute;
+        if (inv.folder.back() != '/') inv.folder += '/';
+    }
+    return verb->run(inv);
+}

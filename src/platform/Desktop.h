@@ -1,0 +1,28 @@
+// The desktop around the program: other programs' windows, processes, the "open" handler
+// and sound. One interface, so that tests can watch what the program asks of it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace harbinet {
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // True when a top-level window with exactly this title exists.
+    virtual bool WindowExists(const std::string& title) = 0;
+    // Brings that window to the foreground, restoring it when minimised; false when none exists.
+    virtual bool BringWindowForward(const std::string& title) = 0;
+    // Starts a program on its own (not waited for, no inherited descriptors, never a zombie).
+    // argv[0] is the program; false with a reason when it could not be started.
+    virtual bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolder,
+                       std::string* error) = 0;
+    // Hands a file, folder or link to the desktop's default application; failure is silent.
+    virtual void ShellOpen(const std::string& target) = 0;
+    // Plays a sound file asynchronously; silent when it is missing or there is no sound device.
+    virtual void PlaySound(const std::string& path) = 0;
+};
+
+}  // namespace harbinet

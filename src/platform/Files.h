@@ -1,0 +1,68 @@
+// The file layer: wildcard search, copies, deletes, folders and file times with the rules the
+// program's data were made under on Windows (names ignore letter case, read-only files refuse
+// to be deleted or overwritten, copies never leave a half-written target).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace harbinet::files {
+
+// Last-write time in nanoseconds since 1970; 0 means none. Compared exactly.
+using FileTime = std::int64_t;
+
+struct FoundFile {
+    std::string name;      // the name as it is on disk
+    std::string path;      // folder + name
+    bool folder = false;   // folders are listed but never copied or deleted
+    FileTime lastWrite = 0;
+};
+
+// True when a file name matches a pattern by the Windows wildcard rules, ignoring letter case.
+bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+// Every entry of the folder (which ends in "/") matching the pattern, sorted by name ignoring
+// letter case. "." and ".." are never returned; a missing folder or empty pattern finds nothing.
+std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern);
+
+// folder + name, where name is taken as Windows would find it: the exact entry when it exists,
+// else the one entry whose name equals it ignoring letter case, else name as given.
+std::string ResolveName(const std::string& folder, std::string_view name);
+
+// A regular file whose owner may not write it counts as read-only, as a Windows read-only file.
+bool IsReadOnly(const std::string& path);
+bool FileExists(const std::string& path);    // a regular file (or a link to one)
+bool FolderExists(const std::string& path);
+
+// Copies a file over an existing target (unless the target is read-only or a folder), keeping
+// the source's permission bits. The data go to a temporary name in the target folder that is
+// renamed into place, so a failure never leaves a half-written target.
+bool CopyFile(const std::string& source, const std::string& target);
+// Like CopyFile, but false without touching anything when the target exists.
+bool CopyFileIfAbsent(const std::string& source, const std::string& target);
+
+// Deletes a regular file; read-only files and folders are refused.
+bool DeleteFile(const std::string& path);
+
+bool CreateFolder(const std::string& path);      // true when it exists afterwards
+bool RemoveEmptyFolder(const std::string& path);  // only an empty folder
+
+bool GetLastWriteTime(const std::string& path, FileTime& time);
+// Stamps the last-write time with the current time; contents, access time and mode stay.
+bool SetLastWriteTimeNow(const std::string& path, std::string* error = nullptr);
+
+// Reads a whole file; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Replaces a file atomically (temporary file in the same folder, flushed, renamed), keeping the
+// permission bits of the file it replaces. False leaves the old file exactly as it was.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// The folder for temporary files, ending in "/": $TMPDIR, else /tmp/.
+std::string TempFolder();
+
+// The real path of the running executable.
+std::string ExecutablePath();
+
+}  // namespace harbinet::files

@@ -1,0 +1,39 @@
+// Profile files: the INI format of the settings file, the game's EAW.INI and the skin
+// catalogue, read and written with the Windows profile-file rules the data were made with.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace harbinet::profile {
+
+// Reads a text value. At most size-1 characters come back (size 0 or 1 gives the empty text).
+// A missing file, section or key gives the default (unquoted, trailing blanks dropped).
+std::string GetString(const std::string& file, std::string_view section, std::string_view key,
+                      std::string_view defaultValue, std::size_t size = 256);
+
+// Reads an integer the Windows way: the default for a missing or empty value, otherwise leading
+// blanks, an optional sign and the decimal digits up to the first other character (none: 0),
+// wrapped to 32 bits. Callers read it as signed or unsigned as the key needs.
+std::uint32_t GetInt(const std::string& file, std::string_view section, std::string_view key,
+                     std::int32_t defaultValue);
+
+// Writes a value, creating the file, section and key as needed. Only the bytes that must change
+// are changed, and the file is replaced atomically. False when the file could not be written;
+// the old file is then left exactly as it was.
+bool WriteString(const std::string& file, std::string_view section, std::string_view key,
+                 std::string_view value);
+
+// The same rules over text already in memory, for callers that read many keys of one file.
+std::string GetStringFromText(std::string_view text, std::string_view section,
+                              std::string_view key, std::string_view defaultValue,
+                              std::size_t size = 256);
+std::uint32_t GetIntFromText(std::string_view text, std::string_view section, std::string_view key,
+                             std::int32_t defaultValue);
+// The file text after the write; unchanged when the value is already there.
+std::string WriteStringToText(std::string_view text, std::string_view section,
+                              std::string_view key, std::string_view value);
+
+}  // namespace harbinet::profile

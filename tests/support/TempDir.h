@@ -1,0 +1,33 @@
+// A temporary folder tree for one test, removed afterwards.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace harbinet::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // The folder, ending in "/".
+    const std::string& Path() const { return path_; }
+    std::string operator/(std::string_view relative) const { return path_ + std::string(relative); }
+
+private:
+    std::string path_;
+};
+
+// Writes a file (creating its folders); returns its path.
+std::string WriteFile(const std::string& path, std::string_view bytes);
+// The file's bytes, or "<missing>" when it cannot be read.
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+void MakeFolder(const std::string& path);
+// Names in a folder, sorted, folders marked with a trailing "/".
+std::string ListFolder(const std::string& folder);
+
+}  // namespace harbinet::test
