@@ -1,0 +1,27 @@
+// Moves terrain, skin and common files between the program's store folders and the game's
+// folder by wildcard patterns. Stateless; nothing is reported, failures are skipped.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace harbinet::terrain {
+
+// A pattern that is absent (not merely empty) means this.
+inline constexpr std::string_view kDefaultPattern = "*.TER";
+
+// Deletes every file of the folder (ending in "/") whose name matches the pattern.
+void DeleteMatchingFiles(const std::string& folder, std::optional<std::string_view> pattern = {});
+
+// Replaces the target's matching files by the source's: the target's go first, so that no file
+// of an earlier installation survives beside the new ones.
+void CopyMatchingFiles(const std::string& source, const std::string& target,
+                       std::optional<std::string_view> pattern = {});
+
+// Calls the action for each comma-separated piece of a pattern list, in order. Pieces are not
+// trimmed; an empty piece is passed on as an empty pattern, which matches nothing.
+void ForEachPattern(std::string_view list, const std::function<void(std::string_view)>& action);
+
+}  // namespace harbinet::terrain

@@ -1,0 +1,72 @@
+// Frame services and desktop for tests: they record what the core asked for.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "shell/FrameServices.h"
+
+namespace harbinet::test {
+
+class RecordingServices : public FrameServices {
+public:
+    void ShowMessage(MessageIcon icon, const std::string& caption,
+                     const std::string& text) override {
+        messages.push_back((icon == MessageIcon::Error ? "error " : "info ") + caption + ": " +
+                           text);
+    }
+    bool AskYesNo(const std::string& caption, const std::string& text) override {
+        messages.push_back("ask " + caption + ": " + text);
+        return answer;
+    }
+    void UpdateTrayIcon(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
+    bool StartSeasonTimer(std::uint32_t ms) override {
+        events.push_back("timer start " + std::to_string(ms));
+        return timerWorks;
+    }
+    void StopSeasonTimer() override { events.push_back("timer stop"); }
+    void PostCommand(int command) override { posted.push_back(command); }
+
+    bool answer = false;
+    bool timerWorks = true;
+    std::vector<std::string> messages;  // "error CAPTION: TEXT", "info ...", "ask ..."
+    std::vector<std::string> events;    // busy/idle and timer calls, in order
+    std::vector<int> posted;
+};
+
+class RecordingDesktop : public Desktop {
+public:
+    bool WindowExists(const std::string& title) override { return HasWindow(title); }
+    bool BringWindowForward(const std::string& title) override {
+        if (!HasWindow(title)) return false;
+        raised.push_back(title);
+        return true;
+    }
+    bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolder,
+               std::string* error) override {
+        spawned.push_back({argv, workingFolder});
+        if (!spawnWorks && error) *error = "refused by the test";
+        return spawnWorks;
+    }
+    void ShellOpen(const std::string& target) override { opened.push_back(target); }
+    void PlaySound(const std::string& path) override { sounds.push_back(path); }
+
+    struct Spawned {
+        std::vector<std::string> argv;
+        std::string workingFolder;
+    };
+    std::vector<std::string> windows;  // titles of the windows that "exist"
+    bool spawnWorks = true;
+    std::vector<std::string> raised, opened, sounds;
+    std::vector<Spawned> spawned;
+
+private:
+    bool HasWindow(const std::string& title) const {
+        for (const auto& w : windows)
+            if (w == title) return true;
+        return false;
+    }
+};
+
+}  // namespace harbinet::test
