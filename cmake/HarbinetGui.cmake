@@ -1,5 +1,28 @@
-# The wxWidgets program. Filled in as the program's windows arrive.
-file(GLOB HARBINET_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.cpp)
-if(NOT HARBINET_APP_SOURCES)
-  return()
+# The wxWidgets program and its embedded pictures.
+find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
+include(${wxWidgets_USE_FILE})
+
+# Every file under resources/embed/ is compiled into the program and found by its file name.
+file(GLOB_RECURSE HARBINET_EMBEDDED CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/embed/*)
+set(HARBINET_EMBED_CPP ${CMAKE_BINARY_DIR}/generated/EmbeddedResources.cpp)
+add_custom_command(
+  OUTPUT ${HARBINET_EMBED_CPP}
+  COMMAND ${CMAKE_COMMAND} -DOUTPUT=${HARBINET_EMBED_CPP} "-DFILES=${HARBINET_EMBEDDED}"
+          -P ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
+  DEPENDS ${HARBINET_EMBEDDED} ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
+  COMMENT "Embedding resources")
+
+# Windows of the program: the toolkit, the dialogs (next to the logic they drive) and the app.
+file(GLOB HARBINET_UI_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/src/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/dialogs/*.cpp
+     ${CMAKE_SOURCE_DIR}/src/app/*.cpp ${CMAKE_SOURCE_DIR}/src/*/*Dialog.cpp)
+list(FILTER HARBINET_UI_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
+add_library(harbinet_ui STATIC ${HARBINET_UI_SOURCES} ${HARBINET_EMBED_CPP})
+target_include_directories(harbinet_ui PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(harbinet_ui PUBLIC harbinet_core harbinet_desktop ${wxWidgets_LIBRARIES}
+                      PRIVATE harbinet_warnings)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+  add_executable(harbinet ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+  target_link_libraries(harbinet PRIVATE harbinet_ui harbinet_warnings)
 endif()

@@ -12,22 +12,9 @@ using namespace harbinet;
 
 namespace {
 
-struct Verb {
-    const char* name;
-    int (*run)(const cli::Invocation&);
-    const char* usage;
-};
-
-const Verb kVerbs[] = {
-    {"ini", cli::IniVerb,
-     "ini get FILE SECTION KEY [--default TEXT] [--size N] | ini getint FILE SECTION KEY "
-     "[--default N] | ini set FILE SECTION KEY VALUE"},
-    {"files", cli::FilesVerb, "files FOLDER PATTERN"},
-};
-
 int Usage() {
     std::fprintf(stderr, "usage: harbinet-cli [--folder DIR] [--yes] VERB ...\nverbs:\n");
-    for (const auto& v : kVerbs) std::fprintf(stderr, "  %s\n", v.usage);
+    for (const auto& v : cli::RegisteredVerbs()) std::fprintf(stderr, "  %s\n", v.usage);
     return 2;
 }
 
@@ -40,7 +27,7 @@ std::string FolderOf(const std::string& path) {
 
 int main(int argc, char** argv) {
     cli::Invocation inv;
-    const Verb* verb = nullptr;
+    const cli::VerbInfo* verb = nullptr;
     for (int i = 1; i < argc; ++i) {
         std::string_view a = argv[i];
         if (!verb && a == "--folder") {
@@ -52,7 +39,7 @@ int main(int argc, char** argv) {
             Usage();
             return 0;
         } else if (!verb) {
-            for (const auto& v : kVerbs)
+            for (const auto& v : cli::RegisteredVerbs())
                 if (a == v.name) verb = &v;
             if (!verb) return cli::UsageError("unknown verb '" + std::string(a) + "'");
         } else {

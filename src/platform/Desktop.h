@@ -2,6 +2,7 @@
 // and sound. One interface, so that tests can watch what the program asks of it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,8 @@ public:
     // Plays a sound file asynchronously; silent when it is missing or there is no sound device.
     virtual void PlaySound(const std::string& path) = 0;
 };
+
+// The real desktop: X11 window search, processes, xdg-open, the desktop's sound service.
+std::unique_ptr<Desktop> MakeSystemDesktop();
 
 }  // namespace harbinet
