@@ -1,0 +1,28 @@
+// The tray icon's pop-up menu and tooltip, built afresh from the settings file each time.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/FrameState.h"
+
+namespace harbinet {
+
+struct TrayMenuItem {
+    enum class Kind { Command, Separator, SubMenu };
+    Kind kind = Kind::Command;
+    int command = 0;           // Command only
+    std::string text;          // with its "&" mnemonic
+    bool checked = false;      // check mark
+    bool radio = false;        // radio mark
+    bool isDefault = false;    // the double-click action, shown in bold on Windows
+    std::vector<TrayMenuItem> items;  // SubMenu only
+};
+
+// The menu as the program shows it now, top to bottom.
+std::vector<TrayMenuItem> BuildTrayMenu(const FrameState& state);
+
+// "Harbinet - Automatic Mode, Summer Terrain (Channel Front)", or the busy text.
+std::string TrayTooltip(const FrameState& state, bool busy);
+
+}  // namespace harbinet
