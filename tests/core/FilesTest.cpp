@@ -267,18 +267,4 @@ TEST(FilesWriteAtomic, ReplacesKeepingModeAndFailsCleanly) {
     EXPECT_FALSE(files::ReadWholeFile(dir / "missing", bytes));
 }
 
-TEST(FilesPaths, TempFolderAndExecutable) {
-    const char* old = getenv("TMPDIR");
-    const std::string saved = old ? old : "";
-    setenv("TMPDIR", "/var/tmp", 1);
-    EXPECT_EQ(files::TempFolder(), "/var/tmp/");
-    unsetenv("TMPDIR");
-    EXPECT_EQ(files::TempFolder(), "/tmp/");
-    if (old) setenv("TMPDIR", saved.c_str(), 1);
-
-    const auto exe = files::ExecutablePath();
-    EXPECT_EQ(exe.front(), '/');
-    EXPECT_TRUE(files::FileExists(exe));
-}
-
 }  // namespace
