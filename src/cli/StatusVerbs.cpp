@@ -12,7 +12,7 @@ namespace {
 
 // These verbs only read; nothing they do reaches the desktop, so it refuses every request.
 class NoDesktop : public Desktop {
-public:
+  public:
     bool WindowExists(const std::string&) override { return false; }
     bool BringWindowForward(const std::string&) override { return false; }
     bool Spawn(const std::vector<std::string>&, const std::string&, std::string* error) override {
@@ -37,11 +37,16 @@ struct Program {
 
 const char* SeasonWord(std::int32_t terrain) {
     switch (terrain) {
-        case 1: return "spring";
-        case 2: return "summer";
-        case 3: return "autumn";
-        case 4: return "winter";
-        default: return "none";
+        case 1:
+            return "spring";
+        case 2:
+            return "summer";
+        case 3:
+            return "autumn";
+        case 4:
+            return "winter";
+        default:
+            return "none";
     }
 }
 
@@ -49,9 +54,9 @@ int StatusVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("status takes no arguments");
     Program program(inv);
     const FrameState& s = program.state;
-    const std::string name =
-        s.TerrainSet == 0 ? std::string()
-                          : s.Settings().TerrainSetName(static_cast<unsigned>(s.TerrainSet));
+    const std::string name = s.TerrainSet == 0
+                                 ? std::string()
+                                 : s.Settings().TerrainSetName(static_cast<unsigned>(s.TerrainSet));
     std::printf("mode=%s\n", s.Mode == 1 ? "automatic" : "manual");
     std::printf("terrain=%s\n", SeasonWord(s.Terrain));
     std::printf("terrain-set=%d\n", static_cast<int>(s.TerrainSet));

@@ -31,11 +31,16 @@ TrayMenuItem SubMenu(std::string text, std::vector<TrayMenuItem> items) {
 
 const char* SeasonText(std::int32_t terrain) {
     switch (terrain) {
-        case 1: return text::kSpringTerrain;
-        case 2: return text::kSummerTerrain;
-        case 3: return text::kAutumnTerrain;
-        case 4: return text::kWinterTerrain;
-        default: return nullptr;
+        case 1:
+            return text::kSpringTerrain;
+        case 2:
+            return text::kSummerTerrain;
+        case 3:
+            return text::kAutumnTerrain;
+        case 4:
+            return text::kWinterTerrain;
+        default:
+            return nullptr;
     }
 }
 
@@ -97,12 +102,12 @@ std::vector<TrayMenuItem> BuildTrayMenu(const FrameState& state) {
     menu.push_back(Separator());
     menu.push_back(Command(cmd::kClose, text::kMenuClose));
     menu.push_back(Separator());
-    menu.push_back(SubMenu(text::kMenuConfigure,
-                           {Command(cmd::kConfigure, text::kMenuConfigureHarbinet),
-                            Command(cmd::kConfigureSkins, text::kMenuConfigureSkins),
-                            Command(cmd::kConfigureTerrainSets, text::kMenuConfigureTerrainSets),
-                            Command(cmd::kConfigureExternalApps,
-                                    text::kMenuConfigureExternalApps)}));
+    menu.push_back(
+        SubMenu(text::kMenuConfigure,
+                {Command(cmd::kConfigure, text::kMenuConfigureHarbinet),
+                 Command(cmd::kConfigureSkins, text::kMenuConfigureSkins),
+                 Command(cmd::kConfigureTerrainSets, text::kMenuConfigureTerrainSets),
+                 Command(cmd::kConfigureExternalApps, text::kMenuConfigureExternalApps)}));
     menu.push_back(Command(cmd::kAbout, text::kMenuAbout));
     menu.back().isDefault = state.ClickDefault == 0;
     return menu;

@@ -192,8 +192,8 @@ TEST(TrayMenu, TwentyFiveSetsUseCommands250To274) {
 TEST(TrayMenu, SkinsItemFollowsCopySkinsAndCarriesTheFullName) {
     GameFolder g;
     const std::string longName(300, 'N');
-    WriteFile(g.Settings(), "[TerrainSets]\r\nTerrain1=Channel Front\r\nTerrain2=" + longName +
-                                "\r\n");
+    WriteFile(g.Settings(),
+              "[TerrainSets]\r\nTerrain1=Channel Front\r\nTerrain2=" + longName + "\r\n");
     auto s = g.MakeState();
     s->Mode = 1;  // the skins item does not depend on the mode
     s->TerrainSet = 1;
@@ -251,8 +251,9 @@ TEST(TrayMenu, ReadsTheSettingsFileEachTime) {
     s->TerrainSet = 1;
     EXPECT_NE(Menu(*s).find("251 Set Mediterranean\n"), std::string::npos);
 
-    WriteFile(g.Settings(), "[TerrainSets]\r\nTerrain1=Channel Front\r\nTerrain2=North Africa\r\n"
-                            "[External]\r\nApp5Desc=Mission Builder\r\n");
+    WriteFile(g.Settings(),
+              "[TerrainSets]\r\nTerrain1=Channel Front\r\nTerrain2=North Africa\r\n"
+              "[External]\r\nApp5Desc=Mission Builder\r\n");
     const std::string menu = Menu(*s);
     EXPECT_NE(menu.find("251 Set North Africa\n"), std::string::npos);
     EXPECT_EQ(menu.find("Pacific"), std::string::npos);
@@ -274,9 +275,8 @@ TEST(TrayTooltip, EveryState) {
     const char* seasons[] = {"Spring", "Summer", "Autumn", "Winter"};
     for (int terrain = 1; terrain <= 4; ++terrain) {
         s->Terrain = terrain;
-        EXPECT_EQ(TrayTooltip(*s, false),
-                  std::string("Harbinet - Manual Mode, ") + seasons[terrain - 1] +
-                      " Terrain (Pacific)");
+        EXPECT_EQ(TrayTooltip(*s, false), std::string("Harbinet - Manual Mode, ") +
+                                              seasons[terrain - 1] + " Terrain (Pacific)");
     }
 
     s->TerrainSet = 0;

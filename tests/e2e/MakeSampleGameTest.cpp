@@ -31,8 +31,7 @@ CareerOnDisk ReadCareer(const std::string& bytes) {
         return field.substr(0, field.find('\0'));
     };
     return {static_cast<std::uint16_t>(byte(0x220B1) | byte(0x220B2) << 8),
-            (byte(0x220B3) & 0x7F) + 1, (byte(0x220B4) & 0x7F) + 1, text(0x22F11),
-            text(0x22F61)};
+            (byte(0x220B3) & 0x7F) + 1, (byte(0x220B4) & 0x7F) + 1, text(0x22F11), text(0x22F61)};
 }
 
 TEST(MakeSampleGame, LaysOutTheGameWithReadableCareers) {
@@ -112,7 +111,8 @@ TEST(MakeSampleGame, InstallsTheProgramFolderWithSettingsAndTerrainStore) {
         EXPECT_TRUE(files::FolderExists(own + "Skins/" + set));
     }
     // The settings say Channel Front Spring is installed, and the game folder agrees.
-    EXPECT_EQ(ReadFile(dir / "EAW/EAW1.TER"), ReadFile(own + "Terrain/Channel Front/Spring/EAW1.TER"));
+    EXPECT_EQ(ReadFile(dir / "EAW/EAW1.TER"),
+              ReadFile(own + "Terrain/Channel Front/Spring/EAW1.TER"));
 
     ProgramResult status = RunProgram(HARBINET_CLI, {"--folder", own, "status"});
     EXPECT_EQ(status.err, "");

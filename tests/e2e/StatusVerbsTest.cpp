@@ -8,7 +8,9 @@
 namespace harbinet::test {
 namespace {
 
-ProgramResult Cli(std::initializer_list<std::string> args) { return RunProgram(HARBINET_CLI, args); }
+ProgramResult Cli(std::initializer_list<std::string> args) {
+    return RunProgram(HARBINET_CLI, args);
+}
 
 // A game folder with the program's settings in Harbinet/; returns that folder.
 std::string Installed(const TempDir& dir, const std::string& settings, bool withGame = true) {
@@ -43,12 +45,13 @@ TEST(StatusVerb, FullNameButShortTooltipAndTheDefaultTerrain) {
         dir, std::string("[Harbinet]\r\nMode=1\r\nTerrain=1\r\nTerrainSet=5\r\n") + kSets);
     ProgramResult r = Cli({"--folder", own + "/", "status"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              "mode=automatic\n"
-              "terrain=spring\n"
-              "terrain-set=5\n"
-              "terrain-set-name=Battle of Britain, Summer 1940 edition\n"
-              "tooltip=Harbinet - Automatic Mode, Spring Terrain (Battle of Britain, Summer 194)\n");
+    EXPECT_EQ(
+        r.out,
+        "mode=automatic\n"
+        "terrain=spring\n"
+        "terrain-set=5\n"
+        "terrain-set-name=Battle of Britain, Summer 1940 edition\n"
+        "tooltip=Harbinet - Automatic Mode, Spring Terrain (Battle of Britain, Summer 194)\n");
 
     WriteFile(own + "/harbinet.INI",
               std::string("[Harbinet]\r\nMode=1\r\nTerrain=9\r\nTerrainSet=0\r\n") + kSets);

@@ -164,9 +164,10 @@ bool Layout(const fs::path& dir, const std::string& gameProgram) {
         return false;
 
     if (!Write(dir / "EAW.EXE", gameProgram)) return false;
-    fs::permissions(dir / "EAW.EXE", fs::perms::owner_all | fs::perms::group_read |
-                                         fs::perms::group_exec | fs::perms::others_read |
-                                         fs::perms::others_exec, ec);
+    fs::permissions(dir / "EAW.EXE",
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec,
+                    ec);
     if (!Write(dir / "EAW.INI", GameIni())) return false;
 
     const auto now = fs::file_time_type::clock::now();
