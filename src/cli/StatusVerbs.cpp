@@ -91,9 +91,8 @@ int MenuVerb(const Invocation& inv) {
     return 0;
 }
 
-const VerbRegistration kStatus("status", StatusVerb,
-                               "status   mode, season, terrain set and tooltip of the tray icon");
-const VerbRegistration kMenu("menu", MenuVerb, "menu     the tray icon's pop-up menu as built now");
+const VerbRegistration kStatus("status", StatusVerb, "status");
+const VerbRegistration kMenu("menu", MenuVerb, "menu");
 
 }  // namespace
 }  // namespace harbinet::cli
