@@ -24,7 +24,14 @@ void PlaySoundFile(const std::string& path) {
         if (ca_context_create(&context) != CA_SUCCESS) context = nullptr;
     }
     if (!context) return;
-    ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, path.c_str(), nullptr);
+    const int result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, path.c_str(), nullptr);
+    // The file exists, so these mean there is no sound output: stop asking (each attempt makes
+    // the sound library complain on standard error).
+    if (result == CA_ERROR_NOTFOUND || result == CA_ERROR_NODRIVER ||
+        result == CA_ERROR_NOTAVAILABLE || result == CA_ERROR_DISCONNECTED) {
+        ca_context_destroy(context);
+        context = nullptr;
+    }
 }
 
 class SystemDesktop : public Desktop {
