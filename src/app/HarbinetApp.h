@@ -1,0 +1,30 @@
+// The application object: refuses a second instance, builds the frame, shows the splash, and
+// ends the program on the session's end or a termination signal.
+#pragma once
+
+#include <wx/app.h>
+
+#include <memory>
+
+#include "platform/Desktop.h"
+
+namespace harbinet {
+
+class HarbinetApp : public wxApp {
+  public:
+    bool Initialize(int& count, wxChar** values) override;
+    bool OnInit() override;
+    int OnRun() override;
+    int OnExit() override;
+    int FilterEvent(wxEvent& event) override;
+
+  private:
+    void OnQueryEndSession(wxCloseEvent& event);
+    void OnEndSession(wxCloseEvent& event);
+    static void OnSignal(int signal);
+
+    std::unique_ptr<Desktop> desktop_;
+    bool secondInstance_ = false;
+};
+
+}  // namespace harbinet

@@ -1,0 +1,3 @@
+#include "app/HarbinetApp.h"
+
+wxIMPLEMENT_APP(harbinet::HarbinetApp);

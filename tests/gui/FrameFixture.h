@@ -1,0 +1,60 @@
+// A main frame of the program installed in a temporary game folder, its message boxes and
+// desktop recorded.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <wx/taskbar.h>
+
+#include <string>
+#include <vector>
+
+#include "app/MainFrame.h"
+#include "app/TrayIcon.h"
+#include "gui/EventWait.h"
+#include "support/GameFolder.h"
+#include "support/TempDir.h"
+
+namespace harbinet::test {
+
+class FrameTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (frame && CMainFrame::Current() == frame) frame->Destroy();
+        FlushEvents();
+    }
+
+    // Writes the settings file and builds the frame on it, as the program does at start-up.
+    CMainFrame& Start(const std::string& settings) {
+        WriteFile(game.Settings(), settings);
+        frame = new CMainFrame(Folders::FromExecutable(game.Own() + "harbinet"), game.desktop,
+                               &game.ui);
+        frame->Bind(wxEVT_MENU, [this](wxCommandEvent& e) {
+            commands.push_back(e.GetId());
+            e.Skip();
+        });
+        return *frame;
+    }
+
+    // The tray icon as GTK reports a mouse action on it.
+    void Tray(wxEventType type) {
+        wxTaskBarIconEvent event(type, frame->Tray());
+        frame->Tray()->ProcessEvent(event);
+    }
+    void ClickTray() {
+        Tray(wxEVT_TASKBAR_LEFT_DOWN);
+        Tray(wxEVT_TASKBAR_LEFT_DCLICK);
+    }
+
+    std::vector<std::string> ErrorMessages() const {
+        std::vector<std::string> errors;
+        for (const auto& m : game.ui.messages)
+            if (m.rfind("error ", 0) == 0) errors.push_back(m);
+        return errors;
+    }
+
+    GameFolder game;
+    CMainFrame* frame = nullptr;
+    std::vector<int> commands;  // commands that reached the frame
+};
+
+}  // namespace harbinet::test

@@ -1,0 +1,171 @@
+#include <wx/utils.h>
+
+#include "app/TrayClicks.h"
+#include "gui/FrameFixture.h"
+#include "shell/Commands.h"
+
+namespace harbinet {
+namespace {
+
+using test::FrameTest;
+using test::RunEventsUntil;
+using Click = TrayClickTracker::Click;
+
+TEST(TrayClicks, TwoPressesWithinTheDoubleClickTimeAreADoubleClick) {
+    TrayClickTracker clicks(400);
+    EXPECT_EQ(clicks.Press(1000), Click::Single);
+    EXPECT_EQ(clicks.Press(1400), Click::Double);  // at the limit still counts
+    // The press after a double click starts afresh, however soon it comes.
+    EXPECT_EQ(clicks.Press(1500), Click::Single);
+    EXPECT_EQ(clicks.Press(1501), Click::Double);
+}
+
+TEST(TrayClicks, PressesFurtherApartAreSingleClicks) {
+    TrayClickTracker clicks(400);
+    EXPECT_EQ(clicks.Press(1000), Click::Single);
+    EXPECT_EQ(clicks.Press(1401), Click::Single);
+    EXPECT_EQ(clicks.Press(1802), Click::Single);
+    // A clock that went back never makes a double click of two distant presses.
+    EXPECT_EQ(clicks.Press(100), Click::Single);
+}
+
+constexpr const char* kAutomatic = "[Harbinet]\nMode=1\nTerrainSet=0\n";
+constexpr const char* kManual = "[Harbinet]\nMode=0\nTerrainSet=0\n";
+
+TEST_F(FrameTest, ClickInAutomaticModeShowsThePanelAtTheCursorThenHidesIt) {
+    CMainFrame& f = Start(kAutomatic);
+    ClickTray();
+    const wxPoint cursor = wxGetMousePosition();
+    EXPECT_EQ(f.GetPosition(), wxPoint(cursor.x - 300, cursor.y - 178));
+    EXPECT_EQ(f.GetSize(), wxSize(300, 178));
+    EXPECT_TRUE(f.PanelDelayRunning());
+    EXPECT_FALSE(f.IsShown());
+
+    ASSERT_TRUE(RunEventsUntil([&] { return f.IsShown(); }));
+    EXPECT_EQ(f.GetClientSize(), wxSize(300, 178));
+    EXPECT_EQ(f.GetPosition(), wxPoint(cursor.x - 300, cursor.y - 178));
+    EXPECT_FALSE(f.PanelDelayRunning());
+    EXPECT_TRUE(f.PanelHideRunning());
+    ASSERT_TRUE(RunEventsUntil([&] { return !f.IsShown(); }));
+    EXPECT_FALSE(f.PanelHideRunning());
+    EXPECT_TRUE(ErrorMessages().empty());
+    EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(FrameTest, ClickInManualModeDoesNothing) {
+    CMainFrame& f = Start(kManual);
+    const wxPoint before = f.GetPosition();
+    ClickTray();
+    EXPECT_FALSE(f.PanelDelayRunning());
+    EXPECT_EQ(f.GetPosition(), before);
+    test::FlushEvents();
+    EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(FrameTest, DoubleClickCancelsThePanelAndRunsAboutOrTheGame) {
+    CMainFrame& f = Start(kAutomatic);
+    ClickTray();
+    ClickTray();
+    EXPECT_FALSE(f.PanelDelayRunning());
+    EXPECT_FALSE(f.IsShown());
+    // The command runs after the mouse handler, as a posted one.
+    EXPECT_TRUE(commands.empty());
+    ASSERT_TRUE(RunEventsUntil([&] { return !commands.empty(); }));
+    EXPECT_EQ(commands, std::vector<int>{cmd::kAbout});
+    EXPECT_FALSE(f.IsShown());
+}
+
+TEST_F(FrameTest, DoubleClickInManualModeWithClickDefaultLaunchesTheGame) {
+    CMainFrame& f = Start("[Harbinet]\nMode=0\nClickDefault=1\n");
+    ClickTray();
+    ClickTray();
+    EXPECT_FALSE(f.PanelDelayRunning());
+    ASSERT_TRUE(RunEventsUntil([&] { return !commands.empty(); }));
+    EXPECT_EQ(commands, std::vector<int>{cmd::kLaunchGame});
+}
+
+TEST_F(FrameTest, RightPressBuildsTheMenuFromTheSettingsFile) {
+    CMainFrame& f = Start(kManual);
+    int shown = 0;
+    std::vector<int> ids;
+    f.SetMenuPresenter([&](wxMenu& menu) {
+        ++shown;
+        for (wxMenuItem* item : menu.GetMenuItems()) ids.push_back(item->GetId());
+    });
+    Tray(wxEVT_TASKBAR_RIGHT_DOWN);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(ids.front(), cmd::kLaunchGame);
+    EXPECT_EQ(ids.back(), cmd::kAbout);
+
+    // Built anew each time: a terrain set added meanwhile is in the next menu.
+    test::WriteFile(game.Settings(),
+                    "[Harbinet]\nMode=0\nTerrainSet=0\n[TerrainSets]\nTerrain7=Pacific\n");
+    ids.clear();
+    Tray(wxEVT_TASKBAR_RIGHT_DOWN);
+    EXPECT_EQ(shown, 2);
+    EXPECT_NE(std::find(ids.begin(), ids.end(), cmd::kFirstTerrainSet + 6), ids.end());
+}
+
+TEST_F(FrameTest, BusyIconAndTooltipWhileTerrainChanges) {
+    CMainFrame& f = Start(
+        "[Harbinet]\nMode=1\nTerrainSet=2\nTerrain=2\n[TerrainSets]\nTerrain2=Channel Front\n");
+    TrayIcon& tray = *f.Tray();
+    EXPECT_TRUE(tray.Shown());
+    EXPECT_EQ(tray.IconId(), 166);
+    EXPECT_EQ(tray.Tooltip(), "Harbinet - Automatic Mode, Summer Terrain (Channel Front)");
+
+    f.UpdateTrayIcon(true);
+    EXPECT_EQ(tray.IconId(), 173);
+    EXPECT_EQ(tray.Tooltip(), "Harbinet - Loading Terrain/Skins...");
+    f.State().Terrain = 4;
+    f.UpdateTrayIcon(false);
+    EXPECT_EQ(tray.IconId(), 166);
+    EXPECT_EQ(tray.Tooltip(), "Harbinet - Automatic Mode, Winter Terrain (Channel Front)");
+}
+
+TEST_F(FrameTest, RemovedIconStaysAwayUntilAddedAgain) {
+    CMainFrame& f = Start(kManual);
+    f.RunCommand(cmd::kRemoveTrayIcon);
+    EXPECT_FALSE(f.Tray()->Shown());
+    f.UpdateTrayIcon(true);
+    f.UpdateTrayIcon(false);
+    EXPECT_FALSE(f.Tray()->Shown());
+    f.RunCommand(cmd::kAddTrayIcon);
+    EXPECT_TRUE(f.Tray()->Shown());
+    EXPECT_EQ(f.Tray()->Tooltip(), "Harbinet - Manual Mode, EAW Default Terrain");
+}
+
+TEST_F(FrameTest, WithoutANotificationAreaTheUserIsToldOnce) {
+    CMainFrame& f = Start(kManual);
+    f.RunCommand(cmd::kRemoveTrayIcon);
+    f.RunCommand(cmd::kAddTrayIcon);
+    int told = 0;
+    for (const auto& m : game.ui.messages)
+        if (m.rfind("info Harbinet: This desktop has no notification area", 0) == 0) ++told;
+    EXPECT_EQ(told, wxTaskBarIcon::IsAvailable() ? 0 : 1);
+    EXPECT_TRUE(ErrorMessages().empty());
+}
+
+TEST_F(FrameTest, CloseStopsTheSeasonTimerRemovesTheIconAndEnds) {
+    CMainFrame& f = Start(kAutomatic);
+    ASSERT_TRUE(f.StartSeasonTimer(30000));
+    f.RunCommand(cmd::kClose);
+    EXPECT_FALSE(f.SeasonTimerRunning());
+    EXPECT_FALSE(f.Tray()->Shown());
+    EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(&f));
+    ASSERT_TRUE(RunEventsUntil([&] { return CMainFrame::Current() == nullptr; }));
+    frame = nullptr;
+    // Nothing is written at exit.
+    EXPECT_EQ(test::ReadFile(game.Settings()), kAutomatic);
+}
+
+TEST_F(FrameTest, CloseReachesTheFrameFromTheMenu) {
+    Start(kManual);
+    frame->PostCommand(cmd::kClose);
+    ASSERT_TRUE(RunEventsUntil([&] { return CMainFrame::Current() == nullptr; }));
+    EXPECT_EQ(commands, std::vector<int>{cmd::kClose});
+    frame = nullptr;
+}
+
+}  // namespace
+}  // namespace harbinet
