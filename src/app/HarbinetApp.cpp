@@ -36,6 +36,10 @@ bool HarbinetApp::OnInit() {
         return true;
     }
 
+    // From here on a termination signal ends the program the orderly way, even mid start-up.
+    SetSignalHandler(SIGTERM, &HarbinetApp::OnSignal);
+    SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
+
     wxInitAllImageHandlers();
     const std::string executable = files::ExecutablePath();
     auto* frame = new CMainFrame(Folders::FromExecutable(executable), *desktop_);
@@ -53,8 +57,6 @@ bool HarbinetApp::OnInit() {
 
     Bind(wxEVT_QUERY_END_SESSION, &HarbinetApp::OnQueryEndSession, this);
     Bind(wxEVT_END_SESSION, &HarbinetApp::OnEndSession, this);
-    SetSignalHandler(SIGTERM, &HarbinetApp::OnSignal);
-    SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
     return true;
 }
 
@@ -86,7 +88,7 @@ void HarbinetApp::OnSignal(int) {
     if (CMainFrame* frame = CMainFrame::Current())
         frame->EndProgram();
     else
-        wxTheApp->ExitMainLoop();
+        std::_Exit(0);  // no frame: nothing was set up that needs undoing
 }
 
 }  // namespace harbinet
