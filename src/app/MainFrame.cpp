@@ -11,8 +11,10 @@
 
 #include "app/Art.h"
 #include "app/TrayIcon.h"
+#include "extapps/ExternalApps.h"
 #include "platform/Files.h"
 #include "shell/Commands.h"
+#include "shell/GameLauncher.h"
 #include "shell/LoadSettings.h"
 #include "shell/TrayMenu.h"
 
@@ -230,7 +232,12 @@ void CMainFrame::RunCommand(int command) {
         case cmd::kClose:
             EndProgram();
             break;
+        case cmd::kLaunchGame:
+            LaunchGame(state_);
+            break;
         default:
+            if (command >= cmd::kFirstExternalApp && command <= cmd::kLastExternalApp)
+                LaunchExternalApp(state_, command);
             break;
     }
 }

@@ -76,12 +76,25 @@ TEST_F(FrameTest, DoubleClickCancelsThePanelAndRunsAboutOrTheGame) {
 }
 
 TEST_F(FrameTest, DoubleClickInManualModeWithClickDefaultLaunchesTheGame) {
-    CMainFrame& f = Start("[Harbinet]\nMode=0\nClickDefault=1\n");
+    CMainFrame& f = Start("[Harbinet]\nMode=0\nClickDefault=1\nRunner=runner\n");
     ClickTray();
     ClickTray();
     EXPECT_FALSE(f.PanelDelayRunning());
     ASSERT_TRUE(RunEventsUntil([&] { return !commands.empty(); }));
     EXPECT_EQ(commands, std::vector<int>{cmd::kLaunchGame});
+    ASSERT_EQ(game.desktop.spawned.size(), 1u);
+    EXPECT_EQ(game.desktop.spawned[0].argv,
+              (std::vector<std::string>{"runner", game.Game() + "EAW.EXE"}));
+}
+
+TEST_F(FrameTest, LaunchItemsStartTheirApplication) {
+    CMainFrame& f = Start(
+        "[Harbinet]\nMode=0\n[External]\nApp1Desc=Notes\nApp1EXE=notes.txt\n"
+        "App25Desc=Map\nApp25EXE=../maps/map.png\n");
+    f.RunCommand(cmd::kFirstExternalApp);
+    f.RunCommand(cmd::kLastExternalApp);
+    EXPECT_EQ(game.desktop.opened,
+              (std::vector<std::string>{game.Own() + "notes.txt", game.Game() + "maps/map.png"}));
 }
 
 TEST_F(FrameTest, RightPressBuildsTheMenuFromTheSettingsFile) {
@@ -165,6 +178,22 @@ TEST_F(FrameTest, CloseReachesTheFrameFromTheMenu) {
     ASSERT_TRUE(RunEventsUntil([&] { return CMainFrame::Current() == nullptr; }));
     EXPECT_EQ(commands, std::vector<int>{cmd::kClose});
     frame = nullptr;
+}
+
+TEST_F(FrameTest, StartUpSoundPlaysOnceWhenPresent) {
+    const std::string sound = test::WriteFile(game.Own() + "harbinet.wav", "RIFF");
+    Start(kManual);
+    EXPECT_EQ(game.desktop.sounds, std::vector<std::string>{sound});
+    EXPECT_TRUE(frame->Tray()->Shown());
+}
+
+TEST_F(FrameTest, WithoutTheStartUpSoundNothingIsPlayedOrSaid) {
+    Start(kManual);
+    EXPECT_TRUE(game.desktop.sounds.empty());
+    EXPECT_TRUE(ErrorMessages().empty());
+    // Hidden and findable by its title.
+    EXPECT_EQ(frame->GetTitle(), "Harbinet");
+    EXPECT_FALSE(frame->IsShown());
 }
 
 }  // namespace
