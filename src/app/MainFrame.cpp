@@ -7,6 +7,7 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/Art.h"
@@ -137,7 +138,9 @@ void CMainFrame::UpdateTrayIcon(bool busy) {
 }
 
 bool CMainFrame::StartSeasonTimer(std::uint32_t milliseconds) {
-    return seasonTimer_.Start(static_cast<int>(milliseconds));
+    // Window timers take periods from 10 ms up to 0x7FFFFFFF ms and bring others into range.
+    const std::uint32_t period = std::clamp<std::uint32_t>(milliseconds, 10, 0x7FFFFFFF);
+    return seasonTimer_.Start(static_cast<int>(period));
 }
 
 void CMainFrame::StopSeasonTimer() {

@@ -180,6 +180,19 @@ TEST_F(FrameTest, CloseReachesTheFrameFromTheMenu) {
     frame = nullptr;
 }
 
+TEST_F(FrameTest, SeasonTimerPeriodsOutsideWhatATimerTakesAreBroughtIntoRange) {
+    CMainFrame& f = Start(kManual);
+    ASSERT_TRUE(f.StartSeasonTimer(30000));
+    EXPECT_EQ(f.SeasonTimerInterval(), 30000);
+    // "Timer" 0, or so large that its milliseconds wrapped to 0, must not spin.
+    ASSERT_TRUE(f.StartSeasonTimer(0));
+    EXPECT_EQ(f.SeasonTimerInterval(), 10);
+    ASSERT_TRUE(f.StartSeasonTimer(0xFFFFFFF0u));
+    EXPECT_EQ(f.SeasonTimerInterval(), 0x7FFFFFFF);
+    f.StopSeasonTimer();
+    EXPECT_FALSE(f.SeasonTimerRunning());
+}
+
 TEST_F(FrameTest, StartUpSoundPlaysOnceWhenPresent) {
     const std::string sound = test::WriteFile(game.Own() + "harbinet.wav", "RIFF");
     Start(kManual);
