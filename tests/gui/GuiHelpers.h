@@ -7,7 +7,15 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 
+#include <string>
 #include <vector>
+
+#include <ostream>
+
+// Colours print as rgb(r, g, b) in test failures.
+inline void PrintTo(const wxColour& c, std::ostream* out) {
+    *out << "rgb(" << int(c.Red()) << ", " << int(c.Green()) << ", " << int(c.Blue()) << ")";
+}
 
 namespace harbinet::test {
 
@@ -47,6 +55,46 @@ wxImage Drawn(wxSize size, const wxColour& fill, Draw draw) {
 
 inline wxColour PixelAt(const wxImage& image, int x, int y) {
     return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+
+// A GIF of an image with at most four colours (wx cannot write GIF here). The codes are kept
+// 3 bits wide by a clear code after every two pixels, so no real compression is needed.
+inline std::string GifBytes(const wxImage& image) {
+    std::vector<wxColour> palette;
+    std::vector<int> pixels;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            wxColour c(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+            std::size_t i = 0;
+            while (i < palette.size() && palette[i] != c) ++i;
+            if (i == palette.size()) palette.push_back(c);
+            pixels.push_back(static_cast<int>(i));
+        }
+    palette.resize(4, *wxBLACK);
+    auto le16 = [](int v) { return std::string{char(v & 0xFF), char((v >> 8) & 0xFF)}; };
+    std::string out = "GIF89a" + le16(image.GetWidth()) + le16(image.GetHeight());
+    out += {char(0x81), 0, 0};
+    for (const wxColour& c : palette) out += {char(c.Red()), char(c.Green()), char(c.Blue())};
+    out += char(0x2C) + le16(0) + le16(0) + le16(image.GetWidth()) + le16(image.GetHeight());
+    out += {0, 2};
+    std::string data;
+    unsigned bits = 0, count = 0;
+    auto put = [&](unsigned code) {
+        bits |= code << count;
+        for (count += 3; count >= 8; count -= 8, bits >>= 8) data += char(bits & 0xFF);
+    };
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        if (i % 2 == 0) put(4);
+        put(static_cast<unsigned>(pixels[i]));
+    }
+    put(5);
+    if (count) data += char(bits & 0xFF);
+    for (std::size_t at = 0; at < data.size(); at += 255) {
+        std::string block = data.substr(at, 255);
+        out += char(block.size()) + block;
+    }
+    out += {0, 0x3B};
+    return out;
 }
 
 }  // namespace harbinet::test

@@ -27,7 +27,7 @@ bool Near(const wxColour& a, const wxColour& b, int tolerance = 40) {
 
 TEST(DecodePicture, ReadsGifAndJpegByContentNotByName) {
     TempDir dir;
-    ASSERT_TRUE(TwoColours(8, 6).SaveFile(wxString::FromUTF8(dir / "a.gif"), wxBITMAP_TYPE_GIF));
+    WriteFile(dir / "a.gif", GifBytes(TwoColours(8, 6)));
     ASSERT_TRUE(
         TwoColours(16, 8).SaveFile(wxString::FromUTF8(dir / "b.jpg"), wxBITMAP_TYPE_JPEG));
     // A JPEG named like a GIF, and a GIF without extension.
@@ -63,9 +63,8 @@ TEST(DecodePicture, MissingCorruptOrForeignFilesGiveNoPicture) {
 
 TEST(LoadPicture, StretchesOverTheControlAndCanBeDropped) {
     TempDir dir;
-    ASSERT_TRUE(TwoColours(2, 2).SaveFile(wxString::FromUTF8(dir / "wide.gif"), wxBITMAP_TYPE_GIF));
-    ASSERT_TRUE(TwoColours(2, 2).SaveFile(wxString::FromUTF8(dir / "other.gif"),
-                                          wxBITMAP_TYPE_GIF));
+    WriteFile(dir / "wide.gif", GifBytes(TwoColours(6, 2)));
+    WriteFile(dir / "other.gif", GifBytes(TwoColours(2, 2)));
     auto* frame = new CommandFrame;
     auto* tile = new ui::CStaticEx(frame, wxID_ANY, wxPoint(0, 0), wxSize(40, 100), 0, nullptr);
     tile->SetLabel("text never shown");
@@ -74,8 +73,8 @@ TEST(LoadPicture, StretchesOverTheControlAndCanBeDropped) {
     ASSERT_TRUE(tile->HasPicture());
 
     wxImage shown = Drawn(wxSize(40, 100), *wxGREEN, [&](wxDC& dc) { tile->Render(dc); });
-    EXPECT_EQ(PixelAt(shown, 2, 95), wxColour(255, 0, 0));
-    EXPECT_EQ(PixelAt(shown, 37, 3), wxColour(0, 0, 255));
+    EXPECT_TRUE(Near(PixelAt(shown, 2, 95), wxColour(255, 0, 0)));
+    EXPECT_TRUE(Near(PixelAt(shown, 37, 3), wxColour(0, 0, 255)));
 
     tile->LoadPicture(dir / "missing.gif");
     EXPECT_FALSE(tile->HasPicture());
