@@ -14,6 +14,7 @@ wxBitmap EmbeddedBitmap(const char* name);
 // Picture resources by their numbers.
 inline constexpr const char* kPaperTexture = "paper-137.png";      // 300 x 230, tiled
 inline constexpr const char* kCareerBackground = "logbook-134.png";  // 500 x 250
+inline constexpr const char* kTitlePicture = "title-103.png";        // 500 x 250
 
 // The pointing hand (cursor 135), hot spot at the finger tip.
 wxCursor LinkCursor();

@@ -2,6 +2,7 @@
 // or control drew.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -95,6 +96,37 @@ inline std::string GifBytes(const wxImage& image) {
     }
     out += {0, 0x3B};
     return out;
+}
+
+}  // namespace harbinet::test
+
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+#include <functional>
+
+namespace harbinet::test {
+
+// Runs a dialog modally; steps run one after the other inside its modal loop (each after
+// the events the previous one queued). A stuck dialog is ended after a generous safety net.
+inline int RunModal(wxDialog& dialog, std::vector<std::function<void()>> steps) {
+    wxTimer safety;
+    safety.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        ADD_FAILURE() << "the dialog did not close";
+        dialog.EndModal(-1);
+    });
+    safety.StartOnce(20000);
+    std::function<void(std::size_t)> run = [&](std::size_t i) {
+        if (i >= steps.size()) return;
+        dialog.CallAfter([&, i] {
+            steps[i]();
+            run(i + 1);
+        });
+    };
+    run(0);
+    const int result = dialog.ShowModal();
+    safety.Stop();
+    return result;
 }
 
 }  // namespace harbinet::test
