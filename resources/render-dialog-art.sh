@@ -42,3 +42,4 @@ RESET 172
 LIST
 
 python3 "$art/click-wav.py" install/CLICK.WAV
+python3 manual/make-readme-rtf.py
