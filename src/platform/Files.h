@@ -14,9 +14,9 @@ namespace harbinet::files {
 using FileTime = std::int64_t;
 
 struct FoundFile {
-    std::string name;      // the name as it is on disk
-    std::string path;      // folder + name
-    bool folder = false;   // folders are listed but never copied or deleted
+    std::string name;     // the name as it is on disk
+    std::string path;     // folder + name
+    bool folder = false;  // folders are listed but never copied or deleted
     FileTime lastWrite = 0;
 };
 
@@ -33,12 +33,13 @@ std::string ResolveName(const std::string& folder, std::string_view name);
 
 // A regular file whose owner may not write it counts as read-only, as a Windows read-only file.
 bool IsReadOnly(const std::string& path);
-bool FileExists(const std::string& path);    // a regular file (or a link to one)
+bool FileExists(const std::string& path);  // a regular file (or a link to one)
 bool FolderExists(const std::string& path);
 
 // Copies a file over an existing target (unless the target is read-only or a folder), keeping
-// the source's permission bits. The data go to a temporary name in the target folder that is
-// renamed into place, so a failure never leaves a half-written target.
+// the source's permission bits and, as Windows does, its last-write time. The data go to a
+// temporary name in the target folder that is renamed into place, so a failure never leaves a
+// half-written target.
 bool CopyFile(const std::string& source, const std::string& target);
 // Like CopyFile, but false without touching anything when the target exists.
 bool CopyFileIfAbsent(const std::string& source, const std::string& target);
@@ -46,7 +47,7 @@ bool CopyFileIfAbsent(const std::string& source, const std::string& target);
 // Deletes a regular file; read-only files and folders are refused.
 bool DeleteFile(const std::string& path);
 
-bool CreateFolder(const std::string& path);      // true when it exists afterwards
+bool CreateFolder(const std::string& path);       // true when it exists afterwards
 bool RemoveEmptyFolder(const std::string& path);  // only an empty folder
 
 bool GetLastWriteTime(const std::string& path, FileTime& time);
@@ -56,7 +57,8 @@ bool SetLastWriteTimeNow(const std::string& path, std::string* error = nullptr);
 // Reads a whole file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Replaces a file atomically (temporary file in the same folder, flushed, renamed), keeping the
-// permission bits of the file it replaces. False leaves the old file exactly as it was.
+// permission bits of the file it replaces. False leaves the old file exactly as it was; a
+// read-only file is refused, as Windows refuses to write it.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
 
 // The folder for temporary files, ending in "/": $TMPDIR, else /tmp/.

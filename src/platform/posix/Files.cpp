@@ -1,0 +1,395 @@
+// The file layer on Linux. Copies and rewrites go through a hidden temporary file in the
+// target's folder and a rename, so that a reader (or a crash) sees the old file or the new one,
+// never a part of it. The temporary names start with "." so that no game pattern finds them.
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "platform/Files.h"
+
+namespace harbinet::files {
+
+namespace {
+
+FileTime ToFileTime(const struct timespec& t) {
+    return static_cast<FileTime>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+int LowerByte(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c;
+}
+
+// Case-blind order first, exact bytes to break ties, so that the order never depends on the disk.
+bool NameBefore(const std::string& a, const std::string& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const int x = LowerByte(static_cast<unsigned char>(a[i]));
+        const int y = LowerByte(static_cast<unsigned char>(b[i]));
+        if (x != y) return x < y;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerByte(static_cast<unsigned char>(a[i])) !=
+            LowerByte(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+struct DirCloser {
+    void operator()(DIR* d) const { ::closedir(d); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+class Fd {
+  public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() { Close(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool ok() const { return fd_ >= 0; }
+    void Reset(int fd) {
+        Close();
+        fd_ = fd;
+    }
+    // The close result matters for written files: a delayed write error shows up here.
+    bool Close() {
+        if (fd_ < 0) return true;
+        const int r = ::close(fd_);
+        fd_ = -1;
+        return r == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+std::string FolderOfPath(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+// A new, exclusive, hidden file in the folder; the kernel applies the umask to the mode.
+class TempFile {
+  public:
+    TempFile(const std::string& folder, mode_t mode) {
+        for (int attempt = 0; attempt < 100 && !fd_.ok(); ++attempt) {
+            unsigned long long r = 0;
+            if (::getrandom(&r, sizeof r, 0) != static_cast<ssize_t>(sizeof r)) {
+                r ^= static_cast<unsigned long long>(::getpid()) * 0x9E3779B97F4A7C15ull +
+                     static_cast<unsigned long long>(attempt);
+            }
+            char name[40];
+            std::snprintf(name, sizeof name, ".harbinet-%016llx.tmp", r);
+            path_ = folder + name;
+            fd_.Reset(::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+            if (!fd_.ok() && errno != EEXIST) break;
+        }
+        if (!fd_.ok()) path_.clear();
+    }
+    ~TempFile() {
+        fd_.Close();
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    bool ok() const { return fd_.ok(); }
+    int fd() const { return fd_.get(); }
+    bool Close() { return fd_.Close(); }
+    const std::string& path() const { return path_; }
+    void Keep() { path_.clear(); }  // renamed into place: nothing left to remove
+
+  private:
+    Fd fd_;
+    std::string path_;
+};
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool CopyByReading(int in, int out) {
+    constexpr std::size_t kBuffer = 1 << 20;
+    std::unique_ptr<char[]> buffer(new char[kBuffer]);
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.get(), kBuffer);
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (!WriteAll(out, buffer.get(), static_cast<std::size_t>(n))) return false;
+    }
+}
+
+// Copies in the kernel (a reflink where the file system can) from the current offsets on.
+bool CopyData(int in, int out, off_t sourceSize) {
+    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
+    bool copiedAny = false;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, 1u << 30, 0);
+        if (n > 0) {
+            copiedAny = true;
+            continue;
+        }
+        if (n == 0) {
+            // Files that claim to be empty (as in /proc) may still have data to read.
+            if (copiedAny || sourceSize > 0) return true;
+            return CopyByReading(in, out);
+        }
+        switch (errno) {
+            case EINTR:
+                continue;
+            case EXDEV:
+            case ENOSYS:
+            case EINVAL:
+            case EOPNOTSUPP:
+            case EBADF:
+            case EPERM:
+            case ETXTBSY:
+                return CopyByReading(in, out);
+            default:
+                return false;
+        }
+    }
+}
+
+enum class Replace { Always, Never };
+
+bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace) {
+    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!in.ok()) return false;
+    struct stat src;
+    if (::fstat(in.get(), &src) != 0 || !S_ISREG(src.st_mode)) return false;
+
+    struct stat dst;
+    if (::stat(target.c_str(), &dst) == 0) {
+        if (replace == Replace::Never || !S_ISREG(dst.st_mode)) return false;
+        // Root may write anything; the owner's write bit is what makes a file read-only here.
+        if (!(dst.st_mode & S_IWUSR)) return false;
+        if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) return false;
+    }
+
+    TempFile temp(FolderOfPath(target), 0600);
+    if (!temp.ok()) return false;
+    if (!CopyData(in.get(), temp.fd(), src.st_size)) return false;
+    if (::fchmod(temp.fd(), src.st_mode & 0777) != 0) return false;
+    // Windows copies keep the last-write time; career stamps are compared against it.
+    const struct timespec times[2] = {{0, UTIME_OMIT}, src.st_mtim};
+    if (::futimens(temp.fd(), times) != 0) return false;
+    if (!temp.Close()) return false;
+
+    if (replace == Replace::Always) {
+        if (::rename(temp.path().c_str(), target.c_str()) != 0) return false;
+    } else if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, target.c_str(),
+                           RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS) return false;
+        // File systems without the flag: a hard link fails the same way on an existing name.
+        if (::link(temp.path().c_str(), target.c_str()) != 0) return false;
+        return true;  // the temporary name goes away with temp
+    }
+    temp.Keep();
+    return true;
+}
+
+std::string ResolveComponent(const std::string& folder, std::string_view name) {
+    std::string exact = folder + std::string(name);
+    struct stat st;
+    if (::lstat(exact.c_str(), &st) == 0) return exact;
+    DirHandle dir(::opendir(folder.empty() ? "." : folder.c_str()));
+    if (!dir) return exact;
+    std::string best;
+    while (const dirent* e = ::readdir(dir.get())) {
+        const std::string candidate = e->d_name;
+        if (candidate == "." || candidate == "..") continue;
+        if (EqualIgnoringCase(candidate, name) && (best.empty() || NameBefore(candidate, best)))
+            best = candidate;
+    }
+    return best.empty() ? exact : folder + best;
+}
+
+}  // namespace
+
+std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
+    std::vector<FoundFile> found;
+    if (pattern.empty()) return found;
+    DirHandle dir(::opendir(folder.empty() ? "." : folder.c_str()));
+    if (!dir) return found;
+    const int dirFd = ::dirfd(dir.get());
+    while (const dirent* e = ::readdir(dir.get())) {
+        const std::string_view name = e->d_name;
+        if (name == "." || name == ".." || !WildcardMatch(pattern, name)) continue;
+        struct stat st;
+        // An entry that vanished, or a link to nothing, cannot be used as a file.
+        if (::fstatat(dirFd, e->d_name, &st, 0) != 0) continue;
+        FoundFile f;
+        f.name = name;
+        f.path = folder + f.name;
+        f.folder = S_ISDIR(st.st_mode);
+        f.lastWrite = ToFileTime(st.st_mtim);
+        found.push_back(std::move(f));
+    }
+    std::sort(found.begin(), found.end(),
+              [](const FoundFile& a, const FoundFile& b) { return NameBefore(a.name, b.name); });
+    return found;
+}
+
+std::string ResolveName(const std::string& folder, std::string_view name) {
+    // Each component of a relative name is looked up as Windows would.
+    std::string resolved = folder;
+    for (;;) {
+        const auto slash = name.find('/');
+        if (slash == std::string_view::npos) return ResolveComponent(resolved, name);
+        resolved = ResolveComponent(resolved, name.substr(0, slash)) + "/";
+        name.remove_prefix(slash + 1);
+    }
+}
+
+bool IsReadOnly(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR);
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CopyFile(const std::string& source, const std::string& target) {
+    return CopyFileImpl(source, target, Replace::Always);
+}
+
+bool CopyFileIfAbsent(const std::string& source, const std::string& target) {
+    return CopyFileImpl(source, target, Replace::Never);
+}
+
+bool DeleteFile(const std::string& path) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)) return false;
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool CreateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) == 0) return true;
+    return errno == EEXIST && FolderExists(path);
+}
+
+bool RemoveEmptyFolder(const std::string& path) {
+    return ::rmdir(path.c_str()) == 0;
+}
+
+bool GetLastWriteTime(const std::string& path, FileTime& time) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return false;
+    time = ToFileTime(st.st_mtim);
+    return true;
+}
+
+bool SetLastWriteTimeNow(const std::string& path, std::string* error) {
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+    if (::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0) return true;
+    if (error) *error = std::strerror(errno);
+    return false;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.ok()) return false;
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    std::string data;
+    data.resize(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == data.size()) data.resize(data.size() * 2);
+        const ssize_t n = ::read(fd.get(), data.data() + used, data.size() - used);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        used += static_cast<std::size_t>(n);
+    }
+    data.resize(used);
+    bytes = std::move(data);
+    return true;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    // A link is followed, so that the file it names is replaced rather than the link.
+    std::string real = path;
+    struct stat st;
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists) {
+        if (!S_ISREG(st.st_mode) || !(st.st_mode & S_IWUSR)) return false;
+        struct stat link;
+        if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            char buf[PATH_MAX];
+            if (!::realpath(path.c_str(), buf)) return false;
+            real = buf;
+        }
+    }
+
+    TempFile temp(FolderOfPath(real), 0644);
+    if (!temp.ok()) return false;
+    if (exists) {
+        if (::fchmod(temp.fd(), st.st_mode & 07777) != 0) return false;
+        // Only root can give the file back to its owner; others keep theirs.
+        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid())
+            (void)!::fchown(temp.fd(), st.st_uid, st.st_gid);
+    }
+    if (!WriteAll(temp.fd(), bytes.data(), bytes.size())) return false;
+    if (::fsync(temp.fd()) != 0) return false;
+    if (!temp.Close()) return false;
+    if (::rename(temp.path().c_str(), real.c_str()) != 0) return false;
+    temp.Keep();
+    return true;
+}
+
+std::string TempFolder() {
+    const char* env = std::getenv("TMPDIR");
+    std::string folder = (env && *env) ? env : "/tmp/";
+    if (folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string ExecutablePath() {
+    char buf[PATH_MAX];
+    if (::realpath("/proc/self/exe", buf)) return buf;
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string();
+}
+
+}  // namespace harbinet::files

@@ -1,0 +1,260 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Files.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace harbinet;
+using test::ListFolder;
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+struct timespec AccessTimeOf(const std::string& path) {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_atim;
+}
+
+void SetTimes(const std::string& path, long long sec, long nsec) {
+    const struct timespec times[2] = {{sec, nsec}, {sec, nsec}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+// Caps the size of files this process writes, so that writes fail part-way as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = old_;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, oldHandler_);
+    }
+
+  private:
+    rlimit old_{};
+    sighandler_t oldHandler_;
+};
+
+TEST(FindFiles, SortsIgnoringCaseFlagsFoldersAndSkipsNonMatches) {
+    TempDir dir;
+    WriteFile(dir / "b.TER", "1");
+    WriteFile(dir / "A.ter", "2");
+    WriteFile(dir / "a.TER", "3");
+    WriteFile(dir / "C.TER.bak", "4");
+    WriteFile(dir / ".harbinet-0.tmp", "5");
+    test::MakeFolder(dir / "D.TER");
+
+    std::vector<std::string> names;
+    for (const auto& f : files::FindFiles(dir.Path(), "*.TER")) {
+        names.push_back(f.name + (f.folder ? "/" : ""));
+        EXPECT_EQ(f.path, dir.Path() + f.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"A.ter", "a.TER", "b.TER", "D.TER/"}));
+
+    EXPECT_EQ(files::FindFiles(dir.Path(), "*").size(), 6u);
+    EXPECT_TRUE(files::FindFiles(dir.Path(), "").empty());
+    EXPECT_TRUE(files::FindFiles(dir / "missing/", "*").empty());
+}
+
+TEST(FindFiles, ReportsLastWriteTimeWithNanoseconds) {
+    TempDir dir;
+    const auto path = WriteFile(dir / "x.sve", "data");
+    SetTimes(path, 1'000'000'000, 123'456'789);
+    const auto found = files::FindFiles(dir.Path(), "X.SVE");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].lastWrite, 1'000'000'000'123'456'789LL);
+    files::FileTime t = 0;
+    ASSERT_TRUE(files::GetLastWriteTime(path, t));
+    EXPECT_EQ(t, found[0].lastWrite);
+    EXPECT_FALSE(files::GetLastWriteTime(dir / "none", t));
+}
+
+TEST(ResolveName, PrefersTheExactEntryThenOneEqualIgnoringCase) {
+    TempDir dir;
+    WriteFile(dir / "EAW.INI", "upper");
+    WriteFile(dir / "eaw.ini", "lower");
+    WriteFile(dir / "Savedata/Car1.sve", "c");
+    EXPECT_EQ(files::ResolveName(dir.Path(), "eaw.ini"), dir / "eaw.ini");
+    EXPECT_EQ(files::ResolveName(dir.Path(), "Eaw.Ini"), dir / "EAW.INI");
+    EXPECT_EQ(files::ResolveName(dir.Path(), "SAVEDATA/car1.SVE"), dir / "Savedata/Car1.sve");
+    EXPECT_EQ(files::ResolveName(dir.Path(), "Skins.INI"), dir / "Skins.INI");
+}
+
+TEST(CopyFile, ReplacesTheTargetKeepingSourceModeAndTime) {
+    TempDir dir;
+    const auto src = WriteFile(dir / "src/a.TER", std::string(300'000, 'n'));
+    const auto dst = WriteFile(dir / "dst/a.TER", "old");
+    chmod(src.c_str(), 0750);
+    SetTimes(src, 900'000'000, 42);
+
+    ASSERT_TRUE(files::CopyFile(src, dst));
+    EXPECT_EQ(ReadFile(dst), std::string(300'000, 'n'));
+    EXPECT_EQ(ModeOf(dst), 0750u);
+    files::FileTime t = 0;
+    files::GetLastWriteTime(dst, t);
+    EXPECT_EQ(t, 900'000'000'000'000'042LL);
+    EXPECT_EQ(ListFolder(dir / "dst/"), "a.TER");
+
+    const auto empty = WriteFile(dir / "src/empty", "");
+    ASSERT_TRUE(files::CopyFile(empty, dir / "dst/empty"));
+    EXPECT_EQ(ReadFile(dir / "dst/empty"), "");
+}
+
+TEST(CopyFile, RefusesReadOnlyTargetsAndFolders) {
+    TempDir dir;
+    const auto src = WriteFile(dir / "src.TER", "new");
+    const auto locked = WriteFile(dir / "locked.TER", "old");
+    chmod(locked.c_str(), 0444);
+    test::MakeFolder(dir / "folder");
+
+    EXPECT_TRUE(files::IsReadOnly(locked));
+    EXPECT_FALSE(files::CopyFile(src, locked));
+    EXPECT_EQ(ReadFile(locked), "old");
+    EXPECT_FALSE(files::CopyFile(src, dir / "folder"));
+    EXPECT_FALSE(files::CopyFile(dir / "folder", dir / "copy"));
+    EXPECT_FALSE(files::CopyFile(src, src));
+    EXPECT_EQ(ReadFile(src), "new");
+    EXPECT_EQ(ListFolder(dir.Path()), "folder/ locked.TER src.TER");
+}
+
+TEST(CopyFile, FailureLeavesOldTargetAndNoTemporaryFile) {
+    TempDir dir;
+    const auto src = WriteFile(dir / "src/big.TER", std::string(1 << 20, 'x'));
+    const auto dst = WriteFile(dir / "dst/big.TER", "old");
+
+    EXPECT_FALSE(files::CopyFile(dir / "src/vanished.TER", dst));
+    {
+        FileSizeLimit limit(64 * 1024);
+        EXPECT_FALSE(files::CopyFile(src, dst));
+        EXPECT_FALSE(files::CopyFileIfAbsent(src, dir / "dst/new.TER"));
+    }
+    EXPECT_EQ(ReadFile(dst), "old");
+    EXPECT_EQ(ListFolder(dir / "dst/"), "big.TER");
+}
+
+TEST(CopyFile, IfAbsentNeverReplaces) {
+    TempDir dir;
+    const auto src = WriteFile(dir / "a", "new");
+    const auto existing = WriteFile(dir / "b", "kept");
+    EXPECT_FALSE(files::CopyFileIfAbsent(src, existing));
+    EXPECT_EQ(ReadFile(existing), "kept");
+    EXPECT_TRUE(files::CopyFileIfAbsent(src, dir / "c"));
+    EXPECT_EQ(ReadFile(dir / "c"), "new");
+    EXPECT_EQ(ListFolder(dir.Path()), "a b c");
+}
+
+TEST(DeleteFile, RefusesReadOnlyFilesAndFolders) {
+    TempDir dir;
+    const auto plain = WriteFile(dir / "plain", "x");
+    const auto locked = WriteFile(dir / "locked", "x");
+    chmod(locked.c_str(), 0400);
+    test::MakeFolder(dir / "sub");
+
+    EXPECT_TRUE(files::DeleteFile(plain));
+    EXPECT_FALSE(files::DeleteFile(locked));
+    EXPECT_FALSE(files::DeleteFile(dir / "sub"));
+    EXPECT_FALSE(files::DeleteFile(dir / "missing"));
+    EXPECT_EQ(ListFolder(dir.Path()), "locked sub/");
+}
+
+TEST(Folders, CreateAndRemoveOnlyWhenEmpty) {
+    TempDir dir;
+    EXPECT_TRUE(files::CreateFolder(dir / "new"));
+    EXPECT_TRUE(files::CreateFolder(dir / "new"));
+    EXPECT_TRUE(files::FolderExists(dir / "new/"));
+    WriteFile(dir / "file", "x");
+    EXPECT_FALSE(files::CreateFolder(dir / "file"));
+    EXPECT_FALSE(files::FolderExists(dir / "file"));
+    EXPECT_TRUE(files::FileExists(dir / "file"));
+
+    WriteFile(dir / "new/inside", "x");
+    EXPECT_FALSE(files::RemoveEmptyFolder(dir / "new"));
+    EXPECT_TRUE(files::DeleteFile(dir / "new/inside"));
+    EXPECT_TRUE(files::RemoveEmptyFolder(dir / "new"));
+    EXPECT_EQ(ListFolder(dir.Path()), "file");
+}
+
+TEST(SetLastWriteTimeNow, ChangesOnlyTheWriteTime) {
+    TempDir dir;
+    const auto path = WriteFile(dir / "1.sve", "career");
+    chmod(path.c_str(), 0640);
+    SetTimes(path, 1'000'000'000, 5);
+
+    ASSERT_TRUE(files::SetLastWriteTimeNow(path));
+    files::FileTime t = 0;
+    files::GetLastWriteTime(path, t);
+    EXPECT_GT(t, 1'000'000'000'000'000'005LL);
+    EXPECT_EQ(AccessTimeOf(path).tv_sec, 1'000'000'000);
+    EXPECT_EQ(AccessTimeOf(path).tv_nsec, 5);
+    EXPECT_EQ(ModeOf(path), 0640u);
+    EXPECT_EQ(ReadFile(path), "career");
+
+    std::string error;
+    EXPECT_FALSE(files::SetLastWriteTimeNow(dir / "missing", &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(WriteFileAtomic, ReplacesKeepingModeAndFailsCleanly) {
+    TempDir dir;
+    const auto ini = WriteFile(dir / "EAW.INI", "[Game]\r\n");
+    chmod(ini.c_str(), 0600);
+    ASSERT_TRUE(files::WriteFileAtomic(ini, "[Game]\r\nPilot=Ace\r\n"));
+    std::string bytes;
+    ASSERT_TRUE(files::ReadWholeFile(ini, bytes));
+    EXPECT_EQ(bytes, "[Game]\r\nPilot=Ace\r\n");
+    EXPECT_EQ(ModeOf(ini), 0600u);
+
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_FALSE(files::WriteFileAtomic(ini, std::string(100'000, 'z')));
+    }
+    EXPECT_EQ(ReadFile(ini), "[Game]\r\nPilot=Ace\r\n");
+
+    chmod(ini.c_str(), 0444);
+    EXPECT_FALSE(files::WriteFileAtomic(ini, "changed"));
+    EXPECT_EQ(ReadFile(ini), "[Game]\r\nPilot=Ace\r\n");
+
+    const mode_t mask = umask(022);
+    ASSERT_TRUE(files::WriteFileAtomic(dir / "new.ini", std::string("a\0b", 3)));
+    umask(mask);
+    EXPECT_EQ(ReadFile(dir / "new.ini"), std::string("a\0b", 3));
+    EXPECT_EQ(ModeOf(dir / "new.ini"), 0644u);
+    EXPECT_EQ(ListFolder(dir.Path()), "EAW.INI new.ini");
+    EXPECT_FALSE(files::ReadWholeFile(dir / "missing", bytes));
+}
+
+TEST(Paths, TempFolderAndExecutable) {
+    const char* old = getenv("TMPDIR");
+    const std::string saved = old ? old : "";
+    setenv("TMPDIR", "/var/tmp", 1);
+    EXPECT_EQ(files::TempFolder(), "/var/tmp/");
+    unsetenv("TMPDIR");
+    EXPECT_EQ(files::TempFolder(), "/tmp/");
+    if (old) setenv("TMPDIR", saved.c_str(), 1);
+
+    const auto exe = files::ExecutablePath();
+    EXPECT_EQ(exe.front(), '/');
+    EXPECT_TRUE(files::FileExists(exe));
+}
+
+}  // namespace
