@@ -1,41 +1,29 @@
 #include "careers/ActiveCareer.h"
 
-#include "careers/CareerRecord.h"
 #include "terrain/SeasonSwitching.h"
 
 namespace harbinet {
 
 std::int32_t SeasonOfMonth(int month) {
-    switch (month) {
-        case 12:
-        case 1:
-        case 2:
-            return kWinter;
-        case 3:
-        case 4:
-        case 5:
-            return kSpring;
-        case 6:
-        case 7:
-        case 8:
-            return kSummer;
-        case 9:
-        case 10:
-        case 11:
-            return kAutumn;
-        default:
-            return 0;
-    }
+    static constexpr std::int32_t kByMonth[12] = {kWinter, kWinter, kSpring, kSpring,
+                                                  kSpring, kSummer, kSummer, kSummer,
+                                                  kAutumn, kAutumn, kAutumn, kWinter};
+    return month >= 1 && month <= 12 ? kByMonth[month - 1] : 0;
 }
 
-void CheckActiveCareer(FrameState& state) {
+const CareerFile* NewestCareer(const std::vector<CareerFile>& careers) {
     // Strictly later wins, so among equal times the first one found stays. The first file is
     // always a candidate, whatever its time.
     const CareerFile* newest = nullptr;
-    const auto careers = ListCareerFiles(state.GameFolder);
     for (const auto& career : careers) {
         if (!newest || career.lastWrite > newest->lastWrite) newest = &career;
     }
+    return newest;
+}
+
+void CheckActiveCareer(FrameState& state) {
+    const auto careers = ListCareerFiles(state.GameFolder);
+    const CareerFile* newest = NewestCareer(careers);
     if (!newest) return;
     if (newest->path == state.LastCareerPath && newest->lastWrite == state.LastCareerTime) return;
 
