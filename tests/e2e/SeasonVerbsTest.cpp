@@ -154,9 +154,9 @@ TEST_F(SeasonVerbs, CareersListsEveryCareerAndMarksTheNewest) {
     Career("A.SVE", 0, 1000, "Older");
     Career("b.sve", 11, 3000, "Newest");
     Career("C.SVE", 6, 3000, "Tied but later in the list");
-    WriteFile(game + "Savedata/CUT.SVE", "short");
-    Career("CUT.SVE", 0, 500, "");
-    WriteFile(game + "Savedata/CUT.SVE", "short");
+    const std::string cut = WriteFile(game + "Savedata/CUT.SVE", "short");
+    struct timespec times[2] = {{0, UTIME_OMIT}, {500, 0}};
+    ::utimensat(AT_FDCWD, cut.c_str(), times, 0);
 
     Outcome r = Cli({"careers"});
 
