@@ -8,7 +8,7 @@
 namespace harbinet {
 
 class AboutDialog : public ui::CDialogLook {
-public:
+  public:
     static constexpr const char* kTitle = "About Harbinet";
     static constexpr const char* kManual = "Harbinet ReadMe.RTF";
 
@@ -18,7 +18,7 @@ public:
     ui::CStaticEx* ReadmeButton() const { return readme_; }
     ui::CStaticEx* OkButton() const { return ok_; }
 
-private:
+  private:
     void OnReadme(wxCommandEvent& event);
 
     std::string ownFolder_;

@@ -12,7 +12,7 @@ wxImage EmbeddedImage(const char* name);
 wxBitmap EmbeddedBitmap(const char* name);
 
 // Picture resources by their numbers.
-inline constexpr const char* kPaperTexture = "paper-137.png";      // 300 x 230, tiled
+inline constexpr const char* kPaperTexture = "paper-137.png";        // 300 x 230, tiled
 inline constexpr const char* kCareerBackground = "logbook-134.png";  // 500 x 250
 inline constexpr const char* kTitlePicture = "title-103.png";        // 500 x 250
 

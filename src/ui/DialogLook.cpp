@@ -45,13 +45,17 @@ bool ConsultsControlColours(ColourRule rule, ControlKind kind) {
 }
 
 wxFont DialogFont(DialogFace face) {
-    return wxFont(wxFontInfo(8).FaceName(face == DialogFace::ComicSans ? "Comic Sans MS"
-                                                                        : "MS Sans Serif"));
+    return wxFont(
+        wxFontInfo(8).FaceName(face == DialogFace::ComicSans ? "Comic Sans MS" : "MS Sans Serif"));
 }
 
-wxFont CareerLineFont() { return wxFont(wxFontInfo(9).FaceName("Comic Sans MS").Bold()); }
+wxFont CareerLineFont() {
+    return wxFont(wxFontInfo(9).FaceName("Comic Sans MS").Bold());
+}
 
-wxColour PaperColour() { return wxColour(0xE6, 0xD8, 0xB8); }
+wxColour PaperColour() {
+    return wxColour(0xE6, 0xD8, 0xB8);
+}
 
 void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area, const wxPoint& origin) {
     if (!tile.IsOk()) return;
@@ -71,27 +75,43 @@ struct ButtonEntry {
 
 ButtonEntry Entry(Button button) {
     switch (button) {
-        case Button::Ok: return {"button-ok-138.png", wxID_OK};
-        case Button::Cancel: return {"button-cancel-139.png", wxID_CANCEL};
-        case Button::Add: return {"button-add-142.png", 133};
-        case Button::Delete: return {"button-delete-143.png", 134};
-        case Button::Readme: return {"button-readme-145.png", kReadmeCommand};
-        case Button::Modify: return {"button-modify-147.png", 136};
-        case Button::Browse: return {"button-browse-149.png", 137};
-        case Button::Skins: return {"button-skins-162.png", 139};
-        case Button::Prev: return {"button-prev-161.png", 140};
-        case Button::Next: return {"button-next-160.png", 141};
-        case Button::Season: return {"button-season-164.png", 143};
-        case Button::Reset: return {"button-reset-172.png", 144};
+        case Button::Ok:
+            return {"button-ok-138.png", wxID_OK};
+        case Button::Cancel:
+            return {"button-cancel-139.png", wxID_CANCEL};
+        case Button::Add:
+            return {"button-add-142.png", 133};
+        case Button::Delete:
+            return {"button-delete-143.png", 134};
+        case Button::Readme:
+            return {"button-readme-145.png", kReadmeCommand};
+        case Button::Modify:
+            return {"button-modify-147.png", 136};
+        case Button::Browse:
+            return {"button-browse-149.png", 137};
+        case Button::Skins:
+            return {"button-skins-162.png", 139};
+        case Button::Prev:
+            return {"button-prev-161.png", 140};
+        case Button::Next:
+            return {"button-next-160.png", 141};
+        case Button::Season:
+            return {"button-season-164.png", 143};
+        case Button::Reset:
+            return {"button-reset-172.png", 144};
     }
     return {"", 0};
 }
 
 }  // namespace
 
-int ButtonCommand(Button button) { return Entry(button).command; }
+int ButtonCommand(Button button) {
+    return Entry(button).command;
+}
 
-wxBitmap ButtonBitmap(Button button) { return EmbeddedBitmap(Entry(button).image); }
+wxBitmap ButtonBitmap(Button button) {
+    return EmbeddedBitmap(Entry(button).image);
+}
 
 CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
                          const wxSize& sizeInDialogUnits, Desktop* desktop)

@@ -38,10 +38,22 @@ void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area,
                 const wxPoint& origin = wxPoint(0, 0));
 
 // The bitmap buttons: one plate per command, the same in every dialog.
-enum class Button { Ok, Cancel, Add, Delete, Readme, Modify, Browse, Skins, Prev, Next, Season,
-                    Reset };
+enum class Button {
+    Ok,
+    Cancel,
+    Add,
+    Delete,
+    Readme,
+    Modify,
+    Browse,
+    Skins,
+    Prev,
+    Next,
+    Season,
+    Reset
+};
 inline constexpr int kReadmeCommand = 135;
-int ButtonCommand(Button button);   // wxID_OK, wxID_CANCEL or the command id of the table
+int ButtonCommand(Button button);      // wxID_OK, wxID_CANCEL or the command id of the table
 wxBitmap ButtonBitmap(Button button);  // 70 x 36, white outside the plate
 
 enum class Background { Paper, Picture };
@@ -53,7 +65,7 @@ struct Look {
 };
 
 class CDialogLook : public wxDialog {
-public:
+  public:
     // The client area is sizeInDialogUnits of the dialog font.
     CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
                 const wxSize& sizeInDialogUnits, Desktop* desktop);
@@ -75,7 +87,7 @@ public:
     // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command.
     CStaticEx* AddButton(Button button, int x, int y);
 
-protected:
+  protected:
     // The common first steps: program icon, background, centring. Picture backgrounds size
     // the window so that the client is exactly as tall as the picture.
     void InitLook(Background background);
@@ -83,7 +95,7 @@ protected:
     // (their own windows cannot show the texture itself).
     void ApplyColourRule();
 
-private:
+  private:
     void OnPaint(wxPaintEvent& event);
 
     Look look_;

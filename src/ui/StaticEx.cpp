@@ -206,7 +206,9 @@ void CStaticEx::OnMotion(wxMouseEvent& event) {
     event.Skip();
 }
 
-void CStaticEx::OnCaptureLost(wxMouseCaptureLostEvent&) { SetHovering(false); }
+void CStaticEx::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    SetHovering(false);
+}
 
 void CStaticEx::Repaint() {
     ++repaintRequests_;
@@ -223,8 +225,7 @@ void CStaticEx::Render(wxDC& dc) {
     if (HasPicture()) {
         if (!scaledPicture_.IsOk() || scaledPicture_.GetSize() != size) {
             if (size.x > 0 && size.y > 0)
-                scaledPicture_ =
-                    wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+                scaledPicture_ = wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
         }
         if (scaledPicture_.IsOk()) dc.DrawBitmap(scaledPicture_, 0, 0);
         return;
@@ -232,8 +233,8 @@ void CStaticEx::Render(wxDC& dc) {
     if (auto* look = dynamic_cast<const CDialogLook*>(GetParent())) {
         look->DrawBackgroundUnder(dc, GetRect());
     } else {
-        dc.SetBackground(wxBrush(GetParent() ? GetParent()->GetBackgroundColour()
-                                             : GetBackgroundColour()));
+        dc.SetBackground(
+            wxBrush(GetParent() ? GetParent()->GetBackgroundColour() : GetBackgroundColour()));
         dc.Clear();
     }
     if (bitmap_.IsOk()) {

@@ -23,15 +23,15 @@ using ColourRef = std::uint32_t;
 wxColour FromColourRef(ColourRef value);
 
 class CStaticEx : public wxControl {
-public:
+  public:
     // Alignment of an auto-sized text (style bits): left is the default.
     static constexpr long kCentre = wxALIGN_CENTRE_HORIZONTAL;
     static constexpr long kRight = wxALIGN_RIGHT;
     static constexpr long kCentreVertical = wxALIGN_CENTRE_VERTICAL;
 
     // desktop plays the click sound and opens links; without one the control stays silent.
-    CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
-              long style, Desktop* desktop);
+    CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+              Desktop* desktop);
     ~CStaticEx() override;
 
     void SetCommand(unsigned command, const wxString* text, bool autoSize, bool hoverHighlight);
@@ -73,10 +73,10 @@ public:
 
     bool AcceptsFocus() const override { return false; }
 
-protected:
+  protected:
     wxSize DoGetBestSize() const override;
 
-private:
+  private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);

@@ -10,10 +10,11 @@ namespace harbinet::test {
 namespace {
 
 class PaperDialog : public ui::CDialogLook {
-public:
+  public:
     PaperDialog()
-        : CDialogLook(nullptr, "paper", ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::A, true},
-                      wxSize(100, 60), nullptr) {
+        : CDialogLook(nullptr, "paper",
+                      ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::A, true}, wxSize(100, 60),
+                      nullptr) {
         InitLook(ui::Background::Paper);
     }
 };
@@ -46,12 +47,10 @@ TEST(DialogLook, PaperTilesFromTheTopLeftAndClipsTheLastColumn) {
 TEST(DialogLook, ButtonsSitOnTheTextureWithTheirCommands) {
     auto* dialog = new PaperDialog;
     const std::pair<ui::Button, int> table[] = {
-        {ui::Button::Ok, wxID_OK},  {ui::Button::Cancel, wxID_CANCEL},
-        {ui::Button::Add, 133},     {ui::Button::Delete, 134},
-        {ui::Button::Readme, 135},  {ui::Button::Modify, 136},
-        {ui::Button::Browse, 137},  {ui::Button::Skins, 139},
-        {ui::Button::Prev, 140},    {ui::Button::Next, 141},
-        {ui::Button::Season, 143},  {ui::Button::Reset, 144}};
+        {ui::Button::Ok, wxID_OK}, {ui::Button::Cancel, wxID_CANCEL}, {ui::Button::Add, 133},
+        {ui::Button::Delete, 134}, {ui::Button::Readme, 135},         {ui::Button::Modify, 136},
+        {ui::Button::Browse, 137}, {ui::Button::Skins, 139},          {ui::Button::Prev, 140},
+        {ui::Button::Next, 141},   {ui::Button::Season, 143},         {ui::Button::Reset, 144}};
     const wxImage tile = ui::EmbeddedImage(ui::kPaperTexture);
     for (auto [button, command] : table) {
         ui::CStaticEx* control = dialog->AddButton(button, 10, 10);
@@ -61,8 +60,7 @@ TEST(DialogLook, ButtonsSitOnTheTextureWithTheirCommands) {
         EXPECT_EQ(PixelAt(plate, 0, 0), *wxWHITE) << command;
         EXPECT_NE(PixelAt(plate, 35, 18), *wxWHITE) << command;
         // The white corner shows the paper under the button; the plate stays.
-        wxImage shown =
-            Drawn(wxSize(70, 36), *wxGREEN, [&](wxDC& dc) { control->Render(dc); });
+        wxImage shown = Drawn(wxSize(70, 36), *wxGREEN, [&](wxDC& dc) { control->Render(dc); });
         const wxPoint at = control->GetPosition();
         EXPECT_EQ(PixelAt(shown, 0, 0), PixelAt(tile, at.x, at.y)) << command;
         EXPECT_EQ(PixelAt(shown, 35, 18), PixelAt(plate, 35, 18)) << command;

@@ -22,7 +22,7 @@ namespace harbinet::test {
 
 // A frame that records the ids of the wxEVT_BUTTON commands reaching it.
 class CommandFrame : public wxFrame {
-public:
+  public:
     CommandFrame() : wxFrame(nullptr, wxID_ANY, "test", wxDefaultPosition, wxSize(400, 300)) {
         Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { commands.push_back(e.GetId()); });
     }

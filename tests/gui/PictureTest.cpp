@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "support/TempDir.h"
 #include "gui/GuiHelpers.h"
+#include "support/TempDir.h"
 #include "ui/StaticEx.h"
 
 namespace harbinet::test {
@@ -28,8 +28,7 @@ bool Near(const wxColour& a, const wxColour& b, int tolerance = 40) {
 TEST(DecodePicture, ReadsGifAndJpegByContentNotByName) {
     TempDir dir;
     WriteFile(dir / "a.gif", GifBytes(TwoColours(8, 6)));
-    ASSERT_TRUE(
-        TwoColours(16, 8).SaveFile(wxString::FromUTF8(dir / "b.jpg"), wxBITMAP_TYPE_JPEG));
+    ASSERT_TRUE(TwoColours(16, 8).SaveFile(wxString::FromUTF8(dir / "b.jpg"), wxBITMAP_TYPE_JPEG));
     // A JPEG named like a GIF, and a GIF without extension.
     WriteFile(dir / "renamed.GIF", ReadFile(dir / "b.jpg"));
     WriteFile(dir / "preview", ReadFile(dir / "a.gif"));

@@ -5,9 +5,9 @@
 
 #include <memory>
 
+#include "gui/GuiHelpers.h"
 #include "support/Recorder.h"
 #include "support/TempDir.h"
-#include "gui/GuiHelpers.h"
 #include "ui/DialogLook.h"
 
 namespace harbinet::test {
@@ -16,7 +16,7 @@ namespace {
 using ui::CStaticEx;
 
 class StaticExTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { frame->Destroy(); }
 
     CStaticEx* Make(wxPoint pos = wxPoint(50, 10), wxSize size = wxSize(200, 30), long style = 0) {
@@ -101,8 +101,8 @@ TEST_F(StaticExTest, AutoSizeKeepsTheEdgeOfItsAlignment) {
     const wxString text = "3 September, 1943  Meyer, Hans";
     CStaticEx* left = Make(wxPoint(50, 10), wxSize(200, 30));
     CStaticEx* right = Make(wxPoint(50, 50), wxSize(200, 30), CStaticEx::kRight);
-    CStaticEx* centre = Make(wxPoint(50, 90), wxSize(201, 30),
-                             CStaticEx::kCentre | CStaticEx::kCentreVertical);
+    CStaticEx* centre =
+        Make(wxPoint(50, 90), wxSize(201, 30), CStaticEx::kCentre | CStaticEx::kCentreVertical);
     for (CStaticEx* c : {left, right, centre}) c->SetCommand(200, &text, true, true);
     const int width = TextWidth(left, text);
     int textHeight = 0;
@@ -179,7 +179,7 @@ TEST_F(StaticExTest, PictureTileIsNotRepaintedOnHoverButTextIs) {
 
 // A dialog of the program's look with one CStaticEx label, for the colour rules.
 class RuleDialog : public ui::CDialogLook {
-public:
+  public:
     explicit RuleDialog(ui::ColourRule rule)
         : CDialogLook(nullptr, "rule", ui::Look{ui::DialogFace::ComicSans, rule, false},
                       wxSize(100, 50), nullptr) {

@@ -34,7 +34,7 @@ using namespace harbinet;
 
 // The dialogs only show things here; nothing they ask for is carried out.
 class QuietDesktop : public Desktop {
-public:
+  public:
     bool WindowExists(const std::string&) override { return false; }
     bool BringWindowForward(const std::string&) override { return false; }
     bool Spawn(const std::vector<std::string>&, const std::string&, std::string*) override {
@@ -45,7 +45,7 @@ public:
 };
 
 class PrintingServices : public FrameServices {
-public:
+  public:
     void ShowMessage(MessageIcon, const std::string& caption, const std::string& text) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
@@ -131,10 +131,10 @@ void Shoot(wxWindow* window, const std::string& folder, const char* name) {
 
 // A dialog of the common look showing every part of the toolkit.
 class ToolkitSampler : public ui::CDialogLook {
-public:
+  public:
     ToolkitSampler(Desktop* desktop, const std::string& picture)
-        : CDialogLook(nullptr, "Dialog toolkit", ui::Look{ui::DialogFace::ComicSans,
-                                                           ui::ColourRule::D, true},
+        : CDialogLook(nullptr, "Dialog toolkit",
+                      ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::D, true},
                       wxSize(260, 186), desktop) {
         const ui::Button buttons[] = {ui::Button::Ok,     ui::Button::Cancel, ui::Button::Add,
                                       ui::Button::Delete, ui::Button::Readme, ui::Button::Modify,
