@@ -16,9 +16,8 @@ constexpr int kCornerGap = 10;
 }  // namespace
 
 SetActiveCareerDialog::SetActiveCareerDialog(const std::string& gameFolder,
-                                             const std::string& activeCareerPath,
-                                             wxWindow* parent, FrameServices& ui,
-                                             Desktop* desktop)
+                                             const std::string& activeCareerPath, wxWindow* parent,
+                                             FrameServices& ui, Desktop* desktop)
     : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::MsSansSerif, ui::ColourRule::F, true},
                   wxSize(260, 161), desktop),
       activeCareerPath_(activeCareerPath),
@@ -26,8 +25,8 @@ SetActiveCareerDialog::SetActiveCareerDialog(const std::string& gameFolder,
       ui_(ui) {
     cancel_ = AddButton(ui::Button::Cancel, 210, 136);
     for (int i = 0; i < kLines; ++i)
-        lines_[static_cast<std::size_t>(i)] = new ui::CStaticEx(
-            this, wxID_ANY, Dlu(7, 7 + 12 * i), DluSize(245, 8), 0, desktop);
+        lines_[static_cast<std::size_t>(i)] =
+            new ui::CStaticEx(this, wxID_ANY, Dlu(7, 7 + 12 * i), DluSize(245, 8), 0, desktop);
 
     InitLook(ui::Background::Picture);
     const wxSize client = GetClientSize();
@@ -73,8 +72,8 @@ void SetActiveCareerDialog::OnCareerChosen(wxCommandEvent& event) {
     else
         stamped = files::SetLastWriteTimeNow(path, &cause);
     if (!stamped) {
-        ui_.ShowError(Format("The career file %s could not be made active: %s", path.c_str(),
-                             cause.c_str()));
+        ui_.ShowError(
+            Format("The career file %s could not be made active: %s", path.c_str(), cause.c_str()));
         return;
     }
     if (IsModal())

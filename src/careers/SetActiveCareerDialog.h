@@ -19,7 +19,7 @@ class CStaticEx;
 namespace harbinet {
 
 class SetActiveCareerDialog : public ui::CDialogLook {
-public:
+  public:
     static constexpr const char* kTitle = "Set Active Career";
     static constexpr int kLines = 10;
     static constexpr int kFirstLineCommand = 200;
@@ -34,7 +34,7 @@ public:
     ui::CStaticEx* Line(int i) const { return lines_[static_cast<std::size_t>(i)]; }
     ui::CStaticEx* CancelButton() const { return cancel_; }
 
-private:
+  private:
     void FillLines();
     void OnCareerChosen(wxCommandEvent& event);
 

@@ -19,9 +19,9 @@ using Dialog = SetActiveCareerDialog;
 constexpr files::FileTime kOld = 1'000'000'000LL * 1'000'000'000LL;  // 2001
 
 void SetTime(const std::string& path, files::FileTime ns) {
-    const struct timespec times[2] = {{0, UTIME_OMIT},
-                                      {static_cast<time_t>(ns / 1'000'000'000),
-                                       static_cast<long>(ns % 1'000'000'000)}};
+    const struct timespec times[2] = {
+        {0, UTIME_OMIT},
+        {static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
 
@@ -32,7 +32,7 @@ files::FileTime TimeOf(const std::string& path) {
 }
 
 class SetActiveCareerTest : public ::testing::Test {
-protected:
+  protected:
     // Careers C01.SVE .. Cnn.SVE, each with its own name and month, all written long ago.
     std::vector<std::string> AddCareers(int count) {
         std::vector<std::string> paths;
@@ -118,12 +118,12 @@ TEST_F(SetActiveCareerTest, ChoosingALineStampsOnlyThatFileAndClosesWithOk) {
     const std::string bytes = ReadFile(paths[3]);
     Dialog* dialog = Make(paths[0]);
     const auto before = std::chrono::system_clock::now();
-    const int result =
-        RunModal(*dialog, {[&] { SendMouse(dialog->Line(3), wxEVT_LEFT_DOWN); }});
+    const int result = RunModal(*dialog, {[&] { SendMouse(dialog->Line(3), wxEVT_LEFT_DOWN); }});
     EXPECT_EQ(result, wxID_OK);
 
-    const files::FileTime start = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                      before.time_since_epoch()).count() - 1'000'000'000;
+    const files::FileTime start =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(before.time_since_epoch()).count() -
+        1'000'000'000;
     EXPECT_GE(TimeOf(paths[3]), start);
     for (int i : {0, 1, 2, 4}) EXPECT_EQ(TimeOf(paths[i]), kOld + i + 1) << i;
     EXPECT_EQ(ReadFile(paths[3]), bytes);

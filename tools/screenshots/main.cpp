@@ -226,12 +226,11 @@ int main(int argc, char** argv) {
     PrintingServices services;
 
     Shoot(new AboutDialog(own, nullptr, &desktop), out, "about");
-    Shoot(new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr, services,
-                                    &desktop),
+    Shoot(new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr, services, &desktop),
           out, "set-active-career");
     {
-        auto* dialog =
-            new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr, services, &desktop);
+        auto* dialog = new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr,
+                                                 services, &desktop);
         wxMouseEvent enter(wxEVT_ENTER_WINDOW);
         dialog->Line(4)->GetEventHandler()->ProcessEvent(enter);
         Shoot(dialog, out, "set-active-career-hover");
