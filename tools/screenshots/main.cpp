@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "careers/SetActiveCareerDialog.h"
 #include "dialogs/AboutDialog.h"
 #include "platform/Desktop.h"
 #include "shell/FrameServices.h"
@@ -222,8 +223,18 @@ int main(int argc, char** argv) {
     sky.SaveFile(wxString::FromUTF8(own + "preview.jpg"), wxBITMAP_TYPE_JPEG);
 
     QuietDesktop desktop;
+    PrintingServices services;
 
     Shoot(new AboutDialog(own, nullptr, &desktop), out, "about");
+    Shoot(new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr, services, &desktop),
+          out, "set-active-career");
+    {
+        auto* dialog = new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr,
+                                                 services, &desktop);
+        wxMouseEvent enter(wxEVT_ENTER_WINDOW);
+        dialog->Line(4)->GetEventHandler()->ProcessEvent(enter);
+        Shoot(dialog, out, "set-active-career-hover");
+    }
     Shoot(new ToolkitSampler(&desktop, own + "preview.jpg"), out, "toolkit");
 
     std::error_code ec;
