@@ -24,7 +24,18 @@ inline constexpr int kConfigureSkins = 138;
 inline constexpr int kTerrainSkins = 139;
 inline constexpr int kFirstExternalApp = 225;  // 224 + n
 inline constexpr int kLastExternalApp = 249;
-inline constexpr int kFirstTerrainSet = 250;   // 249 + n
+inline constexpr int kFirstTerrainSet = 250;  // 249 + n
 inline constexpr int kLastTerrainSet = 274;
 
 }  // namespace harbinet::cmd
+
+namespace harbinet {
+
+struct FrameState;
+
+// Runs the commands that are core operations alone: the season commands (109..113), the modes
+// (114, 115), "Use Proper Season Terrain" (117) and the terrain sets (250..274). False for any
+// other id, which the caller handles itself.
+bool RunCoreCommand(FrameState& state, int command);
+
+}  // namespace harbinet

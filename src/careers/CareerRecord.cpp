@@ -1,0 +1,88 @@
+#include "careers/CareerRecord.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "shell/Strings.h"
+
+namespace harbinet {
+
+namespace {
+
+// Fills the buffer from the offset as far as the file goes; the rest stays zero.
+void ReadAt(int fd, unsigned char* buffer, std::size_t size, off_t offset) {
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t n = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+std::string TextOf(const unsigned char* field, std::size_t size) {
+    const void* nul = std::memchr(field, 0, size);
+    const std::size_t length =
+        nul ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - field) : size;
+    return std::string(reinterpret_cast<const char*>(field), length);
+}
+
+}  // namespace
+
+bool CareerRecord::ReadCareerFile(const std::string& path, FrameServices& ui) {
+    // Non-blocking, so that a stray pipe named like a save cannot hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        const int error = errno;
+        if (error != EACCES && error != EPERM)
+            ui.ShowError(Format(text::kOpenFailed, path.c_str(), static_cast<unsigned>(error)));
+        return false;
+    }
+
+    unsigned char date[4] = {};
+    unsigned char names[2 * kNameSize] = {};
+    ReadAt(fd, date, sizeof date, kDateOffset);
+    ReadAt(fd, names, sizeof names, kNamesOffset);
+    ::close(fd);
+
+    packedDate_ = static_cast<std::uint32_t>(date[0]) | static_cast<std::uint32_t>(date[1]) << 8 |
+                  static_cast<std::uint32_t>(date[2]) << 16 |
+                  static_cast<std::uint32_t>(date[3]) << 24;
+    namePart2_ = TextOf(names + kNameSize, kNameSize);
+    namePart1_ = TextOf(names, kNameSize);
+    filePath_ = path;
+    return true;
+}
+
+const char* MonthName(int month) {
+    static const char* const kNames[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+    return month >= 1 && month <= 12 ? kNames[month - 1] : "Month";
+}
+
+std::string CareerDateText(const CareerRecord& record) {
+    return Format("%d %s, %hu", record.Day(), MonthName(record.Month()), record.Year());
+}
+
+std::string CareerNameText(const CareerRecord& record) {
+    return Format("%s, %s", record.NamePart2().c_str(), record.NamePart1().c_str());
+}
+
+std::string CareerLineText(const CareerRecord& record) {
+    return Format("%s  %s", CareerDateText(record).c_str(), CareerNameText(record).c_str());
+}
+
+std::vector<CareerFile> ListCareerFiles(const std::string& gameFolder) {
+    const std::string folder = files::ResolveName(gameFolder, "Savedata") + "/";
+    std::vector<CareerFile> careers;
+    for (auto& found : files::FindFiles(folder, "*.SVE")) {
+        if (!found.folder) careers.push_back({std::move(found.path), found.lastWrite});
+    }
+    return careers;
+}
+
+}  // namespace harbinet

@@ -1,0 +1,181 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+#include "support/GameFolder.h"
+
+namespace harbinet::test {
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+class SeasonVerbs : public ::testing::Test {
+protected:
+    GameFolder g;
+    TempDir scratch;
+    const std::string game = g.Game();
+
+    // Runs the CLI as the program installed in the game folder, without a shell.
+    Outcome Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {HARBINET_CLI, "--folder", g.Own()});
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const std::string out = scratch / "stdout", err = scratch / "stderr";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        Outcome r;
+        pid_t pid = 0;
+        if (posix_spawn(&pid, HARBINET_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        r.out = ReadFile(out);
+        r.err = ReadFile(err);
+        return r;
+    }
+
+    void SetUp() override {
+        WriteFile(g.Settings(),
+                  "[Harbinet]\r\nMode=0\r\nTerrain=4\r\nTerrainSet=1\r\nTimer=30\r\n"
+                  "TerrainFiles=*.TER\r\nSkinFiles=P*.TPC\r\nCommonFiles=*.CMN\r\nCopySkins=1\r\n"
+                  "SavedObjectDetail=2\r\n"
+                  "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n"
+                  "Terrain2=Pacific\r\nSeasons2=0\r\nObjectsLow2=1\r\n");
+        for (const char* season : {"Spring", "Summer", "Autumn", "Winter"}) {
+            Store(std::string("Terrain/Channel/") + season + "/MAP.TER");
+            Store(std::string("Skins/Channel/") + season + "/P51.TPC");
+        }
+        Store("Terrain/Pacific/MAP.TER");
+        Store("Skins/Pacific/PZERO.TPC");
+        Store("Common/Pacific/ISLAND.CMN");
+    }
+    void Store(const std::string& relative) { WriteFile(g.Own() + relative, relative); }
+    std::string Setting(const std::string& key) {
+        return Cli({"ini", "get", g.Settings(), "Harbinet", key}).out;
+    }
+    std::string Career(const std::string& name, int monthIndex, long seconds,
+                       const std::string& pilot) {
+        const std::string path = g.AddCareer(
+            name, {.monthIndex = static_cast<std::uint8_t>(monthIndex), .name1 = pilot});
+        struct timespec times[2] = {{0, UTIME_OMIT}, {seconds, 0}};
+        ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+        return path;
+    }
+};
+
+TEST_F(SeasonVerbs, SetSelectsTheSetAndInstallsTheCurrentSeason) {
+    WriteFile(game + "OLD.TER", "Channel terrain");
+
+    Outcome r = Cli({"set", "2"});
+
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ ISLAND.CMN MAP.TER PZERO.TPC");
+    EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Pacific/MAP.TER");
+    EXPECT_EQ(ReadFile(game + "EAW.INI"), "[GRAPHICS]\r\n3dCityTargets=0\r\n");
+    EXPECT_EQ(Setting("TerrainSet"), "2\n");
+    EXPECT_EQ(Setting("Terrain"), "4\n");
+}
+
+TEST_F(SeasonVerbs, SeasonAndDefault) {
+    Outcome r = Cli({"season", "summer"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
+    EXPECT_EQ(ReadFile(game + "P51.TPC"), "Skins/Channel/Summer/P51.TPC");
+    EXPECT_EQ(Setting("Terrain"), "2\n");
+
+    WriteFile(game + "A.CMN", "common");
+    r = Cli({"season", "default"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
+    EXPECT_EQ(Setting("TerrainSet"), "0\n");
+
+    // With the game's default terrain a season changes nothing, and says why.
+    r = Cli({"season", "winter"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("default terrain is selected"), std::string::npos);
+    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
+    EXPECT_EQ(Setting("Terrain"), "2\n");
+}
+
+TEST_F(SeasonVerbs, ErrorMessagesGoToStandardErrorAndFailTheRun) {
+    Cli({"ini", "set", g.Settings(), "Harbinet", "TerrainFiles", ""});
+    Outcome r = Cli({"season", "spring"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "Harbinet Error: The file types specified for Terrain are invalid or incorrectly "
+              "formatted\n");
+    EXPECT_EQ(ReadFile(game + "P51.TPC"), "Skins/Channel/Spring/P51.TPC") << "the rest is done";
+}
+
+TEST_F(SeasonVerbs, ModesAndChecks) {
+    Career("A.SVE", 0, 1000, "Older");
+    Career("B.SVE", 6, 2000, "Newer");
+
+    Outcome r = Cli({"mode", "automatic"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Setting("Mode"), "1\n");
+    EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
+
+    r = Cli({"mode", "manual"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Setting("Mode"), "0\n");
+    EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
+
+    // Each run starts with no career remembered, so each acts on the newest.
+    Career("A.SVE", 9, 3000, "Older");
+    for (const char* verb : {"check", "refresh"}) {
+        WriteFile(game + "MAP.TER", "by hand");
+        r = Cli({verb});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "1 October, 1943  Meyer, Older\n") << verb;
+        EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Autumn/MAP.TER") << verb;
+    }
+}
+
+TEST_F(SeasonVerbs, CareersListsEveryCareerAndMarksTheNewest) {
+    EXPECT_EQ(Cli({"careers"}).out, "") << "no Savedata folder";
+
+    Career("A.SVE", 0, 1000, "Older");
+    Career("b.sve", 11, 3000, "Newest");
+    Career("C.SVE", 6, 3000, "Tied but later in the list");
+    const std::string cut = WriteFile(game + "Savedata/CUT.SVE", "short");
+    struct timespec times[2] = {{0, UTIME_OMIT}, {500, 0}};
+    ::utimensat(AT_FDCWD, cut.c_str(), times, 0);
+
+    Outcome r = Cli({"careers"});
+
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "  1 January, 1943  Meyer, Older\n"
+              "* 1 December, 1943  Meyer, Newest\n"
+              "  1 July, 1943  Meyer, Tied but later in the list\n"
+              "  1 January, 0  , \n");
+}
+
+TEST_F(SeasonVerbs, UsageErrors) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"season"}, {"season", "fall"}, {"set", "0"}, {"set", "26"},
+          {"set", "x"}, {"set", "1", "2"}, {"mode", "auto"}, {"check", "now"}, {"careers", "x"}}) {
+        EXPECT_EQ(Cli(args).status, 2) << args[0];
+    }
+    EXPECT_EQ(Setting("TerrainSet"), "1\n");
+}
+
+}  // namespace
+}  // namespace harbinet::test
