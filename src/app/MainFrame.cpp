@@ -11,12 +11,16 @@
 #include <cstdlib>
 
 #include "app/Art.h"
+#include "app/OpenOnce.h"
 #include "app/TrayIcon.h"
+#include "careers/SetActiveCareerDialog.h"
+#include "dialogs/AboutDialog.h"
 #include "extapps/ExternalApps.h"
 #include "platform/Files.h"
 #include "shell/Commands.h"
 #include "shell/GameLauncher.h"
 #include "shell/LoadSettings.h"
+#include "shell/Modes.h"
 #include "shell/TrayMenu.h"
 
 namespace harbinet {
@@ -97,6 +101,8 @@ CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, FrameServices* 
 
     Bind(wxEVT_PAINT, &CMainFrame::OnPaint, this);
     Bind(wxEVT_MENU, &CMainFrame::OnMenuCommand, this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { SeasonTimerTick(state_); }, kSeasonTimerId);
     Bind(wxEVT_TIMER, &CMainFrame::OnPanelDelay, this, kPanelDelayTimerId);
     Bind(wxEVT_TIMER, &CMainFrame::OnPanelHide, this, kPanelHideTimerId);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnCloseWindow, this);
@@ -159,6 +165,7 @@ void CMainFrame::AddTrayIcon() {
     if (!tray_) tray_ = std::make_unique<TrayIcon>(*this);
     tray_->Show(166, text::kProgramTitle);
     UpdateTrayIcon(false);
+    StartAutomaticMode(state_);
 }
 
 void CMainFrame::RemoveTrayIcon() {
@@ -235,14 +242,36 @@ void CMainFrame::RunCommand(int command) {
         case cmd::kClose:
             EndProgram();
             break;
+        case cmd::kAbout:
+            OpenAbout();
+            break;
         case cmd::kLaunchGame:
             LaunchGame(state_);
             break;
+        case cmd::kSetActiveCareer:
+            OpenSetActiveCareer();
+            break;
         default:
+            if (RunCoreCommand(state_, command)) break;
             if (command >= cmd::kFirstExternalApp && command <= cmd::kLastExternalApp)
                 LaunchExternalApp(state_, command);
             break;
     }
+}
+
+void CMainFrame::OpenAbout() {
+    if (RaiseExistingWindow(AboutDialog::kTitle, state_.Desk)) return;
+    AboutDialog dialog(state_.OwnFolder, nullptr, &state_.Desk);
+    dialog.ShowModal();
+}
+
+void CMainFrame::OpenSetActiveCareer() {
+    if (RaiseExistingWindow(SetActiveCareerDialog::kTitle, state_.Desk)) return;
+    SetActiveCareerDialog dialog(state_.GameFolder, state_.LastCareerPath, nullptr, *this,
+                                 &state_.Desk);
+    if (dialog.ShowModal() != wxID_OK) return;
+    RefreshSeasonNow(state_);
+    if (state_.LaunchAfter != 0) LaunchGame(state_);
 }
 
 void CMainFrame::PrepareForSessionEnd() {

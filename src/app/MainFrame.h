@@ -73,6 +73,8 @@ class CMainFrame : public wxFrame, public FrameServices {
     void OnPanelDelay(wxTimerEvent& event);
     void OnPanelHide(wxTimerEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
+    void OpenAbout();
+    void OpenSetActiveCareer();
 
     FrameState state_;
     FrameServices* prompts_;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <wx/dialog.h>
+#include <wx/modalhook.h>
 #include <wx/taskbar.h>
 
 #include <string>
@@ -15,6 +17,25 @@
 #include "support/TempDir.h"
 
 namespace harbinet::test {
+
+// While it lives, every modal dialog ends at once with this answer, unshown; their titles are
+// recorded.
+class ModalAnswers : public wxModalDialogHook {
+  public:
+    explicit ModalAnswers(int answer) : answer_(answer) { Register(); }
+    ~ModalAnswers() override { Unregister(); }
+    std::vector<std::string> shown;
+
+  protected:
+    int Enter(wxDialog* dialog) override {
+        shown.push_back(dialog->GetTitle().utf8_string());
+        return answer_;
+    }
+    void Exit(wxDialog*) override {}
+
+  private:
+    int answer_;
+};
 
 class FrameTest : public ::testing::Test {
   protected:

@@ -1,6 +1,8 @@
 #include <wx/utils.h>
 
 #include "app/TrayClicks.h"
+#include "careers/SetActiveCareerDialog.h"
+#include "dialogs/AboutDialog.h"
 #include "gui/FrameFixture.h"
 #include "shell/Commands.h"
 
@@ -62,7 +64,7 @@ TEST_F(FrameTest, ClickInManualModeDoesNothing) {
     EXPECT_TRUE(commands.empty());
 }
 
-TEST_F(FrameTest, DoubleClickCancelsThePanelAndRunsAboutOrTheGame) {
+TEST_F(FrameTest, DoubleClickCancelsThePanelAndOpensAbout) {
     CMainFrame& f = Start(kAutomatic);
     ClickTray();
     ClickTray();
@@ -70,9 +72,37 @@ TEST_F(FrameTest, DoubleClickCancelsThePanelAndRunsAboutOrTheGame) {
     EXPECT_FALSE(f.IsShown());
     // The command runs after the mouse handler, as a posted one.
     EXPECT_TRUE(commands.empty());
+    test::ModalAnswers answers(wxID_OK);
     ASSERT_TRUE(RunEventsUntil([&] { return !commands.empty(); }));
     EXPECT_EQ(commands, std::vector<int>{cmd::kAbout});
+    EXPECT_EQ(answers.shown, std::vector<std::string>{"About Harbinet"});
     EXPECT_FALSE(f.IsShown());
+}
+
+TEST_F(FrameTest, ADialogAlreadyOpenIsBroughtForwardInsteadOfASecondCopy) {
+    CMainFrame& f = Start(kManual);
+    auto* open = new wxDialog(nullptr, wxID_ANY, "About Harbinet");
+    open->Show();
+    open->Iconize(true);
+    test::ModalAnswers answers(wxID_OK);
+    f.RunCommand(cmd::kAbout);
+    EXPECT_TRUE(answers.shown.empty());
+    EXPECT_FALSE(open->IsIconized());
+    open->Destroy();
+}
+
+TEST_F(FrameTest, ChoosingTheActiveCareerRefreshesTheSeasonAndLaunchesWhenSoConfigured) {
+    CMainFrame& f = Start("[Harbinet]\nMode=1\nLaunchAfter=1\nRunner=runner\n");
+    {
+        test::ModalAnswers cancel(wxID_CANCEL);
+        f.RunCommand(cmd::kSetActiveCareer);
+        EXPECT_EQ(cancel.shown, std::vector<std::string>{"Set Active Career"});
+        EXPECT_TRUE(game.desktop.spawned.empty());
+    }
+    test::ModalAnswers ok(wxID_OK);
+    f.RunCommand(cmd::kSetActiveCareer);
+    ASSERT_EQ(game.desktop.spawned.size(), 1u);
+    EXPECT_EQ(game.desktop.spawned[0].argv.back(), game.Game() + "EAW.EXE");
 }
 
 TEST_F(FrameTest, DoubleClickInManualModeWithClickDefaultLaunchesTheGame) {
@@ -191,6 +221,21 @@ TEST_F(FrameTest, SeasonTimerPeriodsOutsideWhatATimerTakesAreBroughtIntoRange) {
     EXPECT_EQ(f.SeasonTimerInterval(), 0x7FFFFFFF);
     f.StopSeasonTimer();
     EXPECT_FALSE(f.SeasonTimerRunning());
+}
+
+TEST_F(FrameTest, AutomaticModeStartsTheSeasonTimerAndModeCommandsReachTheCore) {
+    CMainFrame& f = Start("[Harbinet]\nMode=1\nTimer=45\nTerrainSet=0\n");
+    EXPECT_TRUE(f.SeasonTimerRunning());
+    EXPECT_EQ(f.SeasonTimerInterval(), 45000);
+
+    f.RunCommand(cmd::kManualMode);
+    EXPECT_FALSE(f.SeasonTimerRunning());
+    EXPECT_EQ(f.Tray()->Tooltip(), "Harbinet - Manual Mode, EAW Default Terrain");
+    EXPECT_NE(test::ReadFile(game.Settings()).find("Mode=0"), std::string::npos);
+
+    f.RunCommand(cmd::kAutomaticMode);
+    EXPECT_TRUE(f.SeasonTimerRunning());
+    EXPECT_EQ(f.Tray()->Tooltip(), "Harbinet - Automatic Mode, EAW Default Terrain");
 }
 
 TEST_F(FrameTest, StartUpSoundPlaysOnceWhenPresent) {
