@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -55,7 +57,7 @@ class FileSizeLimit {
     sighandler_t oldHandler_;
 };
 
-TEST(FindFiles, SortsIgnoringCaseFlagsFoldersAndSkipsNonMatches) {
+TEST(FilesFind, SortsIgnoringCaseFlagsFoldersAndSkipsNonMatches) {
     TempDir dir;
     WriteFile(dir / "b.TER", "1");
     WriteFile(dir / "A.ter", "2");
@@ -76,7 +78,7 @@ TEST(FindFiles, SortsIgnoringCaseFlagsFoldersAndSkipsNonMatches) {
     EXPECT_TRUE(files::FindFiles(dir / "missing/", "*").empty());
 }
 
-TEST(FindFiles, ReportsLastWriteTimeWithNanoseconds) {
+TEST(FilesFind, ReportsLastWriteTimeWithNanoseconds) {
     TempDir dir;
     const auto path = WriteFile(dir / "x.sve", "data");
     SetTimes(path, 1'000'000'000, 123'456'789);
@@ -89,7 +91,7 @@ TEST(FindFiles, ReportsLastWriteTimeWithNanoseconds) {
     EXPECT_FALSE(files::GetLastWriteTime(dir / "none", t));
 }
 
-TEST(ResolveName, PrefersTheExactEntryThenOneEqualIgnoringCase) {
+TEST(FilesResolveName, PrefersTheExactEntryThenOneEqualIgnoringCase) {
     TempDir dir;
     WriteFile(dir / "EAW.INI", "upper");
     WriteFile(dir / "eaw.ini", "lower");
@@ -100,7 +102,7 @@ TEST(ResolveName, PrefersTheExactEntryThenOneEqualIgnoringCase) {
     EXPECT_EQ(files::ResolveName(dir.Path(), "Skins.INI"), dir / "Skins.INI");
 }
 
-TEST(CopyFile, ReplacesTheTargetKeepingSourceModeAndTime) {
+TEST(FilesCopy, ReplacesTheTargetKeepingSourceModeAndTime) {
     TempDir dir;
     const auto src = WriteFile(dir / "src/a.TER", std::string(300'000, 'n'));
     const auto dst = WriteFile(dir / "dst/a.TER", "old");
@@ -120,7 +122,7 @@ TEST(CopyFile, ReplacesTheTargetKeepingSourceModeAndTime) {
     EXPECT_EQ(ReadFile(dir / "dst/empty"), "");
 }
 
-TEST(CopyFile, RefusesReadOnlyTargetsAndFolders) {
+TEST(FilesCopy, RefusesReadOnlyTargetsAndFolders) {
     TempDir dir;
     const auto src = WriteFile(dir / "src.TER", "new");
     const auto locked = WriteFile(dir / "locked.TER", "old");
@@ -137,7 +139,7 @@ TEST(CopyFile, RefusesReadOnlyTargetsAndFolders) {
     EXPECT_EQ(ListFolder(dir.Path()), "folder/ locked.TER src.TER");
 }
 
-TEST(CopyFile, FailureLeavesOldTargetAndNoTemporaryFile) {
+TEST(FilesCopy, FailureLeavesOldTargetAndNoTemporaryFile) {
     TempDir dir;
     const auto src = WriteFile(dir / "src/big.TER", std::string(1 << 20, 'x'));
     const auto dst = WriteFile(dir / "dst/big.TER", "old");
@@ -152,7 +154,29 @@ TEST(CopyFile, FailureLeavesOldTargetAndNoTemporaryFile) {
     EXPECT_EQ(ListFolder(dir / "dst/"), "big.TER");
 }
 
-TEST(CopyFile, IfAbsentNeverReplaces) {
+TEST(FilesCopy, RefusesTargetsTheUserMayNotWrite) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to make a file another user may not write";
+    TempDir dir;
+    chmod(dir.Path().c_str(), 0777);
+    const auto src = WriteFile(dir / "src.TER", "new");
+    const auto dst = WriteFile(dir / "dst.TER", "old");
+    chmod(dst.c_str(), 0644);
+
+    // The folder would let another user rename over the file; the file itself says no.
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
+        const bool refused = !files::CopyFile(src, dst) && !files::WriteFileAtomic(dst, "x");
+        _exit(refused ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile(dst), "old");
+    EXPECT_EQ(ListFolder(dir.Path()), "dst.TER src.TER");
+}
+
+TEST(FilesCopy, IfAbsentNeverReplaces) {
     TempDir dir;
     const auto src = WriteFile(dir / "a", "new");
     const auto existing = WriteFile(dir / "b", "kept");
@@ -163,7 +187,7 @@ TEST(CopyFile, IfAbsentNeverReplaces) {
     EXPECT_EQ(ListFolder(dir.Path()), "a b c");
 }
 
-TEST(DeleteFile, RefusesReadOnlyFilesAndFolders) {
+TEST(FilesDelete, RefusesReadOnlyFilesAndFolders) {
     TempDir dir;
     const auto plain = WriteFile(dir / "plain", "x");
     const auto locked = WriteFile(dir / "locked", "x");
@@ -177,7 +201,7 @@ TEST(DeleteFile, RefusesReadOnlyFilesAndFolders) {
     EXPECT_EQ(ListFolder(dir.Path()), "locked sub/");
 }
 
-TEST(Folders, CreateAndRemoveOnlyWhenEmpty) {
+TEST(FilesFolders, CreateAndRemoveOnlyWhenEmpty) {
     TempDir dir;
     EXPECT_TRUE(files::CreateFolder(dir / "new"));
     EXPECT_TRUE(files::CreateFolder(dir / "new"));
@@ -194,7 +218,7 @@ TEST(Folders, CreateAndRemoveOnlyWhenEmpty) {
     EXPECT_EQ(ListFolder(dir.Path()), "file");
 }
 
-TEST(SetLastWriteTimeNow, ChangesOnlyTheWriteTime) {
+TEST(FilesStamp, ChangesOnlyTheWriteTime) {
     TempDir dir;
     const auto path = WriteFile(dir / "1.sve", "career");
     chmod(path.c_str(), 0640);
@@ -214,7 +238,7 @@ TEST(SetLastWriteTimeNow, ChangesOnlyTheWriteTime) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST(WriteFileAtomic, ReplacesKeepingModeAndFailsCleanly) {
+TEST(FilesWriteAtomic, ReplacesKeepingModeAndFailsCleanly) {
     TempDir dir;
     const auto ini = WriteFile(dir / "EAW.INI", "[Game]\r\n");
     chmod(ini.c_str(), 0600);
@@ -241,20 +265,6 @@ TEST(WriteFileAtomic, ReplacesKeepingModeAndFailsCleanly) {
     EXPECT_EQ(ModeOf(dir / "new.ini"), 0644u);
     EXPECT_EQ(ListFolder(dir.Path()), "EAW.INI new.ini");
     EXPECT_FALSE(files::ReadWholeFile(dir / "missing", bytes));
-}
-
-TEST(Paths, TempFolderAndExecutable) {
-    const char* old = getenv("TMPDIR");
-    const std::string saved = old ? old : "";
-    setenv("TMPDIR", "/var/tmp", 1);
-    EXPECT_EQ(files::TempFolder(), "/var/tmp/");
-    unsetenv("TMPDIR");
-    EXPECT_EQ(files::TempFolder(), "/tmp/");
-    if (old) setenv("TMPDIR", saved.c_str(), 1);
-
-    const auto exe = files::ExecutablePath();
-    EXPECT_EQ(exe.front(), '/');
-    EXPECT_TRUE(files::FileExists(exe));
 }
 
 }  // namespace

@@ -180,6 +180,12 @@ bool CopyData(int in, int out, off_t sourceSize) {
     }
 }
 
+// The folder's permissions would let a rename replace a file its user may not write; Windows
+// refuses that, and so do we. Root may write anything, so the owner's write bit is checked too.
+bool MayOverwrite(const std::string& path, const struct stat& st) {
+    return (st.st_mode & S_IWUSR) && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 enum class Replace { Always, Never };
 
 bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace) {
@@ -191,8 +197,7 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     struct stat dst;
     if (::stat(target.c_str(), &dst) == 0) {
         if (replace == Replace::Never || !S_ISREG(dst.st_mode)) return false;
-        // Root may write anything; the owner's write bit is what makes a file read-only here.
-        if (!(dst.st_mode & S_IWUSR)) return false;
+        if (!MayOverwrite(target, dst)) return false;
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) return false;
     }
 
@@ -353,7 +358,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     struct stat st;
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists) {
-        if (!S_ISREG(st.st_mode) || !(st.st_mode & S_IWUSR)) return false;
+        if (!S_ISREG(st.st_mode) || !MayOverwrite(path, st)) return false;
         struct stat link;
         if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
             char buf[PATH_MAX];

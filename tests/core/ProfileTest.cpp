@@ -1,0 +1,264 @@
+#include "platform/Profile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <random>
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace harbinet::profile {
+namespace {
+
+using namespace std::string_literals;
+
+struct ReadCase {
+    const char* name;
+    std::string text;
+    const char* section;
+    const char* key;
+    const char* def;
+    std::size_t size;
+    const char* expected;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Read : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(Read, GivesTheWindowsValue) {
+    const auto& c = GetParam();
+    EXPECT_EQ(GetStringFromText(c.text, c.section, c.key, c.def, c.size), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Profile, Read,
+    testing::Values(
+        ReadCase{"Crlf", "[A]\r\nK=1\r\n", "A", "K", "d", 256, "1"},
+        ReadCase{"LoneCr", "[A]\rX=0\rK=1\r", "A", "K", "d", 256, "1"},
+        ReadCase{"Bom", "\xEF\xBB\xBF[A]\nK=1\n", "A", "K", "d", 256, "1"},
+        ReadCase{"BlanksTrimmed", " \t[A]\x1A\n\x0B K \t=\t v w \x1A\r\n", "A", "K", "d", 256,
+                 "v w"},
+        ReadCase{"SpacedHeader", "[ Spaced ]\nK=1\n", "spaced", "K", "d", 256, "1"},
+        ReadCase{"LastBracket", "[Trail] ; x]\nK=1\n", "Trail] ; x", "K", "d", 256, "1"},
+        ReadCase{"TextAfterHeader", "[Trail] ; x\nK=1\n", "Trail", "K", "d", 256, "1"},
+        ReadCase{"UnclosedBracketIsALine", "[A]\n[B\nK=1\n", "A", "K", "d", 256, "1"},
+        ReadCase{"FirstEquals", "[A]\nK==v\n", "A", "K", "d", 256, "=v"},
+        ReadCase{"EqualsInValue", "[A]\nK=a=b\n", "A", "K", "d", 256, "a=b"},
+        ReadCase{"InnerBlanks", "[A]\nMy  Key = 1\n", "A", " my  key ", "d", 256, "1"},
+        ReadCase{"Comment", "[A]\n ;K=1\n", "A", ";K", "d", 256, "d"},
+        ReadCase{"HashIsNoComment", "[A]\n#K=1\n", "A", "#K", "d", 256, "1"},
+        ReadCase{"NoEndComment", "[A]\nK=v ; x\n", "A", "K", "d", 256, "v ; x"},
+        ReadCase{"NoEquals", "[A]\nK\n", "A", "K", "d", 256, "d"},
+        ReadCase{"EmptyValue", "[A]\nK=\n", "A", "K", "d", 256, ""},
+        ReadCase{"Quoted", "[A]\nK=\"a\" b \"c\"\n", "A", "K", "d", 256, "a\" b \"c"},
+        ReadCase{"SingleQuoted", "[A]\nK='a'\n", "A", "K", "d", 256, "a"},
+        ReadCase{"LoneQuote", "[A]\nK=\"\n", "A", "K", "d", 256, "\""},
+        ReadCase{"FirstKeyWins", "[A]\nK=1\nk=2\n", "A", "K", "d", 256, "1"},
+        ReadCase{"FirstSectionOnly", "[A]\nX=1\n[a]\nK=2\n", "A", "K", "d", 256, "d"},
+        ReadCase{"NotBeforeFirstSection", "K=1\n[A]\n", "A", "K", "d", 256, "d"},
+        ReadCase{"NulBytesBeforeSection", "\0\0K=\0\n[A]\nK=1\n"s, "A", "K", "d", 256, "1"},
+        ReadCase{"EmptyText", "", "A", "K", "d", 256, "d"},
+        ReadCase{"DefaultTrailingSpaces", "", "A", "K", "  d  ", 256, "  d"},
+        ReadCase{"DefaultUnquoted", "", "A", "K", "\"d\"  ", 256, "d"},
+        ReadCase{"Cut", "[A]\nK=abcdef\n", "A", "K", "d", 4, "abc"},
+        ReadCase{"CutAfterUnquoting", "[A]\nK=\"abc\"\n", "A", "K", "d", 4, "abc"},
+        ReadCase{"SizeOne", "[A]\nK=abc\n", "A", "K", "d", 1, ""},
+        ReadCase{"SizeZero", "[A]\nK=abc\n", "A", "K", "d", 0, ""},
+        ReadCase{"DefaultCut", "", "A", "K", "defg", 3, "de"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(Profile, GetIntParsesLikeWindows) {
+    auto get = [](std::string value, std::int32_t def = 99) {
+        return GetIntFromText("[A]\nK=" + value + "\n", "a", "k", def);
+    };
+    EXPECT_EQ(get("12abc"), 12u);
+    EXPECT_EQ(get("3.9"), 3u);
+    EXPECT_EQ(get("1,000"), 1u);
+    EXPECT_EQ(get("4 2"), 4u);
+    EXPECT_EQ(get("\"12\""), 12u);
+    EXPECT_EQ(get("\" +7\""), 7u);
+    EXPECT_EQ(get("-17"), 4294967279u);
+    EXPECT_EQ(get("4294967297"), 1u);  // wraps
+    EXPECT_EQ(get("0x10"), 0u);        // decimal only
+    EXPECT_EQ(get("abc"), 0u);
+    EXPECT_EQ(get("-"), 0u);
+    EXPECT_EQ(get("+-1"), 0u);
+    EXPECT_EQ(get(""), 99u);
+    EXPECT_EQ(get("\"\""), 99u);
+    EXPECT_EQ(GetIntFromText("[A]\n", "A", "K", -1), 0xFFFFFFFFu);
+    EXPECT_EQ(GetIntFromText("", "A", "K", 5), 5u);
+}
+
+struct WriteCase {
+    const char* name;
+    std::string before;
+    const char* section;
+    const char* key;
+    const char* value;
+    std::string after;
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Write : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(Write, ChangesOnlyWhatItMust) {
+    const auto& c = GetParam();
+    std::string after = WriteStringToText(c.before, c.section, c.key, c.value);
+    EXPECT_EQ(after, c.after);
+    // Whatever was written reads back (trailing blanks aside).
+    std::string value = c.value;
+    auto first = value.find_first_not_of(' '), last = value.find_last_not_of(' ');
+    value = first == std::string::npos ? "" : value.substr(first, last - first + 1);
+    if (after != c.before) {
+        EXPECT_EQ(GetStringFromText(after, c.section, c.key, "?"), value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Profile, Write,
+    testing::Values(
+        WriteCase{"NewFile", "", " S ", " K ", "  v ", "[S]\r\nK=v \r\n"},
+        WriteCase{"NewSectionAppended", "[A]\r\nX=1\r\n", "B", "K", "v",
+                  "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
+        WriteCase{"NewSectionLf", "[A]\nX=1\n", "B", "K", "v", "[A]\nX=1\n[B]\nK=v\n"},
+        WriteCase{"NewSectionNoFinalNewline", "[A]\nX=1", "B", "K", "v", "[A]\nX=1\n[B]\nK=v"},
+        WriteCase{"NewKeyAfterLastEntry", "[A]\r\nX=1\r\n; note\r\n\r\n[B]\r\n", "a", "K", "v",
+                  "[A]\r\nX=1\r\n; note\r\nK=v\r\n\r\n[B]\r\n"},
+        WriteCase{"NewKeyLf", "[A]\nX=1\n\n[B]\n", "A", "K", "v", "[A]\nX=1\nK=v\n\n[B]\n"},
+        WriteCase{"NewKeyNoFinalNewline", "[A]\r\nX=1", "A", "K", "v", "[A]\r\nX=1\r\nK=v"},
+        WriteCase{"NewKeyInEmptySection", "[A]\n\n[B]\n", "A", "K", "v", "[A]\nK=v\n\n[B]\n"},
+        WriteCase{"NewKeyInFirstOfDuplicates", "[A]\nX=1\n[A]\nK=2\n", "A", "K", "v",
+                  "[A]\nX=1\nK=v\n[A]\nK=2\n"},
+        WriteCase{"SpellingKept", "[Game]\r\n Pilot = Old  \r\nX=1\r\n", "GAME", "PILOT", "New",
+                  "[Game]\r\n Pilot = New\r\nX=1\r\n"},
+        WriteCase{"EmptyValueReplaced", "[A]\nK=\nX=1", "A", "K", "v", "[A]\nK=v\nX=1"},
+        WriteCase{"LastLineReplaced", "[A]\nK=1", "A", "K", "22", "[A]\nK=22"},
+        WriteCase{"FirstKeyReplaced", "[A]\nK=1\nK=2\n", "A", "K", "3", "[A]\nK=3\nK=2\n"},
+        WriteCase{"QuotesAreRawText", "[A]\nK=\"v\"\n", "A", "K", "v", "[A]\nK=v\n"},
+        WriteCase{"SameValueUntouched", "[A]\nK = v \n", "A", "K", " v", "[A]\nK = v \n"},
+        WriteCase{"BomKept", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "2",
+                  "\xEF\xBB\xBF[A]\r\nK=2\r\n"},
+        WriteCase{"BomOnlyFile", "\xEF\xBB\xBF", "A", "K", "v", "\xEF\xBB\xBF[A]\r\nK=v\r\n"},
+        WriteCase{"NulPreambleKept", "\0x\0\r\n[A]\r\nK=1\r\n"s, "A", "K", "2",
+                  "\0x\0\r\n[A]\r\nK=2\r\n"s},
+        WriteCase{"OtherKeysSpacingKept", "[A]\n  X  =  1  \n\tY=2\t\n", "A", "Y", "3",
+                  "[A]\n  X  =  1  \n\tY=3\n"},
+        WriteCase{"LineBreakRefused", "[A]\n", "A", "K", "a\n[B]", "[A]\n"},
+        WriteCase{"EqualsInKeyRefused", "[A]\n", "A", "K=X", "v", "[A]\n"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(Profile, GarbageAndHugeLinesAreHarmless) {
+    std::mt19937 random(7);
+    std::string garbage(200000, '\0');
+    for (auto& c : garbage) c = static_cast<char>(random());
+    std::string huge = "[A]\n" + std::string(3 << 20, 'x') + "\nK=" + std::string(2 << 20, 'y');
+    for (const auto& text : {garbage, huge}) {
+        EXPECT_EQ(GetStringFromText(text, "A", "K", "d", 4), text == huge ? "yyy" : "d");
+        std::string written = WriteStringToText(text, "A", "K2", "v");
+        EXPECT_EQ(written.compare(0, text.size(), text), 0);
+        EXPECT_EQ(GetStringFromText(written, "A", "K2", "d"), "v");
+    }
+}
+
+// Runs a check as an unprivileged user when we are root, since root ignores permission bits.
+int AsUser(const std::function<int()>& check) {
+    if (::geteuid() != 0) return check();
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
+        ::_exit(check());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+struct stat StatOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st;
+}
+
+class ProfileFile : public testing::Test {
+  protected:
+    void SetUp() override { ::chmod(dir.Path().c_str(), 0777); }
+    test::TempDir dir;
+    std::string ini = dir / "EAW.INI";
+};
+
+TEST_F(ProfileFile, MissingFileOrFolderGivesDefaults) {
+    EXPECT_EQ(GetString(ini, "A", "K", "d"), "d");
+    EXPECT_EQ(GetInt(dir / "no/such.ini", "A", "K", 7), 7u);
+    EXPECT_FALSE(WriteString(dir / "no/such.ini", "A", "K", "v"));
+    EXPECT_FALSE(WriteString(dir.Path(), "A", "K", "v"));  // a folder
+}
+
+TEST_F(ProfileFile, WritesCreateAndEditInPlaceByteForByte) {
+    ASSERT_TRUE(WriteString(ini, "Game", "Pilot", "Nowotny"));
+    EXPECT_EQ(test::ReadFile(ini), "[Game]\r\nPilot=Nowotny\r\n");
+
+    std::string lf = "\xEF\xBB\xBF\0junk\n; c\n[Game]\nPilot = Old\n\n[Misc]\nX=1"s;
+    test::WriteFile(ini, lf);
+    ASSERT_TRUE(WriteString(ini, "GAME", "PILOT", "Galland"));
+    ASSERT_TRUE(WriteString(ini, "game", "Mode", "-1"));
+    ASSERT_TRUE(WriteString(ini, "Misc", "Y", "2"));
+    ASSERT_TRUE(WriteString(ini, "New", "Z", "3"));
+    EXPECT_EQ(test::ReadFile(ini),
+              "\xEF\xBB\xBF\0junk\n; c\n[Game]\nPilot = Galland\nMode=-1\n\n[Misc]\nX=1\nY=2\n"
+              "[New]\nZ=3"s);
+    EXPECT_EQ(GetString(ini, "game", "pilot", "", 5), "Gall");
+    EXPECT_EQ(static_cast<std::int32_t>(GetInt(ini, "Game", "Mode", 0)), -1);
+}
+
+TEST_F(ProfileFile, SameValueLeavesTheFileAlone) {
+    test::WriteFile(ini, "[A]\r\nK=v\r\n");
+    struct stat before = StatOf(ini);
+    ASSERT_TRUE(WriteString(ini, "a", "k", "v"));
+    struct stat after = StatOf(ini);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+}
+
+TEST_F(ProfileFile, ReplacementKeepsPermissionBits) {
+    test::WriteFile(ini, "[A]\nK=1\n");
+    ::chmod(ini.c_str(), 0640);
+    ino_t inode = StatOf(ini).st_ino;
+    ASSERT_TRUE(WriteString(ini, "A", "K", "2"));
+    EXPECT_EQ(StatOf(ini).st_mode & 07777, 0640u);
+    EXPECT_NE(StatOf(ini).st_ino, inode);  // replaced by rename, not rewritten in place
+}
+
+TEST_F(ProfileFile, FailedWritesLeaveTheOldFile) {
+    const std::string old = "[A]\nK=1\n";
+    test::WriteFile(ini, old);
+    ::chmod(ini.c_str(), 0644);
+    ::chmod(dir.Path().c_str(), 0555);
+    EXPECT_EQ(AsUser([&] { return WriteString(ini, "A", "K", "2") ? 1 : 0; }), 0);
+    EXPECT_EQ(test::ReadFile(ini), old);
+    EXPECT_EQ(test::ListFolder(dir.Path()), "EAW.INI");
+
+    // A file that exists but cannot be read is neither read nor replaced.
+    ::chmod(dir.Path().c_str(), 0777);
+    ::chmod(ini.c_str(), 0200);
+    EXPECT_EQ(
+        AsUser([&] {
+            return GetString(ini, "A", "K", "d") == "d" && !WriteString(ini, "A", "K", "2") ? 0 : 1;
+        }),
+        0);
+    ::chmod(ini.c_str(), 0644);
+    EXPECT_EQ(test::ReadFile(ini), old);
+}
+
+}  // namespace
+}  // namespace harbinet::profile
