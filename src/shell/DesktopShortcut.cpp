@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::string_view kExtension = ".desktop";
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string LowerCopy(std::string_view s) {
     std::string out(s);
@@ -27,12 +29,23 @@ std::string EscapeValue(std::string_view value) {
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '\r': out += "\\r"; break;
-            case ' ': out += i == 0 ? "\\s" : " "; break;
-            default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case ' ':
+                out += i == 0 ? "\\s" : " ";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -85,7 +98,9 @@ std::string DisplayName(const std::string& name) {
     return name;
 }
 
-int LastError() { return errno != 0 ? errno : EIO; }
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
 
 }  // namespace
 
@@ -126,8 +141,8 @@ int CreateDesktopShortcut(FrameState& state, const std::string& target,
     // leave the entry without its ending.
     if (LowerCopy(name).find(kExtension) == std::string::npos) path += kExtension;
 
-    const std::string text = DesktopEntryText(target, arguments, name, workingFolder,
-                                              state.OwnFolder + "harbinet.png");
+    const std::string text =
+        DesktopEntryText(target, arguments, name, workingFolder, state.OwnFolder + "harbinet.png");
     errno = 0;
     if (!files::WriteFileAtomic(path, text)) return LastError();
     fs::permissions(path,

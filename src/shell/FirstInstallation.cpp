@@ -167,8 +167,8 @@ void RunFirstInstallation(FrameState& state, const std::string& executablePath) 
 
     CreateDesktopShortcut(state, executablePath, "", kShortcutName, state.OwnFolder, false);
 
-    for (const auto* folder : {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder,
-                               &state.VandelholtFolder})
+    for (const auto* folder :
+         {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder, &state.VandelholtFolder})
         files::CreateFolder(*folder);
     SetSkinsInitialFolder(state);
     MoveCataloguePictures(state);

@@ -11,8 +11,7 @@ namespace harbinet {
 namespace {
 
 constexpr std::string_view kStandardSkinFiles = "P*.TPC,*.3DZ";
-constexpr std::array<const char*, 3> kLowDetailSets = {"Pacific", "Mediterranean",
-                                                       "North Africa"};
+constexpr std::array<const char*, 3> kLowDetailSets = {"Pacific", "Mediterranean", "North Africa"};
 constexpr std::array<const char*, 3> kLaterSeasons = {"Summer/", "Autumn/", "Winter/"};
 
 // Layout 12 to 13: the pattern lists, the saved object detail and low detail for the theatres
@@ -69,7 +68,9 @@ void StepFrom13(FrameState& state) {
         files::DeleteFile(files::ResolveName(state.OwnFolder, readme));
 }
 
-void StepFrom20(FrameState& state) { SetSkinsInitialFolder(state); }
+void StepFrom20(FrameState& state) {
+    SetSkinsInitialFolder(state);
+}
 
 void FinalStep(FrameState& state, const std::string& executablePath) {
     // The pictures beside the program go, but one the catalogue lacks is moved there rather
@@ -94,8 +95,8 @@ std::string CommonPatterns(std::string_view skinFiles) {
 
 void UpgradeSettings(FrameState& state, const std::string& executablePath) {
     namespace k = settings;
-    const std::uint32_t version = state.Settings().GetUnsigned(k::kSection, k::kVersion,
-                                                               k::kVersionDefault);
+    const std::uint32_t version =
+        state.Settings().GetUnsigned(k::kSection, k::kVersion, k::kVersionDefault);
     if (version == k::kCurrentVersion) return;
     if (version < 12) {
         files::DeleteFile(state.SettingsPath);

@@ -22,7 +22,7 @@ unsigned Mode(const std::string& path) {
 }
 
 class DesktopShortcutTest : public ::testing::Test {
-protected:
+  protected:
     test::UserHome home;
     test::GameFolder game;
     std::unique_ptr<FrameState> state = game.MakeState();
@@ -39,14 +39,21 @@ TEST_F(DesktopShortcutTest, EntryOnTheHomeDesktopStartsTheProgramInItsFolder) {
 
     const std::string entry = home.Desktop() + "Harbinet 2.2b.desktop";
     EXPECT_EQ(test::ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
-    EXPECT_EQ(ReadFile(entry), "[Desktop Entry]\n"
-                               "Type=Application\n"
-                               "Version=1.0\n"
-                               "Name=Harbinet 2.2b\n"
-                               "Exec=\"" + game.Own() + "harbinet\"\n"
-                               "Path=" + game.Own() + "\n"
-                               "Icon=" + game.Own() + "harbinet.png\n"
-                               "Terminal=false\n");
+    EXPECT_EQ(ReadFile(entry),
+              "[Desktop Entry]\n"
+              "Type=Application\n"
+              "Version=1.0\n"
+              "Name=Harbinet 2.2b\n"
+              "Exec=\"" +
+                  game.Own() +
+                  "harbinet\"\n"
+                  "Path=" +
+                  game.Own() +
+                  "\n"
+                  "Icon=" +
+                  game.Own() +
+                  "harbinet.png\n"
+                  "Terminal=false\n");
     EXPECT_EQ(Mode(entry), 0755u);
 }
 
@@ -57,8 +64,7 @@ TEST_F(DesktopShortcutTest, SecondCallReplacesTheEntryAndMakesItExecutable) {
     EXPECT_NE(ReadFile(entry).find("Name=Harbinet 2.2b\n"), std::string::npos);
     EXPECT_EQ(Mode(entry), 0755u);
 
-    EXPECT_EQ(CreateDesktopShortcut(*state, "/other/prog", "", kShortcutName, "/other/", false),
-              0);
+    EXPECT_EQ(CreateDesktopShortcut(*state, "/other/prog", "", kShortcutName, "/other/", false), 0);
     EXPECT_NE(ReadFile(entry).find("Exec=\"/other/prog\"\n"), std::string::npos);
     EXPECT_EQ(test::ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
 }
@@ -87,15 +93,14 @@ TEST(DesktopFolder, UserDirsAreReadAsTheShellWould) {
     EXPECT_EQ(DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n", home),
               "/home/pilot/Desktop/");
     EXPECT_EQ(DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"${HOME}/D\"", home), "/home/pilot/D/");
-    EXPECT_EQ(DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"/srv/desk/\"\r\n", home),
-              "/srv/desk/");
+    EXPECT_EQ(DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"/srv/desk/\"\r\n", home), "/srv/desk/");
     EXPECT_EQ(DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"$HOME/\"\n", home), "/home/pilot/")
         << "a disabled desktop is the home folder";
     EXPECT_EQ(DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"$HOME/a\\\"b\"\n", home),
               "/home/pilot/a\"b/");
-    EXPECT_EQ(DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n",
-                                        home),
-              "/two/")
+    EXPECT_EQ(
+        DesktopFolderFromUserDirs("XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", home),
+        "/two/")
         << "the later assignment wins";
     EXPECT_EQ(DesktopFolderFromUserDirs("#XDG_DESKTOP_DIR=\"/x\"\nXDG_MUSIC_DIR=\"/m\"\n", home),
               "");

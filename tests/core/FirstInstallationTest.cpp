@@ -144,11 +144,19 @@ TEST_F(FirstInstallationTest, ExistingFileChangesOnlyInTheKeysWritten) {
         expected = profile::WriteStringToText(expected, section, key, v);
     };
     const std::vector<std::pair<std::string, std::string>> harbinet = {
-        {"Version", "22"},      {"Mode", "0"},          {"Terrain", "1"},
-        {"TerrainSet", "0"},    {"Timer", "30"},        {"ClickDefault", "0"},
-        {"LoadOnStart", "0"},   {"CopySkins", "0"},     {"LaunchAfter", "0"},
-        {"TerrainFiles", "*.TER,GRAS*.TPC"},            {"SkinFiles", "P*.TPC,*.3DZ"},
-        {"CommonFiles", ""},    {"SavedObjectDetail", "2"}};
+        {"Version", "22"},
+        {"Mode", "0"},
+        {"Terrain", "1"},
+        {"TerrainSet", "0"},
+        {"Timer", "30"},
+        {"ClickDefault", "0"},
+        {"LoadOnStart", "0"},
+        {"CopySkins", "0"},
+        {"LaunchAfter", "0"},
+        {"TerrainFiles", "*.TER,GRAS*.TPC"},
+        {"SkinFiles", "P*.TPC,*.3DZ"},
+        {"CommonFiles", ""},
+        {"SavedObjectDetail", "2"}};
     for (const auto& [k, v] : harbinet) write("Harbinet", k, v);
     for (unsigned n = 1; n <= 5; ++n) {
         write("TerrainSets", settings::TerrainNameKey(n), n == 1 ? "Channel Front" : "");
@@ -168,10 +176,10 @@ TEST_F(FirstInstallationTest, ExistingFileChangesOnlyInTheKeysWritten) {
     }
     EXPECT_EQ(ReadFile(g.Settings()), expected);
 
-    for (const char* line : {"; kept by the user\r\n", "Runner=wine-staging\r\n",
-                             "Terrain6=Battle of Britain\r\nSeasons6=1\r\nObjectsLow25=1\r\n",
-                             "App6Desc=Six\r\nApp6EXE=/opt/six.exe\r\nApp25EXE=z\r\n",
-                             "[Other]\r\nKey=Value"})
+    for (const char* line :
+         {"; kept by the user\r\n", "Runner=wine-staging\r\n",
+          "Terrain6=Battle of Britain\r\nSeasons6=1\r\nObjectsLow25=1\r\n",
+          "App6Desc=Six\r\nApp6EXE=/opt/six.exe\r\nApp25EXE=z\r\n", "[Other]\r\nKey=Value"})
         EXPECT_NE(ReadFile(g.Settings()).find(line), std::string::npos) << line;
 }
 
@@ -201,8 +209,7 @@ TEST_F(FirstInstallationTest, PicturesMoveButThoseAlreadyInTheCatalogueStay) {
     EXPECT_FALSE(Exists(cat + "NOIMAGE.GIF"));
     for (const char* p : {"EAWLOGO.GIF", "SUMMER.GIF", "AUTUMN.GIF"})
         EXPECT_EQ(ReadFile(cat + p), std::string("picture ") + p);
-    EXPECT_EQ(ListFolder(g.Own()),
-              "Common/ Skins/ Terrain/ Vandelholt/ WINTER.GIF harbinet.INI")
+    EXPECT_EQ(ListFolder(g.Own()), "Common/ Skins/ Terrain/ Vandelholt/ WINTER.GIF harbinet.INI")
         << "a picture is deleted only once the catalogue has it";
 }
 

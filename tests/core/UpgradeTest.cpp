@@ -19,7 +19,7 @@ using test::ReadFile;
 using test::WriteFile;
 
 class UpgradeTest : public test::InstallFixture {
-protected:
+  protected:
     std::string Skins() const { return g.Own() + "Skins/"; }
     std::string Common() const { return g.Own() + "Common/"; }
     std::string InitialFolder() const {
@@ -54,8 +54,9 @@ TEST_F(UpgradeTest, CurrentLayoutIsNotTouched) {
 }
 
 TEST_F(UpgradeTest, LayoutsBefore12AreReinstalledWithoutTheUpgradeMessage) {
-    for (const char* text : {"[Harbinet]\r\nMode=1\r\nVersion=5\r\n[TerrainSets]\r\nTerrain9=Gone\r\n",
-                             "[Harbinet]\r\nMode=1\r\n[TerrainSets]\r\nTerrain9=Gone\r\n"}) {
+    for (const char* text :
+         {"[Harbinet]\r\nMode=1\r\nVersion=5\r\n[TerrainSets]\r\nTerrain9=Gone\r\n",
+          "[Harbinet]\r\nMode=1\r\n[TerrainSets]\r\nTerrain9=Gone\r\n"}) {
         SCOPED_TRACE(text);
         g.ui.messages.clear();
         WriteFile(g.Settings(), text);
@@ -113,8 +114,9 @@ TEST_F(UpgradeTest, From12EveryStepRuns) {
     };
     for (const auto& e : expected) EXPECT_EQ(Get(e[0], e[1]), e[2]) << e[0] << "/" << e[1];
 
-    EXPECT_EQ(ListFolder(Common()),
-              "Channel Front/ Desert/ Mediterranean/ North Africa/ PACIFIC/ Pacific/ north africa/");
+    EXPECT_EQ(
+        ListFolder(Common()),
+        "Channel Front/ Desert/ Mediterranean/ North Africa/ PACIFIC/ Pacific/ north africa/");
     EXPECT_EQ(ListFolder(g.Own() + "Vandelholt/"),
               "AUTUMN.GIF EAWLOGO.GIF NOIMAGE.GIF SPRING.GIF SUMMER.GIF Skins.INI WINTER.GIF");
     EXPECT_EQ(InitialFolder(), files::TempFolder());

@@ -15,7 +15,7 @@
 namespace harbinet::test {
 
 class InstallFixture : public ::testing::Test {
-protected:
+  protected:
     static constexpr const char* kQuestion =
         "ask Harbinet Install: Do you wish to add support for Mediterranean and Pacific "
         "Terrain Sets?";

@@ -10,8 +10,10 @@ std::optional<std::string> Get(const char* name) {
     return value ? std::optional<std::string>(value) : std::nullopt;
 }
 void Restore(const char* name, const std::optional<std::string>& value) {
-    if (value) ::setenv(name, value->c_str(), 1);
-    else ::unsetenv(name);
+    if (value)
+        ::setenv(name, value->c_str(), 1);
+    else
+        ::unsetenv(name);
 }
 }  // namespace
 

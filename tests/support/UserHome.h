@@ -10,17 +10,17 @@
 namespace harbinet::test {
 
 class UserHome {
-public:
+  public:
     UserHome();
     ~UserHome();
     UserHome(const UserHome&) = delete;
     UserHome& operator=(const UserHome&) = delete;
 
-    const std::string& Home() const { return dir_.Path(); }         // ends in "/"
+    const std::string& Home() const { return dir_.Path(); }  // ends in "/"
     std::string Config() const { return dir_ / ".config/"; }
-    std::string Desktop() const { return dir_ / "Desktop/"; }     // when user-dirs names none
+    std::string Desktop() const { return dir_ / "Desktop/"; }  // when user-dirs names none
 
-private:
+  private:
     TempDir dir_;
     std::optional<std::string> home_, config_;
 };
