@@ -23,6 +23,39 @@ inline constexpr const char* kBadFileTypes =
 inline constexpr const char* kNoCurrentCareer = "No Current Career";
 }  // namespace text
 
+// The tray icon's tooltip and pop-up menu.
+namespace text {
+inline constexpr const char* kTipSeparator = " - ";
+inline constexpr const char* kTipBusy = "Loading Terrain/Skins...";
+inline constexpr const char* kTipDefaultTerrain = "EAW Default Terrain";
+inline constexpr const char* kTipSetName = " (%s)";
+inline constexpr const char* kAutomaticMode = "Automatic Mode";
+inline constexpr const char* kManualMode = "Manual Mode";
+inline constexpr const char* kSpringTerrain = "Spring Terrain";
+inline constexpr const char* kSummerTerrain = "Summer Terrain";
+inline constexpr const char* kAutumnTerrain = "Autumn Terrain";
+inline constexpr const char* kWinterTerrain = "Winter Terrain";
+
+inline constexpr const char* kMenuLaunchGame = "&Launch MicroProse's European Air War";
+inline constexpr const char* kMenuLaunch = "Launch";
+inline constexpr const char* kMenuSetActiveCareer = "Set Active Career...";
+inline constexpr const char* kMenuProperSeason = "Use Proper Season Terrain";
+inline constexpr const char* kMenuLoadSpring = "Load Spring Terrain";
+inline constexpr const char* kMenuLoadSummer = "Load Summer Terrain";
+inline constexpr const char* kMenuLoadAutumn = "Load Autumn Terrain";
+inline constexpr const char* kMenuLoadWinter = "Load Winter Terrain";
+inline constexpr const char* kMenuTerrainSkins = "Skins for %s...";
+inline constexpr const char* kMenuDefaultTerrain = "Use EAW Default Terrain/Skins";
+inline constexpr const char* kMenuSetTerrainSet = "Set %s";
+inline constexpr const char* kMenuClose = "&Close";
+inline constexpr const char* kMenuConfigure = "Co&nfigure";
+inline constexpr const char* kMenuConfigureHarbinet = "Harbinet...";
+inline constexpr const char* kMenuConfigureSkins = "Skins...";
+inline constexpr const char* kMenuConfigureTerrainSets = "Terrain Sets...";
+inline constexpr const char* kMenuConfigureExternalApps = "External Applications...";
+inline constexpr const char* kMenuAbout = "&About Harbinet...";
+}  // namespace text
+
 // printf-style formatting of the string table's texts.
 template <typename... Args>
 std::string Format(const char* format, Args... args) {

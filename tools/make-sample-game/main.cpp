@@ -1,0 +1,277 @@
+// make-sample-game DIR --game PROGRAM [--force]
+//
+// Lays out a European Air War folder for the demo and the tests: the game program and its
+// EAW.INI, a few career saves, and Harbinet's folder with its settings file and terrain store,
+// as a first installation with the Channel Front set active would leave it.
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Found at the top of every folder this program made, so that --force never removes anything
+// else (a real game folder, a home folder given by mistake).
+constexpr const char* kMarker = ".harbinet-sample";
+
+const char* const kSeasons[] = {"Spring", "Summer", "Autumn", "Winter"};
+
+struct Career {
+    const char* file;
+    std::uint16_t year;
+    int month;  // 1..12
+    int day;    // 1..31
+    const char* name1;
+    const char* name2;
+    int hoursAgo;  // last-write time; the smallest is the active career
+};
+
+// Several seasons; CAREER4.SVE (July, summer) is the newest.
+const Career kCareers[] = {
+    {"CAREER1.SVE", 1944, 2, 12, "Jack", "Ridley", 4},
+    {"CAREER2.SVE", 1943, 9, 3, "Hans", "Meyer", 3},
+    {"CAREER3.SVE", 1944, 4, 21, "Tom", "Harper", 2},
+    {"CAREER4.SVE", 1943, 7, 15, "Karl", "Vogt", 1},
+    {"CAREER5.SVE", 1944, 11, 28, "Ed", "Brennan", 5},
+};
+
+constexpr std::size_t kCareerLength = 0x22FB1;
+constexpr std::size_t kDateOffset = 0x220B1;
+constexpr std::size_t kName1Offset = 0x22F11;
+constexpr std::size_t kName2Offset = 0x22F61;
+constexpr std::size_t kNameField = 80;
+
+bool Write(const fs::path& path, std::string_view bytes) {
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) std::fprintf(stderr, "make-sample-game: cannot write %s\n", path.c_str());
+    return static_cast<bool>(out);
+}
+
+// Windows line ends, as the game and the program's Windows settings files have them.
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::string CareerBytes(const Career& c) {
+    std::string bytes(kCareerLength, '\0');
+    // The game's header and mission data are not read by Harbinet; a recognisable filler
+    // shows at a glance that the fields below are read at their offsets and nowhere else.
+    for (std::size_t i = 0; i < kDateOffset; ++i) bytes[i] = static_cast<char>('A' + i % 26);
+    bytes[kDateOffset] = static_cast<char>(c.year & 0xFF);
+    bytes[kDateOffset + 1] = static_cast<char>(c.year >> 8);
+    bytes[kDateOffset + 2] = static_cast<char>(c.month - 1);
+    bytes[kDateOffset + 3] = static_cast<char>(c.day - 1);
+    std::string_view n1 = c.name1, n2 = c.name2;
+    bytes.replace(kName1Offset, n1.size(), n1);
+    bytes.replace(kName2Offset, n2.size(), n2);
+    static_assert(kName2Offset + kNameField == kCareerLength);
+    return bytes;
+}
+
+std::string GameIni() {
+    return Lines({
+        "; European Air War settings",
+        "[GRAPHICS]",
+        "; 640x480, 800x600 or 1024x768",
+        "Resolution=800x600",
+        "3dCityTargets=2",
+        "Clouds=1",
+        "Haze=1",
+        "TextureDetail=2",
+        "",
+        "[SOUND]",
+        "MusicVolume=6",
+        "EffectsVolume=8",
+        "",
+        "[GAMEPLAY]",
+        "; 0 easy .. 2 realistic",
+        "FlightModel=2",
+        "Blackouts=1",
+    });
+}
+
+// Settings as the first installation leaves them, the two extra sets accepted, with the
+// Channel Front set then chosen and its Spring terrain installed.
+std::string Settings(const std::string& game) {
+    return Lines({
+        "[Harbinet]",
+        "Version=22",
+        "Mode=0",
+        "Terrain=1",
+        "TerrainSet=1",
+        "Timer=30",
+        "ClickDefault=0",
+        "LoadOnStart=0",
+        "CopySkins=0",
+        "LaunchAfter=0",
+        "TerrainFiles=*.TER,GRAS*.TPC",
+        "SkinFiles=P*.TPC,*.3DZ",
+        "CommonFiles=",
+        "SavedObjectDetail=2",
+        "[TerrainSets]",
+        "Terrain1=Channel Front",
+        "Seasons1=1",
+        "ObjectsLow1=0",
+        "Terrain2=Mediterranean",
+        "Seasons2=0",
+        "ObjectsLow2=1",
+        "Terrain3=Pacific",
+        "Seasons3=0",
+        "ObjectsLow3=1",
+        "Terrain4=",
+        "Seasons4=0",
+        "ObjectsLow4=0",
+        "Terrain5=",
+        "Seasons5=0",
+        "ObjectsLow5=0",
+        "[External]",
+        "App1Desc=Orlen's ECA Control Panel",
+        "App1EXE=" + game + "ECAPANEL.EXE",
+        "App2Desc=Brask's EAW Control",
+        "App2EXE=" + game + "EAWCONTROL.EXE",
+        "App3Desc=Tavish's EAW OnLine Manager",
+        "App3EXE=" + game + "EAWCM.EXE",
+        "App4Desc=",
+        "App4EXE=",
+        "App5Desc=",
+        "App5EXE=",
+    });
+}
+
+// Small stand-ins for terrain files: their text tells which set and season they came from.
+bool WriteTerrain(const fs::path& folder, const std::string& label) {
+    return Write(folder / "EAW1.TER", "EAW terrain: " + label + "\r\n") &&
+           Write(folder / "GRAS1.TPC", "EAW grass texture: " + label + "\r\n");
+}
+
+bool Layout(const fs::path& dir, const std::string& gameProgram) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (!Write(dir / kMarker, "Made by make-sample-game; --force may replace this folder.\n"))
+        return false;
+
+    if (!Write(dir / "EAW.EXE", gameProgram)) return false;
+    fs::permissions(dir / "EAW.EXE",
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec,
+                    ec);
+    if (!Write(dir / "EAW.INI", GameIni())) return false;
+
+    const auto now = fs::file_time_type::clock::now();
+    for (const auto& c : kCareers) {
+        const fs::path path = dir / "Savedata" / c.file;
+        if (!Write(path, CareerBytes(c))) return false;
+        fs::last_write_time(path, now - std::chrono::hours(c.hoursAgo), ec);
+        if (ec) {
+            std::fprintf(stderr, "make-sample-game: cannot date %s\n", path.c_str());
+            return false;
+        }
+    }
+
+    const fs::path own = dir / "Harbinet";
+    const std::string game = fs::absolute(dir).lexically_normal().string();
+    const std::string gameFolder = game.back() == '/' ? game : game + "/";
+    if (!Write(own / "harbinet.INI", Settings(gameFolder))) return false;
+    if (!Write(own / "Vandelholt" / "Skins.INI",
+               Lines({"[Skins]", "InitialFolder=" + fs::temp_directory_path().string() + "/"})))
+        return false;
+
+    for (const char* set : {"Channel Front", "Mediterranean", "Pacific"}) {
+        fs::create_directories(own / "Common" / set, ec);
+        fs::create_directories(own / "Skins" / set, ec);
+    }
+    for (const char* season : kSeasons) {
+        if (!WriteTerrain(own / "Terrain" / "Channel Front" / season,
+                          std::string("Channel Front, ") + season))
+            return false;
+        fs::create_directories(own / "Skins" / "Channel Front" / season, ec);
+    }
+    if (!WriteTerrain(own / "Terrain" / "Mediterranean", "Mediterranean") ||
+        !WriteTerrain(own / "Terrain" / "Pacific", "Pacific"))
+        return false;
+
+    // The settings say Channel Front Spring is installed: so is it in the game folder.
+    return WriteTerrain(dir, "Channel Front, Spring");
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: make-sample-game DIR --game PROGRAM [--force]\n"
+                 "  PROGRAM becomes DIR/EAW.EXE (the stand-in game that opens a window\n"
+                 "  \"European Air War\"). --force replaces a folder this program made before.\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string dirArg, gameArg;
+    bool force = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view a = argv[i];
+        if (a == "--game" && i + 1 < argc) {
+            gameArg = argv[++i];
+        } else if (a == "--force") {
+            force = true;
+        } else if (a == "--help" || a == "-h") {
+            Usage();
+            return 0;
+        } else if (!a.empty() && a[0] != '-' && dirArg.empty()) {
+            dirArg = a;
+        } else {
+            return Usage();
+        }
+    }
+    if (dirArg.empty() || gameArg.empty()) return Usage();
+
+    std::error_code ec;
+    const fs::path dir = dirArg;
+    // Read before anything is removed: the program may be the EAW.EXE of the folder replaced.
+    std::string game;
+    if (std::ifstream in{gameArg, std::ios::binary}; in && fs::is_regular_file(gameArg, ec)) {
+        game.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else {
+        std::fprintf(stderr, "make-sample-game: no game program '%s'\n", gameArg.c_str());
+        return 1;
+    }
+    if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) {
+        std::fprintf(stderr, "make-sample-game: '%s' is not a folder\n", dir.c_str());
+        return 1;
+    }
+    if (fs::is_directory(dir, ec) && !fs::is_empty(dir, ec)) {
+        if (!force) {
+            std::fprintf(stderr, "make-sample-game: '%s' is not empty (--force replaces it)\n",
+                         dir.c_str());
+            return 1;
+        }
+        if (!fs::exists(dir / kMarker, ec)) {
+            std::fprintf(stderr,
+                         "make-sample-game: '%s' was not made by make-sample-game; "
+                         "not replacing it\n",
+                         dir.c_str());
+            return 1;
+        }
+        fs::remove_all(dir, ec);
+        if (ec) {
+            std::fprintf(stderr, "make-sample-game: cannot remove '%s': %s\n", dir.c_str(),
+                         ec.message().c_str());
+            return 1;
+        }
+    }
+    if (!Layout(dir, game)) return 1;
+    std::printf("Sample game folder: %s\n", fs::absolute(dir).lexically_normal().c_str());
+    return 0;
+}
