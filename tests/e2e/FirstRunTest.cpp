@@ -34,8 +34,8 @@ struct FreshGame {
     std::string Run(const std::string& options) const {
         const std::string err = dir / "stderr";
         const std::string command = "HOME='" + home + "' XDG_CONFIG_HOME='" + home +
-                                    ".config' " HARBINET_CLI " --folder '" + own + "' " +
-                                    options + " status >/dev/null 2>'" + err + "'";
+                                    ".config' " HARBINET_CLI " --folder '" + own + "' " + options +
+                                    " status >/dev/null 2>'" + err + "'";
         const int status = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
         return ReadFile(err);
