@@ -1,5 +1,6 @@
 #include "shell/FirstInstallation.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/Files.h"
@@ -153,8 +154,14 @@ void MoveCataloguePictures(const FrameState& state) {
 
 void MoveMatchingFiles(const std::string& source, const std::string& target,
                        std::string_view pattern) {
+    // With nothing to move the target keeps its files: a reinstallation finds the season
+    // folders full and no old ones to move from.
+    const auto sources = files::FindFiles(source, pattern);
+    if (std::none_of(sources.begin(), sources.end(),
+                     [](const files::FoundFile& f) { return !f.folder; }))
+        return;
     terrain::CopyMatchingFiles(source, target, pattern);
-    for (const auto& found : files::FindFiles(source, pattern)) {
+    for (const auto& found : sources) {
         if (!found.folder && IsCopyOf(found.path, target + found.name))
             files::DeleteFile(found.path);
     }

@@ -39,7 +39,8 @@ void MoveCataloguePictures(const FrameState& state);
 bool MoveFileIfAbsent(const std::string& source, const std::string& targetFolder,
                       const std::string& name);
 // Copy-by-pattern from source to target, then each source file whose copy is in the target is
-// deleted; a file that could not be copied stays where it was.
+// deleted; a file that could not be copied stays where it was. Without a matching file in the
+// source nothing changes.
 void MoveMatchingFiles(const std::string& source, const std::string& target,
                        std::string_view pattern);
 

@@ -227,6 +227,7 @@ TEST_F(FirstInstallationTest, OldSeasonFoldersMoveIntoChannelFrontWithEveryFile)
     WriteFile(terrain + "Autumn/LOCKED.TER", "autumn");
     const std::string locked = WriteFile(terrain + "Channel Front/Autumn/LOCKED.TER", "newer");
     ::chmod(locked.c_str(), 0444);
+    const std::string winter = WriteFile(terrain + "Channel Front/Winter/W.TER", "winter");
 
     RunFirstInstallation(*state, state->ExecutablePath);
 
@@ -244,6 +245,7 @@ TEST_F(FirstInstallationTest, OldSeasonFoldersMoveIntoChannelFrontWithEveryFile)
     EXPECT_EQ(ReadFile(locked), "newer");
     EXPECT_EQ(ListFolder(terrain), "Autumn/ Channel Front/ Spring/")
         << "emptied old folders are removed";
+    EXPECT_EQ(ReadFile(winter), "winter") << "without an old folder the new one keeps its files";
 }
 
 }  // namespace

@@ -114,6 +114,8 @@ TEST(MakeSampleGame, LaysOutTheTerrainStoreAndLeavesTheInstallationToTheProgram)
               "Sets? [No]\n");
     EXPECT_EQ(profile::GetInt(own + "harbinet.INI", "Harbinet", "Version", 0), 22u);
     EXPECT_FALSE(Exists(dir / "EAW/EAW1.TER"));
+    EXPECT_TRUE(Exists(own + "Terrain/Channel Front/Winter/EAW1.TER"))
+        << "the installation keeps the terrain store it finds";
     EXPECT_NE(status.out.find("tooltip=Harbinet - Manual Mode, EAW Default Terrain\n"),
               std::string::npos)
         << status.out;
