@@ -51,11 +51,18 @@ void StepFrom13(FrameState& state) {
                 if (name.empty()) continue;
                 const bool seasons = s.TerrainSetHasSeasons(n);
                 const std::string skins = state.SkinsFolder + name + "/";
-                MoveMatchingFiles(skins + (seasons ? "Spring/" : ""),
-                                  state.CommonFolder + name + "/", pattern);
+                const std::string target = state.CommonFolder + name + "/";
+                MoveMatchingFiles(skins + (seasons ? "Spring/" : ""), target, pattern);
                 if (!seasons) continue;
-                for (const char* season : kLaterSeasons)
-                    terrain::DeleteMatchingFiles(skins + season, pattern);
+                // The other seasons' copies of the files now common go; a file only one of them
+                // has is kept rather than lost.
+                for (const char* season : kLaterSeasons) {
+                    for (const auto& found : files::FindFiles(skins + season, pattern)) {
+                        if (!found.folder &&
+                            files::FileExists(files::ResolveName(target, found.name)))
+                            files::DeleteFile(found.path);
+                    }
+                }
             }
         });
     }
