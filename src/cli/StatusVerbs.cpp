@@ -3,37 +3,12 @@
 #include <memory>
 #include <string>
 
+#include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
-#include "shell/LoadSettings.h"
 #include "shell/TrayMenu.h"
 
 namespace harbinet::cli {
 namespace {
-
-// These verbs only read; nothing they do reaches the desktop, so it refuses every request.
-class NoDesktop : public Desktop {
-  public:
-    bool WindowExists(const std::string&) override { return false; }
-    bool BringWindowForward(const std::string&) override { return false; }
-    bool Spawn(const std::vector<std::string>&, const std::string&, std::string* error) override {
-        if (error) *error = "no desktop in this command";
-        return false;
-    }
-    void ShellOpen(const std::string&) override {}
-    void PlaySound(const std::string&) override {}
-};
-
-// The frame state of the program installed in the folder, after its start-up reading.
-struct Program {
-    explicit Program(const Invocation& inv)
-        : services(inv.yes),
-          state(Folders::FromExecutable(inv.folder + "harbinet"), services, desktop) {
-        LoadSettings(state);
-    }
-    CliServices services;
-    NoDesktop desktop;
-    FrameState state;
-};
 
 const char* SeasonWord(std::int32_t terrain) {
     switch (terrain) {
@@ -52,8 +27,8 @@ const char* SeasonWord(std::int32_t terrain) {
 
 int StatusVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("status takes no arguments");
-    Program program(inv);
-    const FrameState& s = program.state;
+    ProgramContext program(inv);
+    const FrameState& s = program.State();
     const std::string name = s.TerrainSet == 0
                                  ? std::string()
                                  : s.Settings().TerrainSetName(static_cast<unsigned>(s.TerrainSet));
@@ -62,7 +37,7 @@ int StatusVerb(const Invocation& inv) {
     std::printf("terrain-set=%d\n", static_cast<int>(s.TerrainSet));
     std::printf("terrain-set-name=%s\n", name.c_str());
     std::printf("tooltip=%s\n", TrayTooltip(s, false).c_str());
-    return 0;
+    return program.ExitStatus();
 }
 
 void PrintMenu(const std::vector<TrayMenuItem>& items, const std::string& indent) {
@@ -86,9 +61,9 @@ void PrintMenu(const std::vector<TrayMenuItem>& items, const std::string& indent
 
 int MenuVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("menu takes no arguments");
-    Program program(inv);
-    PrintMenu(BuildTrayMenu(program.state), "");
-    return 0;
+    ProgramContext program(inv);
+    PrintMenu(BuildTrayMenu(program.State()), "");
+    return program.ExitStatus();
 }
 
 const VerbRegistration kStatus("status", StatusVerb, "status");

@@ -72,7 +72,7 @@ TEST(StatusVerb, MissingGameIsReportedAndTheStatusStillPrinted) {
     const std::string own =
         Installed(dir, "[Harbinet]\r\nVersion=22\r\nMode=0\r\nTerrainSet=0\r\n", false);
     ProgramResult r = Cli({"--folder", own, "status"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 1) << "a run that showed an error exits with 1";
     EXPECT_NE(r.err.find("Harbinet Error: EAW executable was not found in expected path of " +
                          dir / "EAW/EAW.EXE"),
               std::string::npos)

@@ -1,0 +1,37 @@
+// launch, launch-app N: start the game or an external application as the tray menu does.
+#include <charconv>
+
+#include "cli/ProgramContext.h"
+#include "cli/Verbs.h"
+#include "extapps/ExternalApps.h"
+#include "shell/Commands.h"
+#include "shell/GameLauncher.h"
+
+namespace harbinet::cli {
+namespace {
+
+int LaunchVerb(const Invocation& inv) {
+    if (!inv.args.empty()) return UsageError("launch takes no arguments");
+    ProgramContext program(inv);
+    LaunchGame(program.State());
+    return program.ExitStatus();
+}
+
+int LaunchAppVerb(const Invocation& inv) {
+    unsigned slot = 0;
+    if (inv.args.size() != 1) return UsageError("launch-app needs a slot number");
+    const std::string& text = inv.args[0];
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), slot);
+    if (ec != std::errc() || end != text.data() + text.size() || slot < 1 ||
+        slot > settings::kMaxExternalApps)
+        return UsageError("launch-app: the slot is a number from 1 to 25");
+    ProgramContext program(inv);
+    LaunchExternalApp(program.State(), cmd::kFirstExternalApp - 1 + static_cast<int>(slot));
+    return program.ExitStatus();
+}
+
+const VerbRegistration kLaunch("launch", LaunchVerb, "launch");
+const VerbRegistration kLaunchApp("launch-app", LaunchAppVerb, "launch-app N");
+
+}  // namespace
+}  // namespace harbinet::cli
