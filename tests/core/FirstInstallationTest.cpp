@@ -250,3 +250,19 @@ TEST_F(FirstInstallationTest, OldSeasonFoldersMoveIntoChannelFrontWithEveryFile)
 
 }  // namespace
 }  // namespace harbinet
+
+namespace harbinet {
+namespace {
+
+TEST_F(FirstInstallationTest, ModeOfMinusOneWrittenByHandInstallsAgain) {
+    WriteFile(g.Settings(),
+              "[Harbinet]\r\nMode=-1\r\nVersion=22\r\n[TerrainSets]\r\nTerrain7=Kept\r\n");
+    LoadSettings(*state);
+    EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion});
+    EXPECT_EQ(Get("Harbinet", "Mode"), "0");
+    EXPECT_EQ(state->Mode, 0);
+    EXPECT_EQ(Get("TerrainSets", "Terrain7"), "Kept");
+}
+
+}  // namespace
+}  // namespace harbinet
