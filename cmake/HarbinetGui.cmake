@@ -10,7 +10,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -DOUTPUT=${HARBINET_EMBED_CPP} "-DFILES=${HARBINET_EMBEDDED}"
           -P ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
   DEPENDS ${HARBINET_EMBEDDED} ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
-  COMMENT "Embedding resources")
+  COMMENT "Embedding resources" VERBATIM)
 
 # Windows of the program: the toolkit, the dialogs (next to the logic they drive) and the app.
 file(GLOB HARBINET_UI_SOURCES CONFIGURE_DEPENDS

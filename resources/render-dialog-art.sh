@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Renders the dialog art from resources/art/ into resources/embed/ (compiled into the program)
+# and resources/install/ (installed beside it). Needs rsvg-convert (librsvg2-bin), ImageMagick
+# and python3. The results are committed; run this again only after changing a source.
+set -euo pipefail
+cd "$(dirname "$0")"
+art=art
+embed=embed
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+rsvg-convert "$art/paper-137.svg" -o "$embed/paper-137.png"
+rsvg-convert "$art/logbook-134.svg" -o "$embed/logbook-134.png"
+rsvg-convert "$art/cursor-hand-135.svg" -o "$embed/cursor-hand-135.png"
+
+# Buttons: everything outside the plate is exactly white (the colour the program leaves
+# transparent); the anti-aliased rim is blended over the paper's colour so that it sits on the
+# texture without a white fringe, and no pixel of the plate itself may be pure white.
+paper='#E3D5B4'
+while read -r word number; do
+  lower=$(echo "$word" | tr 'A-Z' 'a-z')
+  sed "s/@WORD@/$word/" "$art/button.svg.in" > "$work/$lower.svg"
+  rsvg-convert "$work/$lower.svg" -o "$work/$lower.png"
+  convert "$work/$lower.png" -background "$paper" -flatten \
+    -fill '#FEFEFE' -opaque '#FFFFFF' "$work/$lower-flat.png"
+  convert "$work/$lower.png" -alpha extract -threshold 0 "$work/$lower-mask.png"
+  convert -size 70x36 xc:white "$work/$lower-flat.png" "$work/$lower-mask.png" -composite \
+    -alpha off -define png:color-type=2 "$embed/button-$lower-$number.png"
+done <<'LIST'
+OK 138
+CANCEL 139
+ADD 142
+DELETE 143
+README 145
+MODIFY 147
+BROWSE 149
+SKINS 162
+PREV 161
+NEXT 160
+SEASON 164
+RESET 172
+LIST
+
+python3 "$art/click-wav.py" install/CLICK.WAV
+python3 manual/make-readme-rtf.py

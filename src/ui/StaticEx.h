@@ -1,0 +1,110 @@
+// CStaticEx: the one control behind every push button, hyperlink, reacting text line and
+// picture tile of the program's dialogs. It never acts itself: a click becomes a command
+// queued to the parent, which handles it after the click has been processed.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/control.h>
+#include <wx/cursor.h>
+#include <wx/font.h>
+#include <wx/image.h>
+
+#include <cstdint>
+#include <string>
+
+namespace harbinet {
+class Desktop;
+}
+
+namespace harbinet::ui {
+
+// Colours as the dialogs give them: 0x00BBGGRR, red in the low byte.
+using ColourRef = std::uint32_t;
+wxColour FromColourRef(ColourRef value);
+
+class CStaticEx : public wxControl {
+  public:
+    // Alignment of an auto-sized text (style bits): left is the default.
+    static constexpr long kCentre = wxALIGN_CENTRE_HORIZONTAL;
+    static constexpr long kRight = wxALIGN_RIGHT;
+    static constexpr long kCentreVertical = wxALIGN_CENTRE_VERTICAL;
+
+    // desktop plays the click sound and opens links; without one the control stays silent.
+    CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+              Desktop* desktop);
+    ~CStaticEx() override;
+
+    void SetCommand(unsigned command, const wxString* text, bool autoSize, bool hoverHighlight);
+    void SetRightCommand(unsigned command) { rightCommandId_ = command; }
+    void SetLink(const wxString& text, const wxString* target = nullptr);
+    void SetTextAndFit(const wxString& text);
+    void SetLabelFont(const wxFont& font);
+    void SetTextColour(const wxColour& colour);
+    void SetTextColour(ColourRef colour) { SetTextColour(FromColourRef(colour)); }
+    void SetHoverColour(const wxColour& colour);
+    void SetHoverColour(ColourRef colour) { SetHoverColour(FromColourRef(colour)); }
+    // A GIF or JPEG stretched over the control; an empty path or a file that cannot be
+    // decoded leaves the control without a picture.
+    void LoadPicture(const std::string& path);
+    // The bitmap of a bitmap button; the control takes the bitmap's size.
+    void SetBitmap(const wxBitmap& bitmap);
+
+    void SetLabel(const wxString& label) override;
+    wxString GetLabel() const override { return text_; }
+
+    // Resizes the control to its text when AutoSize is set (left, centre, right rules).
+    void FitToText();
+
+    unsigned Command() const { return commandId_; }
+    unsigned RightCommand() const { return rightCommandId_; }
+    const wxString& LinkTarget() const { return linkTarget_; }
+    bool IsHovering() const { return hovering_; }
+    bool HasPicture() const { return picture_.IsOk(); }
+    const wxFont& LabelFont() const { return labelFont_; }
+    // The colour the text is drawn in now, after the parent's colour rule.
+    wxColour CurrentTextColour() const;
+    // How many times the control asked to be repainted (hover repaints included).
+    int RepaintRequests() const { return repaintRequests_; }
+    // The sound file a click plays: the program's folder + "CLICK.WAV".
+    std::string ClickSoundPath() const;
+
+    // Draws the control as it looks now (background under it included) into dc.
+    void Render(wxDC& dc);
+
+    bool AcceptsFocus() const override { return false; }
+
+  protected:
+    wxSize DoGetBestSize() const override;
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnEnter(wxMouseEvent& event);
+    void OnLeave(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void PostCommand(unsigned command);
+    void SetHovering(bool hovering);
+    void Repaint();
+
+    Desktop* desktop_;
+    std::string clickSound_ = "CLICK.WAV";
+    wxString linkTarget_;
+    bool autoSize_ = false;
+    bool hovering_ = false;
+    bool hoverHighlight_ = false;
+    unsigned commandId_ = 0;
+    unsigned rightCommandId_ = 0;
+    wxFont labelFont_;
+    wxColour hoverColour_;
+    wxColour textColour_;
+    wxCursor linkCursor_;
+    wxImage picture_;
+    wxBitmap scaledPicture_;  // the picture at the control's size, made at the first paint
+    wxBitmap bitmap_;
+    wxString text_;
+    int repaintRequests_ = 0;
+};
+
+}  // namespace harbinet::ui

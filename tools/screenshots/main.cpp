@@ -1,0 +1,233 @@
+// harbinet-screenshots DIR: opens every dialog of the program with sample content on the
+// current display, captures what the display shows of it and writes DIR/<name>.png.
+// Exit status 0 when every picture was written and shows more than one colour.
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/listbox.h>
+#include <wx/log.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "dialogs/AboutDialog.h"
+#include "platform/Desktop.h"
+#include "shell/FrameServices.h"
+#include "ui/DialogLook.h"
+#include "ui/StaticEx.h"
+
+namespace {
+
+using namespace harbinet;
+
+// The dialogs only show things here; nothing they ask for is carried out.
+class QuietDesktop : public Desktop {
+  public:
+    bool WindowExists(const std::string&) override { return false; }
+    bool BringWindowForward(const std::string&) override { return false; }
+    bool Spawn(const std::vector<std::string>&, const std::string&, std::string*) override {
+        return false;
+    }
+    void ShellOpen(const std::string&) override {}
+    void PlaySound(const std::string&) override {}
+};
+
+class PrintingServices : public FrameServices {
+  public:
+    void ShowMessage(MessageIcon, const std::string& caption, const std::string& text) override {
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    void UpdateTrayIcon(bool) override {}
+    bool StartSeasonTimer(std::uint32_t) override { return false; }
+    void StopSeasonTimer() override {}
+    void PostCommand(int) override {}
+};
+
+// A career save with the fields the program reads, as the game lays them out.
+void WriteCareer(const std::string& path, int year, int month, int day, const char* first,
+                 const char* last) {
+    std::string bytes(0x22FB1, '\0');
+    bytes[0x220B1] = static_cast<char>(year & 0xFF);
+    bytes[0x220B2] = static_cast<char>(year >> 8);
+    bytes[0x220B3] = static_cast<char>(month - 1);
+    bytes[0x220B4] = static_cast<char>(day - 1);
+    bytes.replace(0x22F11, std::string(first).size(), first);
+    bytes.replace(0x22F61, std::string(last).size(), last);
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Shows the window, waits until it and its children have painted, and copies the client
+// area from the display. Each window gets the top-left corner of the screen to itself.
+wxImage Capture(wxWindow* window) {
+    int paints = 0;
+    window->Bind(wxEVT_PAINT, [&paints](wxPaintEvent& e) {
+        ++paints;
+        e.Skip();
+    });
+    window->Move(0, 0);
+    window->Show();
+    window->Raise();
+    for (int i = 0; i < 300 && paints == 0; ++i) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(10);
+    }
+    for (int i = 0; i < 20; ++i) {
+        window->Update();
+        wxTheApp->Yield(true);
+        wxMilliSleep(10);
+    }
+    const wxSize size = window->GetClientSize();
+    wxBitmap bitmap(size, 24);
+    {
+        wxClientDC source(window);
+        wxMemoryDC memory(bitmap);
+        memory.Blit(0, 0, size.x, size.y, &source, 0, 0);
+    }
+    return bitmap.ConvertToImage();
+}
+
+bool Varied(const wxImage& image) {
+    if (!image.IsOk()) return false;
+    const unsigned char* p = image.GetData();
+    const std::size_t n = static_cast<std::size_t>(image.GetWidth()) * image.GetHeight() * 3;
+    for (std::size_t i = 3; i < n; ++i)
+        if (p[i] != p[i % 3]) return true;
+    return false;
+}
+
+int failures = 0;
+
+void Shoot(wxWindow* window, const std::string& folder, const char* name) {
+    wxImage image = Capture(window);
+    const std::string path = folder + name + ".png";
+    if (!Varied(image) || !image.SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG)) {
+        std::fprintf(stderr, "harbinet-screenshots: %s could not be captured\n", name);
+        ++failures;
+    } else {
+        std::printf("%s\n", path.c_str());
+    }
+    // Gone from the screen before the next one is shown (Destroy alone waits for idle time).
+    window->Hide();
+    window->Destroy();
+    for (int i = 0; i < 10; ++i) {
+        wxTheApp->ProcessIdle();
+        wxTheApp->Yield(true);
+        wxMilliSleep(10);
+    }
+}
+
+// A dialog of the common look showing every part of the toolkit.
+class ToolkitSampler : public ui::CDialogLook {
+  public:
+    ToolkitSampler(Desktop* desktop, const std::string& picture)
+        : CDialogLook(nullptr, "Dialog toolkit",
+                      ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::D, true},
+                      wxSize(260, 186), desktop) {
+        const ui::Button buttons[] = {ui::Button::Ok,     ui::Button::Cancel, ui::Button::Add,
+                                      ui::Button::Delete, ui::Button::Readme, ui::Button::Modify,
+                                      ui::Button::Browse, ui::Button::Skins,  ui::Button::Prev,
+                                      ui::Button::Next,   ui::Button::Season, ui::Button::Reset};
+        for (int i = 0; i < 12; ++i) AddButton(buttons[i], 7 + (i % 4) * 44, 7 + (i / 4) * 25);
+        auto* tile = new ui::CStaticEx(this, wxID_ANY, Dlu(188, 7), DluSize(65, 70), 0, desktop);
+        tile->LoadPicture(picture);
+        auto* label = new ui::CStaticEx(this, wxID_ANY, Dlu(7, 86), DluSize(100, 8), 0, desktop);
+        label->SetLabel("Labels sit on the paper:");
+        auto* link = new ui::CStaticEx(this, wxID_ANY, Dlu(110, 86), DluSize(100, 8), 0, desktop);
+        link->SetLink("a hyperlink");
+        auto* native = new wxStaticText(this, wxID_ANY, "A native label", Dlu(7, 100));
+        (void)native;
+        new wxCheckBox(this, wxID_ANY, "A native check box", Dlu(7, 114));
+        new wxTextCtrl(this, wxID_ANY, "An edit field (rule D: white)", Dlu(7, 130),
+                       DluSize(120, 14));
+        const wxString items[] = {"A list (rule D: paper)", "Second row", "Third row"};
+        new wxListBox(this, wxID_ANY, Dlu(134, 100), DluSize(119, 44), 3, items);
+        auto* hover = new ui::CStaticEx(this, wxID_ANY, Dlu(7, 152), DluSize(200, 8), 0, desktop);
+        hover->SetLabelFont(ui::CareerLineFont());
+        hover->SetTextColour(ui::ColourRef{0x800000});
+        hover->SetHoverColour(ui::ColourRef{0x0000FF});
+        const wxString text = "A reacting line, shown under the mouse";
+        hover->SetCommand(200, &text, true, true);
+        wxMouseEvent enter(wxEVT_ENTER_WINDOW);
+        hover->GetEventHandler()->ProcessEvent(enter);
+        InitLook(ui::Background::Paper);
+        ApplyColourRule();
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: harbinet-screenshots DIR\n");
+        return 2;
+    }
+    if (!std::getenv("DISPLAY")) {
+        std::fprintf(stderr, "harbinet-screenshots needs a display: run it under xvfb-run -a\n");
+        return 2;
+    }
+    wxApp::SetInstance(new wxApp);
+    int wxArgc = 1;
+    if (!wxEntryStart(wxArgc, argv)) {
+        std::fprintf(stderr, "harbinet-screenshots: could not open the display\n");
+        return 2;
+    }
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    wxInitAllImageHandlers();
+
+    namespace fs = std::filesystem;
+    std::string out = fs::absolute(argv[1]).string() + "/";
+    fs::create_directories(out);
+    const std::string sample = fs::temp_directory_path().string() + "/harbinet-screenshots-" +
+                               std::to_string(wxGetProcessId()) + "/";
+    const std::string game = sample + "EAW/";
+    const std::string own = game + "Harbinet/";
+    fs::create_directories(game + "Savedata");
+    fs::create_directories(own);
+
+    struct Career {
+        const char* file;
+        int year, month, day;
+        const char* first;
+        const char* last;
+    };
+    const Career careers[] = {
+        {"ADLER.SVE", 1940, 8, 13, "Hans", "Meyer"},
+        {"BADER.SVE", 1940, 9, 15, "Douglas", "Bader"},
+        {"BLUE.SVE", 1943, 10, 14, "Robert", "Johnson"},
+        {"JG26.SVE", 1944, 1, 11, "Josef", "Priller"},
+        {"MUSTANG.SVE", 1944, 6, 6, "Chuck", "Yeager"},
+        {"WINTER.SVE", 1944, 12, 24, "Pierre", "Clostermann"},
+    };
+    for (const Career& c : careers)
+        WriteCareer(game + "Savedata/" + c.file, c.year, c.month, c.day, c.first, c.last);
+    // A picture tile needs a JPEG.
+    wxImage sky(160, 120);
+    for (int y = 0; y < 120; ++y)
+        sky.SetRGB(wxRect(0, y, 160, 1), static_cast<unsigned char>(90 + y),
+                   static_cast<unsigned char>(130 + y / 2), 200);
+    sky.SetRGB(wxRect(40, 70, 80, 6), 60, 60, 50);
+    sky.SetRGB(wxRect(72, 60, 14, 26), 60, 60, 50);
+    sky.SaveFile(wxString::FromUTF8(own + "preview.jpg"), wxBITMAP_TYPE_JPEG);
+
+    QuietDesktop desktop;
+
+    Shoot(new AboutDialog(own, nullptr, &desktop), out, "about");
+    Shoot(new ToolkitSampler(&desktop, own + "preview.jpg"), out, "toolkit");
+
+    std::error_code ec;
+    fs::remove_all(sample, ec);
+    wxEntryCleanup();
+    return failures == 0 ? 0 : 1;
+}
