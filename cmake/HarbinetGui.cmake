@@ -1,6 +1,5 @@
 # The wxWidgets program and its embedded pictures.
 find_package(wxWidgets 3.2 REQUIRED COMPONENTS core base)
-include(${wxWidgets_USE_FILE})
 
 # Every file under resources/embed/ is compiled into the program and found by its file name.
 file(GLOB_RECURSE HARBINET_EMBEDDED CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/embed/*)
@@ -19,6 +18,10 @@ file(GLOB HARBINET_UI_SOURCES CONFIGURE_DEPENDS
 list(FILTER HARBINET_UI_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
 add_library(harbinet_ui STATIC ${HARBINET_UI_SOURCES} ${HARBINET_EMBED_CPP})
 target_include_directories(harbinet_ui PUBLIC ${CMAKE_SOURCE_DIR}/src)
+# wx's settings stay on the targets that use wx, so the core is never built against it.
+target_include_directories(harbinet_ui SYSTEM PUBLIC ${wxWidgets_INCLUDE_DIRS})
+target_compile_definitions(harbinet_ui PUBLIC ${wxWidgets_DEFINITIONS})
+target_compile_options(harbinet_ui PUBLIC ${wxWidgets_CXX_FLAGS})
 target_link_libraries(harbinet_ui PUBLIC harbinet_core harbinet_desktop ${wxWidgets_LIBRARIES}
                       PRIVATE harbinet_warnings)
 

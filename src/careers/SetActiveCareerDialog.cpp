@@ -65,13 +65,7 @@ void SetActiveCareerDialog::OnCareerChosen(wxCommandEvent& event) {
     files::FileTime time = 0;
     if (!files::GetLastWriteTime(path, time)) return;
     std::string cause;
-    // A read-only save cannot be stamped, as on the system the game was made for.
-    bool stamped = false;
-    if (files::IsReadOnly(path))
-        cause = "the file is read-only";
-    else
-        stamped = files::SetLastWriteTimeNow(path, &cause);
-    if (!stamped) {
+    if (!files::SetLastWriteTimeNow(path, &cause)) {
         ui_.ShowError(
             Format("The career file %s could not be made active: %s", path.c_str(), cause.c_str()));
         return;

@@ -13,6 +13,7 @@ namespace {
 int LaunchVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("launch takes no arguments");
     ProgramContext program(inv);
+    program.LoadSettings();
     LaunchGame(program.State());
     return program.ExitStatus();
 }
@@ -26,6 +27,7 @@ int LaunchAppVerb(const Invocation& inv) {
         slot > settings::kMaxExternalApps)
         return UsageError("launch-app: the slot is a number from 1 to 25");
     ProgramContext program(inv);
+    program.LoadSettings();
     LaunchExternalApp(program.State(), cmd::kFirstExternalApp - 1 + static_cast<int>(slot));
     return program.ExitStatus();
 }

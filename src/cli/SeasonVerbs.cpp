@@ -5,7 +5,7 @@
 
 #include "careers/ActiveCareer.h"
 #include "careers/CareerRecord.h"
-#include "cli/SeasonProgram.h"
+#include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
 #include "shell/Commands.h"
 #include "shell/Modes.h"
@@ -16,7 +16,7 @@ namespace {
 // Runs one of the program's commands, then what it posted. Nothing changes while the program
 // itself runs.
 int RunAsProgram(const Invocation& inv, int command) {
-    SeasonProgram program(inv);
+    ProgramContext program(inv);
     if (program.RefuseWhileRunning()) return 1;
     program.LoadSettings();
     FrameState& state = program.State();
@@ -65,7 +65,7 @@ void PrintActiveCareer(const FrameState& state) {
 
 int RefreshVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("refresh takes no arguments");
-    SeasonProgram program(inv);
+    ProgramContext program(inv);
     if (program.RefuseWhileRunning()) return 1;
     program.LoadSettings();
     RefreshSeasonNow(program.State());
@@ -76,7 +76,7 @@ int RefreshVerb(const Invocation& inv) {
 
 int CheckVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("check takes no arguments");
-    SeasonProgram program(inv);
+    ProgramContext program(inv);
     if (program.RefuseWhileRunning()) return 1;
     program.LoadSettings();
     SeasonTimerTick(program.State());

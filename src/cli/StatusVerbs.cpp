@@ -28,6 +28,7 @@ const char* SeasonWord(std::int32_t terrain) {
 int StatusVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("status takes no arguments");
     ProgramContext program(inv);
+    program.LoadSettings();
     const FrameState& s = program.State();
     const std::string name = s.TerrainSet == 0
                                  ? std::string()
@@ -62,6 +63,7 @@ void PrintMenu(const std::vector<TrayMenuItem>& items, const std::string& indent
 int MenuVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("menu takes no arguments");
     ProgramContext program(inv);
+    program.LoadSettings();
     PrintMenu(BuildTrayMenu(program.State()), "");
     return program.ExitStatus();
 }

@@ -236,6 +236,15 @@ TEST(FilesStamp, ChangesOnlyTheWriteTime) {
     std::string error;
     EXPECT_FALSE(files::SetLastWriteTimeNow(dir / "missing", &error));
     EXPECT_FALSE(error.empty());
+
+    // A read-only save keeps its time, even for root.
+    chmod(path.c_str(), 0444);
+    SetTimes(path, 1'000'000'000, 5);
+    error.clear();
+    EXPECT_FALSE(files::SetLastWriteTimeNow(path, &error));
+    EXPECT_EQ(error, "the file is read-only");
+    files::GetLastWriteTime(path, t);
+    EXPECT_EQ(t, 1'000'000'000'000'000'005LL);
 }
 
 TEST(FilesWriteAtomic, ReplacesKeepingModeAndFailsCleanly) {

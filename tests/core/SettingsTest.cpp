@@ -9,6 +9,11 @@ namespace {
 
 using test::GameFolder;
 
+// An installed program of the current layout: start-up neither installs nor upgrades.
+void WriteInstalledSettings(const GameFolder& g) {
+    test::WriteFile(g.Settings(), "[Harbinet]\r\nMode=0\r\nVersion=22\r\n");
+}
+
 TEST(Folders, DerivedFromTheExecutablePath) {
     auto f = Folders::FromExecutable("/games/EAW/Tools/X.EXE");
     EXPECT_EQ(f.OwnFolder, "/games/EAW/Tools/");
@@ -30,11 +35,13 @@ TEST(Folders, ProgramInTheRootFolderHasAnEmptyGameFolder) {
     EXPECT_EQ(f.GameFolder, "");
 }
 
-TEST(LoadSettings, MissingSettingsFileGivesEveryDefault) {
+TEST(LoadSettings, MissingKeysGiveTheirDefaults) {
     GameFolder g;
+    WriteInstalledSettings(g);
+    const std::string before = test::ReadFile(g.Settings());
     auto state = g.MakeState();
     LoadSettings(*state);
-    EXPECT_EQ(state->Mode, -1);
+    EXPECT_EQ(state->Mode, 0);
     EXPECT_EQ(state->Terrain, 0);
     EXPECT_EQ(state->TerrainSet, 1);  // although the first installation writes 0
     EXPECT_EQ(state->Timer, 30u);
@@ -43,13 +50,13 @@ TEST(LoadSettings, MissingSettingsFileGivesEveryDefault) {
     EXPECT_EQ(state->CopySkins, 0u);
     EXPECT_EQ(state->LaunchAfter, 0u);
     EXPECT_TRUE(g.ui.messages.empty());
-    EXPECT_FALSE(test::Exists(g.Settings())) << "reading must not create the settings file";
+    EXPECT_EQ(test::ReadFile(g.Settings()), before) << "reading must not write";
 }
 
 TEST(LoadSettings, ReadsTheMirroredKeys) {
     GameFolder g;
     test::WriteFile(g.Settings(),
-                    "[Harbinet]\r\nMode=1\r\nTerrain=3\r\nTerrainSet=2\r\nTimer=5\r\n"
+                    "[Harbinet]\r\nVersion=22\r\nMode=1\r\nTerrain=3\r\nTerrainSet=2\r\nTimer=5\r\n"
                     "ClickDefault=1\r\nLoadOnStart=1\r\nCopySkins=1\r\nLaunchAfter=abc\r\n");
     auto state = g.MakeState();
     LoadSettings(*state);
@@ -65,6 +72,7 @@ TEST(LoadSettings, ReadsTheMirroredKeys) {
 
 TEST(LoadSettings, MissingGameIsReportedWithThePathTested) {
     GameFolder g(/*withGame=*/false);
+    WriteInstalledSettings(g);
     auto state = g.MakeState();
     LoadSettings(*state);
     ASSERT_EQ(g.ui.messages.size(), 1u);
@@ -75,6 +83,7 @@ TEST(LoadSettings, MissingGameIsReportedWithThePathTested) {
 TEST(LoadSettings, GameExecutableIsFoundIgnoringLetterCase) {
     GameFolder g(/*withGame=*/false);
     test::WriteFile(g.Game() + "eaw.exe", "MZ");
+    WriteInstalledSettings(g);
     auto state = g.MakeState();
     LoadSettings(*state);
     EXPECT_TRUE(g.ui.messages.empty());

@@ -74,6 +74,8 @@ class Launching : public ::testing::Test {
     void SetUp() override {
         test::WriteFile(game.Game() + "EAW.EXE", ReadFile(HARBINET_STANDIN_GAME));
         ::chmod((game.Game() + "EAW.EXE").c_str(), 0755);
+        // Installed already: the verbs' start-up neither installs nor upgrades.
+        test::WriteFile(game.Settings(), "[Harbinet]\r\nVersion=22\r\nMode=0\r\n");
     }
     void TearDown() override {
         for (const auto& line : LogLines(Log()))

@@ -77,19 +77,12 @@ TEST(MakeSampleGame, LaysOutTheGameWithReadableCareers) {
     EXPECT_EQ(active.month, 7);
 }
 
-TEST(MakeSampleGame, InstallsTheProgramFolderWithSettingsAndTerrainStore) {
+TEST(MakeSampleGame, LaysOutTheTerrainStoreAndLeavesTheInstallationToTheProgram) {
     TempDir dir;
     ASSERT_EQ(MakeSample({dir / "EAW", "--game", HARBINET_CLI}).status, 0);
     const std::string own = dir / "EAW/Harbinet/";
-    const std::string ini = own + "harbinet.INI";
-    EXPECT_EQ(profile::GetInt(ini, "Harbinet", "Version", 0), 22u);
-    EXPECT_EQ(profile::GetInt(ini, "Harbinet", "Mode", -1), 0u);
-    EXPECT_EQ(profile::GetInt(ini, "Harbinet", "TerrainSet", -1), 1u);
-    EXPECT_EQ(profile::GetString(ini, "Harbinet", "TerrainFiles", ""), "*.TER,GRAS*.TPC");
-    EXPECT_EQ(profile::GetString(ini, "TerrainSets", "Terrain1", ""), "Channel Front");
-    EXPECT_EQ(profile::GetString(ini, "TerrainSets", "Terrain2", ""), "Mediterranean");
-    EXPECT_EQ(profile::GetString(ini, "TerrainSets", "Terrain3", ""), "Pacific");
-    EXPECT_EQ(profile::GetString(ini, "External", "App1EXE", ""), dir / "EAW/ECAPANEL.EXE");
+    EXPECT_FALSE(Exists(own + "harbinet.INI"));
+    EXPECT_FALSE(Exists(own + "Vandelholt"));
 
     std::set<std::string> contents;
     for (const char* season : {"Spring", "Summer", "Autumn", "Winter"}) {
@@ -110,13 +103,20 @@ TEST(MakeSampleGame, InstallsTheProgramFolderWithSettingsAndTerrainStore) {
         EXPECT_TRUE(files::FolderExists(own + "Common/" + set));
         EXPECT_TRUE(files::FolderExists(own + "Skins/" + set));
     }
-    // The settings say Channel Front Spring is installed, and the game folder agrees.
     EXPECT_EQ(ReadFile(dir / "EAW/EAW1.TER"),
               ReadFile(own + "Terrain/Channel Front/Spring/EAW1.TER"));
 
+    // The first start installs: it asks, writes the settings and returns the game to its
+    // default terrain.
     ProgramResult status = RunProgram(HARBINET_CLI, {"--folder", own, "status"});
-    EXPECT_EQ(status.err, "");
-    EXPECT_NE(status.out.find("tooltip=Harbinet - Manual Mode, Spring Terrain (Channel Front)\n"),
+    EXPECT_EQ(status.err,
+              "Harbinet Install: Do you wish to add support for Mediterranean and Pacific Terrain "
+              "Sets? [No]\n");
+    EXPECT_EQ(profile::GetInt(own + "harbinet.INI", "Harbinet", "Version", 0), 22u);
+    EXPECT_FALSE(Exists(dir / "EAW/EAW1.TER"));
+    EXPECT_TRUE(Exists(own + "Terrain/Channel Front/Winter/EAW1.TER"))
+        << "the installation keeps the terrain store it finds";
+    EXPECT_NE(status.out.find("tooltip=Harbinet - Manual Mode, EAW Default Terrain\n"),
               std::string::npos)
         << status.out;
 }

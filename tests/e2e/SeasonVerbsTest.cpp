@@ -51,7 +51,7 @@ protected:
 
     void SetUp() override {
         WriteFile(g.Settings(),
-                  "[Harbinet]\r\nMode=0\r\nTerrain=4\r\nTerrainSet=1\r\nTimer=30\r\n"
+                  "[Harbinet]\r\nVersion=22\r\nMode=0\r\nTerrain=4\r\nTerrainSet=1\r\nTimer=30\r\n"
                   "TerrainFiles=*.TER\r\nSkinFiles=P*.TPC\r\nCommonFiles=*.CMN\r\nCopySkins=1\r\n"
                   "SavedObjectDetail=2\r\n"
                   "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n"

@@ -27,7 +27,8 @@ const char* const kSets =
 TEST(StatusVerb, PrintsTheStateAndTheTooltip) {
     TempDir dir;
     const std::string own = Installed(
-        dir, std::string("[Harbinet]\r\nMode=0\r\nTerrain=3\r\nTerrainSet=2\r\n") + kSets);
+        dir,
+        std::string("[Harbinet]\r\nVersion=22\r\nMode=0\r\nTerrain=3\r\nTerrainSet=2\r\n") + kSets);
     ProgramResult r = Cli({"--folder", own, "status"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
@@ -42,7 +43,8 @@ TEST(StatusVerb, PrintsTheStateAndTheTooltip) {
 TEST(StatusVerb, FullNameButShortTooltipAndTheDefaultTerrain) {
     TempDir dir;
     const std::string own = Installed(
-        dir, std::string("[Harbinet]\r\nMode=1\r\nTerrain=1\r\nTerrainSet=5\r\n") + kSets);
+        dir,
+        std::string("[Harbinet]\r\nVersion=22\r\nMode=1\r\nTerrain=1\r\nTerrainSet=5\r\n") + kSets);
     ProgramResult r = Cli({"--folder", own + "/", "status"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(
@@ -53,8 +55,9 @@ TEST(StatusVerb, FullNameButShortTooltipAndTheDefaultTerrain) {
         "terrain-set-name=Battle of Britain, Summer 1940 edition\n"
         "tooltip=Harbinet - Automatic Mode, Spring Terrain (Battle of Britain, Summer 194)\n");
 
-    WriteFile(own + "/harbinet.INI",
-              std::string("[Harbinet]\r\nMode=1\r\nTerrain=9\r\nTerrainSet=0\r\n") + kSets);
+    WriteFile(
+        own + "/harbinet.INI",
+        std::string("[Harbinet]\r\nVersion=22\r\nMode=1\r\nTerrain=9\r\nTerrainSet=0\r\n") + kSets);
     r = Cli({"--folder", own, "status"});
     EXPECT_EQ(r.out,
               "mode=automatic\n"
@@ -66,7 +69,8 @@ TEST(StatusVerb, FullNameButShortTooltipAndTheDefaultTerrain) {
 
 TEST(StatusVerb, MissingGameIsReportedAndTheStatusStillPrinted) {
     TempDir dir;
-    const std::string own = Installed(dir, "[Harbinet]\r\nMode=0\r\nTerrainSet=0\r\n", false);
+    const std::string own =
+        Installed(dir, "[Harbinet]\r\nVersion=22\r\nMode=0\r\nTerrainSet=0\r\n", false);
     ProgramResult r = Cli({"--folder", own, "status"});
     EXPECT_EQ(r.status, 1) << "a run that showed an error exits with 1";
     EXPECT_NE(r.err.find("Harbinet Error: EAW executable was not found in expected path of " +
@@ -81,9 +85,11 @@ TEST(StatusVerb, MissingGameIsReportedAndTheStatusStillPrinted) {
 TEST(MenuVerb, PrintsTheMenuAsTheProgramBuildsIt) {
     TempDir dir;
     const std::string own = Installed(
-        dir, std::string("[Harbinet]\r\nMode=0\r\nTerrain=4\r\nTerrainSet=3\r\nClickDefault=1\r\n"
-                         "CopySkins=1\r\n") +
-                 kSets);
+        dir,
+        std::string(
+            "[Harbinet]\r\nVersion=22\r\nMode=0\r\nTerrain=4\r\nTerrainSet=3\r\nClickDefault=1\r\n"
+            "CopySkins=1\r\n") +
+            kSets);
     ProgramResult r = Cli({"--folder", own, "menu"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
@@ -120,7 +126,8 @@ TEST(MenuVerb, PrintsTheMenuAsTheProgramBuildsIt) {
 
 TEST(MenuVerb, FollowsTheSettingsFileOfTheFolderGiven) {
     TempDir dir;
-    const std::string own = Installed(dir, "[Harbinet]\r\nMode=1\r\nTerrainSet=0\r\n");
+    const std::string own =
+        Installed(dir, "[Harbinet]\r\nVersion=22\r\nMode=1\r\nTerrainSet=0\r\n");
     ProgramResult r = Cli({"--folder", own, "menu"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("108\t&Launch MicroProse's European Air War\n---\n115\tManual Mode\n"

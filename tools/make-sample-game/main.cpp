@@ -1,8 +1,8 @@
 // make-sample-game DIR --game PROGRAM [--force]
 //
 // Lays out a European Air War folder for the demo and the tests: the game program and its
-// EAW.INI, a few career saves, and Harbinet's folder with its settings file and terrain store,
-// as a first installation with the Channel Front set active would leave it.
+// EAW.INI, a few career saves, and Harbinet's folder with a terrain store for three sets but no
+// settings file: the program's first start installs it for real.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -103,54 +103,6 @@ std::string GameIni() {
     });
 }
 
-// Settings as the first installation leaves them, the two extra sets accepted, with the
-// Channel Front set then chosen and its Spring terrain installed.
-std::string Settings(const std::string& game) {
-    return Lines({
-        "[Harbinet]",
-        "Version=22",
-        "Mode=0",
-        "Terrain=1",
-        "TerrainSet=1",
-        "Timer=30",
-        "ClickDefault=0",
-        "LoadOnStart=0",
-        "CopySkins=0",
-        "LaunchAfter=0",
-        "TerrainFiles=*.TER,GRAS*.TPC",
-        "SkinFiles=P*.TPC,*.3DZ",
-        "CommonFiles=",
-        "SavedObjectDetail=2",
-        "[TerrainSets]",
-        "Terrain1=Channel Front",
-        "Seasons1=1",
-        "ObjectsLow1=0",
-        "Terrain2=Mediterranean",
-        "Seasons2=0",
-        "ObjectsLow2=1",
-        "Terrain3=Pacific",
-        "Seasons3=0",
-        "ObjectsLow3=1",
-        "Terrain4=",
-        "Seasons4=0",
-        "ObjectsLow4=0",
-        "Terrain5=",
-        "Seasons5=0",
-        "ObjectsLow5=0",
-        "[External]",
-        "App1Desc=Orlen's ECA Control Panel",
-        "App1EXE=" + game + "ECAPANEL.EXE",
-        "App2Desc=Brask's EAW Control",
-        "App2EXE=" + game + "EAWCONTROL.EXE",
-        "App3Desc=Tavish's EAW OnLine Manager",
-        "App3EXE=" + game + "EAWCM.EXE",
-        "App4Desc=",
-        "App4EXE=",
-        "App5Desc=",
-        "App5EXE=",
-    });
-}
-
 // Small stand-ins for terrain files: their text tells which set and season they came from.
 bool WriteTerrain(const fs::path& folder, const std::string& label) {
     return Write(folder / "EAW1.TER", "EAW terrain: " + label + "\r\n") &&
@@ -182,12 +134,6 @@ bool Layout(const fs::path& dir, const std::string& gameProgram) {
     }
 
     const fs::path own = dir / "Harbinet";
-    const std::string game = fs::absolute(dir).lexically_normal().string();
-    const std::string gameFolder = game.back() == '/' ? game : game + "/";
-    if (!Write(own / "harbinet.INI", Settings(gameFolder))) return false;
-    if (!Write(own / "Vandelholt" / "Skins.INI",
-               Lines({"[Skins]", "InitialFolder=" + fs::temp_directory_path().string() + "/"})))
-        return false;
 
     for (const char* set : {"Channel Front", "Mediterranean", "Pacific"}) {
         fs::create_directories(own / "Common" / set, ec);
@@ -203,7 +149,8 @@ bool Layout(const fs::path& dir, const std::string& gameProgram) {
         !WriteTerrain(own / "Terrain" / "Pacific", "Pacific"))
         return false;
 
-    // The settings say Channel Front Spring is installed: so is it in the game folder.
+    // Terrain an earlier season switch left in the game folder; the first installation returns
+    // the game to its default terrain.
     return WriteTerrain(dir, "Channel Front, Spring");
 }
 

@@ -323,6 +323,11 @@ bool GetLastWriteTime(const std::string& path, FileTime& time) {
 }
 
 bool SetLastWriteTimeNow(const std::string& path, std::string* error) {
+    // Stamping a read-only file is refused as on Windows, also for root.
+    if (IsReadOnly(path)) {
+        if (error) *error = "the file is read-only";
+        return false;
+    }
     const struct timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
     if (::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0) return true;
     if (error) *error = std::strerror(errno);

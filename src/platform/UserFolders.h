@@ -1,0 +1,21 @@
+// The user's own folders, where the desktop keeps launchers.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace harbinet::files {
+
+// The user's home folder, ending in "/": $HOME, else the account's home folder.
+std::string HomeFolder();
+
+// The user's desktop folder, ending in "/": XDG_DESKTOP_DIR of
+// $XDG_CONFIG_HOME/user-dirs.dirs (default ~/.config), read as xdg-user-dir reads it, else
+// the home folder + "Desktop/".
+std::string DesktopFolder();
+
+// The desktop folder named by the text of a user-dirs.dirs file, ending in "/"; empty when the
+// text names none. home ends in "/".
+std::string DesktopFolderFromUserDirs(std::string_view text, const std::string& home);
+
+}  // namespace harbinet::files

@@ -1,0 +1,41 @@
+// A program folder in a game folder, with the user's home in a temporary folder, for tests of
+// installation and upgrade.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/Profile.h"
+#include "shell/FirstInstallation.h"
+#include "support/GameFolder.h"
+#include "support/UserHome.h"
+
+namespace harbinet::test {
+
+class InstallFixture : public ::testing::Test {
+  protected:
+    static constexpr const char* kQuestion =
+        "ask Harbinet Install: Do you wish to add support for Mediterranean and Pacific "
+        "Terrain Sets?";
+    static constexpr const char* kUpgraded =
+        "info Harbinet Upgrade: Harbinet has been upgraded to Version 2.2b";
+
+    UserHome home;
+    GameFolder g;
+    std::unique_ptr<FrameState> state = g.MakeState();
+
+    // A value of the settings file, "<missing>" when the key is not there.
+    std::string Get(std::string_view section, const std::string& key) const {
+        return profile::GetString(g.Settings(), section, key, "<missing>");
+    }
+    std::string Entry() const { return home.Desktop() + "Harbinet 2.2b.desktop"; }
+    // The six pictures beside the program, each holding "picture NAME".
+    void PutPictures() const {
+        for (std::string_view p : kCataloguePictures)
+            WriteFile(g.Own() + std::string(p), "picture " + std::string(p));
+    }
+};
+
+}  // namespace harbinet::test

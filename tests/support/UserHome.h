@@ -1,0 +1,28 @@
+// HOME and XDG_CONFIG_HOME pointed at a temporary folder while a test runs, so that desktop
+// entries never land on the real desktop.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace harbinet::test {
+
+class UserHome {
+  public:
+    UserHome();
+    ~UserHome();
+    UserHome(const UserHome&) = delete;
+    UserHome& operator=(const UserHome&) = delete;
+
+    const std::string& Home() const { return dir_.Path(); }  // ends in "/"
+    std::string Config() const { return dir_ / ".config/"; }
+    std::string Desktop() const { return dir_ / "Desktop/"; }  // when user-dirs names none
+
+  private:
+    TempDir dir_;
+    std::optional<std::string> home_, config_;
+};
+
+}  // namespace harbinet::test
