@@ -40,7 +40,9 @@ constexpr const char* kNoTrayText =
 
 CMainFrame* current = nullptr;
 
-// Counts the modal dialogs and message boxes open right now.
+// Counts the modal dialogs and message boxes open right now. Made with the program, before
+// any other hook: one that answers a dialog unshown is asked first, so this one sees only
+// dialogs that really run.
 class ModalCounter : public wxModalDialogHook {
   public:
     ModalCounter() { Register(); }
@@ -54,10 +56,7 @@ class ModalCounter : public wxModalDialogHook {
     void Exit(wxDialog*) override { --depth; }
 };
 
-ModalCounter& Modals() {
-    static ModalCounter* counter = new ModalCounter;
-    return *counter;
-}
+ModalCounter modals;
 
 // A GTK frame gets its X window only when first shown; a second instance must find ours by its
 // title while it stays hidden, so the window is made without being shown.
@@ -84,7 +83,6 @@ CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, FrameServices* 
       panelDelayTimer_(this, kPanelDelayTimerId),
       panelHideTimer_(this, kPanelHideTimerId) {
     current = this;
-    Modals();
 
     panelBitmap_ = art::Picture(132);
     const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : wxSize(300, 178);
@@ -285,7 +283,7 @@ void CMainFrame::EndProgram() {
     PrepareForSessionEnd();
     // A modal dialog or message box runs a loop of its own that would keep the program alive
     // after the frame is gone; every setting is already on disk, so the process ends here.
-    if (Modals().depth > 0) std::_Exit(0);
+    if (modals.depth > 0) std::_Exit(0);
     Destroy();
     if (wxTheApp) wxTheApp->ExitMainLoop();
 }

@@ -42,6 +42,7 @@ class FrameTest : public ::testing::Test {
     void TearDown() override {
         if (frame && CMainFrame::Current() == frame) frame->Destroy();
         FlushEvents();
+        EXPECT_TRUE(unexpected.shown.empty()) << "a dialog was opened: " << unexpected.shown[0];
     }
 
     // Writes the settings file and builds the frame on it, as the program does at start-up.
@@ -73,6 +74,8 @@ class FrameTest : public ::testing::Test {
         return errors;
     }
 
+    // A dialog nobody expected is cancelled (and fails the test) rather than waiting for a user.
+    ModalAnswers unexpected{wxID_CANCEL};
     GameFolder game;
     CMainFrame* frame = nullptr;
     std::vector<int> commands;  // commands that reached the frame

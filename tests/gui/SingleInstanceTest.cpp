@@ -90,7 +90,7 @@ class SerialSingleInstance : public ::testing::Test {
 };
 
 TEST_F(SerialSingleInstance, ASecondStartEndsAtOnceAndLeavesTheFirstRunning) {
-    test::WriteFile(game.Settings(), "[Harbinet]\nMode=0\nTerrainSet=0\n");
+    test::WriteFile(game.Settings(), "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n");
     Program first(game.Own(), {"/Embedding"});
     ASSERT_TRUE(first.RunningUntil([&] { return desktop->WindowExists("Harbinet"); }));
     const std::string before = test::ListFolder(game.Own()) + test::ReadFile(game.Settings());

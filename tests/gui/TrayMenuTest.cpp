@@ -68,7 +68,7 @@ TEST_F(TrayMenuTest, ManualModeWithTerrainSetsAndApplications) {
         "  132 External Applications...",
         "107 &About Harbinet... bold:<b>_About Harbinet...</b>",
     };
-    EXPECT_EQ(MenuOf("[Harbinet]\nMode=0\nTerrainSet=2\nTerrain=3\nCopySkins=1\n"
+    EXPECT_EQ(MenuOf("[Harbinet]\nVersion=22\nMode=0\nTerrainSet=2\nTerrain=3\nCopySkins=1\n"
                      "[TerrainSets]\nTerrain1=Channel Front\nTerrain2=Mediterranean\n"
                      "Terrain4=Pacific\n"
                      "[External]\nApp1Desc=Combat Log Viewer\nApp3Desc=Skin <Editor> & Co_\n"),
@@ -95,14 +95,16 @@ TEST_F(TrayMenuTest, AutomaticModeOnTheGameDefaultTerrainWithTheGameAsDefault) {
         "  132 External Applications...",
         "107 &About Harbinet...",
     };
-    EXPECT_EQ(MenuOf("[Harbinet]\nMode=1\nTerrainSet=0\nTerrain=2\nClickDefault=1\nCopySkins=1\n"
-                     "[TerrainSets]\nTerrain25=Pacific\n"),
-              expected);
+    EXPECT_EQ(
+        MenuOf(
+            "[Harbinet]\nVersion=22\nMode=1\nTerrainSet=0\nTerrain=2\nClickDefault=1\nCopySkins=1\n"
+            "[TerrainSets]\nTerrain25=Pacific\n"),
+        expected);
 }
 
 TEST_F(TrayMenuTest, AnActiveSetWithoutANameMarksNothing) {
     // wx would check the first item of a radio group; the program's menu marks none.
-    for (const std::string& line : MenuOf("[Harbinet]\nMode=1\nTerrainSet=3\n"
+    for (const std::string& line : MenuOf("[Harbinet]\nVersion=22\nMode=1\nTerrainSet=3\n"
                                           "[TerrainSets]\nTerrain1=Channel Front\n"))
         EXPECT_EQ(line.find("(o)"), std::string::npos) << line;
 }

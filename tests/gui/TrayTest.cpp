@@ -31,8 +31,8 @@ TEST(TrayClicks, PressesFurtherApartAreSingleClicks) {
     EXPECT_EQ(clicks.Press(100), Click::Single);
 }
 
-constexpr const char* kAutomatic = "[Harbinet]\nMode=1\nTerrainSet=0\n";
-constexpr const char* kManual = "[Harbinet]\nMode=0\nTerrainSet=0\n";
+constexpr const char* kAutomatic = "[Harbinet]\nVersion=22\nMode=1\nTerrainSet=0\n";
+constexpr const char* kManual = "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n";
 
 TEST_F(FrameTest, ClickInAutomaticModeShowsThePanelAtTheCursorThenHidesIt) {
     CMainFrame& f = Start(kAutomatic);
@@ -92,7 +92,7 @@ TEST_F(FrameTest, ADialogAlreadyOpenIsBroughtForwardInsteadOfASecondCopy) {
 }
 
 TEST_F(FrameTest, ChoosingTheActiveCareerRefreshesTheSeasonAndLaunchesWhenSoConfigured) {
-    CMainFrame& f = Start("[Harbinet]\nMode=1\nLaunchAfter=1\nRunner=runner\n");
+    CMainFrame& f = Start("[Harbinet]\nVersion=22\nMode=1\nLaunchAfter=1\nRunner=runner\n");
     {
         test::ModalAnswers cancel(wxID_CANCEL);
         f.RunCommand(cmd::kSetActiveCareer);
@@ -106,7 +106,7 @@ TEST_F(FrameTest, ChoosingTheActiveCareerRefreshesTheSeasonAndLaunchesWhenSoConf
 }
 
 TEST_F(FrameTest, DoubleClickInManualModeWithClickDefaultLaunchesTheGame) {
-    CMainFrame& f = Start("[Harbinet]\nMode=0\nClickDefault=1\nRunner=runner\n");
+    CMainFrame& f = Start("[Harbinet]\nVersion=22\nMode=0\nClickDefault=1\nRunner=runner\n");
     ClickTray();
     ClickTray();
     EXPECT_FALSE(f.PanelDelayRunning());
@@ -119,7 +119,7 @@ TEST_F(FrameTest, DoubleClickInManualModeWithClickDefaultLaunchesTheGame) {
 
 TEST_F(FrameTest, LaunchItemsStartTheirApplication) {
     CMainFrame& f = Start(
-        "[Harbinet]\nMode=0\n[External]\nApp1Desc=Notes\nApp1EXE=notes.txt\n"
+        "[Harbinet]\nVersion=22\nMode=0\n[External]\nApp1Desc=Notes\nApp1EXE=notes.txt\n"
         "App25Desc=Map\nApp25EXE=../maps/map.png\n");
     f.RunCommand(cmd::kFirstExternalApp);
     f.RunCommand(cmd::kLastExternalApp);
@@ -141,8 +141,9 @@ TEST_F(FrameTest, RightPressBuildsTheMenuFromTheSettingsFile) {
     EXPECT_EQ(ids.back(), cmd::kAbout);
 
     // Built anew each time: a terrain set added meanwhile is in the next menu.
-    test::WriteFile(game.Settings(),
-                    "[Harbinet]\nMode=0\nTerrainSet=0\n[TerrainSets]\nTerrain7=Pacific\n");
+    test::WriteFile(
+        game.Settings(),
+        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n[TerrainSets]\nTerrain7=Pacific\n");
     ids.clear();
     Tray(wxEVT_TASKBAR_RIGHT_DOWN);
     EXPECT_EQ(shown, 2);
@@ -151,7 +152,8 @@ TEST_F(FrameTest, RightPressBuildsTheMenuFromTheSettingsFile) {
 
 TEST_F(FrameTest, BusyIconAndTooltipWhileTerrainChanges) {
     CMainFrame& f = Start(
-        "[Harbinet]\nMode=1\nTerrainSet=2\nTerrain=2\n[TerrainSets]\nTerrain2=Channel Front\n");
+        "[Harbinet]\nVersion=22\nMode=1\nTerrainSet=2\nTerrain=2\n[TerrainSets]\nTerrain2=Channel "
+        "Front\n");
     TrayIcon& tray = *f.Tray();
     EXPECT_TRUE(tray.Shown());
     EXPECT_EQ(tray.IconId(), 166);
@@ -224,7 +226,7 @@ TEST_F(FrameTest, SeasonTimerPeriodsOutsideWhatATimerTakesAreBroughtIntoRange) {
 }
 
 TEST_F(FrameTest, AutomaticModeStartsTheSeasonTimerAndModeCommandsReachTheCore) {
-    CMainFrame& f = Start("[Harbinet]\nMode=1\nTimer=45\nTerrainSet=0\n");
+    CMainFrame& f = Start("[Harbinet]\nVersion=22\nMode=1\nTimer=45\nTerrainSet=0\n");
     EXPECT_TRUE(f.SeasonTimerRunning());
     EXPECT_EQ(f.SeasonTimerInterval(), 45000);
 
