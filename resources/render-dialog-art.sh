@@ -41,5 +41,5 @@ SEASON 164
 RESET 172
 LIST
 
-python3 "$art/click-wav.py" install/CLICK.WAV
+python3 "$art/sounds.py" install
 python3 manual/make-readme-rtf.py

@@ -19,3 +19,5 @@ done
 # Title picture 103 and information-panel picture 132.
 render title-103.svg 500 250 title-103.png
 render panel-132.svg 300 178 panel-132.png
+# The icon beside the program, named by the desktop entry it makes.
+cp embed/icon-128-256.png install/harbinet.png

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Art.h"
+#include "ui/Art.h"
 #include "app/MainFrame.h"
 #include "app/SplashWindow.h"
 #include "platform/Files.h"
@@ -47,7 +47,7 @@ bool HarbinetApp::OnInit() {
         frame->Destroy();
         return false;
     }
-    frame->SetIcons(art::ProgramIcons());
+    frame->SetIcons(ui::ProgramIcons());
     SetTopWindow(frame);
 
     std::vector<std::string> arguments;

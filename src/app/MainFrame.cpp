@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Art.h"
+#include "ui/Art.h"
 #include "app/OpenOnce.h"
 #include "app/TrayIcon.h"
 #include "careers/SetActiveCareerDialog.h"
@@ -84,7 +84,7 @@ CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, FrameServices* 
       panelHideTimer_(this, kPanelHideTimerId) {
     current = this;
 
-    panelBitmap_ = art::Picture(132);
+    panelBitmap_ = ui::EmbeddedBitmap(ui::kPanelPicture);
     const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : wxSize(300, 178);
     // Borderless and on top while it shows as the panel; no taskbar entry for a 4-second panel.
     if (!Create(nullptr, wxID_ANY, text::kProgramTitle, wxPoint(0, 0), size,

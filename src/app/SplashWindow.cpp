@@ -3,7 +3,7 @@
 #include <wx/app.h>
 #include <wx/dcclient.h>
 
-#include "app/Art.h"
+#include "ui/Art.h"
 
 namespace harbinet {
 
@@ -33,7 +33,7 @@ void SplashWindow::ShowSplash(wxWindow* owner) {
 }
 
 bool SplashWindow::Create(wxWindow* owner) {
-    bitmap_ = art::Picture(103);
+    bitmap_ = ui::EmbeddedBitmap(ui::kTitlePicture);
     if (!bitmap_.IsOk()) return false;
     if (!wxFrame::Create(owner, wxID_ANY, wxString(), wxPoint(0, 0), bitmap_.GetSize(),
                          wxBORDER_NONE | wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP))

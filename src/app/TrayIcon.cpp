@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "app/Art.h"
+#include "ui/Art.h"
 #include "app/MainFrame.h"
 
 namespace harbinet {
@@ -116,7 +116,7 @@ TrayIcon::TrayIcon(CMainFrame& frame) : frame_(frame), clicks_(DoubleClickMs()) 
 }
 
 void TrayIcon::Show(int iconId, const wxString& tooltip) {
-    SetIcon(art::TrayIcon(iconId), tooltip);
+    SetIcon(ui::TrayIcon(iconId), tooltip);
     shown_ = true;
     iconId_ = iconId;
     tooltip_ = tooltip;

@@ -3,6 +3,9 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
+#include <string>
+#include <vector>
+
 #include "ui/Resources.h"
 
 namespace harbinet::ui {
@@ -11,6 +14,16 @@ namespace {
 // Where the finger tip of the hand is drawn in resources/art/cursor-hand-135.svg.
 constexpr int kHandHotSpotX = 7;
 constexpr int kHandHotSpotY = 1;
+
+std::vector<wxBitmap> Sizes(const std::string& stem, std::initializer_list<int> sizes) {
+    std::vector<wxBitmap> bitmaps;
+    for (int size : sizes) {
+        wxBitmap bitmap = EmbeddedBitmap((stem + "-" + std::to_string(size) + ".png").c_str());
+        if (bitmap.IsOk()) bitmaps.push_back(bitmap);
+    }
+    return bitmaps;
+}
+
 }  // namespace
 
 wxImage EmbeddedImage(const char* name) {
@@ -35,6 +48,23 @@ wxCursor LinkCursor() {
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, kHandHotSpotX);
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, kHandHotSpotY);
     return wxCursor(image);
+}
+
+wxIconBundle ProgramIcons() {
+    wxIconBundle icons;
+    for (const wxBitmap& bitmap : Sizes("icon-128", {16, 24, 32, 48, 64, 128, 256})) {
+        wxIcon icon;
+        icon.CopyFromBitmap(bitmap);
+        icons.AddIcon(icon);
+    }
+    return icons;
+}
+
+wxBitmapBundle TrayIcon(int id) {
+    wxVector<wxBitmap> bitmaps;
+    for (const wxBitmap& bitmap : Sizes(id == 173 ? "tray-173" : "tray-166", {22, 32, 48, 64}))
+        bitmaps.push_back(bitmap);
+    return wxBitmapBundle::FromBitmaps(bitmaps);
 }
 
 }  // namespace harbinet::ui

@@ -126,7 +126,7 @@ CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& lo
 }
 
 void CDialogLook::InitLook(Background background) {
-    // The program icon is drawn with the main window; it joins here once it is in the program.
+    SetIcons(ProgramIcons());
     kind_ = background;
     if (background == Background::Paper) {
         background_ = EmbeddedBitmap(kPaperTexture);
