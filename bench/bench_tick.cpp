@@ -3,64 +3,31 @@
 //   bench_tick [TICKS]
 // Count the system calls of the ticks with:  strace -c -f ./bench_tick 1000
 // (the set-up's calls are included; the bench prints how many it made before the ticks).
-#include <unistd.h>
-
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
+#include "BenchSupport.h"
 #include "careers/ActiveCareer.h"
 #include "shell/FrameState.h"
 
 namespace fs = std::filesystem;
 using namespace harbinet;
+using namespace harbinet::bench;
 
 namespace {
 
 constexpr int kCareers = 200;
 constexpr std::size_t kSaveSize = 0x22FB1;
 
-class CountingServices : public FrameServices {
-  public:
-    void ShowMessage(MessageIcon, const std::string& caption, const std::string& text) override {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    void UpdateTrayIcon(bool busy) override { busyCalls += busy ? 1 : 0; }
-    bool StartSeasonTimer(std::uint32_t) override { return true; }
-    void StopSeasonTimer() override {}
-    void PostCommand(int) override {}
-    int busyCalls = 0;
-};
-
-class NoDesktop : public Desktop {
-  public:
-    bool WindowExists(const std::string&) override { return false; }
-    bool BringWindowForward(const std::string&) override { return false; }
-    bool Spawn(const std::vector<std::string>&, const std::string&, std::string*) override {
-        return false;
-    }
-    void ShellOpen(const std::string&) override {}
-    void PlaySound(const std::string&) override {}
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int ticks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
-    const char* env = std::getenv("TMPDIR");
-    std::string root = std::string(env && *env ? env : "/var/tmp") + "/harbinet-tick-XXXXXX";
-    if (!::mkdtemp(root.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    root += '/';
-    const std::string game = root + "EAW/", own = game + "Harbinet/";
+    const int ticks = CountArgument(argc, argv, 2000);
+    const ScratchFolder root("harbinet-tick");
+    const std::string game = root.Path() + "EAW/", own = game + "Harbinet/";
     fs::create_directories(own);
     fs::create_directories(game + "Savedata");
     const std::string save(kSaveSize, '\0');
@@ -70,7 +37,7 @@ int main(int argc, char** argv) {
         std::ofstream(game + "Savedata/" + name, std::ios::binary) << save;
     }
 
-    CountingServices ui;
+    BenchServices ui;
     NoDesktop desktop;
     FrameState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
     state.TerrainSet = 0;  // the season install itself is another bench's business
@@ -86,15 +53,11 @@ int main(int argc, char** argv) {
     const std::string acted = state.LastCareerPath;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < ticks; ++i) CheckActiveCareer(state);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = Seconds(start);
     if (state.LastCareerPath != acted || ui.busyCalls != 0) {
         std::fprintf(stderr, "a tick acted although nothing changed\n");
         return 1;
     }
     std::printf("one tick: %.1f us (%d ticks in %.3f s)\n", seconds / ticks * 1e6, ticks, seconds);
-
-    std::error_code ec;
-    fs::remove_all(root, ec);
     return 0;
 }
