@@ -1,52 +1,25 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <string>
 #include <vector>
 
 #include "support/GameFolder.h"
+#include "support/RunProgram.h"
 
 namespace harbinet::test {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
 class SeasonVerbs : public ::testing::Test {
-protected:
+  protected:
     GameFolder g;
-    TempDir scratch;
     const std::string game = g.Game();
 
-    // Runs the CLI as the program installed in the game folder, without a shell.
-    Outcome Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {HARBINET_CLI, "--folder", g.Own()});
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string out = scratch / "stdout", err = scratch / "stderr";
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        Outcome r;
-        pid_t pid = 0;
-        if (posix_spawn(&pid, HARBINET_CLI, &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        r.out = ReadFile(out);
-        r.err = ReadFile(err);
-        return r;
+    // Runs the CLI as the program installed in the game folder.
+    ProgramResult Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--folder", g.Own()});
+        return RunProgram(HARBINET_CLI, std::move(args));
     }
 
     void SetUp() override {
@@ -81,7 +54,7 @@ protected:
 TEST_F(SeasonVerbs, SetSelectsTheSetAndInstallsTheCurrentSeason) {
     WriteFile(game + "OLD.TER", "Channel terrain");
 
-    Outcome r = Cli({"set", "2"});
+    ProgramResult r = Cli({"set", "2"});
 
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
@@ -93,7 +66,7 @@ TEST_F(SeasonVerbs, SetSelectsTheSetAndInstallsTheCurrentSeason) {
 }
 
 TEST_F(SeasonVerbs, SeasonAndDefault) {
-    Outcome r = Cli({"season", "summer"});
+    ProgramResult r = Cli({"season", "summer"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
     EXPECT_EQ(ReadFile(game + "P51.TPC"), "Skins/Channel/Summer/P51.TPC");
@@ -115,7 +88,7 @@ TEST_F(SeasonVerbs, SeasonAndDefault) {
 
 TEST_F(SeasonVerbs, ErrorMessagesGoToStandardErrorAndFailTheRun) {
     Cli({"ini", "set", g.Settings(), "Harbinet", "TerrainFiles", ""});
-    Outcome r = Cli({"season", "spring"});
+    ProgramResult r = Cli({"season", "spring"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err,
               "Harbinet Error: The file types specified for Terrain are invalid or incorrectly "
@@ -127,7 +100,7 @@ TEST_F(SeasonVerbs, ModesAndChecks) {
     Career("A.SVE", 0, 1000, "Older");
     Career("B.SVE", 6, 2000, "Newer");
 
-    Outcome r = Cli({"mode", "automatic"});
+    ProgramResult r = Cli({"mode", "automatic"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Setting("Mode"), "1\n");
     EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
@@ -158,7 +131,7 @@ TEST_F(SeasonVerbs, CareersListsEveryCareerAndMarksTheNewest) {
     struct timespec times[2] = {{0, UTIME_OMIT}, {500, 0}};
     ::utimensat(AT_FDCWD, cut.c_str(), times, 0);
 
-    Outcome r = Cli({"careers"});
+    ProgramResult r = Cli({"careers"});
 
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
@@ -169,9 +142,15 @@ TEST_F(SeasonVerbs, CareersListsEveryCareerAndMarksTheNewest) {
 }
 
 TEST_F(SeasonVerbs, UsageErrors) {
-    for (std::vector<std::string> args :
-         {std::vector<std::string>{"season"}, {"season", "fall"}, {"set", "0"}, {"set", "26"},
-          {"set", "x"}, {"set", "1", "2"}, {"mode", "auto"}, {"check", "now"}, {"careers", "x"}}) {
+    for (std::vector<std::string> args : {std::vector<std::string>{"season"},
+                                          {"season", "fall"},
+                                          {"set", "0"},
+                                          {"set", "26"},
+                                          {"set", "x"},
+                                          {"set", "1", "2"},
+                                          {"mode", "auto"},
+                                          {"check", "now"},
+                                          {"careers", "x"}}) {
         EXPECT_EQ(Cli(args).status, 2) << args[0];
     }
     EXPECT_EQ(Setting("TerrainSet"), "1\n");

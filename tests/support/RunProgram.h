@@ -1,38 +1,47 @@
 // Runs a program as a script would and collects its exit status and output.
 #pragma once
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 
-#include <cstdio>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "support/TempDir.h"
+
+extern char** environ;
 
 namespace harbinet::test {
 
 struct ProgramResult {
-    int status = -1;  // exit status, -1 when it did not exit normally
+    int status = -1;  // exit status, -1 when it did not start or did not exit normally
     std::string out;  // standard output
     std::string err;  // standard error
 };
 
-// Each argument is single-quoted for the shell (arguments must not contain a quote).
-inline ProgramResult RunProgram(const std::string& program,
-                                std::initializer_list<std::string> args) {
+// Started without a shell, so the arguments reach the program exactly as given.
+inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args) {
+    args.insert(args.begin(), program);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     TempDir scratch;
-    std::string command = "'" + program + "'";
-    for (const auto& a : args) command += " '" + a + "'";
-    command += " 2>'" + scratch / "stderr" + "'";
+    const std::string out = scratch / "stdout", err = scratch / "stderr";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ProgramResult r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = ReadFile(scratch / "stderr");
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    r.out = ReadFile(out);
+    r.err = ReadFile(err);
     return r;
 }
 
