@@ -15,13 +15,7 @@ namespace {
 
 class ActiveCareerTest : public SeasonFixture {
 protected:
-    void SetUp() override {
-        WriteSettings("Terrain=1\r\nTerrainSet=1\r\nTerrainFiles=*.TER\r\n",
-                      "Terrain1=Channel\r\nSeasons1=1\r\n");
-        for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
-            WriteFile(g.Own() + "Terrain/Channel/" + season + "/MAP.TER", season);
-        state->TerrainSet = 1;
-    }
+    void SetUp() override { UseChannelSet(); }
     std::string Career(const std::string& name, int monthIndex, long seconds,
                        const std::string& pilot = "Hans") {
         const std::string path =

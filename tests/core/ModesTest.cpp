@@ -16,11 +16,7 @@ using Events = std::vector<std::string>;
 class ModesTest : public SeasonFixture {
 protected:
     void SetUp() override {
-        WriteSettings("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\nTerrainFiles=*.TER\r\n",
-                      "Terrain1=Channel\r\nSeasons1=1\r\n");
-        for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
-            WriteFile(g.Own() + "Terrain/Channel/" + season + "/MAP.TER", season);
-        state->TerrainSet = 1;
+        UseChannelSet("Mode=0\r\n");
         state->Timer = 2;
         career = g.AddCareer("A.SVE", {.monthIndex = 6});  // July: Summer
     }

@@ -27,6 +27,15 @@ protected:
     std::string Setting(const std::string& key) const {
         return profile::GetString(g.Settings(), "Harbinet", key, "<missing>");
     }
+    // One current set, "Channel", with seasons, whose MAP.TER holds the season's name;
+    // `harbinet` adds lines at the top of section Harbinet.
+    void UseChannelSet(const std::string& harbinet = "") {
+        WriteSettings(harbinet + "Terrain=1\r\nTerrainSet=1\r\nTerrainFiles=*.TER\r\n",
+                      "Terrain1=Channel\r\nSeasons1=1\r\n");
+        for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
+            WriteFile(g.Own() + "Terrain/Channel/" + season + "/MAP.TER", season);
+        state->TerrainSet = 1;
+    }
     // A store file whose content names its own place in the store.
     void Store(const std::string& relative) { WriteFile(g.Own() + relative, relative); }
     std::string Game(const std::string& name) const { return ReadFile(game + name); }
