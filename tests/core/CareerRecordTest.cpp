@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -115,8 +114,7 @@ TEST(CareerListing, FolderNameAndPatternIgnoreCaseFoldersAreSkipped) {
     WriteFile(folder + "A.SVE", "");
     WriteFile(folder + "C.SVE.BAK", "");
     MakeFolder(folder + "D.SVE");
-    struct timespec times[2] = {{0, UTIME_OMIT}, {1000, 5}};
-    ::utimensat(AT_FDCWD, (folder + "b.sve").c_str(), times, 0);
+    ASSERT_TRUE(SetWriteTime(folder + "b.sve", 1000, 5));
 
     const auto careers = ListCareerFiles(g.Game());
 

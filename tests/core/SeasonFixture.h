@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <memory>
@@ -42,8 +41,7 @@ protected:
 
     // Last-write time in seconds since 1970.
     static void SetTime(const std::string& path, long seconds) {
-        struct timespec times[2] = {{0, UTIME_OMIT}, {seconds, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+        ASSERT_TRUE(SetWriteTime(path, seconds)) << path;
     }
     static ino_t Inode(const std::string& path) {
         struct stat st {};

@@ -1,6 +1,4 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -45,8 +43,7 @@ class SeasonVerbs : public ::testing::Test {
                        const std::string& pilot) {
         const std::string path = g.AddCareer(
             name, {.monthIndex = static_cast<std::uint8_t>(monthIndex), .name1 = pilot});
-        struct timespec times[2] = {{0, UTIME_OMIT}, {seconds, 0}};
-        ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+        EXPECT_TRUE(SetWriteTime(path, seconds)) << path;
         return path;
     }
 };
@@ -128,8 +125,7 @@ TEST_F(SeasonVerbs, CareersListsEveryCareerAndMarksTheNewest) {
     Career("b.sve", 11, 3000, "Newest");
     Career("C.SVE", 6, 3000, "Tied but later in the list");
     const std::string cut = WriteFile(game + "Savedata/CUT.SVE", "short");
-    struct timespec times[2] = {{0, UTIME_OMIT}, {500, 0}};
-    ::utimensat(AT_FDCWD, cut.c_str(), times, 0);
+    ASSERT_TRUE(SetWriteTime(cut, 500));
 
     ProgramResult r = Cli({"careers"});
 

@@ -19,10 +19,7 @@ using Dialog = SetActiveCareerDialog;
 constexpr files::FileTime kOld = 1'000'000'000LL * 1'000'000'000LL;  // 2001
 
 void SetTime(const std::string& path, files::FileTime ns) {
-    const struct timespec times[2] = {
-        {0, UTIME_OMIT},
-        {static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    ASSERT_TRUE(SetWriteTime(path, ns / 1'000'000'000, static_cast<long>(ns % 1'000'000'000)));
 }
 
 files::FileTime TimeOf(const std::string& path) {

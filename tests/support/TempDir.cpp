@@ -1,5 +1,8 @@
 #include "support/TempDir.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -49,6 +52,11 @@ bool Exists(const std::string& path) {
 }
 
 void MakeFolder(const std::string& path) { fs::create_directories(path); }
+
+bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds) {
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), nanoseconds}};
+    return ::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+}
 
 std::string ListFolder(const std::string& folder) {
     std::vector<std::string> names;

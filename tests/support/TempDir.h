@@ -27,6 +27,8 @@ std::string WriteFile(const std::string& path, std::string_view bytes);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
 void MakeFolder(const std::string& path);
+// Sets the last-write time (since 1970), leaving the access time; false when that failed.
+bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds = 0);
 // Names in a folder, sorted, folders marked with a trailing "/".
 std::string ListFolder(const std::string& folder);
 
