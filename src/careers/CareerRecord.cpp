@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/TextEncoding.h"
 #include "shell/Strings.h"
 
 namespace harbinet {
@@ -23,11 +24,12 @@ void ReadAt(int fd, unsigned char* buffer, std::size_t size, off_t offset) {
     }
 }
 
+// The name up to its NUL, from the game's code page into the program's UTF-8.
 std::string TextOf(const unsigned char* field, std::size_t size) {
     const void* nul = std::memchr(field, 0, size);
     const std::size_t length =
         nul ? static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - field) : size;
-    return std::string(reinterpret_cast<const char*>(field), length);
+    return Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(field), length));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "careers/CareerRecord.h"
+#include "platform/TextEncoding.h"
 #include "support/GameFolder.h"
 
 namespace harbinet::test {
@@ -51,6 +52,13 @@ TEST_F(CareerRecordTest, NamesAreCutAtTheirFieldEvenWithoutNul) {
     CareerRecord record = Read({.name1 = full, .name2 = std::string(90, 'y')});
     EXPECT_EQ(record.NamePart1(), full);
     EXPECT_EQ(record.NamePart2(), std::string(80, 'y'));
+}
+
+TEST_F(CareerRecordTest, NamesInTheGamesCodePageBecomeUtf8) {
+    // "Müller" and "Ærø €" as the game writes them in Windows-1252.
+    CareerRecord record = Read({.name1 = "\xC6r\xF8 \x80", .name2 = "M\xFCller"});
+    EXPECT_EQ(CareerNameText(record), "M\u00FCller, \u00C6r\u00F8 \u20AC");
+    EXPECT_EQ(Cp1252ToUtf8("\x8D\x9F\xFF"), "\u008D\u0178\u00FF");
 }
 
 TEST_F(CareerRecordTest, BytesBeyondTheEndOfAShortFileReadAsZero) {
