@@ -1,7 +1,4 @@
 // The season timer running in the frame: a new career save changes the terrain on the next tick.
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include "gui/FrameFixture.h"
 #include "shell/Commands.h"
 
@@ -11,6 +8,7 @@ namespace {
 using test::FrameTest;
 using test::ReadFile;
 using test::RunEventsUntil;
+using test::SetWriteTime;
 using test::WriteFile;
 
 TEST_F(FrameTest, EachTickInstallsTheSeasonOfANewlyWrittenCareer) {
@@ -29,8 +27,7 @@ TEST_F(FrameTest, EachTickInstallsTheSeasonOfANewlyWrittenCareer) {
 
     // The game saves another career: the next tick follows its month.
     const std::string december = game.AddCareer("DECEMBER.SVE", {.monthIndex = 11});
-    const struct timespec later[2] = {{0, UTIME_OMIT}, {4102444800, 0}};  // 2100, surely newest
-    ASSERT_EQ(::utimensat(AT_FDCWD, december.c_str(), later, 0), 0);
+    ASSERT_TRUE(SetWriteTime(december, 4102444800));  // 2100, surely newest
     ASSERT_TRUE(RunEventsUntil([&] { return ReadFile(game.Game() + "MAP.TER") == "Winter"; }));
     EXPECT_NE(ReadFile(game.Settings()).find("Terrain=4"), std::string::npos);
 
