@@ -184,16 +184,4 @@ class BenchServices : public FrameServices {
     int busyCalls = 0;
 };
 
-// Finds no window and starts, opens and plays nothing.
-class NoDesktop : public Desktop {
-  public:
-    bool WindowExists(const std::string&) override { return false; }
-    bool BringWindowForward(const std::string&) override { return false; }
-    bool Spawn(const std::vector<std::string>&, const std::string&, std::string*) override {
-        return false;
-    }
-    void ShellOpen(const std::string&) override {}
-    void PlaySound(const std::string&) override {}
-};
-
 }  // namespace harbinet::bench

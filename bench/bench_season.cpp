@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
            "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n";
 
     BenchServices ui;
-    NoDesktop desktop;
+    NullDesktop desktop;
     FrameState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
     state.TerrainSet = 1;
 

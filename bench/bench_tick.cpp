@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     }
 
     BenchServices ui;
-    NoDesktop desktop;
+    NullDesktop desktop;
     FrameState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
     state.TerrainSet = 0;  // the season install itself is another bench's business
     CheckActiveCareer(state);

@@ -26,6 +26,20 @@ public:
     virtual void PlaySound(const std::string& path) = 0;
 };
 
+// A desktop that finds no windows and starts, opens and plays nothing: for benchmarks and
+// tools that run the program's operations without touching the user's session.
+class NullDesktop : public Desktop {
+public:
+    bool WindowExists(const std::string&) override { return false; }
+    bool BringWindowForward(const std::string&) override { return false; }
+    bool Spawn(const std::vector<std::string>&, const std::string&, std::string* error) override {
+        if (error) *error = "no desktop";
+        return false;
+    }
+    void ShellOpen(const std::string&) override {}
+    void PlaySound(const std::string&) override {}
+};
+
 // The real desktop: X11 window search, processes, xdg-open, the desktop's sound service.
 std::unique_ptr<Desktop> MakeSystemDesktop();
 

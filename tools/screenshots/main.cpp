@@ -32,18 +32,6 @@ namespace {
 
 using namespace harbinet;
 
-// The dialogs only show things here; nothing they ask for is carried out.
-class QuietDesktop : public Desktop {
-  public:
-    bool WindowExists(const std::string&) override { return false; }
-    bool BringWindowForward(const std::string&) override { return false; }
-    bool Spawn(const std::vector<std::string>&, const std::string&, std::string*) override {
-        return false;
-    }
-    void ShellOpen(const std::string&) override {}
-    void PlaySound(const std::string&) override {}
-};
-
 class PrintingServices : public FrameServices {
   public:
     void ShowMessage(MessageIcon, const std::string& caption, const std::string& text) override {
@@ -222,7 +210,7 @@ int main(int argc, char** argv) {
     sky.SetRGB(wxRect(72, 60, 14, 26), 60, 60, 50);
     sky.SaveFile(wxString::FromUTF8(own + "preview.jpg"), wxBITMAP_TYPE_JPEG);
 
-    QuietDesktop desktop;
+    NullDesktop desktop;
     PrintingServices services;
 
     Shoot(new AboutDialog(own, nullptr, &desktop), out, "about");
