@@ -29,3 +29,8 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
   add_executable(harbinet ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
   target_link_libraries(harbinet PRIVATE harbinet_ui harbinet_warnings)
 endif()
+
+# Keep the leak suppressions for the desktop libraries in every sanitized wx program.
+if(HARBINET_SANITIZE)
+  target_link_options(harbinet_ui INTERFACE -Wl,--undefined=__lsan_default_suppressions)
+endif()

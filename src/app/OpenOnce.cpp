@@ -6,7 +6,7 @@ namespace harbinet {
 
 bool RaiseExistingWindow(const wxString& title, Desktop& desktop) {
     for (wxWindow* window : wxTopLevelWindows) {
-        auto* top = wxDynamicCast(window, wxTopLevelWindow);
+        auto* top = dynamic_cast<wxTopLevelWindow*>(window);
         if (!top || top->IsBeingDeleted() || top->GetTitle() != title) continue;
         if (top->IsIconized()) top->Iconize(false);
         top->Raise();

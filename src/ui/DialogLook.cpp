@@ -145,9 +145,9 @@ void CDialogLook::InitLook(Background background) {
 void CDialogLook::ApplyColourRule() {
     for (wxWindow* child : GetChildren()) {
         ControlKind kind = ControlKind::Other;
-        if (wxDynamicCast(child, wxTextCtrl))
+        if (dynamic_cast<wxTextCtrl*>(child))
             kind = ControlKind::Edit;
-        else if (wxDynamicCast(child, wxListBox) || wxDynamicCast(child, wxListCtrl))
+        else if (dynamic_cast<wxListBox*>(child) || dynamic_cast<wxListCtrl*>(child))
             kind = ControlKind::List;
         if (kind != ControlKind::Other && ShowsBackground(look_.rule, kind))
             child->SetBackgroundColour(PaperColour());
