@@ -9,8 +9,13 @@
 namespace harbinet {
 
 std::string ResolveAppPath(const FrameState& state, const std::string& value) {
-    if (value.starts_with("../") || value.starts_with("..\\"))
-        return state.GameFolder + value.substr(3);
+    if (value.starts_with("../")) return state.GameFolder + value.substr(3);
+    if (value.starts_with("..\\")) {
+        // Written on Windows: its folder separators must become ours to name a file here.
+        std::string rest = value.substr(3);
+        std::replace(rest.begin(), rest.end(), '\\', '/');
+        return state.GameFolder + rest;
+    }
     if (value.starts_with("/")) return value;
     if (value.size() >= 3 && value.compare(1, 2, ":\\") == 0) return value;
     return state.OwnFolder + value;

@@ -16,7 +16,9 @@ TEST(ResolveAppPath, KeepsTheThreeFormsOfStoredPaths) {
     const std::string g = game.Game(), o = game.Own();
     // Relative to the game folder; only the one leading prefix is replaced.
     EXPECT_EQ(ResolveAppPath(*state, "../TOOLS/X.EXE"), g + "TOOLS/X.EXE");
-    EXPECT_EQ(ResolveAppPath(*state, "..\\TOOLS\\X.EXE"), g + "TOOLS\\X.EXE");
+    // A value written on Windows gets our separators, so that it names a file here.
+    EXPECT_EQ(ResolveAppPath(*state, "..\\TOOLS\\X.EXE"), g + "TOOLS/X.EXE");
+    EXPECT_EQ(ResolveAppPath(*state, "..\\..\\X.EXE"), g + "../X.EXE");
     EXPECT_EQ(ResolveAppPath(*state, "../../X.EXE"), g + "../X.EXE");
     // Absolute paths stand as they are.
     EXPECT_EQ(ResolveAppPath(*state, "/opt/util/Panel.EXE"), "/opt/util/Panel.EXE");
