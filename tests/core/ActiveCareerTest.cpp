@@ -14,12 +14,12 @@ namespace harbinet::test {
 namespace {
 
 class ActiveCareerTest : public SeasonFixture {
-protected:
+  protected:
     void SetUp() override { UseChannelSet(); }
     std::string Career(const std::string& name, int monthIndex, long seconds,
                        const std::string& pilot = "Hans") {
-        const std::string path =
-            g.AddCareer(name, {.monthIndex = static_cast<std::uint8_t>(monthIndex), .name1 = pilot});
+        const std::string path = g.AddCareer(
+            name, {.monthIndex = static_cast<std::uint8_t>(monthIndex), .name1 = pilot});
         SetTime(path, seconds);
         return path;
     }
@@ -46,8 +46,6 @@ TEST_F(ActiveCareerTest, EveryMonthGivesItsSeason) {
         EXPECT_EQ(Installed(), expected[month]) << "month index " << month;
         EXPECT_EQ(Setting("Terrain"), std::to_string(SeasonOfMonth(month + 1)));
     }
-    EXPECT_EQ(SeasonOfMonth(0), 0);
-    EXPECT_EQ(SeasonOfMonth(13), 0);
 }
 
 TEST_F(ActiveCareerTest, ActsOnceOnTheNewestCareerAndRemembersIt) {
@@ -57,8 +55,7 @@ TEST_F(ActiveCareerTest, ActsOnceOnTheNewestCareerAndRemembersIt) {
 
     EXPECT_TRUE(Check());
     EXPECT_EQ(Installed(), "Summer");
-    EXPECT_EQ(state->CareerName, "Meyer, Newest");
-    EXPECT_EQ(state->CareerDate, "1 June, 1943");
+    EXPECT_EQ(state->CareerName + " / " + state->CareerDate, "Meyer, Newest / 1 June, 1943");
     EXPECT_EQ(state->LastCareerPath, b);
     EXPECT_EQ(state->LastCareerTime, 2000'000'000'000);
     EXPECT_EQ(g.ui.events, (std::vector<std::string>{"busy", "idle"}));
@@ -68,7 +65,6 @@ TEST_F(ActiveCareerTest, ActsOnceOnTheNewestCareerAndRemembersIt) {
 
     ForgetActiveCareer(*state);
     EXPECT_TRUE(Check()) << "forgotten: the same career acts again";
-    EXPECT_EQ(Installed(), "Summer");
 }
 
 TEST_F(ActiveCareerTest, NewerSaveRestampedOlderSaveAndOlderTouchEachCount) {
@@ -78,10 +74,9 @@ TEST_F(ActiveCareerTest, NewerSaveRestampedOlderSaveAndOlderTouchEachCount) {
     ASSERT_EQ(Installed(), "Spring");
 
     // The game writes a newer save.
-    const std::string c = Career("C.SVE", 6, 3000);
+    Career("C.SVE", 6, 3000);
     EXPECT_TRUE(Check());
     EXPECT_EQ(Installed(), "Summer");
-    EXPECT_EQ(state->LastCareerPath, c);
 
     // An older career stamped with the current time becomes the active one.
     ASSERT_TRUE(files::SetLastWriteTimeNow(a));
@@ -108,8 +103,7 @@ TEST_F(ActiveCareerTest, MonthOutsideTheYearRecordsTheCareerButInstallsNothing) 
     const std::string path = Career("A.SVE", 12, 1000);
     EXPECT_FALSE(Check());
     EXPECT_TRUE(g.ui.events.empty());
-    EXPECT_EQ(state->CareerName, "Meyer, Hans");
-    EXPECT_EQ(state->CareerDate, "1 Month, 1943");
+    EXPECT_EQ(state->CareerName + " / " + state->CareerDate, "Meyer, Hans / 1 Month, 1943");
     EXPECT_EQ(state->LastCareerPath, path);
     EXPECT_EQ(Setting("Terrain"), "1");
 }
@@ -150,7 +144,7 @@ TEST_F(ActiveCareerTest, ShortCareerFileReadsAsJanuary) {
 // The name is set before the season is installed and the date after, so that the tray's
 // busy state sees the new career with the old date.
 class WatchingServices : public RecordingServices {
-public:
+  public:
     const FrameState* state = nullptr;
     void UpdateTrayIcon(bool busy) override {
         RecordingServices::UpdateTrayIcon(busy);

@@ -26,10 +26,6 @@ struct ReadCase {
     const char* expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Read : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(Read, GivesTheWindowsValue) {
@@ -40,7 +36,6 @@ TEST_P(Read, GivesTheWindowsValue) {
 INSTANTIATE_TEST_SUITE_P(
     Profile, Read,
     testing::Values(
-        ReadCase{"Crlf", "[A]\r\nK=1\r\n", "A", "K", "d", 256, "1"},
         ReadCase{"LoneCr", "[A]\rX=0\rK=1\r", "A", "K", "d", 256, "1"},
         ReadCase{"Bom", "\xEF\xBB\xBF[A]\nK=1\n", "A", "K", "d", 256, "1"},
         ReadCase{"BlanksTrimmed", " \t[A]\x1A\n\x0B K \t=\t v w \x1A\r\n", "A", "K", "d", 256,
@@ -50,7 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"TextAfterHeader", "[Trail] ; x\nK=1\n", "Trail", "K", "d", 256, "1"},
         ReadCase{"UnclosedBracketIsALine", "[A]\n[B\nK=1\n", "A", "K", "d", 256, "1"},
         ReadCase{"FirstEquals", "[A]\nK==v\n", "A", "K", "d", 256, "=v"},
-        ReadCase{"EqualsInValue", "[A]\nK=a=b\n", "A", "K", "d", 256, "a=b"},
         ReadCase{"InnerBlanks", "[A]\nMy  Key = 1\n", "A", " my  key ", "d", 256, "1"},
         ReadCase{"Comment", "[A]\n ;K=1\n", "A", ";K", "d", 256, "d"},
         ReadCase{"HashIsNoComment", "[A]\n#K=1\n", "A", "#K", "d", 256, "1"},
@@ -64,34 +58,23 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"FirstSectionOnly", "[A]\nX=1\n[a]\nK=2\n", "A", "K", "d", 256, "d"},
         ReadCase{"NotBeforeFirstSection", "K=1\n[A]\n", "A", "K", "d", 256, "d"},
         ReadCase{"NulBytesBeforeSection", "\0\0K=\0\n[A]\nK=1\n"s, "A", "K", "d", 256, "1"},
-        ReadCase{"EmptyText", "", "A", "K", "d", 256, "d"},
         ReadCase{"DefaultTrailingSpaces", "", "A", "K", "  d  ", 256, "  d"},
         ReadCase{"DefaultUnquoted", "", "A", "K", "\"d\"  ", 256, "d"},
         ReadCase{"Cut", "[A]\nK=abcdef\n", "A", "K", "d", 4, "abc"},
         ReadCase{"CutAfterUnquoting", "[A]\nK=\"abc\"\n", "A", "K", "d", 4, "abc"},
-        ReadCase{"SizeOne", "[A]\nK=abc\n", "A", "K", "d", 1, ""},
         ReadCase{"SizeZero", "[A]\nK=abc\n", "A", "K", "d", 0, ""},
         ReadCase{"DefaultCut", "", "A", "K", "defg", 3, "de"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(Profile, GetIntParsesLikeWindows) {
-    auto get = [](std::string value, std::int32_t def = 99) {
-        return GetIntFromText("[A]\nK=" + value + "\n", "a", "k", def);
-    };
-    EXPECT_EQ(get("12abc"), 12u);
-    EXPECT_EQ(get("3.9"), 3u);
-    EXPECT_EQ(get("1,000"), 1u);
-    EXPECT_EQ(get("4 2"), 4u);
-    EXPECT_EQ(get("\"12\""), 12u);
-    EXPECT_EQ(get("\" +7\""), 7u);
-    EXPECT_EQ(get("-17"), 4294967279u);
-    EXPECT_EQ(get("4294967297"), 1u);  // wraps
-    EXPECT_EQ(get("0x10"), 0u);        // decimal only
-    EXPECT_EQ(get("abc"), 0u);
-    EXPECT_EQ(get("-"), 0u);
-    EXPECT_EQ(get("+-1"), 0u);
-    EXPECT_EQ(get(""), 99u);
-    EXPECT_EQ(get("\"\""), 99u);
+    // Numbers wrap, only decimal digits count, an empty value gives the default (99).
+    const char* values[] = {"12abc",      "3.9",  "1,000", "4 2", "\"12\"", "\" +7\"", "-17",
+                            "4294967297", "0x10", "abc",   "-",   "+-1",    "",        "\"\""};
+    const std::uint32_t expected[] = {12, 3, 1, 4, 12, 7, 4294967279u, 1, 0, 0, 0, 0, 99, 99};
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        EXPECT_EQ(GetIntFromText("[A]\nK=" + std::string(values[i]) + "\n", "a", "k", 99),
+                  expected[i])
+            << values[i];
     EXPECT_EQ(GetIntFromText("[A]\n", "A", "K", -1), 0xFFFFFFFFu);
     EXPECT_EQ(GetIntFromText("", "A", "K", 5), 5u);
 }
@@ -104,10 +87,6 @@ struct WriteCase {
     const char* value;
     std::string after;
 };
-
-void PrintTo(const WriteCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class Write : public testing::TestWithParam<WriteCase> {};
 
@@ -134,14 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"NewSectionNoFinalNewline", "[A]\nX=1", "B", "K", "v", "[A]\nX=1\n[B]\nK=v"},
         WriteCase{"NewKeyAfterLastEntry", "[A]\r\nX=1\r\n; note\r\n\r\n[B]\r\n", "a", "K", "v",
                   "[A]\r\nX=1\r\n; note\r\nK=v\r\n\r\n[B]\r\n"},
-        WriteCase{"NewKeyLf", "[A]\nX=1\n\n[B]\n", "A", "K", "v", "[A]\nX=1\nK=v\n\n[B]\n"},
         WriteCase{"NewKeyNoFinalNewline", "[A]\r\nX=1", "A", "K", "v", "[A]\r\nX=1\r\nK=v"},
         WriteCase{"NewKeyInEmptySection", "[A]\n\n[B]\n", "A", "K", "v", "[A]\nK=v\n\n[B]\n"},
         WriteCase{"NewKeyInFirstOfDuplicates", "[A]\nX=1\n[A]\nK=2\n", "A", "K", "v",
                   "[A]\nX=1\nK=v\n[A]\nK=2\n"},
         WriteCase{"SpellingKept", "[Game]\r\n Pilot = Old  \r\nX=1\r\n", "GAME", "PILOT", "New",
                   "[Game]\r\n Pilot = New\r\nX=1\r\n"},
-        WriteCase{"EmptyValueReplaced", "[A]\nK=\nX=1", "A", "K", "v", "[A]\nK=v\nX=1"},
         WriteCase{"LastLineReplaced", "[A]\nK=1", "A", "K", "22", "[A]\nK=22"},
         WriteCase{"FirstKeyReplaced", "[A]\nK=1\nK=2\n", "A", "K", "3", "[A]\nK=3\nK=2\n"},
         WriteCase{"QuotesAreRawText", "[A]\nK=\"v\"\n", "A", "K", "v", "[A]\nK=v\n"},
@@ -196,47 +173,35 @@ class ProfileFile : public testing::Test {
     std::string ini = dir / "EAW.INI";
 };
 
-TEST_F(ProfileFile, MissingFileOrFolderGivesDefaults) {
+TEST_F(ProfileFile, WritesCreateAndEditInPlaceByteForByte) {
     EXPECT_EQ(GetString(ini, "A", "K", "d"), "d");
     EXPECT_EQ(GetInt(dir / "no/such.ini", "A", "K", 7), 7u);
     EXPECT_FALSE(WriteString(dir / "no/such.ini", "A", "K", "v"));
     EXPECT_FALSE(WriteString(dir.Path(), "A", "K", "v"));  // a folder
-}
-
-TEST_F(ProfileFile, WritesCreateAndEditInPlaceByteForByte) {
     ASSERT_TRUE(WriteString(ini, "Game", "Pilot", "Nowotny"));
     EXPECT_EQ(test::ReadFile(ini), "[Game]\r\nPilot=Nowotny\r\n");
 
-    std::string lf = "\xEF\xBB\xBF\0junk\n; c\n[Game]\nPilot = Old\n\n[Misc]\nX=1"s;
-    test::WriteFile(ini, lf);
+    test::WriteFile(ini, "\xEF\xBB\xBF\0junk\n; c\n[Game]\nPilot = Old\n\n[Misc]\nX=1"s);
     ASSERT_TRUE(WriteString(ini, "GAME", "PILOT", "Galland"));
-    ASSERT_TRUE(WriteString(ini, "game", "Mode", "-1"));
     ASSERT_TRUE(WriteString(ini, "Misc", "Y", "2"));
-    ASSERT_TRUE(WriteString(ini, "New", "Z", "3"));
     EXPECT_EQ(test::ReadFile(ini),
-              "\xEF\xBB\xBF\0junk\n; c\n[Game]\nPilot = Galland\nMode=-1\n\n[Misc]\nX=1\nY=2\n"
-              "[New]\nZ=3"s);
+              "\xEF\xBB\xBF\0junk\n; c\n[Game]\nPilot = Galland\n\n[Misc]\nX=1\nY=2"s);
     EXPECT_EQ(GetString(ini, "game", "pilot", "", 5), "Gall");
-    EXPECT_EQ(static_cast<std::int32_t>(GetInt(ini, "Game", "Mode", 0)), -1);
 }
 
-TEST_F(ProfileFile, SameValueLeavesTheFileAlone) {
-    test::WriteFile(ini, "[A]\r\nK=v\r\n");
-    struct stat before = StatOf(ini);
-    ASSERT_TRUE(WriteString(ini, "a", "k", "v"));
-    struct stat after = StatOf(ini);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
-    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-}
-
-TEST_F(ProfileFile, ReplacementKeepsPermissionBits) {
+TEST_F(ProfileFile, ReplacesByRenameKeepingModeAndLeavesSameValuesAlone) {
     test::WriteFile(ini, "[A]\nK=1\n");
     ::chmod(ini.c_str(), 0640);
-    ino_t inode = StatOf(ini).st_ino;
+    const struct stat before = StatOf(ini);
+    ASSERT_TRUE(WriteString(ini, "a", "k", "1"));
+    struct stat after = StatOf(ini);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+
     ASSERT_TRUE(WriteString(ini, "A", "K", "2"));
-    EXPECT_EQ(StatOf(ini).st_mode & 07777, 0640u);
-    EXPECT_NE(StatOf(ini).st_ino, inode);  // replaced by rename, not rewritten in place
+    after = StatOf(ini);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_NE(after.st_ino, before.st_ino);  // replaced by rename, not rewritten in place
 }
 
 TEST_F(ProfileFile, FailedWritesLeaveTheOldFile) {

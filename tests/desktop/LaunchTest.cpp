@@ -128,35 +128,23 @@ TEST_F(Launching, StartsTheGameOnceAndThenBringsItsWindowForward) {
     EXPECT_EQ(LogLines(Log()).size(), 1u);
 }
 
-TEST_F(Launching, FindsTheGameWhateverTheCaseOfItsName) {
-    ASSERT_EQ(::rename((game.Game() + "EAW.EXE").c_str(), (game.Game() + "Eaw.exe").c_str()), 0);
-    LaunchGame(State());
-    ASSERT_TRUE(WaitUntil([&] { return test::Exists(Log()); }));
-    auto lines = LogLines(Log());
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].back(), game.Game() + "Eaw.exe");
-}
-
-TEST_F(Launching, AWindowsGameGoesThroughTheRunnerOfTheSettings) {
-    const std::string exe = test::WriteFile(game.Game() + "EAW.EXE", "MZ\x90 windows program");
-    const std::string out = scratch / "runner.txt";
-    const std::string runner = RecordingScript(scratch / "my runner.sh", out);
-    ASSERT_TRUE(profile::WriteString(game.Settings(), "Harbinet", "Runner", runner));
+TEST_F(Launching, AWindowsGameGoesThroughWineFromThePathOrTheRunnerOfTheSettings) {
+    // The name is found whatever its case.
+    ASSERT_EQ(::unlink((game.Game() + "EAW.EXE").c_str()), 0);
+    const std::string exe = test::WriteFile(game.Game() + "Eaw.exe", "MZ\x90 windows program");
+    const std::string wine = scratch / "wine.txt", runner = scratch / "runner.txt";
+    RecordingScript(PutFirstOnPath() + "wine", wine);
 
     LaunchGame(State());
-    ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
-    EXPECT_EQ(ReadFile(out), NoSlash(game.Game()) + "\n[" + exe + "]\n");
+    ASSERT_TRUE(WaitUntil([&] { return test::Exists(wine); }));
+    EXPECT_EQ(ReadFile(wine), NoSlash(game.Game()) + "\n[" + exe + "]\n");
+
+    const std::string script = RecordingScript(scratch / "my runner.sh", runner);
+    ASSERT_TRUE(profile::WriteString(game.Settings(), "Harbinet", "Runner", script));
+    LaunchGame(State());
+    ASSERT_TRUE(WaitUntil([&] { return test::Exists(runner); }));
+    EXPECT_EQ(ReadFile(runner), NoSlash(game.Game()) + "\n[" + exe + "]\n");
     EXPECT_TRUE(game.ui.messages.empty());
-}
-
-TEST_F(Launching, AWindowsGameWithoutARunnerUsesWineFromThePath) {
-    const std::string exe = test::WriteFile(game.Game() + "EAW.EXE", "MZ\x90 windows program");
-    const std::string out = scratch / "wine.txt";
-    RecordingScript(PutFirstOnPath() + "wine", out);
-
-    LaunchGame(State());
-    ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
-    EXPECT_EQ(ReadFile(out), NoSlash(game.Game()) + "\n[" + exe + "]\n");
 }
 
 TEST_F(Launching, WhatCannotBeStartedIsReported) {
@@ -203,25 +191,14 @@ int RunCli(const std::string& arguments, const std::string& errors) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST_F(Launching, TheCliLaunchesTheGameAndRaisesItWhenItRuns) {
-    test::TestClient client;
-    if (!client.Ok()) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+// The verbs reach the launcher and report through the exit status and standard error.
+TEST_F(Launching, TheCliLaunchesAndReportsWhatCannotBeLaunched) {
     const std::string errors = scratch / "errors.txt";
     const std::string folder = "--folder '" + game.Own() + "' ";
-
     EXPECT_EQ(RunCli(folder + "launch", errors), 0);
-    ASSERT_TRUE(WaitUntil([&] { return desktop.WindowExists("European Air War"); }));
-    const Window window = client.FindTopLevel("European Air War");
-    EXPECT_EQ(RunCli(folder + "launch", errors), 0);
-    EXPECT_TRUE(
-        client.WaitFor([&](const XEvent& e) { return client.IsActivationRequest(e, window); }));
-    EXPECT_EQ(LogLines(Log()).size(), 1u);
+    ASSERT_TRUE(WaitUntil([&] { return test::Exists(Log()); }));
     EXPECT_EQ(ReadFile(errors), "");
-}
 
-TEST_F(Launching, TheCliReportsWhatCannotBeLaunched) {
-    const std::string errors = scratch / "errors.txt";
-    const std::string folder = "--folder '" + game.Own() + "' ";
     ASSERT_TRUE(profile::WriteString(game.Settings(), "External", "App2EXE", "Missing.exe"));
 
     EXPECT_EQ(RunCli(folder + "launch-app 2", errors), 1);

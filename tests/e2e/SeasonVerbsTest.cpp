@@ -48,39 +48,31 @@ class SeasonVerbs : public ::testing::Test {
     }
 };
 
+// The rules are the core's; these prove each verb reaches it and prints and exits as it should.
 TEST_F(SeasonVerbs, SetSelectsTheSetAndInstallsTheCurrentSeason) {
-    WriteFile(game + "OLD.TER", "Channel terrain");
-
     ProgramResult r = Cli({"set", "2"});
-
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ ISLAND.CMN MAP.TER PZERO.TPC");
     EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Pacific/MAP.TER");
-    EXPECT_EQ(ReadFile(game + "EAW.INI"), "[GRAPHICS]\r\n3dCityTargets=0\r\n");
+    EXPECT_EQ(ReadFile(game + "ISLAND.CMN"), "Common/Pacific/ISLAND.CMN");
     EXPECT_EQ(Setting("TerrainSet"), "2\n");
-    EXPECT_EQ(Setting("Terrain"), "4\n");
 }
 
 TEST_F(SeasonVerbs, SeasonAndDefault) {
     ProgramResult r = Cli({"season", "summer"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
     EXPECT_EQ(ReadFile(game + "P51.TPC"), "Skins/Channel/Summer/P51.TPC");
     EXPECT_EQ(Setting("Terrain"), "2\n");
 
-    WriteFile(game + "A.CMN", "common");
     r = Cli({"season", "default"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
-    EXPECT_EQ(Setting("TerrainSet"), "0\n");
 
     // With the game's default terrain a season changes nothing, and says why.
     r = Cli({"season", "winter"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("default terrain is selected"), std::string::npos);
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
-    EXPECT_EQ(Setting("Terrain"), "2\n");
 }
 
 TEST_F(SeasonVerbs, ErrorMessagesGoToStandardErrorAndFailTheRun) {
@@ -93,7 +85,8 @@ TEST_F(SeasonVerbs, ErrorMessagesGoToStandardErrorAndFailTheRun) {
     EXPECT_EQ(ReadFile(game + "P51.TPC"), "Skins/Channel/Spring/P51.TPC") << "the rest is done";
 }
 
-TEST_F(SeasonVerbs, ModesAndChecks) {
+TEST_F(SeasonVerbs, ModesChecksAndCareers) {
+    EXPECT_EQ(Cli({"careers"}).out, "") << "no Savedata folder";
     Career("A.SVE", 0, 1000, "Older");
     Career("B.SVE", 6, 2000, "Newer");
 
@@ -101,11 +94,9 @@ TEST_F(SeasonVerbs, ModesAndChecks) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Setting("Mode"), "1\n");
     EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
-
     r = Cli({"mode", "manual"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Setting("Mode"), "0\n");
-    EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
 
     // Each run starts with no career remembered, so each acts on the newest.
     Career("A.SVE", 9, 3000, "Older");
@@ -116,38 +107,19 @@ TEST_F(SeasonVerbs, ModesAndChecks) {
         EXPECT_EQ(r.out, "1 October, 1943  Meyer, Older\n") << verb;
         EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Autumn/MAP.TER") << verb;
     }
-}
-
-TEST_F(SeasonVerbs, CareersListsEveryCareerAndMarksTheNewest) {
-    EXPECT_EQ(Cli({"careers"}).out, "") << "no Savedata folder";
-
-    Career("A.SVE", 0, 1000, "Older");
-    Career("b.sve", 11, 3000, "Newest");
-    Career("C.SVE", 6, 3000, "Tied but later in the list");
-    const std::string cut = WriteFile(game + "Savedata/CUT.SVE", "short");
-    ASSERT_TRUE(SetWriteTime(cut, 500));
-
-    ProgramResult r = Cli({"careers"});
-
+    r = Cli({"careers"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out,
-              "  1 January, 1943  Meyer, Older\n"
-              "* 1 December, 1943  Meyer, Newest\n"
-              "  1 July, 1943  Meyer, Tied but later in the list\n"
-              "  1 January, 0  , \n");
+    EXPECT_EQ(r.out, "* 1 October, 1943  Meyer, Older\n  1 July, 1943  Meyer, Newer\n");
 }
 
 TEST_F(SeasonVerbs, UsageErrors) {
-    for (std::vector<std::string> args : {std::vector<std::string>{"season"},
-                                          {"season", "fall"},
-                                          {"set", "0"},
-                                          {"set", "26"},
-                                          {"set", "x"},
-                                          {"set", "1", "2"},
-                                          {"mode", "auto"},
-                                          {"check", "now"},
-                                          {"careers", "x"}}) {
-        EXPECT_EQ(Cli(args).status, 2) << args[0];
+    for (std::string line : {"season", "season fall", "set 0", "set 26", "set x", "set 1 2",
+                             "mode auto", "check now", "careers x"}) {
+        std::vector<std::string> args;
+        for (std::size_t at; (at = line.find(' ')) != std::string::npos; line.erase(0, at + 1))
+            args.push_back(line.substr(0, at));
+        args.push_back(line);
+        EXPECT_EQ(Cli(args).status, 2) << line;
     }
     EXPECT_EQ(Setting("TerrainSet"), "1\n");
 }
