@@ -35,23 +35,18 @@ void SetTimes(const std::string& path, long long sec, long nsec) {
 }
 
 // Caps the size of files this process writes, so that writes fail part-way as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = old_;
-        lim.rlim_cur = bytes;
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit lim{bytes, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &lim);
     }
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, oldHandler_);
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, handler);
     }
-
-  private:
-    rlimit old_{};
-    sighandler_t oldHandler_;
+    sighandler_t handler;
+    rlimit old{};
 };
 
 TEST(FilesFind, SortsIgnoringCaseFlagsFoldersAndGivesNanosecondTimes) {
