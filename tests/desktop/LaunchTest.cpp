@@ -140,13 +140,6 @@ TEST_F(Launching, AWindowsGameGoesThroughTheRunnerOfTheSettings) {
     EXPECT_TRUE(game.ui.messages.empty());
 }
 
-TEST_F(Launching, AMissingGameIsReported) {
-    ASSERT_EQ(::unlink((game.Game() + "EAW.EXE").c_str()), 0);
-    LaunchGame(State());
-    EXPECT_EQ(game.ui.messages, std::vector<std::string>{"error Harbinet Error: Unable to launch " +
-                                                         game.Game() + "EAW.EXE"});
-}
-
 TEST_F(Launching, ExternalApplicationsStartInTheirFolderOrGoToTheOpenHandler) {
     const std::string bin = PutFirstOnPath();
     const std::string opened = scratch / "opened.txt";
@@ -179,14 +172,17 @@ int RunCli(const std::string& arguments, const std::string& errors) {
 TEST_F(Launching, TheCliLaunchesAndReportsWhatCannotBeLaunched) {
     const std::string errors = scratch / "errors.txt";
     const std::string folder = "--folder '" + game.Own() + "' ";
+    const std::string exe = game.Game() + "EAW.EXE";
+    ASSERT_EQ(::rename(exe.c_str(), (exe + ".away").c_str()), 0);
+    EXPECT_EQ(RunCli(folder + "launch", errors), 1);
+    EXPECT_EQ(ReadFile(errors),
+              "Harbinet Error: EAW executable was not found in expected path of " + exe +
+                  "\nHarbinet Error: Unable to launch " + exe + "\n");
+
+    ASSERT_EQ(::rename((exe + ".away").c_str(), exe.c_str()), 0);
     EXPECT_EQ(RunCli(folder + "launch", errors), 0);
     ASSERT_TRUE(WaitUntil([&] { return test::Exists(Log()); }));
     EXPECT_EQ(ReadFile(errors), "");
-
-    ASSERT_TRUE(profile::WriteString(game.Settings(), "External", "App2EXE", "Missing.exe"));
-
-    EXPECT_EQ(RunCli(folder + "launch-app 2", errors), 1);
-    EXPECT_EQ(ReadFile(errors), "Harbinet Error: Unable to launch " + game.Own() + "Missing.exe\n");
     EXPECT_EQ(RunCli(folder + "launch-app 26", errors), 2);
     EXPECT_EQ(RunCli(folder + "launch extra", errors), 2);
 }
