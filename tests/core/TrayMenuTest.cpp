@@ -81,6 +81,7 @@ TEST(TrayMenu, ManualModeWithSetsAndApplications) {
               "107 &About Harbinet... [default]\n");
 }
 
+// Only the lines that differ from the manual-mode listing.
 TEST(TrayMenu, AutomaticModeHasNoSeasonItemsAndDefaultsToLaunch) {
     GameFolder g;
     WriteFile(g.Settings(), kInstalled);
@@ -91,43 +92,13 @@ TEST(TrayMenu, AutomaticModeHasNoSeasonItemsAndDefaultsToLaunch) {
     s->ClickDefault = 1;
     const std::string menu = Menu(*s);
     EXPECT_EQ(menu.rfind("108 &Launch MicroProse's European Air War [default]\n", 0), 0u);
-    EXPECT_NE(menu.find("  227 Tavish's EAW OnLine Manager\n"
-                        "---\n"
-                        "115 Manual Mode\n"
-                        "129 Set Active Career...\n"
-                        "---\n"
-                        "109 Use EAW Default Terrain/Skins\n"
-                        "250 Set Channel Front\n"
-                        "251 Set Mediterranean [radio]\n"),
+    EXPECT_NE(menu.find("  227 Tavish's EAW OnLine Manager\n---\n115 Manual Mode\n"
+                        "129 Set Active Career...\n---\n109 Use EAW Default Terrain/Skins\n"
+                        "250 Set Channel Front\n251 Set Mediterranean [radio]\n"),
               std::string::npos)
         << menu;
     EXPECT_EQ(menu.find("[checked]"), std::string::npos);
     EXPECT_NE(menu.find("\n107 &About Harbinet...\n"), std::string::npos);
-}
-
-TEST(TrayMenu, WithoutSetsOrApplicationsAndTheDefaultTerrainActive) {
-    GameFolder g;  // no settings file at all
-    auto s = g.MakeState();
-    s->Mode = 0;
-    s->TerrainSet = 0;
-    s->Terrain = 1;
-    s->CopySkins = 1;  // no skins item all the same: there is no active set
-    EXPECT_EQ(Menu(*s),
-              "108 &Launch MicroProse's European Air War\n"
-              "---\n"
-              "114 Automatic Mode\n"
-              "117 Use Proper Season Terrain\n"
-              "---\n"
-              "109 Use EAW Default Terrain/Skins [radio]\n"
-              "---\n"
-              "106 &Close\n"
-              "---\n"
-              "> Co&nfigure\n"
-              "  130 Harbinet...\n"
-              "  138 Skins...\n"
-              "  131 Terrain Sets...\n"
-              "  132 External Applications...\n"
-              "107 &About Harbinet... [default]\n");
 }
 
 TEST(TrayMenu, GapsInTheNumberingKeepTheNumbers) {
@@ -139,45 +110,14 @@ TEST(TrayMenu, GapsInTheNumberingKeepTheNumbers) {
     auto s = g.MakeState();
     s->Mode = 1;
     s->TerrainSet = 25;
-    const auto menu = BuildTrayMenu(*s);
-
-    ASSERT_EQ(menu[1].kind, TrayMenuItem::Kind::SubMenu);
-    std::string launch;
-    Render(menu[1].items, "", launch);
-    EXPECT_EQ(launch, "226 Second\n231 Seventh\n249 Last\n");
-
     const std::string all = Menu(*s);
-    EXPECT_NE(all.find("109 Use EAW Default Terrain/Skins\n"
-                       "250 Set Channel Front\n"
-                       "253 Set Burma\n"
-                       "274 Set Pacific [radio]\n---\n"),
+    EXPECT_NE(all.find("> Launch\n  226 Second\n  231 Seventh\n  249 Last\n---\n"),
+              std::string::npos);
+    EXPECT_NE(all.find("109 Use EAW Default Terrain/Skins\n250 Set Channel Front\n"
+                       "253 Set Burma\n274 Set Pacific [radio]\n---\n"),
               std::string::npos)
         << all;
     EXPECT_EQ(all.find("Beyond the last"), std::string::npos);
-}
-
-TEST(TrayMenu, TwentyFiveSetsUseCommands250To274) {
-    GameFolder g;
-    std::string ini = "[TerrainSets]\r\n";
-    for (int n = 1; n <= 25; ++n)
-        ini += "Terrain" + std::to_string(n) + "=Set " + std::to_string(n) + "\r\n";
-    WriteFile(g.Settings(), ini);
-    auto s = g.MakeState();
-    s->TerrainSet = 7;
-
-    int expected = 250, radios = 0;
-    for (const auto& item : BuildTrayMenu(*s)) {
-        if (item.command < 250) continue;
-        EXPECT_EQ(item.command, expected);
-        EXPECT_EQ(item.text, "Set Set " + std::to_string(expected - 249));
-        if (item.radio) {
-            ++radios;
-            EXPECT_EQ(item.command, 256);
-        }
-        ++expected;
-    }
-    EXPECT_EQ(expected, 275);
-    EXPECT_EQ(radios, 1);
 }
 
 TEST(TrayMenu, SkinsItemFollowsCopySkinsAndCarriesTheFullName) {
@@ -187,8 +127,16 @@ TEST(TrayMenu, SkinsItemFollowsCopySkinsAndCarriesTheFullName) {
               "[TerrainSets]\r\nTerrain1=Channel Front\r\nTerrain2=" + longName + "\r\n");
     auto s = g.MakeState();
     s->Mode = 1;  // the skins item does not depend on the mode
-    s->TerrainSet = 1;
     s->CopySkins = 1;
+    s->TerrainSet = 0;  // no skins item without an active set; no Launch menu without applications
+    EXPECT_EQ(Menu(*s).rfind("108 &Launch MicroProse's European Air War\n---\n115 Manual Mode\n"
+                             "129 Set Active Career...\n---\n109 Use EAW Default Terrain/Skins "
+                             "[radio]\n",
+                             0),
+              0u)
+        << Menu(*s);
+
+    s->TerrainSet = 1;
     EXPECT_NE(Menu(*s).find("129 Set Active Career...\n---\n139 Skins for Channel Front...\n---\n"
                             "109 Use EAW Default Terrain/Skins\n"),
               std::string::npos)
@@ -203,103 +151,56 @@ TEST(TrayMenu, SkinsItemFollowsCopySkinsAndCarriesTheFullName) {
     EXPECT_EQ(Menu(*s).find("139"), std::string::npos);
 }
 
-TEST(TrayMenu, SeasonCheckMarkOnlyOnASeasonItem) {
+TEST(TrayMenu, MarksOnlyARealSeasonAndANamedSet) {
     GameFolder g;
     WriteFile(g.Settings(), kInstalled);
     auto s = g.MakeState();
     s->TerrainSet = 3;
+    const char* seasons[] = {"Spring", "Summer", "Autumn", "Winter"};
     for (int terrain = 1; terrain <= 4; ++terrain) {
         s->Terrain = terrain;
-        int checked = 0;
-        for (const auto& item : BuildTrayMenu(*s)) {
-            if (!item.checked) continue;
-            ++checked;
-            EXPECT_EQ(item.command, 109 + terrain);
-        }
-        EXPECT_EQ(checked, 1) << "Terrain " << terrain;
+        const std::string menu = Menu(*s);
+        EXPECT_NE(menu.find(std::to_string(109 + terrain) + " Load " + seasons[terrain - 1] +
+                            " Terrain [checked]\n"),
+                  std::string::npos);
+        EXPECT_EQ(menu.find("[checked]"), menu.rfind("[checked]")) << menu;
     }
     // A hand-edited season (or none recorded) ticks nothing, least of all item 109 or 114.
     for (int terrain : {0, 5, -1}) {
         s->Terrain = terrain;
         EXPECT_EQ(Menu(*s).find("[checked]"), std::string::npos) << "Terrain " << terrain;
     }
-}
-
-TEST(TrayMenu, ActiveSetWithoutNameHasNoRadioMark) {
-    GameFolder g;
-    WriteFile(g.Settings(), kInstalled);
-    auto s = g.MakeState();
-    s->TerrainSet = 4;  // "Terrain4" is empty
-    EXPECT_EQ(Menu(*s).find("[radio]"), std::string::npos);
-    s->TerrainSet = 26;  // beyond the 25 sets
-    EXPECT_EQ(Menu(*s).find("[radio]"), std::string::npos);
-}
-
-TEST(TrayMenu, ReadsTheSettingsFileEachTime) {
-    GameFolder g;
-    WriteFile(g.Settings(), kInstalled);
-    auto s = g.MakeState();
-    s->TerrainSet = 1;
-    EXPECT_NE(Menu(*s).find("251 Set Mediterranean\n"), std::string::npos);
-
-    WriteFile(g.Settings(),
-              "[TerrainSets]\r\nTerrain1=Channel Front\r\nTerrain2=North Africa\r\n"
-              "[External]\r\nApp5Desc=Mission Builder\r\n");
-    const std::string menu = Menu(*s);
-    EXPECT_NE(menu.find("251 Set North Africa\n"), std::string::npos);
-    EXPECT_EQ(menu.find("Pacific"), std::string::npos);
-    EXPECT_NE(menu.find("> Launch\n  229 Mission Builder\n---\n"), std::string::npos);
+    for (int set : {4, 26}) {  // "Terrain4" is empty; 26 is beyond the 25 sets
+        s->TerrainSet = set;
+        EXPECT_EQ(Menu(*s).find("[radio]"), std::string::npos) << set;
+    }
 }
 
 TEST(TrayTooltip, EveryState) {
     GameFolder g;
-    WriteFile(g.Settings(), kInstalled);
-    auto s = g.MakeState();
-    s->Mode = 1;
-    s->TerrainSet = 1;
-    s->Terrain = 2;
-    EXPECT_EQ(TrayTooltip(*s, false), "Harbinet - Automatic Mode, Summer Terrain (Channel Front)");
-    EXPECT_EQ(TrayTooltip(*s, true), "Harbinet - Loading Terrain/Skins...");
-
-    s->Mode = 0;
-    s->TerrainSet = 3;
-    const char* seasons[] = {"Spring", "Summer", "Autumn", "Winter"};
-    for (int terrain = 1; terrain <= 4; ++terrain) {
-        s->Terrain = terrain;
-        EXPECT_EQ(TrayTooltip(*s, false), std::string("Harbinet - Manual Mode, ") +
-                                              seasons[terrain - 1] + " Terrain (Pacific)");
-    }
-
-    s->TerrainSet = 0;
-    EXPECT_EQ(TrayTooltip(*s, false), "Harbinet - Manual Mode, EAW Default Terrain");
-    s->Mode = -1;  // anything but 1 is Manual Mode
-    EXPECT_EQ(TrayTooltip(*s, false), "Harbinet - Manual Mode, EAW Default Terrain");
-    EXPECT_EQ(TrayTooltip(*s, true), "Harbinet - Loading Terrain/Skins...");
-}
-
-TEST(TrayTooltip, SeasonOutsideOneToFourShowsTheSetAlone) {
-    GameFolder g;
-    WriteFile(g.Settings(), kInstalled);
-    auto s = g.MakeState();
-    s->Mode = 1;
-    s->TerrainSet = 1;
-    for (int terrain : {0, 5, -3}) {
-        s->Terrain = terrain;
-        EXPECT_EQ(TrayTooltip(*s, false), "Harbinet - Automatic Mode (Channel Front)");
-    }
-}
-
-TEST(TrayTooltip, SetNameIsCutTo29CharactersButTheTextIsNot) {
-    GameFolder g;
     const std::string name = "Battle of Britain, Summer 1940 edition";  // 38 characters
-    WriteFile(g.Settings(), "[TerrainSets]\r\nTerrain2=" + name + "\r\n");
+    WriteFile(g.Settings(),
+              "[TerrainSets]\r\nTerrain1=Channel Front\r\nTerrain3=Pacific\r\nTerrain6=" + name);
     auto s = g.MakeState();
-    s->Mode = 1;
-    s->TerrainSet = 2;
-    s->Terrain = 4;
-    const std::string tip = TrayTooltip(*s, false);
-    EXPECT_EQ(tip, "Harbinet - Automatic Mode, Winter Terrain (" + name.substr(0, 29) + ")");
-    EXPECT_EQ(tip.size(), 73u);  // longer than the 63 characters of a Windows tooltip
+    struct Case {
+        int mode, set, terrain;
+        const char* tip;
+    };
+    for (const Case& c : {
+             Case{1, 1, 2, "Automatic Mode, Summer Terrain (Channel Front)"},
+             Case{0, 3, 1, "Manual Mode, Spring Terrain (Pacific)"},
+             Case{-1, 0, 4, "Manual Mode, EAW Default Terrain"},  // anything but 1 is manual
+             Case{1, 1, 0, "Automatic Mode (Channel Front)"},     // a season outside 1..4
+             Case{1, 1, 5, "Automatic Mode (Channel Front)"},
+             // The set name is cut to 29 characters, the whole text is not (73 > 63).
+             Case{1, 6, 4, "Automatic Mode, Winter Terrain (Battle of Britain, Summer 194)"},
+         }) {
+        s->Mode = c.mode;
+        s->TerrainSet = c.set;
+        s->Terrain = c.terrain;
+        EXPECT_EQ(TrayTooltip(*s, false), std::string("Harbinet - ") + c.tip);
+        EXPECT_EQ(TrayTooltip(*s, true), "Harbinet - Loading Terrain/Skins...");
+    }
 }
 
 }  // namespace
