@@ -63,26 +63,24 @@ void PrintActiveCareer(const FrameState& state) {
         std::printf("%s  %s\n", state.CareerDate.c_str(), state.CareerName.c_str());
 }
 
-int RefreshVerb(const Invocation& inv) {
-    if (!inv.args.empty()) return UsageError("refresh takes no arguments");
+// Runs one career check as the program would and prints the career it acted on.
+int RunCareerCheck(const Invocation& inv, const char* usage, void (*check)(FrameState&)) {
+    if (!inv.args.empty()) return UsageError(usage);
     ProgramContext program(inv);
     if (program.RefuseWhileRunning()) return 1;
     program.LoadSettings();
-    RefreshSeasonNow(program.State());
+    check(program.State());
     program.RunPosted();
     PrintActiveCareer(program.State());
     return program.ExitStatus();
 }
 
+int RefreshVerb(const Invocation& inv) {
+    return RunCareerCheck(inv, "refresh takes no arguments", RefreshSeasonNow);
+}
+
 int CheckVerb(const Invocation& inv) {
-    if (!inv.args.empty()) return UsageError("check takes no arguments");
-    ProgramContext program(inv);
-    if (program.RefuseWhileRunning()) return 1;
-    program.LoadSettings();
-    SeasonTimerTick(program.State());
-    program.RunPosted();
-    PrintActiveCareer(program.State());
-    return program.ExitStatus();
+    return RunCareerCheck(inv, "check takes no arguments", SeasonTimerTick);
 }
 
 // Reads only: allowed while the program runs.
