@@ -19,8 +19,8 @@
 #include <system_error>
 #include <vector>
 
+#include "model/Host.h"
 #include "platform/Desktop.h"
-#include "shell/FrameServices.h"
 
 extern char** environ;
 
@@ -169,17 +169,13 @@ void CompareWithCp(int rounds, const char* ours, Cp&& runCp, Ours&& runOurs) {
 
 // Any message box means the run did not go as measured: it is printed and the bench stops.
 // Busy icons are counted.
-class BenchServices : public FrameServices {
+class BenchHost : public QuietHost {
   public:
     void ShowMessage(MessageIcon, const std::string& caption, const std::string& text) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         std::exit(1);
     }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
     void UpdateTrayIcon(bool busy) override { busyCalls += busy ? 1 : 0; }
-    bool StartSeasonTimer(std::uint32_t) override { return true; }
-    void StopSeasonTimer() override {}
-    void PostCommand(int) override {}
 
     int busyCalls = 0;
 };

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "shell/FrameState.h"
-#include "terrain/SeasonSwitching.h"
+#include "model/ProgramState.h"
+#include "terrain/SeasonInstall.h"
 
 namespace fs = std::filesystem;
 using namespace harbinet;
@@ -17,7 +17,7 @@ using namespace harbinet::bench;
 
 namespace {
 
-double RunInstall(FrameState& state, std::int32_t season) {
+double RunInstall(ProgramState& state, Season season) {
     return TimeSynced([&] { InstallSeason(state, season); });
 }
 
@@ -33,9 +33,9 @@ int main(int argc, char** argv) {
         << "[Harbinet]\r\nTerrain=4\r\nTerrainSet=1\r\nTerrainFiles=*.TER,GRAS*.TPC\r\n"
            "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n";
 
-    BenchServices ui;
+    BenchHost ui;
     NullDesktop desktop;
-    FrameState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
+    ProgramState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
     state.TerrainSet = 1;
 
     std::printf("set: %d files, %zu MiB in %s\n", kSetFiles, kSetBytes >> 20, root.Path().c_str());
@@ -47,13 +47,13 @@ int main(int argc, char** argv) {
 
     // Untimed first runs, so that each timed run replaces a previous install with warm caches.
     RunCp(sources, game);
-    RunInstall(state, kWinter);
+    RunInstall(state, Season::Winter);
     CheckHoldsSet(game, "install");
 
     CompareWithCp(
         rounds, "InstallSeason", [&] { return RunCp(sources, game); },
         [&] {
-            const double took = RunInstall(state, kWinter);
+            const double took = RunInstall(state, Season::Winter);
             CheckHoldsSet(game, "install");
             return took;
         });

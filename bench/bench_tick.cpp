@@ -10,8 +10,8 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "careers/ActiveCareer.h"
-#include "shell/FrameState.h"
+#include "model/ProgramState.h"
+#include "program/CareerCheck.h"
 
 namespace fs = std::filesystem;
 using namespace harbinet;
@@ -37,9 +37,9 @@ int main(int argc, char** argv) {
         std::ofstream(game + "Savedata/" + name, std::ios::binary) << save;
     }
 
-    BenchServices ui;
+    BenchHost ui;
     NullDesktop desktop;
-    FrameState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
+    ProgramState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
     state.TerrainSet = 0;  // the season install itself is another bench's business
     CheckActiveCareer(state);
     if (state.LastCareerPath.empty()) {

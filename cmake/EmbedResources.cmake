@@ -14,7 +14,7 @@ foreach(path IN LISTS FILES)
   math(EXPR index "${index} + 1")
 endforeach()
 file(WRITE ${OUTPUT}.tmp "// Generated from resources/embed by cmake/EmbedResources.cmake.\n"
-  "#include \"ui/Resources.h\"\n#include <cstring>\nnamespace harbinet::resources {\n"
+  "#include \"gui/widgets/Resources.h\"\n#include <cstring>\nnamespace harbinet::resources {\n"
   "${body}\nstatic const Resource kTable[] = {\n${table}    {nullptr, nullptr, 0}};\n"
   "const Resource* Find(std::string_view name) {\n"
   "    for (const Resource* r = kTable; r->name; ++r)\n"

@@ -11,11 +11,9 @@ add_custom_command(
   DEPENDS ${HARBINET_EMBEDDED} ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
   COMMENT "Embedding resources" VERBATIM)
 
-# Windows of the program: the toolkit, the dialogs (next to the logic they drive) and the app.
-file(GLOB HARBINET_UI_SOURCES CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/src/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/dialogs/*.cpp
-     ${CMAKE_SOURCE_DIR}/src/app/*.cpp ${CMAKE_SOURCE_DIR}/src/*/*Dialog.cpp)
-list(FILTER HARBINET_UI_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
+# Everything that includes wx lives under src/gui/; the program's main is its own target.
+file(GLOB_RECURSE HARBINET_UI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/gui/*.cpp)
+list(FILTER HARBINET_UI_SOURCES EXCLUDE REGEX "/src/gui/app/main\\.cpp$")
 add_library(harbinet_ui STATIC ${HARBINET_UI_SOURCES} ${HARBINET_EMBED_CPP})
 target_include_directories(harbinet_ui PUBLIC ${CMAKE_SOURCE_DIR}/src)
 # wx's settings stay on the targets that use wx, so the core is never built against it.
@@ -25,10 +23,8 @@ target_compile_options(harbinet_ui PUBLIC ${wxWidgets_CXX_FLAGS})
 target_link_libraries(harbinet_ui PUBLIC harbinet_core harbinet_desktop ${wxWidgets_LIBRARIES}
                       PRIVATE harbinet_warnings)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
-  add_executable(harbinet ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
-  target_link_libraries(harbinet PRIVATE harbinet_ui harbinet_warnings)
-endif()
+add_executable(harbinet ${CMAKE_SOURCE_DIR}/src/gui/app/main.cpp)
+target_link_libraries(harbinet PRIVATE harbinet_ui harbinet_warnings)
 
 # Keep the leak suppressions for the desktop libraries in every sanitized wx program.
 if(HARBINET_SANITIZE)

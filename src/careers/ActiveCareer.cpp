@@ -1,14 +1,14 @@
 #include "careers/ActiveCareer.h"
 
-#include "terrain/SeasonSwitching.h"
-
 namespace harbinet {
 
-std::int32_t SeasonOfMonth(int month) {
-    static constexpr std::int32_t kByMonth[12] = {kWinter, kWinter, kSpring, kSpring,
-                                                  kSpring, kSummer, kSummer, kSummer,
-                                                  kAutumn, kAutumn, kAutumn, kWinter};
-    return month >= 1 && month <= 12 ? kByMonth[month - 1] : 0;
+std::vector<CareerFile> ListCareerFiles(const std::string& gameFolder) {
+    const std::string folder = files::ResolveName(gameFolder, "Savedata") + "/";
+    std::vector<CareerFile> careers;
+    for (auto& found : files::FindFiles(folder, "*.SVE")) {
+        if (!found.folder) careers.push_back({std::move(found.path), found.lastWrite});
+    }
+    return careers;
 }
 
 const CareerFile* NewestCareer(const std::vector<CareerFile>& careers) {
@@ -21,26 +21,12 @@ const CareerFile* NewestCareer(const std::vector<CareerFile>& careers) {
     return newest;
 }
 
-void CheckActiveCareer(FrameState& state) {
-    const auto careers = ListCareerFiles(state.GameFolder);
-    const CareerFile* newest = NewestCareer(careers);
-    if (!newest) return;
-    if (newest->path == state.LastCareerPath && newest->lastWrite == state.LastCareerTime) return;
-
-    CareerRecord record;
-    // A failed read stores nothing, so the next check tries (and reports) again.
-    if (!record.ReadCareerFile(newest->path, state.Ui)) return;
-
-    state.CareerName = CareerNameText(record);
-    if (const std::int32_t season = SeasonOfMonth(record.Month())) InstallSeason(state, season);
-    state.CareerDate = CareerDateText(record);
-    state.LastCareerPath = newest->path;
-    state.LastCareerTime = newest->lastWrite;
-}
-
-void ForgetActiveCareer(FrameState& state) {
-    state.LastCareerPath.clear();
-    state.LastCareerTime = 0;
+std::optional<Season> SeasonOfMonth(int month) {
+    using enum Season;
+    static constexpr Season kByMonth[12] = {Winter, Winter, Spring, Spring, Spring, Summer,
+                                            Summer, Summer, Autumn, Autumn, Autumn, Winter};
+    if (month < 1 || month > 12) return std::nullopt;
+    return kByMonth[month - 1];
 }
 
 }  // namespace harbinet

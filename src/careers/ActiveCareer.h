@@ -1,27 +1,30 @@
-// The active career is the one whose save the game wrote last; its month decides the season.
+// The career saves in the game's "Savedata" folder, and the active one: the save the game
+// wrote last. Reading only; what the season check does with it is the program's.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "careers/CareerRecord.h"
-#include "shell/FrameState.h"
+#include "model/Season.h"
+#include "platform/Files.h"
 
 namespace harbinet {
 
-// December to February Winter, March to May Spring, June to August Summer, September to
-// November Autumn; 0 (no season) for any other month number.
-std::int32_t SeasonOfMonth(int month);
+struct CareerFile {
+    std::string path;
+    files::FileTime lastWrite = 0;
+};
 
-// The career the check takes as active: the latest last-write time, the first found among
-// equal times. Null when there is none.
+// The career saves, gameFolder + "Savedata/*.SVE", in search order (names ignoring case),
+// with their last-write times. Contents are not read; folders are skipped.
+std::vector<CareerFile> ListCareerFiles(const std::string& gameFolder);
+
+// The latest last-write time, the first found among equal times. Null when there is none.
 const CareerFile* NewestCareer(const std::vector<CareerFile>& careers);
 
-// Finds the newest career save; when it is another file than the one last acted on, or the
-// same file with another time, and it can be read: sets the career texts, installs the season
-// of its month and remembers the file and its time. Otherwise changes nothing.
-void CheckActiveCareer(FrameState& state);
-
-// Makes the next check act even when nothing has changed.
-void ForgetActiveCareer(FrameState& state);
+// December to February Winter, March to May Spring, June to August Summer, September to
+// November Autumn; none for any other month number.
+std::optional<Season> SeasonOfMonth(int month);
 
 }  // namespace harbinet

@@ -6,8 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "careers/CareerSave.h"
+#include "model/Strings.h"
 #include "platform/TextEncoding.h"
-#include "shell/Strings.h"
 
 namespace harbinet {
 
@@ -34,20 +35,19 @@ std::string TextOf(const unsigned char* field, std::size_t size) {
 
 }  // namespace
 
-bool CareerRecord::ReadCareerFile(const std::string& path, FrameServices& ui) {
+bool CareerRecord::ReadCareerFile(const std::string& path, int* error) {
     // Non-blocking, so that a stray pipe named like a save cannot hang the program.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
-        const int error = errno;
-        if (error != EACCES && error != EPERM)
-            ui.ShowError(Format(text::kOpenFailed, path.c_str(), static_cast<unsigned>(error)));
+        if (error) *error = errno;
         return false;
     }
 
+    using namespace career;
     unsigned char date[4] = {};
     unsigned char names[2 * kNameSize] = {};
-    ReadAt(fd, date, sizeof date, kDateOffset);
-    ReadAt(fd, names, sizeof names, kNamesOffset);
+    ReadAt(fd, date, sizeof date, static_cast<off_t>(kDateOffset));
+    ReadAt(fd, names, sizeof names, static_cast<off_t>(kNamesOffset));
     ::close(fd);
 
     packedDate_ = static_cast<std::uint32_t>(date[0]) | static_cast<std::uint32_t>(date[1]) << 8 |
@@ -78,13 +78,9 @@ std::string CareerLineText(const CareerRecord& record) {
     return Format("%s  %s", CareerDateText(record).c_str(), CareerNameText(record).c_str());
 }
 
-std::vector<CareerFile> ListCareerFiles(const std::string& gameFolder) {
-    const std::string folder = files::ResolveName(gameFolder, "Savedata") + "/";
-    std::vector<CareerFile> careers;
-    for (auto& found : files::FindFiles(folder, "*.SVE")) {
-        if (!found.folder) careers.push_back({std::move(found.path), found.lastWrite});
-    }
-    return careers;
+std::string CareerOpenFailureText(const std::string& path, int error) {
+    if (error == EACCES || error == EPERM) return {};
+    return Format(text::kOpenFailed, path.c_str(), static_cast<unsigned>(error));
 }
 
 }  // namespace harbinet

@@ -3,12 +3,10 @@
 
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
-#include "extapps/ExternalApps.h"
-#include "shell/Commands.h"
-#include "shell/GameLauncher.h"
+#include "launch/ExternalApps.h"
+#include "launch/GameLauncher.h"
 
 namespace harbinet::cli {
-namespace {
 
 int LaunchVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("launch takes no arguments");
@@ -28,12 +26,8 @@ int LaunchAppVerb(const Invocation& inv) {
         return UsageError("launch-app: the slot is a number from 1 to 25");
     ProgramContext program(inv);
     program.LoadSettings();
-    LaunchExternalApp(program.State(), cmd::kFirstExternalApp - 1 + static_cast<int>(slot));
+    LaunchExternalApp(program.State(), slot);
     return program.ExitStatus();
 }
 
-const VerbRegistration kLaunch("launch", LaunchVerb, "launch");
-const VerbRegistration kLaunchApp("launch-app", LaunchAppVerb, "launch-app N");
-
-}  // namespace
 }  // namespace harbinet::cli

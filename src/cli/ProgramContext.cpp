@@ -2,16 +2,30 @@
 
 #include <cstdio>
 
-#include "shell/Commands.h"
-#include "shell/LoadSettings.h"
+#include "program/LoadSettings.h"
 
 namespace harbinet::cli {
 
+void CliHost::ShowMessage(MessageIcon icon, const std::string& caption, const std::string& text) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    if (icon == MessageIcon::Error) errorShown = true;
+}
+
+bool CliHost::AskYesNo(const std::string& caption, const std::string& text) {
+    std::fprintf(stderr, "%s: %s [%s]\n", caption.c_str(), text.c_str(), answerYes_ ? "Yes" : "No");
+    return answerYes_;
+}
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "harbinet-cli: %s\n", message.c_str());
+    return 2;
+}
+
 ProgramContext::ProgramContext(const Invocation& inv)
-    : ui_(inv.yes),
+    : host_(inv.yes),
       desktop_(MakeSystemDesktop()),
-      state_(std::make_unique<FrameState>(Folders::FromExecutable(inv.folder + "harbinet"), ui_,
-                                          *desktop_)) {}
+      state_(std::make_unique<ProgramState>(Folders::FromExecutable(inv.folder + "harbinet"), host_,
+                                            *desktop_)) {}
 
 bool ProgramContext::RefuseWhileRunning() {
     if (!desktop_->WindowExists(text::kProgramTitle)) return false;
@@ -23,16 +37,6 @@ bool ProgramContext::RefuseWhileRunning() {
 
 void ProgramContext::LoadSettings() {
     harbinet::LoadSettings(*state_);
-}
-
-void ProgramContext::RunPosted() {
-    // A posted command may post more; the program's queue is bounded by what its commands
-    // post, which is never another post from a season command.
-    while (!ui_.posted.empty()) {
-        const int command = ui_.posted.front();
-        ui_.posted.pop_front();
-        RunCoreCommand(*state_, command);
-    }
 }
 
 }  // namespace harbinet::cli

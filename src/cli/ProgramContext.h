@@ -1,12 +1,11 @@
-// What a verb that acts as the program needs: the program's folders for --folder, its frame
-// state, messages on standard error, the real desktop, and the commands its operations post.
+// What a verb that acts as the program needs: the program's folders for --folder, its state,
+// messages on standard error and the real desktop.
 #pragma once
 
 #include <memory>
 
 #include "cli/Cli.h"
-#include "platform/Desktop.h"
-#include "shell/FrameState.h"
+#include "model/ProgramState.h"
 
 namespace harbinet::cli {
 
@@ -20,18 +19,15 @@ class ProgramContext {
     bool RefuseWhileRunning();
     // Start-up's reading of the settings, reporting what start-up would report.
     void LoadSettings();
-    // Runs the commands the operations posted, in order, as the program's message loop would.
-    void RunPosted();
 
-    FrameState& State() { return *state_; }
-    CliServices& Ui() { return ui_; }
+    ProgramState& State() { return *state_; }
     // 1 when an error message was shown, else 0.
-    int ExitStatus() const { return ui_.errorShown ? 1 : 0; }
+    int ExitStatus() const { return host_.errorShown ? 1 : 0; }
 
   private:
-    CliServices ui_;
+    CliHost host_;
     std::unique_ptr<Desktop> desktop_;
-    std::unique_ptr<FrameState> state_;
+    std::unique_ptr<ProgramState> state_;
 };
 
 }  // namespace harbinet::cli

@@ -1,24 +1,21 @@
-// The verbs of harbinet-cli. Each verb file registers itself with a static VerbRegistration,
-// so that adding a verb touches no other file.
+// The verbs of harbinet-cli; main.cpp lists them in one table.
 #pragma once
 
 #include "cli/Cli.h"
 
 namespace harbinet::cli {
 
-using VerbFunction = int (*)(const Invocation&);
-
-struct VerbInfo {
-    const char* name;
-    VerbFunction run;
-    const char* usage;  // one line per form, without "harbinet-cli "
-};
-
-struct VerbRegistration {
-    VerbRegistration(const char* name, VerbFunction run, const char* usage);
-};
-
-const std::vector<VerbInfo>& RegisteredVerbs();
+// Verbs that act as the program installed in the folder.
+int StatusVerb(const Invocation& inv);
+int MenuVerb(const Invocation& inv);
+int SeasonVerb(const Invocation& inv);
+int SetVerb(const Invocation& inv);
+int ModeVerb(const Invocation& inv);
+int RefreshVerb(const Invocation& inv);
+int CheckVerb(const Invocation& inv);
+int CareersVerb(const Invocation& inv);
+int LaunchVerb(const Invocation& inv);
+int LaunchAppVerb(const Invocation& inv);
 
 // Maintenance verbs over the profile and file layers: they touch only what they name.
 int IniVerb(const Invocation& inv);

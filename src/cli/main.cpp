@@ -12,9 +12,33 @@ using namespace harbinet;
 
 namespace {
 
+struct Verb {
+    const char* name;
+    int (*run)(const cli::Invocation&);
+    const char* usage;  // one line per form, without "harbinet-cli "
+};
+
+constexpr Verb kVerbs[] = {
+    {"status", cli::StatusVerb, "status"},
+    {"menu", cli::MenuVerb, "menu"},
+    {"season", cli::SeasonVerb, "season spring|summer|autumn|winter|default"},
+    {"set", cli::SetVerb, "set N"},
+    {"mode", cli::ModeVerb, "mode automatic|manual"},
+    {"refresh", cli::RefreshVerb, "refresh"},
+    {"check", cli::CheckVerb, "check"},
+    {"careers", cli::CareersVerb, "careers"},
+    {"launch", cli::LaunchVerb, "launch"},
+    {"launch-app", cli::LaunchAppVerb, "launch-app N"},
+    {"ini", cli::IniVerb,
+     "ini get FILE SECTION KEY [--default TEXT] [--size N]\n"
+     "  ini getint FILE SECTION KEY [--default N]\n"
+     "  ini set FILE SECTION KEY VALUE"},
+    {"files", cli::FilesVerb, "files FOLDER PATTERN"},
+};
+
 int Usage() {
     std::fprintf(stderr, "usage: harbinet-cli [--folder DIR] [--yes] VERB ...\nverbs:\n");
-    for (const auto& v : cli::RegisteredVerbs()) std::fprintf(stderr, "  %s\n", v.usage);
+    for (const Verb& v : kVerbs) std::fprintf(stderr, "  %s\n", v.usage);
     return 2;
 }
 
@@ -27,7 +51,7 @@ std::string FolderOf(const std::string& path) {
 
 int main(int argc, char** argv) {
     cli::Invocation inv;
-    const cli::VerbInfo* verb = nullptr;
+    const Verb* verb = nullptr;
     for (int i = 1; i < argc; ++i) {
         std::string_view a = argv[i];
         if (!verb && a == "--folder") {
@@ -39,7 +63,7 @@ int main(int argc, char** argv) {
             Usage();
             return 0;
         } else if (!verb) {
-            for (const auto& v : cli::RegisteredVerbs())
+            for (const Verb& v : kVerbs)
                 if (a == v.name) verb = &v;
             if (!verb) return cli::UsageError("unknown verb '" + std::string(a) + "'");
         } else {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/Files.h"
+#include "platform/Text.h"
 
 namespace harbinet::profile {
 
@@ -18,17 +19,6 @@ std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
 }
 
 std::string_view Unquote(std::string_view v) {
@@ -131,7 +121,7 @@ Found Find(std::string_view text, std::string_view section, std::string_view key
         if (p.kind == Kind::Blank) continue;
         if (p.kind == Kind::Header) {
             if (inSection) break;
-            if (EqualNoCase(p.name, section)) {
+            if (EqualIgnoringCase(p.name, section)) {
                 inSection = f.section = true;
                 f.lastEntry = line;
             }
@@ -139,7 +129,7 @@ Found Find(std::string_view text, std::string_view section, std::string_view key
         }
         if (!inSection) continue;
         f.lastEntry = line;
-        if (p.kind == Kind::Key && !f.key && EqualNoCase(p.name, key)) {
+        if (p.kind == Kind::Key && !f.key && EqualIgnoringCase(p.name, key)) {
             f.key = true;
             f.value = p.value;
             f.keyLine = line;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "platform/Text.h"
 
 namespace harbinet::files {
 
@@ -19,10 +20,6 @@ struct Token {
     Kind kind;
     char ch = 0;
 };
-
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::vector<Token> Compile(std::string_view pattern) {
     std::size_t kept = pattern.size();
@@ -45,7 +42,7 @@ std::vector<Token> Compile(std::string_view pattern) {
         } else if (c == '?') {
             tokens.push_back({Kind::Question});
         } else {
-            tokens.push_back({Kind::Literal, Lower(c)});
+            tokens.push_back({Kind::Literal, LowerAscii(c)});
         }
     }
     return tokens;
@@ -68,7 +65,7 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
         switch (t.kind) {
             case Kind::Literal:
                 for (std::size_t i = 0; i < n; ++i)
-                    if (reach[i] && Lower(name[i]) == t.ch) next[i + 1] = any = true;
+                    if (reach[i] && LowerAscii(name[i]) == t.ch) next[i + 1] = any = true;
                 break;
             case Kind::Question:
                 for (std::size_t i = 0; i <= n; ++i) {

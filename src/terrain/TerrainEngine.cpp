@@ -10,13 +10,16 @@ void DeleteMatchingFiles(const std::string& folder, std::optional<std::string_vi
     }
 }
 
-void CopyMatchingFiles(const std::string& source, const std::string& target,
-                       std::optional<std::string_view> pattern) {
+std::vector<std::string> CopyMatchingFiles(const std::string& source, const std::string& target,
+                                           std::optional<std::string_view> pattern) {
     const std::string_view p = pattern.value_or(kDefaultPattern);
     DeleteMatchingFiles(target, p);
+    std::vector<std::string> failed;
     for (const auto& found : files::FindFiles(source, p)) {
-        if (!found.folder) files::CopyFile(found.path, target + found.name);
+        if (!found.folder && !files::CopyFile(found.path, target + found.name))
+            failed.push_back(found.path);
     }
+    return failed;
 }
 
 void ForEachPattern(std::string_view list, const std::function<void(std::string_view)>& action) {

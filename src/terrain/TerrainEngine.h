@@ -1,11 +1,12 @@
 // Moves terrain, skin and common files between the program's store folders and the game's
-// folder by wildcard patterns. Stateless; nothing is reported, failures are skipped.
+// folder by wildcard patterns. Stateless; it reports nothing itself and skips what fails.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace harbinet::terrain {
 
@@ -16,9 +17,10 @@ inline constexpr std::string_view kDefaultPattern = "*.TER";
 void DeleteMatchingFiles(const std::string& folder, std::optional<std::string_view> pattern = {});
 
 // Replaces the target's matching files by the source's: the target's go first, so that no file
-// of an earlier installation survives beside the new ones.
-void CopyMatchingFiles(const std::string& source, const std::string& target,
-                       std::optional<std::string_view> pattern = {});
+// of an earlier installation survives beside the new ones. Returns the source files whose copy
+// did not complete (a read-only target, a full disk).
+std::vector<std::string> CopyMatchingFiles(const std::string& source, const std::string& target,
+                                           std::optional<std::string_view> pattern = {});
 
 // Calls the action for each comma-separated piece of a pattern list, in order. Pieces are not
 // trimmed; an empty piece is passed on as an empty pattern, which matches nothing.

@@ -1,53 +1,63 @@
-// A game folder with the program installed, its settings file written as text, and a store of
-// terrain sets whose files say where they came from.
+// A game folder with the program installed in Manual Mode, Spring of set 1 recorded, and two
+// terrain sets in the store whose files hold their own place in the store:
+//   set 1 "Channel": seasons of MAP.TER and GRAS1.TPC, skins P51.TPC, common file CHAN.CMN;
+//   set 2 "Pacific": no seasons, low ground-object detail, MAP.TER, skin SPIT.3DZ, common
+//   files ISLANDS.CMN and PAC.DAT.
+// The game folder holds an earlier set's OLD.TER and POLD.TPC.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <memory>
-#include <string>
 
 #include "platform/Profile.h"
+#include "program/Commands.h"
 #include "support/GameFolder.h"
 
 namespace harbinet::test {
 
 class SeasonFixture : public ::testing::Test {
-protected:
+  protected:
     GameFolder g;
-    std::unique_ptr<FrameState> state = g.MakeState();
+    std::unique_ptr<ProgramState> state = g.MakeState();
     const std::string game = g.Game();
 
-    // Settings file of an installed program: the lines of section Harbinet and of TerrainSets.
-    void WriteSettings(const std::string& harbinet, const std::string& terrainSets) {
-        WriteFile(g.Settings(), "[Harbinet]\r\n" + harbinet + "[TerrainSets]\r\n" + terrainSets);
+    void SetUp() override {
+        WriteSettings();
+        for (Season season : kSeasons) {
+            const std::string folder = "Channel/" + std::string(SeasonName(season)) + "/";
+            Store("Terrain/" + folder + "MAP.TER");
+            Store("Terrain/" + folder + "GRAS1.TPC");
+            Store("Skins/" + folder + "P51.TPC");
+        }
+        for (const char* file :
+             {"Common/Channel/CHAN.CMN", "Terrain/Pacific/MAP.TER", "Skins/Pacific/SPIT.3DZ",
+              "Common/Pacific/ISLANDS.CMN", "Common/Pacific/PAC.DAT"})
+            Store(file);
+        WriteFile(game + "OLD.TER", "from an earlier set");
+        WriteFile(game + "POLD.TPC", "an earlier skin");
+        state->Terrain = Stored(Season::Spring);
+        state->TerrainSet = 1;
+    }
+    static constexpr const char* kLists =
+        "TerrainFiles=*.TER,GRAS*.TPC\r\nSkinFiles=P*.TPC,*.3DZ\r\nCommonFiles=*.CMN,PAC.DAT\r\n";
+    // The settings file with these pattern lists.
+    void WriteSettings(const std::string& lists = kLists) {
+        WriteFile(g.Settings(),
+                  "[Harbinet]\r\nMode=0\r\nTerrain=1\r\nTerrainSet=1\r\nSavedObjectDetail=2\r\n" +
+                      lists +
+                      "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\nObjectsLow1=0\r\n"
+                      "Terrain2=Pacific\r\nSeasons2=0\r\nObjectsLow2=1\r\n");
     }
     std::string Setting(const std::string& key) const {
         return profile::GetString(g.Settings(), "Harbinet", key, "<missing>");
     }
-    // One current set, "Channel", with seasons, whose MAP.TER holds the season's name;
-    // `harbinet` adds lines at the top of section Harbinet.
-    void UseChannelSet(const std::string& harbinet = "") {
-        WriteSettings(harbinet + "Terrain=1\r\nTerrainSet=1\r\nTerrainFiles=*.TER\r\n",
-                      "Terrain1=Channel\r\nSeasons1=1\r\n");
-        for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
-            WriteFile(g.Own() + "Terrain/Channel/" + season + "/MAP.TER", season);
-        state->TerrainSet = 1;
-    }
-    // A store file whose content names its own place in the store.
     void Store(const std::string& relative) { WriteFile(g.Own() + relative, relative); }
     std::string Game(const std::string& name) const { return ReadFile(game + name); }
-
-    // Last-write time in seconds since 1970.
-    static void SetTime(const std::string& path, long seconds) {
-        ASSERT_TRUE(SetWriteTime(path, seconds)) << path;
+    // The season whose MAP.TER of set 1 the game folder holds, "" for any other.
+    std::string InstalledSeason() const {
+        const std::string map = Game("MAP.TER");
+        return map.starts_with("Terrain/Channel/") ? map.substr(16, map.size() - 24) : "";
     }
-    static ino_t Inode(const std::string& path) {
-        struct stat st {};
-        ::stat(path.c_str(), &st);
-        return st.st_ino;
-    }
+    void Run(int id) { EXPECT_TRUE(RunCommand(*state, *DecodeCommand(id))) << id; }
 };
 
 }  // namespace harbinet::test

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "install/FirstInstallation.h"
 #include "platform/Profile.h"
-#include "shell/FirstInstallation.h"
 #include "support/GameFolder.h"
 #include "support/UserHome.h"
 
@@ -24,7 +24,7 @@ class InstallFixture : public ::testing::Test {
 
     UserHome home;
     GameFolder g;
-    std::unique_ptr<FrameState> state = g.MakeState();
+    std::unique_ptr<ProgramState> state = g.MakeState();
 
     // A value of the settings file, "<missing>" when the key is not there.
     std::string Get(std::string_view section, const std::string& key) const {

@@ -1,16 +1,16 @@
-// Frame services and desktop for tests: they record what the core asked for.
+// A host and desktop for tests: they record what the core asked for.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "model/Host.h"
 #include "platform/Desktop.h"
-#include "shell/FrameServices.h"
 
 namespace harbinet::test {
 
-class RecordingServices : public FrameServices {
-public:
+class RecordingHost : public Host {
+  public:
     void ShowMessage(MessageIcon icon, const std::string& caption,
                      const std::string& text) override {
         messages.push_back((icon == MessageIcon::Error ? "error " : "info ") + caption + ": " +
@@ -26,17 +26,15 @@ public:
         return timerWorks;
     }
     void StopSeasonTimer() override { events.push_back("timer stop"); }
-    void PostCommand(int command) override { posted.push_back(command); }
 
     bool answer = false;
     bool timerWorks = true;
     std::vector<std::string> messages;  // "error CAPTION: TEXT", "info ...", "ask ..."
     std::vector<std::string> events;    // busy/idle and timer calls, in order
-    std::vector<int> posted;
 };
 
 class RecordingDesktop : public Desktop {
-public:
+  public:
     bool WindowExists(const std::string& title) override { return HasWindow(title); }
     bool BringWindowForward(const std::string& title) override {
         if (!HasWindow(title)) return false;
@@ -61,7 +59,7 @@ public:
     std::vector<std::string> raised, opened, sounds;
     std::vector<Spawned> spawned;
 
-private:
+  private:
     bool HasWindow(const std::string& title) const {
         for (const auto& w : windows)
             if (w == title) return true;

@@ -13,6 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "careers/CareerSave.h"
+#include "model/Season.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -21,32 +24,20 @@ namespace {
 // else (a real game folder, a home folder given by mistake).
 constexpr const char* kMarker = ".harbinet-sample";
 
-const char* const kSeasons[] = {"Spring", "Summer", "Autumn", "Winter"};
-
 struct Career {
     const char* file;
-    std::uint16_t year;
-    int month;  // 1..12
-    int day;    // 1..31
-    const char* name1;
-    const char* name2;
+    harbinet::CareerFields fields;
     int hoursAgo;  // last-write time; the smallest is the active career
 };
 
 // Several seasons; CAREER4.SVE (July, summer) is the newest.
 const Career kCareers[] = {
-    {"CAREER1.SVE", 1944, 2, 12, "Jack", "Ridley", 4},
-    {"CAREER2.SVE", 1943, 9, 3, "Hans", "Meyer", 3},
-    {"CAREER3.SVE", 1944, 4, 21, "Tom", "Harper", 2},
-    {"CAREER4.SVE", 1943, 7, 15, "Karl", "Vogt", 1},
-    {"CAREER5.SVE", 1944, 11, 28, "Ed", "Brennan", 5},
+    {"CAREER1.SVE", {1944, 1, 11, "Jack", "Ridley"}, 4},
+    {"CAREER2.SVE", {1943, 8, 2, "Hans", "Meyer"}, 3},
+    {"CAREER3.SVE", {1944, 3, 20, "Tom", "Harper"}, 2},
+    {"CAREER4.SVE", {1943, 6, 14, "Karl", "Vogt"}, 1},
+    {"CAREER5.SVE", {1944, 10, 27, "Ed", "Brennan"}, 5},
 };
-
-constexpr std::size_t kCareerLength = 0x22FB1;
-constexpr std::size_t kDateOffset = 0x220B1;
-constexpr std::size_t kName1Offset = 0x22F11;
-constexpr std::size_t kName2Offset = 0x22F61;
-constexpr std::size_t kNameField = 80;
 
 bool Write(const fs::path& path, std::string_view bytes) {
     std::error_code ec;
@@ -63,22 +54,6 @@ std::string Lines(std::initializer_list<std::string> lines) {
     std::string text;
     for (const auto& line : lines) text += line + "\r\n";
     return text;
-}
-
-std::string CareerBytes(const Career& c) {
-    std::string bytes(kCareerLength, '\0');
-    // The game's header and mission data are not read by Harbinet; a recognisable filler
-    // shows at a glance that the fields below are read at their offsets and nowhere else.
-    for (std::size_t i = 0; i < kDateOffset; ++i) bytes[i] = static_cast<char>('A' + i % 26);
-    bytes[kDateOffset] = static_cast<char>(c.year & 0xFF);
-    bytes[kDateOffset + 1] = static_cast<char>(c.year >> 8);
-    bytes[kDateOffset + 2] = static_cast<char>(c.month - 1);
-    bytes[kDateOffset + 3] = static_cast<char>(c.day - 1);
-    std::string_view n1 = c.name1, n2 = c.name2;
-    bytes.replace(kName1Offset, n1.size(), n1);
-    bytes.replace(kName2Offset, n2.size(), n2);
-    static_assert(kName2Offset + kNameField == kCareerLength);
-    return bytes;
 }
 
 std::string GameIni() {
@@ -125,7 +100,7 @@ bool Layout(const fs::path& dir, const std::string& gameProgram) {
     const auto now = fs::file_time_type::clock::now();
     for (const auto& c : kCareers) {
         const fs::path path = dir / "Savedata" / c.file;
-        if (!Write(path, CareerBytes(c))) return false;
+        if (!Write(path, harbinet::EncodeCareerSave(c.fields))) return false;
         fs::last_write_time(path, now - std::chrono::hours(c.hoursAgo), ec);
         if (ec) {
             std::fprintf(stderr, "make-sample-game: cannot date %s\n", path.c_str());
@@ -139,7 +114,8 @@ bool Layout(const fs::path& dir, const std::string& gameProgram) {
         fs::create_directories(own / "Common" / set, ec);
         fs::create_directories(own / "Skins" / set, ec);
     }
-    for (const char* season : kSeasons) {
+    for (harbinet::Season s : harbinet::kSeasons) {
+        const std::string season(harbinet::SeasonName(s));
         if (!WriteTerrain(own / "Terrain" / "Channel Front" / season,
                           std::string("Channel Front, ") + season))
             return false;

@@ -21,41 +21,24 @@
 #include <string>
 #include <vector>
 
-#include "careers/SetActiveCareerDialog.h"
-#include "dialogs/AboutDialog.h"
+#include "careers/CareerSave.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/SetActiveCareerDialog.h"
+#include "gui/widgets/DialogLook.h"
+#include "gui/widgets/StaticEx.h"
+#include "model/Host.h"
 #include "platform/Desktop.h"
-#include "shell/FrameServices.h"
-#include "ui/DialogLook.h"
-#include "ui/StaticEx.h"
 
 namespace {
 
 using namespace harbinet;
 
-class PrintingServices : public FrameServices {
+class PrintingHost : public QuietHost {
   public:
     void ShowMessage(MessageIcon, const std::string& caption, const std::string& text) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    void UpdateTrayIcon(bool) override {}
-    bool StartSeasonTimer(std::uint32_t) override { return false; }
-    void StopSeasonTimer() override {}
-    void PostCommand(int) override {}
 };
-
-// A career save with the fields the program reads, as the game lays them out.
-void WriteCareer(const std::string& path, int year, int month, int day, const char* first,
-                 const char* last) {
-    std::string bytes(0x22FB1, '\0');
-    bytes[0x220B1] = static_cast<char>(year & 0xFF);
-    bytes[0x220B2] = static_cast<char>(year >> 8);
-    bytes[0x220B3] = static_cast<char>(month - 1);
-    bytes[0x220B4] = static_cast<char>(day - 1);
-    bytes.replace(0x22F11, std::string(first).size(), first);
-    bytes.replace(0x22F61, std::string(last).size(), last);
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Shows the window, waits until it and its children have painted, and copies the client
 // area from the display. Each window gets the top-left corner of the screen to itself.
@@ -185,22 +168,16 @@ int main(int argc, char** argv) {
     fs::create_directories(game + "Savedata");
     fs::create_directories(own);
 
-    struct Career {
-        const char* file;
-        int year, month, day;
-        const char* first;
-        const char* last;
+    const std::pair<const char*, CareerFields> careers[] = {
+        {"ADLER.SVE", {1940, 7, 12, "Hans", "Meyer"}},
+        {"BADER.SVE", {1940, 8, 14, "Douglas", "Bader"}},
+        {"BLUE.SVE", {1943, 9, 13, "Robert", "Johnson"}},
+        {"JG26.SVE", {1944, 0, 10, "Josef", "Priller"}},
+        {"MUSTANG.SVE", {1944, 5, 5, "Chuck", "Yeager"}},
+        {"WINTER.SVE", {1944, 11, 23, "Pierre", "Clostermann"}},
     };
-    const Career careers[] = {
-        {"ADLER.SVE", 1940, 8, 13, "Hans", "Meyer"},
-        {"BADER.SVE", 1940, 9, 15, "Douglas", "Bader"},
-        {"BLUE.SVE", 1943, 10, 14, "Robert", "Johnson"},
-        {"JG26.SVE", 1944, 1, 11, "Josef", "Priller"},
-        {"MUSTANG.SVE", 1944, 6, 6, "Chuck", "Yeager"},
-        {"WINTER.SVE", 1944, 12, 24, "Pierre", "Clostermann"},
-    };
-    for (const Career& c : careers)
-        WriteCareer(game + "Savedata/" + c.file, c.year, c.month, c.day, c.first, c.last);
+    for (const auto& [file, fields] : careers)
+        std::ofstream(game + "Savedata/" + file, std::ios::binary) << EncodeCareerSave(fields);
     // A picture tile needs a JPEG.
     wxImage sky(160, 120);
     for (int y = 0; y < 120; ++y)
@@ -211,7 +188,7 @@ int main(int argc, char** argv) {
     sky.SaveFile(wxString::FromUTF8(own + "preview.jpg"), wxBITMAP_TYPE_JPEG);
 
     NullDesktop desktop;
-    PrintingServices services;
+    PrintingHost services;
 
     Shoot(new AboutDialog(own, nullptr, &desktop), out, "about");
     Shoot(new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr, services, &desktop),

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "platform/Files.h"
+#include "platform/Text.h"
 
 namespace harbinet::files {
 
@@ -25,30 +26,16 @@ FileTime ToFileTime(const struct timespec& t) {
     return static_cast<FileTime>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
-int LowerByte(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c;
-}
-
 // Case-blind order first, exact bytes to break ties, so that the order never depends on the disk.
 bool NameBefore(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const int x = LowerByte(static_cast<unsigned char>(a[i]));
-        const int y = LowerByte(static_cast<unsigned char>(b[i]));
+        const auto x = static_cast<unsigned char>(LowerAscii(a[i]));
+        const auto y = static_cast<unsigned char>(LowerAscii(b[i]));
         if (x != y) return x < y;
     }
     if (a.size() != b.size()) return a.size() < b.size();
     return a < b;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerByte(static_cast<unsigned char>(a[i])) !=
-            LowerByte(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 struct DirCloser {

@@ -1,3 +1,0 @@
-#include "app/HarbinetApp.h"
-
-wxIMPLEMENT_APP(harbinet::HarbinetApp);

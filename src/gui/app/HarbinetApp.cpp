@@ -1,0 +1,94 @@
+#include "gui/app/HarbinetApp.h"
+
+#include <wx/image.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "gui/app/MainFrame.h"
+#include "gui/app/SplashWindow.h"
+#include "gui/widgets/Art.h"
+#include "model/Strings.h"
+#include "platform/Files.h"
+#include "program/CommandLine.h"
+
+namespace harbinet {
+
+bool HarbinetApp::Initialize(int& count, wxChar** values) {
+    if (wxApp::Initialize(count, values)) return true;
+    std::fprintf(stderr,
+                 "harbinet: cannot open the display%s%s; run it in a desktop session, or "
+                 "without one as: xvfb-run -a harbinet\n",
+                 std::getenv("DISPLAY") ? " " : " (DISPLAY is not set)",
+                 std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+    std::exit(2);
+}
+
+bool HarbinetApp::OnInit() {
+    // No call to wxApp::OnInit: its parser would refuse the switches the program ignores.
+    desktop_ = MakeSystemDesktop();
+    if (desktop_->WindowExists(text::kProgramTitle)) {
+        desktop_->BringWindowForward(text::kProgramTitle);
+        secondInstance_ = true;
+        return true;
+    }
+
+    // From here on a termination signal ends the program the orderly way, even mid start-up.
+    SetSignalHandler(SIGTERM, &HarbinetApp::OnSignal);
+    SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
+
+    wxInitAllImageHandlers();
+    const std::string executable = files::ExecutablePath();
+    auto* frame = new CMainFrame(Folders::FromExecutable(executable), *desktop_);
+    if (!frame->Created()) {
+        frame->Destroy();
+        return false;
+    }
+    frame->SetIcons(ui::ProgramIcons());
+    SetTopWindow(frame);
+
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.push_back(argv[i].utf8_string());
+    SplashWindow::EnableSplash(SplashWanted(arguments));
+    SplashWindow::ShowSplash(frame);
+
+    Bind(wxEVT_QUERY_END_SESSION, &HarbinetApp::OnQueryEndSession, this);
+    Bind(wxEVT_END_SESSION, &HarbinetApp::OnEndSession, this);
+    return true;
+}
+
+// A second instance has brought the first one forward and ends without a trace.
+int HarbinetApp::OnRun() {
+    return secondInstance_ ? 0 : wxApp::OnRun();
+}
+
+int HarbinetApp::OnExit() {
+    int code = wxApp::OnExit();
+    desktop_.reset();
+    return code;
+}
+
+int HarbinetApp::FilterEvent(wxEvent& event) {
+    return SplashWindow::PreTranslateAppMessage(event) ? Event_Processed : Event_Skip;
+}
+
+void HarbinetApp::OnQueryEndSession(wxCloseEvent&) {
+    if (CMainFrame* frame = CMainFrame::Current()) frame->PrepareForSessionEnd();
+}
+
+void HarbinetApp::OnEndSession(wxCloseEvent&) {
+    if (CMainFrame* frame = CMainFrame::Current()) frame->EndProgram();
+}
+
+// Runs from the event loop, not inside the signal.
+void HarbinetApp::OnSignal(int) {
+    if (CMainFrame* frame = CMainFrame::Current())
+        frame->EndProgram();
+    else
+        std::_Exit(0);  // no frame: nothing was set up that needs undoing
+}
+
+}  // namespace harbinet

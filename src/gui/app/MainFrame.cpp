@@ -1,0 +1,287 @@
+#include "gui/app/MainFrame.h"
+
+#include <dlfcn.h>
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "gui/app/OpenOnce.h"
+#include "gui/app/TrayIcon.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/SetActiveCareerDialog.h"
+#include "gui/widgets/Art.h"
+#include "gui/widgets/Ids.h"
+#include "launch/GameLauncher.h"
+#include "platform/Files.h"
+#include "program/LoadSettings.h"
+#include "program/Modes.h"
+#include "program/TrayMenu.h"
+
+namespace harbinet {
+
+namespace {
+
+using namespace ui::id;
+constexpr int kPanelDelayMs = 500;
+constexpr int kPanelHideMs = 4000;
+
+constexpr const char* kNoTrayText =
+    "This desktop has no notification area (system tray), so the Harbinet icon and its menu "
+    "cannot be shown.\n\nHarbinet keeps running without them: in Automatic Mode it still keeps "
+    "the terrain in season with your active career.";
+
+CMainFrame* current = nullptr;
+
+// Counts the modal dialogs and message boxes open right now. Made with the program, before
+// any other hook: one that answers a dialog unshown is asked first, so this one sees only
+// dialogs that really run.
+class ModalCounter : public wxModalDialogHook {
+  public:
+    ModalCounter() { Register(); }
+    int depth = 0;
+
+  protected:
+    int Enter(wxDialog*) override {
+        ++depth;
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override { --depth; }
+};
+
+ModalCounter modals;
+
+// A GTK frame gets its X window only when first shown; a second instance must find ours by its
+// title while it stays hidden, so the window is made without being shown.
+void RealizeHidden(wxWindow* window) {
+#ifdef __WXGTK__
+    using Realize = void (*)(void*);
+    auto realize = reinterpret_cast<Realize>(dlsym(RTLD_DEFAULT, "gtk_widget_realize"));
+    if (realize && window->GetHandle()) realize(window->GetHandle());
+#else
+    (void)window;
+#endif
+}
+
+}  // namespace
+
+CMainFrame* CMainFrame::Current() {
+    return current;
+}
+
+CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
+    : state_(folders, *this, desktop),
+      prompts_(prompts),
+      seasonTimer_(this, kSeasonTimer),
+      panelDelayTimer_(this, kPanelDelayTimer),
+      panelHideTimer_(this, kPanelHideTimer) {
+    current = this;
+
+    panelBitmap_ = ui::EmbeddedBitmap(ui::kPanelPicture);
+    const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : wxSize(300, 178);
+    // Borderless and on top while it shows as the panel; no taskbar entry for a 4-second panel.
+    if (!Create(nullptr, wxID_ANY, text::kProgramTitle, wxPoint(0, 0), size,
+                wxBORDER_NONE | wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR))
+        return;
+    created_ = true;
+    RealizeHidden(this);
+    // Realizing leaves wx believing in a 1 x 1 window until it is shown.
+    SetSize(size);
+
+    panelFont_ = wxFont(wxFontInfo(9).Bold().FaceName("Comic Sans MS"));
+
+    Bind(wxEVT_PAINT, &CMainFrame::OnPaint, this);
+    Bind(wxEVT_MENU, &CMainFrame::OnMenuCommand, this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { SeasonTimerTick(state_); }, kSeasonTimer);
+    Bind(wxEVT_TIMER, &CMainFrame::OnPanelDelay, this, kPanelDelayTimer);
+    Bind(wxEVT_TIMER, &CMainFrame::OnPanelHide, this, kPanelHideTimer);
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnCloseWindow, this);
+
+    LoadSettings(state_);
+
+    const std::string sound = files::ResolveName(state_.OwnFolder, "HARBINET.WAV");
+    if (files::FileExists(sound)) state_.desktop.PlaySound(sound);
+
+    AddTrayIcon();
+}
+
+CMainFrame::~CMainFrame() {
+    seasonTimer_.Stop();
+    panelDelayTimer_.Stop();
+    panelHideTimer_.Stop();
+    if (tray_) tray_->Hide();
+    tray_.reset();
+    if (current == this) current = nullptr;
+}
+
+void CMainFrame::ShowMessage(MessageIcon icon, const std::string& caption,
+                             const std::string& text) {
+    if (prompts_) return prompts_->ShowMessage(icon, caption, text);
+    wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
+                 wxOK | (icon == MessageIcon::Error ? wxICON_ERROR : wxICON_INFORMATION));
+}
+
+bool CMainFrame::AskYesNo(const std::string& caption, const std::string& text) {
+    if (prompts_) return prompts_->AskYesNo(caption, text);
+    return wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
+                        wxYES_NO | wxICON_QUESTION) == wxYES;
+}
+
+void CMainFrame::UpdateTrayIcon(bool busy) {
+    // Like a notification-area icon that was removed, one that is not there stays away.
+    if (!tray_ || !tray_->Shown()) return;
+    tray_->Show(busy ? kTrayIconBusy : kTrayIcon, wxString::FromUTF8(TrayTooltip(state_, busy)));
+}
+
+bool CMainFrame::StartSeasonTimer(std::uint32_t milliseconds) {
+    // Window timers take periods from 10 ms up to 0x7FFFFFFF ms and bring others into range.
+    const std::uint32_t period = std::clamp<std::uint32_t>(milliseconds, 10, 0x7FFFFFFF);
+    return seasonTimer_.Start(static_cast<int>(period));
+}
+
+void CMainFrame::StopSeasonTimer() {
+    seasonTimer_.Stop();
+}
+
+void CMainFrame::PostCommand(int command) {
+    GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, command));
+}
+
+void CMainFrame::AddTrayIcon() {
+    if (!wxTaskBarIcon::IsAvailable() && !trayAbsenceTold_) {
+        trayAbsenceTold_ = true;
+        ShowMessage(MessageIcon::Information, text::kProgramTitle, kNoTrayText);
+    }
+    if (!tray_) tray_ = std::make_unique<TrayIcon>(*this);
+    tray_->Show(kTrayIcon, text::kProgramTitle);
+    UpdateTrayIcon(false);
+    StartAutomaticMode(state_);
+}
+
+void CMainFrame::RemoveTrayIcon() {
+    if (tray_) tray_->Hide();
+}
+
+void CMainFrame::OnTrayLeftPress() {
+    if (!state_.Automatic()) return;
+    const wxPoint cursor = wxGetMousePosition();
+    const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : GetSize();
+    Move(cursor.x - size.x, cursor.y - size.y);
+    if (!panelDelayTimer_.StartOnce(kPanelDelayMs)) state_.host.ShowError(text::kNoTimer);
+}
+
+void CMainFrame::OnPanelDelay(wxTimerEvent&) {
+    panelDelayTimer_.Stop();
+    ShowWithoutActivating();
+    if (!panelHideTimer_.StartOnce(kPanelHideMs)) state_.host.ShowError(text::kNoTimer);
+}
+
+void CMainFrame::OnPanelHide(wxTimerEvent&) {
+    panelHideTimer_.Stop();
+    Hide();
+}
+
+void CMainFrame::OnTrayDoubleClick() {
+    if (state_.Automatic()) {
+        panelDelayTimer_.Stop();
+        Hide();
+    }
+    PostCommand(state_.ClickDefault ? cmd::kLaunchGame : cmd::kAbout);
+}
+
+void CMainFrame::ShowTrayMenu() {
+    std::unique_ptr<wxMenu> menu = MakeTrayWxMenu(BuildTrayMenu(state_));
+    if (menuPresenter_)
+        menuPresenter_(*menu);
+    else if (tray_)
+        tray_->PopupMenu(menu.get());
+}
+
+void CMainFrame::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    if (panelBitmap_.IsOk()) dc.DrawBitmap(panelBitmap_, 0, 0);
+
+    const wxSize client = GetClientSize();
+    dc.SetFont(panelFont_);
+    dc.SetTextForeground(wxColour(255, 255, 0));
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    const int t = dc.GetCharHeight();
+    // Each line centred on x = w/2 with its baseline at h/2 -+ t/2.
+    auto line = [&](const std::string& text, int baseline) {
+        const wxString s = wxString::FromUTF8(text);
+        wxCoord width = 0, height = 0, descent = 0;
+        dc.GetTextExtent(s, &width, &height, &descent);
+        dc.DrawText(s, client.x / 2 - width / 2, baseline - (height - descent));
+    };
+    line(state_.CareerName, client.y / 2 - t / 2);
+    line(state_.CareerDate, client.y / 2 + t / 2);
+}
+
+void CMainFrame::OnMenuCommand(wxCommandEvent& event) {
+    RunCommand(event.GetId());
+}
+
+void CMainFrame::RunCommand(int id) {
+    const std::optional<Command> command = DecodeCommand(id);
+    if (!command) return;
+    switch (command->kind) {
+        case Command::Kind::Close:
+            EndProgram();
+            break;
+        case Command::Kind::About:
+            OpenAbout();
+            break;
+        case Command::Kind::SetActiveCareer:
+            OpenSetActiveCareer();
+            break;
+        default:
+            harbinet::RunCommand(state_, *command);
+            break;
+    }
+}
+
+void CMainFrame::OpenAbout() {
+    if (RaiseExistingWindow(AboutDialog::kTitle, state_.desktop)) return;
+    AboutDialog dialog(state_.OwnFolder, nullptr, &state_.desktop);
+    dialog.ShowModal();
+}
+
+void CMainFrame::OpenSetActiveCareer() {
+    if (RaiseExistingWindow(SetActiveCareerDialog::kTitle, state_.desktop)) return;
+    SetActiveCareerDialog dialog(state_.GameFolder, state_.LastCareerPath, nullptr, *this,
+                                 &state_.desktop);
+    if (dialog.ShowModal() != wxID_OK) return;
+    RefreshSeasonNow(state_);
+    if (state_.LaunchAfter) LaunchGame(state_);
+}
+
+void CMainFrame::PrepareForSessionEnd() {
+    if (state_.Automatic()) StopSeasonTimer();
+    RemoveTrayIcon();
+}
+
+void CMainFrame::EndProgram() {
+    if (ending_) return;
+    ending_ = true;
+    PrepareForSessionEnd();
+    // A modal dialog or message box runs a loop of its own that would keep the program alive
+    // after the frame is gone; every setting is already on disk, so the process ends here.
+    if (modals.depth > 0) std::_Exit(0);
+    Destroy();
+    if (wxTheApp) wxTheApp->ExitMainLoop();
+}
+
+void CMainFrame::OnCloseWindow(wxCloseEvent& event) {
+    if (ending_) {
+        event.Skip();
+        return;
+    }
+    EndProgram();
+}
+
+}  // namespace harbinet

@@ -1,0 +1,95 @@
+// The program's one frame: hidden and borderless, it owns the run-time state, the tray icon and
+// the timers, implements the services the core operations report through, routes the menu's
+// commands, and shows itself only as the information panel.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/font.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/timer.h>
+
+#include <functional>
+#include <memory>
+
+#include "model/ProgramState.h"
+#include "program/Commands.h"
+
+namespace harbinet {
+
+class TrayIcon;
+
+class CMainFrame : public wxFrame, public Host {
+  public:
+    // prompts, when given, receives the message boxes and questions instead of the screen.
+    CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts = nullptr);
+    ~CMainFrame() override;
+
+    // The frame being built or running, if any (signals and session ends reach it through this).
+    static CMainFrame* Current();
+
+    ProgramState& State() { return state_; }
+    // False when the window could not be made; nothing else was set up then.
+    bool Created() const { return created_; }
+
+    // Host
+    void ShowMessage(MessageIcon icon, const std::string& caption,
+                     const std::string& text) override;
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    void UpdateTrayIcon(bool busy) override;
+    bool StartSeasonTimer(std::uint32_t milliseconds) override;
+    void StopSeasonTimer() override;
+    // Runs a menu command after the current handler has returned.
+    void PostCommand(int command);
+
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+
+    // The mouse on the tray icon.
+    void OnTrayLeftPress();
+    void OnTrayDoubleClick();
+    void ShowTrayMenu();
+
+    // "&Close", the end of the session or a signal: stops the season timer in Automatic Mode,
+    // removes the icon and ends the program. Nothing is written.
+    void EndProgram();
+    // The session is about to end: the same, short of ending.
+    void PrepareForSessionEnd();
+
+    // Runs a menu command now; an id the menu never carries does nothing.
+    void RunCommand(int command);
+
+    TrayIcon* Tray() { return tray_.get(); }
+    bool PanelDelayRunning() const { return panelDelayTimer_.IsRunning(); }
+    bool PanelHideRunning() const { return panelHideTimer_.IsRunning(); }
+    bool SeasonTimerRunning() const { return seasonTimer_.IsRunning(); }
+    int SeasonTimerInterval() const { return seasonTimer_.GetInterval(); }
+    // Tests look at the built menu instead of popping it up.
+    void SetMenuPresenter(std::function<void(wxMenu&)> presenter) {
+        menuPresenter_ = std::move(presenter);
+    }
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+    void OnMenuCommand(wxCommandEvent& event);
+    void OnPanelDelay(wxTimerEvent& event);
+    void OnPanelHide(wxTimerEvent& event);
+    void OnCloseWindow(wxCloseEvent& event);
+    void OpenAbout();
+    void OpenSetActiveCareer();
+
+    ProgramState state_;
+    Host* prompts_;
+    bool created_ = false;
+    wxBitmap panelBitmap_;
+    wxFont panelFont_;
+    std::unique_ptr<TrayIcon> tray_;
+    bool trayAbsenceTold_ = false;
+    wxTimer seasonTimer_;
+    wxTimer panelDelayTimer_;
+    wxTimer panelHideTimer_;
+    std::function<void(wxMenu&)> menuPresenter_;
+    bool ending_ = false;
+};
+
+}  // namespace harbinet

@@ -1,0 +1,3 @@
+#include "gui/app/HarbinetApp.h"
+
+wxIMPLEMENT_APP(harbinet::HarbinetApp);

@@ -1,0 +1,29 @@
+// "About Harbinet": the title picture, README (the manual beside the program) and OK.
+#pragma once
+
+#include <string>
+
+#include "gui/widgets/DialogLook.h"
+
+namespace harbinet {
+
+class AboutDialog : public ui::CDialogLook {
+  public:
+    static constexpr const char* kTitle = "About Harbinet";
+    static constexpr const char* kManual = "Harbinet ReadMe.RTF";
+
+    // ownFolder is the program's folder, ending in "/".
+    AboutDialog(const std::string& ownFolder, wxWindow* parent, Desktop* desktop);
+
+    ui::CStaticEx* ReadmeButton() const { return readme_; }
+    ui::CStaticEx* OkButton() const { return ok_; }
+
+  private:
+    void OnReadme(wxCommandEvent& event);
+
+    std::string ownFolder_;
+    ui::CStaticEx* readme_ = nullptr;
+    ui::CStaticEx* ok_ = nullptr;
+};
+
+}  // namespace harbinet

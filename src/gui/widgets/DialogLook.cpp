@@ -1,0 +1,190 @@
+#include "gui/widgets/DialogLook.h"
+
+#include <wx/dcclient.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/settings.h>
+#include <wx/textctrl.h>
+
+#include "gui/widgets/Art.h"
+#include "gui/widgets/Ids.h"
+#include "gui/widgets/StaticEx.h"
+
+namespace harbinet::ui {
+
+bool ShowsBackground(ColourRule rule, ControlKind kind) {
+    switch (rule) {
+        case ColourRule::A:
+        case ColourRule::E:
+            return true;
+        case ColourRule::B:
+        case ColourRule::D:
+            return kind != ControlKind::Edit;
+        case ColourRule::C:
+            return kind == ControlKind::Other;
+        case ColourRule::F:
+            // The system's handling, with each CStaticEx answering itself (transparent).
+            return kind == ControlKind::Other;
+    }
+    return false;
+}
+
+bool ConsultsControlColours(ColourRule rule, ControlKind kind) {
+    switch (rule) {
+        case ColourRule::A:
+            return false;
+        case ColourRule::B:
+            return kind == ControlKind::Edit;
+        case ColourRule::C:
+            return kind != ControlKind::Other;
+        case ColourRule::D:
+        case ColourRule::E:
+        case ColourRule::F:
+            return true;
+    }
+    return false;
+}
+
+wxFont DialogFont(DialogFace face) {
+    return wxFont(
+        wxFontInfo(8).FaceName(face == DialogFace::ComicSans ? "Comic Sans MS" : "MS Sans Serif"));
+}
+
+wxFont CareerLineFont() {
+    return wxFont(wxFontInfo(9).FaceName("Comic Sans MS").Bold());
+}
+
+wxColour PaperColour() {
+    return wxColour(0xE6, 0xD8, 0xB8);
+}
+
+void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area, const wxPoint& origin) {
+    if (!tile.IsOk()) return;
+    const int w = tile.GetLogicalWidth() > 0 ? static_cast<int>(tile.GetLogicalWidth()) : 1;
+    const int h = tile.GetLogicalHeight() > 0 ? static_cast<int>(tile.GetLogicalHeight()) : 1;
+    if (area.y < 1 || area.x <= 0) return;
+    for (int y = 0; y < area.y; y += h)
+        for (int x = 0; x < area.x; x += w) dc.DrawBitmap(tile, origin.x + x, origin.y + y);
+}
+
+namespace {
+
+struct ButtonEntry {
+    const char* image;
+    int command;
+};
+
+ButtonEntry Entry(Button button) {
+    switch (button) {
+        case Button::Ok:
+            return {"button-ok-138.png", wxID_OK};
+        case Button::Cancel:
+            return {"button-cancel-139.png", wxID_CANCEL};
+        case Button::Add:
+            return {"button-add-142.png", id::kAddCommand};
+        case Button::Delete:
+            return {"button-delete-143.png", id::kDeleteCommand};
+        case Button::Readme:
+            return {"button-readme-145.png", id::kReadmeCommand};
+        case Button::Modify:
+            return {"button-modify-147.png", id::kModifyCommand};
+        case Button::Browse:
+            return {"button-browse-149.png", id::kBrowseCommand};
+        case Button::Skins:
+            return {"button-skins-162.png", id::kSkinsCommand};
+        case Button::Prev:
+            return {"button-prev-161.png", id::kPrevCommand};
+        case Button::Next:
+            return {"button-next-160.png", id::kNextCommand};
+        case Button::Season:
+            return {"button-season-164.png", id::kSeasonCommand};
+        case Button::Reset:
+            return {"button-reset-172.png", id::kResetCommand};
+    }
+    return {"", 0};
+}
+
+}  // namespace
+
+int ButtonCommand(Button button) {
+    return Entry(button).command;
+}
+
+wxBitmap ButtonBitmap(Button button) {
+    return EmbeddedBitmap(Entry(button).image);
+}
+
+CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
+                         const wxSize& sizeInDialogUnits, Desktop* desktop)
+    : look_(look), desktop_(desktop) {
+    // The background is ours to paint; GTK must not clear it in between.
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Create(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+           wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
+    SetFont(DialogFont(look.face));
+    SetClientSize(ConvertDialogToPixels(sizeInDialogUnits));
+    Bind(wxEVT_PAINT, &CDialogLook::OnPaint, this);
+}
+
+void CDialogLook::InitLook(Background background) {
+    SetIcons(ProgramIcons());
+    kind_ = background;
+    if (background == Background::Paper) {
+        background_ = EmbeddedBitmap(kPaperTexture);
+    } else {
+        background_ = EmbeddedBitmap(kCareerBackground);
+        if (background_.IsOk()) {
+            const int frameHeight = GetSize().y - GetClientSize().y;
+            SetSize(background_.GetWidth(), background_.GetHeight() + frameHeight);
+            // Without a window manager GTK reports no frame: the client is the whole window.
+            SetClientSize(GetClientSize().x, background_.GetHeight());
+        }
+    }
+    if (look_.centred) CentreOnScreen();
+}
+
+void CDialogLook::ApplyColourRule() {
+    for (wxWindow* child : GetChildren()) {
+        ControlKind kind = ControlKind::Other;
+        if (dynamic_cast<wxTextCtrl*>(child))
+            kind = ControlKind::Edit;
+        else if (dynamic_cast<wxListBox*>(child) || dynamic_cast<wxListCtrl*>(child))
+            kind = ControlKind::List;
+        if (kind != ControlKind::Other && ShowsBackground(look_.rule, kind))
+            child->SetBackgroundColour(PaperColour());
+    }
+}
+
+void CDialogLook::DrawBackground(wxDC& dc) const {
+    DrawBackgroundUnder(dc, wxRect(wxPoint(0, 0), GetClientSize()));
+}
+
+void CDialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
+    const wxPoint origin(-rect.x, -rect.y);
+    if (!background_.IsOk()) {
+        dc.SetBackground(wxBrush(PaperColour()));
+        dc.Clear();
+        return;
+    }
+    if (kind_ == Background::Paper) {
+        TileBitmap(dc, background_, wxSize(rect.GetRight() + 1, rect.GetBottom() + 1), origin);
+    } else {
+        dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+        dc.Clear();
+        dc.DrawBitmap(background_, origin.x, origin.y);
+    }
+}
+
+void CDialogLook::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    DrawBackground(dc);
+}
+
+CStaticEx* CDialogLook::AddButton(Button button, int x, int y) {
+    auto* control = new CStaticEx(this, wxID_ANY, Dlu(x, y), wxDefaultSize, 0, desktop_);
+    control->SetBitmap(ButtonBitmap(button));
+    control->SetCommand(static_cast<unsigned>(ButtonCommand(button)), nullptr, false, false);
+    return control;
+}
+
+}  // namespace harbinet::ui

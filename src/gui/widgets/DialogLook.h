@@ -1,0 +1,109 @@
+// The look every dialog of the program shares: paper texture or one picture as background,
+// the colour rules for the controls over it, the dialog fonts, the bitmap buttons and
+// layouts in dialog units.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/dialog.h>
+#include <wx/font.h>
+
+namespace harbinet {
+class Desktop;
+}
+
+namespace harbinet::ui {
+
+class CStaticEx;
+
+// How a dialog answers its controls' colour requests.
+enum class ColourRule { A, B, C, D, E, F };
+enum class ControlKind { Edit, List, Other };
+
+// True when controls of this kind show the dialog background behind them.
+bool ShowsBackground(ColourRule rule, ControlKind kind);
+// True when a CStaticEx of this kind may use its own text colours under the rule; otherwise
+// it draws in the default text colour.
+bool ConsultsControlColours(ColourRule rule, ControlKind kind);
+
+enum class DialogFace { MsSansSerif, ComicSans };
+// The 8-point dialog font, requested by name (the system substitutes a missing face).
+wxFont DialogFont(DialogFace face);
+// Bold 9-point "Comic Sans MS" of the career lines and the information panel.
+wxFont CareerLineFont();
+
+// Copies the tile from the area's top-left corner, row by row, left to right; the last row
+// and column are clipped. The tiles of an area start at origin (the part of a bigger area
+// seen through a child shifts it).
+void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area,
+                const wxPoint& origin = wxPoint(0, 0));
+
+// The bitmap buttons: one plate per command, the same in every dialog.
+enum class Button {
+    Ok,
+    Cancel,
+    Add,
+    Delete,
+    Readme,
+    Modify,
+    Browse,
+    Skins,
+    Prev,
+    Next,
+    Season,
+    Reset
+};
+int ButtonCommand(Button button);      // wxID_OK, wxID_CANCEL or the command id of the table
+wxBitmap ButtonBitmap(Button button);  // 70 x 36, white outside the plate
+
+enum class Background { Paper, Picture };
+
+struct Look {
+    DialogFace face = DialogFace::ComicSans;
+    ColourRule rule = ColourRule::A;
+    bool centred = true;
+};
+
+class CDialogLook : public wxDialog {
+  public:
+    // The client area is sizeInDialogUnits of the dialog font.
+    CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
+                const wxSize& sizeInDialogUnits, Desktop* desktop);
+
+    ColourRule Rule() const { return look_.rule; }
+    Desktop* DesktopServices() const { return desktop_; }
+
+    // Paints what lies under a child occupying rect (in client coordinates) into dc, whose
+    // origin is the child's top-left corner: controls that paint themselves look transparent.
+    void DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const;
+    // Paints the whole background into dc at the client's origin.
+    void DrawBackground(wxDC& dc) const;
+    const wxBitmap& BackgroundBitmap() const { return background_; }
+
+    // Dialog units of this dialog's font to pixels.
+    wxPoint Dlu(int x, int y) const { return ConvertDialogToPixels(wxPoint(x, y)); }
+    wxSize DluSize(int w, int h) const { return ConvertDialogToPixels(wxSize(w, h)); }
+
+    // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command.
+    CStaticEx* AddButton(Button button, int x, int y);
+
+  protected:
+    // The common first steps: program icon, background, centring. Picture backgrounds size
+    // the window so that the client is exactly as tall as the picture.
+    void InitLook(Background background);
+    // Native edits and lists that the rule shows over the background get the paper's colour
+    // (their own windows cannot show the texture itself).
+    void ApplyColourRule();
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+
+    Look look_;
+    Background kind_ = Background::Paper;
+    wxBitmap background_;
+    Desktop* desktop_;
+};
+
+// The paper's mean colour, for controls that cannot show the texture.
+wxColour PaperColour();
+
+}  // namespace harbinet::ui

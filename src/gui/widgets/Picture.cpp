@@ -1,0 +1,59 @@
+#include "gui/widgets/Picture.h"
+
+#include <wx/log.h>
+#include <wx/mstream.h>
+
+#include <cstring>
+
+#include "platform/Files.h"
+
+namespace harbinet::ui {
+
+namespace {
+
+wxBitmapType PictureType(const std::string& bytes) {
+    if (bytes.size() >= 6 &&
+        (bytes.compare(0, 6, "GIF87a") == 0 || bytes.compare(0, 6, "GIF89a") == 0))
+        return wxBITMAP_TYPE_GIF;
+    if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xD8 &&
+        static_cast<unsigned char>(bytes[2]) == 0xFF)
+        return wxBITMAP_TYPE_JPEG;
+    return wxBITMAP_TYPE_INVALID;
+}
+
+void EnsureHandler(wxBitmapType type) {
+    if (wxImage::FindHandler(type)) return;
+    if (type == wxBITMAP_TYPE_GIF) wxImage::AddHandler(new wxGIFHandler);
+    if (type == wxBITMAP_TYPE_JPEG) wxImage::AddHandler(new wxJPEGHandler);
+}
+
+}  // namespace
+
+wxImage DecodePicture(const std::string& path) {
+    std::string bytes;
+    if (path.empty() || !files::ReadWholeFile(path, bytes)) return {};
+    wxBitmapType type = PictureType(bytes);
+    if (type == wxBITMAP_TYPE_INVALID) return {};
+    EnsureHandler(type);
+    // A damaged file must not end in a log message box.
+    wxLogNull quiet;
+    wxMemoryInputStream stream(bytes.data(), bytes.size());
+    wxImage image;
+    if (!image.LoadFile(stream, type) || !image.IsOk()) return {};
+    return image;
+}
+
+void DrawTransparentBitmap(wxDC& target, const wxBitmap& bitmap, int x, int y,
+                           const wxColour& key) {
+    if (!bitmap.IsOk()) return;
+    // The mask is made afresh from a copy, so the caller's bitmap keeps no mask of ours.
+    wxImage image = bitmap.ConvertToImage();
+    image.SetMask(false);
+    if (image.HasAlpha()) image.ClearAlpha();
+    wxBitmap keyed(image, -1, bitmap.GetScaleFactor());
+    keyed.SetMask(new wxMask(keyed, key));
+    target.DrawBitmap(keyed, x, y, true);
+}
+
+}  // namespace harbinet::ui

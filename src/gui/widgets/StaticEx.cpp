@@ -1,0 +1,256 @@
+#include "gui/widgets/StaticEx.h"
+
+#include <wx/dcclient.h>
+#include <wx/settings.h>
+
+#include "gui/widgets/Art.h"
+#include "gui/widgets/DialogLook.h"
+#include "gui/widgets/Picture.h"
+#include "platform/Desktop.h"
+#include "platform/Files.h"
+
+namespace harbinet::ui {
+
+wxColour FromColourRef(ColourRef value) {
+    return wxColour(static_cast<unsigned char>(value & 0xFF),
+                    static_cast<unsigned char>((value >> 8) & 0xFF),
+                    static_cast<unsigned char>((value >> 16) & 0xFF));
+}
+
+CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                     long style, Desktop* desktop)
+    : desktop_(desktop),
+      hoverColour_(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT)),
+      textColour_(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT)) {
+    // Everything, background included, is painted here (see Render).
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Create(parent, id, pos, size, style | wxBORDER_NONE);
+    // Our own copy of the dialog font, which a link can underline.
+    if (parent && parent->GetFont().IsOk()) labelFont_ = parent->GetFont();
+    SetInitialSize(size);
+    Bind(wxEVT_PAINT, &CStaticEx::OnPaint, this);
+    Bind(wxEVT_LEFT_DOWN, &CStaticEx::OnLeftDown, this);
+    Bind(wxEVT_LEFT_DCLICK, &CStaticEx::OnLeftDown, this);
+    Bind(wxEVT_RIGHT_DOWN, &CStaticEx::OnRightDown, this);
+    Bind(wxEVT_RIGHT_DCLICK, &CStaticEx::OnRightDown, this);
+    Bind(wxEVT_ENTER_WINDOW, &CStaticEx::OnEnter, this);
+    Bind(wxEVT_LEAVE_WINDOW, &CStaticEx::OnLeave, this);
+    Bind(wxEVT_MOTION, &CStaticEx::OnMotion, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStaticEx::OnCaptureLost, this);
+    FitToText();
+}
+
+CStaticEx::~CStaticEx() {
+    if (HasCapture()) ReleaseMouse();
+}
+
+void CStaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize,
+                           bool hoverHighlight) {
+    commandId_ = command;
+    autoSize_ = autoSize;
+    hoverHighlight_ = hoverHighlight;
+    if (text) SetLabel(*text);
+    FitToText();
+}
+
+void CStaticEx::SetLink(const wxString& text, const wxString* target) {
+    linkTarget_ = target ? *target : text;
+    autoSize_ = true;
+    linkCursor_ = LinkCursor();
+    SetCursor(linkCursor_);
+    textColour_ = FromColourRef(0xFF0000);
+    if (!labelFont_.IsOk()) labelFont_ = GetFont();
+    labelFont_.SetUnderlined(true);
+    SetFont(labelFont_);
+    SetLabel(text);
+    FitToText();
+}
+
+void CStaticEx::SetTextAndFit(const wxString& text) {
+    SetLabel(text);
+    FitToText();
+}
+
+void CStaticEx::SetLabelFont(const wxFont& font) {
+    labelFont_ = font;
+    SetFont(labelFont_);
+    Repaint();
+    FitToText();
+}
+
+void CStaticEx::SetTextColour(const wxColour& colour) {
+    textColour_ = colour;
+    Repaint();
+}
+
+void CStaticEx::SetHoverColour(const wxColour& colour) {
+    hoverColour_ = colour;
+    Repaint();
+}
+
+void CStaticEx::LoadPicture(const std::string& path) {
+    picture_ = DecodePicture(path);
+    scaledPicture_ = wxBitmap();
+    Repaint();
+}
+
+void CStaticEx::SetBitmap(const wxBitmap& bitmap) {
+    bitmap_ = bitmap;
+    if (bitmap_.IsOk()) SetSize(bitmap_.GetLogicalSize());
+    Repaint();
+}
+
+void CStaticEx::SetLabel(const wxString& label) {
+    text_ = label;
+    Repaint();
+}
+
+wxSize CStaticEx::DoGetBestSize() const {
+    if (bitmap_.IsOk()) return bitmap_.GetLogicalSize();
+    int w = 0, h = 0;
+    GetTextExtent(text_, &w, &h, nullptr, nullptr, labelFont_.IsOk() ? &labelFont_ : nullptr);
+    return wxSize(std::max(w, 1), std::max(h, 1));
+}
+
+void CStaticEx::FitToText() {
+    if (!autoSize_) return;
+    wxRect r = GetRect();
+    const wxSize client = GetClientSize();
+    const int bx = r.width - client.x;
+    const int by = r.height - client.y;
+    int cx = 0, cy = 0;
+    GetTextExtent(text_, &cx, &cy, nullptr, nullptr, labelFont_.IsOk() ? &labelFont_ : nullptr);
+    const long style = GetWindowStyleFlag();
+    if (style & kCentreVertical) {
+        const int shrink = (r.height - cy) / 2;
+        r.y += shrink;
+        r.height -= 2 * shrink;
+    } else {
+        r.height = cy;
+    }
+    if (style & kCentre) {
+        const int shrink = (r.width - cx) / 2;
+        r.x += shrink;
+        r.width -= 2 * shrink;
+    } else if (style & kRight) {
+        r.x = r.GetRight() + 1 - cx;
+        r.width = cx;
+    } else {
+        r.width = cx;
+    }
+    SetSize(r.x, r.y, r.width + bx, r.height + by);
+    Repaint();
+}
+
+wxColour CStaticEx::CurrentTextColour() const {
+    // A dialog that answers its statics' colours itself leaves us the default text colour.
+    if (auto* look = dynamic_cast<const CDialogLook*>(GetParent());
+        look && !ConsultsControlColours(look->Rule(), ControlKind::Other))
+        return wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT);
+    return hovering_ && hoverHighlight_ ? hoverColour_ : textColour_;
+}
+
+std::string CStaticEx::ClickSoundPath() const {
+    if (clickSound_.find('/') != std::string::npos) return clickSound_;
+    // A bare name is looked for beside the program.
+    std::string program = files::ExecutablePath();
+    return program.substr(0, program.rfind('/') + 1) + clickSound_;
+}
+
+void CStaticEx::PostCommand(unsigned command) {
+    wxWindow* parent = GetParent();
+    if (!parent) return;
+    auto* event = new wxCommandEvent(wxEVT_BUTTON, static_cast<int>(command));
+    event->SetEventObject(this);
+    // Queued, not processed: the parent acts after this click has been handled.
+    parent->GetEventHandler()->QueueEvent(event);
+    if (desktop_) desktop_->PlaySound(ClickSoundPath());
+}
+
+void CStaticEx::OnLeftDown(wxMouseEvent& event) {
+    if (commandId_ != 0) {
+        PostCommand(commandId_);
+    } else if (!linkTarget_.empty()) {
+        if (desktop_) desktop_->ShellOpen(linkTarget_.utf8_string());
+    } else {
+        event.Skip();
+    }
+}
+
+void CStaticEx::OnRightDown(wxMouseEvent& event) {
+    if (rightCommandId_ != 0)
+        PostCommand(rightCommandId_);
+    else
+        event.Skip();
+}
+
+void CStaticEx::SetHovering(bool hovering) {
+    if (hovering_ == hovering) return;
+    hovering_ = hovering;
+    // Pictures look the same either way: re-rendering them on every pass would be waste.
+    if (!HasPicture()) Repaint();
+}
+
+void CStaticEx::OnEnter(wxMouseEvent& event) {
+    SetHovering(true);
+    event.Skip();
+}
+
+void CStaticEx::OnLeave(wxMouseEvent& event) {
+    SetHovering(false);
+    event.Skip();
+}
+
+void CStaticEx::OnMotion(wxMouseEvent& event) {
+    SetHovering(wxRect(GetClientSize()).Contains(event.GetPosition()));
+    event.Skip();
+}
+
+void CStaticEx::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    SetHovering(false);
+}
+
+void CStaticEx::Repaint() {
+    ++repaintRequests_;
+    Refresh(true);
+}
+
+void CStaticEx::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    Render(dc);
+}
+
+void CStaticEx::Render(wxDC& dc) {
+    const wxSize size = GetClientSize();
+    if (HasPicture()) {
+        if (!scaledPicture_.IsOk() || scaledPicture_.GetSize() != size) {
+            if (size.x > 0 && size.y > 0)
+                scaledPicture_ = wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+        }
+        if (scaledPicture_.IsOk()) dc.DrawBitmap(scaledPicture_, 0, 0);
+        return;
+    }
+    if (auto* look = dynamic_cast<const CDialogLook*>(GetParent())) {
+        look->DrawBackgroundUnder(dc, GetRect());
+    } else {
+        dc.SetBackground(
+            wxBrush(GetParent() ? GetParent()->GetBackgroundColour() : GetBackgroundColour()));
+        dc.Clear();
+    }
+    if (bitmap_.IsOk()) {
+        DrawTransparentBitmap(dc, bitmap_, 0, 0);
+        return;
+    }
+    if (text_.empty()) return;
+    if (labelFont_.IsOk()) dc.SetFont(labelFont_);
+    dc.SetTextForeground(CurrentTextColour());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    int align = wxALIGN_LEFT;
+    const long style = GetWindowStyleFlag();
+    if (style & kCentre) align = wxALIGN_CENTRE_HORIZONTAL;
+    if (style & kRight) align = wxALIGN_RIGHT;
+    align |= (style & kCentreVertical) ? wxALIGN_CENTRE_VERTICAL : wxALIGN_TOP;
+    dc.DrawLabel(text_, wxRect(size), align);
+}
+
+}  // namespace harbinet::ui

@@ -1,0 +1,93 @@
+#include "install/DesktopShortcut.h"
+
+#include <cerrno>
+#include <filesystem>
+
+#include "model/Strings.h"
+#include "platform/Files.h"
+#include "platform/UserFolders.h"
+
+namespace harbinet {
+
+namespace {
+
+// The escapes of a desktop entry's string values; a leading blank would otherwise be dropped.
+std::string EscapeValue(std::string_view value) {
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case ' ':
+                out += i == 0 ? "\\s" : " ";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// One argument of Exec, always quoted: inside the quotes ", `, $ and \ take a backslash, and a
+// literal % is doubled so that it is not read as a field code.
+std::string QuoteArgument(std::string_view arg) {
+    std::string out = "\"";
+    for (char c : arg) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') out += '\\';
+        if (c == '%') out += '%';
+        out += c;
+    }
+    return out + "\"";
+}
+
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
+
+std::string DesktopEntryText(const std::string& target, const std::string& name,
+                             const std::string& workingFolder, const std::string& icon) {
+    std::string text = "[Desktop Entry]\n";
+    text += "Type=Application\n";
+    text += "Version=1.0\n";
+    text += "Name=" + EscapeValue(name) + "\n";
+    text += "Exec=" + EscapeValue(QuoteArgument(target)) + "\n";
+    text += "Path=" + EscapeValue(workingFolder) + "\n";
+    text += "Icon=" + EscapeValue(icon) + "\n";
+    text += "Terminal=false\n";
+    return text;
+}
+
+int CreateDesktopShortcut(const Folders& folders) {
+    namespace fs = std::filesystem;
+    const std::string desktop = files::DesktopFolder();
+    std::error_code ec;
+    fs::create_directories(desktop, ec);
+    if (ec && !files::FolderExists(desktop)) return ec.value();
+
+    const std::string path = desktop + text::kProgramVersionTitle + ".desktop";
+    const std::string text =
+        DesktopEntryText(folders.ExecutablePath, text::kProgramVersionTitle, folders.OwnFolder,
+                         folders.OwnFolder + "harbinet.png");
+    errno = 0;
+    if (!files::WriteFileAtomic(path, text)) return LastError();
+    fs::permissions(path,
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec,
+                    fs::perm_options::replace, ec);
+    return ec ? ec.value() : 0;
+}
+
+}  // namespace harbinet

@@ -1,0 +1,42 @@
+#include "launch/ExternalApps.h"
+
+#include <algorithm>
+
+#include "launch/GameLauncher.h"
+
+namespace harbinet {
+
+std::string ResolveAppPath(const ProgramState& state, const std::string& value) {
+    if (value.starts_with("../")) return state.GameFolder + value.substr(3);
+    if (value.starts_with("..\\")) {
+        // Written on Windows: its folder separators must become ours to name a file here.
+        std::string rest = value.substr(3);
+        std::replace(rest.begin(), rest.end(), '\\', '/');
+        return state.GameFolder + rest;
+    }
+    if (value.starts_with("/")) return value;
+    if (value.size() >= 3 && value.compare(1, 2, ":\\") == 0) return value;
+    return state.OwnFolder + value;
+}
+
+std::string FolderOfPath(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string ExtensionOfPath(const std::string& path) {
+    const std::string name = path.substr(FolderOfPath(path).size());
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+void LaunchExternalApp(ProgramState& state, unsigned slot) {
+    if (slot < 1 || slot > settings::kMaxExternalApps) return;
+    const std::string path = ResolveAppPath(state, state.Settings().AppExecutable(slot));
+    if (EqualIgnoringCase(ExtensionOfPath(path), ".exe"))
+        StartProcess(state, path, nullptr, FolderOfPath(path));
+    else
+        state.desktop.ShellOpen(path);
+}
+
+}  // namespace harbinet

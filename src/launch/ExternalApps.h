@@ -1,0 +1,26 @@
+// The external applications of section External: resolving their stored paths and starting
+// them from the tray menu's "Launch" sub-menu.
+#pragma once
+
+#include <string>
+
+#include "model/ProgramState.h"
+
+namespace harbinet {
+
+// A stored path as the program reads it: "../" (or "..\" as written on Windows) at the start
+// is GameFolder, an absolute path (or a Windows drive path) stands as it is, anything else is
+// relative to OwnFolder.
+std::string ResolveAppPath(const ProgramState& state, const std::string& value);
+
+// The folder part of a path, ending in its last separator ("/" or "\"); empty when it has none.
+std::string FolderOfPath(const std::string& path);
+
+// The extension of the path's file name, from its last dot; empty when the name has none.
+std::string ExtensionOfPath(const std::string& path);
+
+// Commands 225..249: slot command - 224. An ".exe" (any letter case) is started in its own
+// folder; any other path, an empty one included, goes to the desktop's "open", silently.
+void LaunchExternalApp(ProgramState& state, unsigned slot);
+
+}  // namespace harbinet

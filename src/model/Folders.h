@@ -1,0 +1,25 @@
+// The folders the program derives from its own location: its own folder in the game's folder,
+// and the stores and settings file inside it.
+#pragma once
+
+#include <string>
+
+namespace harbinet {
+
+// Folder strings end in "/" and paths are built from them by plain concatenation.
+struct Folders {
+    std::string ExecutablePath;    // full path of the running program
+    std::string OwnFolder;         // the program's folder
+    std::string GameFolder;        // its parent: EAW.EXE, EAW.INI, Savedata
+    std::string TerrainFolder;     // OwnFolder + "Terrain/"
+    std::string SkinsFolder;       // OwnFolder + "Skins/"
+    std::string CommonFolder;      // OwnFolder + "Common/"
+    std::string VandelholtFolder;  // OwnFolder + "Vandelholt/", the skin catalogue
+    std::string SettingsPath;      // OwnFolder + executable name + ".INI"
+
+    // Derived from the executable's full path, as the program derives them at start-up. A
+    // program in the root folder gets an empty game folder, as on Windows.
+    static Folders FromExecutable(const std::string& executablePath);
+};
+
+}  // namespace harbinet

@@ -1,0 +1,36 @@
+// Installing a season of the active terrain set (with the staged skins when skin copying is
+// on), and returning the game to its own default terrain.
+#pragma once
+
+#include <string>
+
+#include "model/ProgramState.h"
+
+namespace harbinet {
+
+// The three pattern lists of the settings file.
+struct PatternLists {
+    std::string terrain, skins, common;
+
+    static PatternLists Read(const SettingsStore& store);
+    // The lists a first installation writes.
+    static PatternLists Installed();
+};
+
+// The store folder of a set for a season, ending in "/": store + name + "/", plus the season's
+// folder when the set has seasons.
+std::string SetStoreFolder(const std::string& store, const std::string& name, bool hasSeasons,
+                           Season season);
+
+// Installs a season of the active terrain set and records it in "Terrain"; does nothing while
+// the game's default terrain is selected.
+void InstallSeason(ProgramState& state, Season season);
+
+// Selects the game's default terrain ("TerrainSet" 0) and removes the installed common, terrain
+// and (with skin copying on) skin files from the game folder.
+void RestoreDefaultTerrain(ProgramState& state);
+
+// The removal alone, with these lists; an empty terrain or skin list is reported.
+void RemoveInstalledFiles(ProgramState& state, const PatternLists& lists);
+
+}  // namespace harbinet

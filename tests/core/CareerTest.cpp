@@ -1,0 +1,178 @@
+// The career saves of the game: what is read from one, which one decides the season, and the
+// modes in which the program follows it or not.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "SeasonFixture.h"
+#include "platform/TextEncoding.h"
+#include "program/CareerCheck.h"
+#include "program/Modes.h"
+
+namespace harbinet::test {
+namespace {
+
+TEST(CareerRecord, DateAndNamesAsTheUserSeesThem) {
+    struct Case {
+        CareerFields fields;
+        std::string line;
+        std::size_t length = career::kSaveLength;
+    };
+    const Case cases[] = {
+        {{.monthIndex = 8, .dayIndex = 2}, "3 September, 1943  Meyer, Hans"},
+        {{.monthIndex = 0x0C, .dayIndex = 0xFF}, "128 Month, 1943  Meyer, Hans"},
+        {{.year = 65535, .monthIndex = 0x80}, "1 January, 65535  Meyer, Hans"},  // high bit off
+        // Names in the game's Windows-1252, and an 80-byte field without its NUL.
+        {{.name1 = "\xC6r\xF8 \x80", .name2 = "M\xFCller"},
+         "1 June, 1943  M\u00FCller, \u00C6r\u00F8 \u20AC"},
+        {{.name2 = std::string(90, 'y')}, "1 June, 1943  " + std::string(80, 'y') + ", Hans"},
+        // A short save reads as zeros beyond its end.
+        {{.year = 1944, .monthIndex = 6, .dayIndex = 9}, "1 January, 1944  , ", 0x220B3},
+        {{.monthIndex = 6, .name1 = "Hanselmann"}, "1 July, 1943  , Hans", 0x22F15},
+        {{}, "1 January, 0  , ", 0},
+    };
+    GameFolder g;
+    for (const Case& c : cases) {
+        CareerRecord record;
+        EXPECT_TRUE(record.ReadCareerFile(
+            WriteFile(g.Game() + "Savedata/C.SVE", EncodeCareerSave(c.fields, c.length))));
+        EXPECT_EQ(CareerLineText(record), c.line);
+    }
+    EXPECT_EQ(Cp1252ToUtf8("\x8D\x9F\xFF"), "\u008D\u0178\u00FF") << "undefined bytes stay";
+}
+
+// The saves are in "SAVEDATA", which the game names "Savedata".
+class ActiveCareerTest : public SeasonFixture {
+  protected:
+    std::string Career(const std::string& name, int monthIndex, long seconds,
+                       const std::string& pilot = "Hans") {
+        const auto month = static_cast<std::uint8_t>(monthIndex);
+        const std::string path = WriteFile(game + "SAVEDATA/" + name,
+                                           EncodeCareerSave({.monthIndex = month, .name1 = pilot}));
+        EXPECT_TRUE(SetWriteTime(path, seconds));
+        return path;
+    }
+    // Runs one check; the season it installed, "" when it installed none.
+    std::string Check() {
+        WriteFile(game + "MAP.TER", "stale");
+        CheckActiveCareer(*state);
+        return InstalledSeason();
+    }
+};
+
+TEST_F(ActiveCareerTest, ActsOnceOnTheFirstNewestCareerAndInstallsItsMonthsSeason) {
+    Career("A.SVE", 0, 1000, "Older");
+    Career("c.sve", 9, 2000, "Tied, found later");  // written first, listed after B.SVE
+    Career("B.SVE", 5, 2000, "Newest");
+    Career("D.SVE", 9, 1500, "Middle");
+    WriteFile(game + "SAVEDATA/E.SVE.BAK", "not a save");  // both newer than any save
+    MakeFolder(game + "SAVEDATA/F.SVE");
+
+    EXPECT_EQ(Check(), "Summer");
+    EXPECT_EQ(Setting("Terrain"), "2");
+    EXPECT_EQ(state->CareerName + " / " + state->CareerDate, "Meyer, Newest / 1 June, 1943");
+
+    EXPECT_EQ(Check(), "") << "nothing changed";
+    ForgetActiveCareer(*state);
+    EXPECT_EQ(Check(), "Summer") << "forgotten: the same career acts again";
+
+    // A month outside the year: the career is taken, no season installed.
+    const std::string odd = Career("G.SVE", 12, 3000);
+    EXPECT_EQ(Check(), "");
+    EXPECT_EQ(state->CareerName + " / " + state->CareerDate, "Meyer, Hans / 1 Month, 1943");
+    EXPECT_EQ(state->LastCareerPath, odd);
+    EXPECT_EQ(Setting("Terrain"), "2");
+}
+
+TEST_F(ActiveCareerTest, NewerSaveRestampedOlderSaveAndOlderTouchEachCount) {
+    const std::string a = Career("A.SVE", 0, 1000);  // Winter
+    Career("B.SVE", 3, 2000);                        // Spring
+    ASSERT_EQ(Check(), "Spring");
+
+    Career("C.SVE", 9, 3000);
+    EXPECT_EQ(Check(), "Autumn") << "the game wrote a newer save";
+
+    ASSERT_TRUE(files::SetLastWriteTimeNow(a));
+    EXPECT_EQ(Check(), "Winter") << "an older career stamped now becomes the active one";
+
+    Career("A.SVE", 0, 4000);
+    EXPECT_EQ(Check(), "Winter") << "the active save touched with an older time counts too";
+}
+
+TEST_F(ActiveCareerTest, NewestCareerThatCannotBeOpenedIsReportedOnEveryCheckUnlessDenied) {
+    Career("A.SVE", 6, 1000);
+    // A socket can be listed but not opened: another failure than access denied.
+    const std::string socketPath = game + "SAVEDATA/Z.SVE";
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_TRUE(SetWriteTime(socketPath, 2000));
+    const std::string message =
+        "error Harbinet Error: Open of file " + socketPath + " failed (error = 0x6)";
+
+    EXPECT_EQ(Check(), "") << "the older career is not taken instead";
+    EXPECT_EQ(Check(), "");
+    EXPECT_EQ(g.ui.messages, (std::vector<std::string>{message, message}));
+    EXPECT_EQ(state->CareerName, "No Current Career");
+    EXPECT_EQ(CareerOpenFailureText(socketPath, EACCES), "") << "access denied is not told";
+    ::close(fd);
+}
+
+// Manual Mode with a terrain installed by hand; the newest career, already acted on, is in July.
+class ModesTest : public SeasonFixture {
+  protected:
+    void SetUp() override {
+        SeasonFixture::SetUp();
+        g.AddCareer("A.SVE", {.monthIndex = 6});
+        CheckActiveCareer(*state);
+        WriteFile(game + "MAP.TER", "by hand");
+    }
+};
+
+TEST_F(ModesTest, AutomaticModeInstallsTheNewestCareersSeasonAtOnce) {
+    Run(cmd::kAutomaticMode);
+    EXPECT_EQ(state->Mode, OperatingMode::Automatic);
+    EXPECT_EQ(Setting("Mode") + " " + InstalledSeason(), "1 Summer");
+
+    // Starting up in Automatic Mode checks at once too.
+    WriteFile(game + "MAP.TER", "by hand");
+    ForgetActiveCareer(*state);
+    StartAutomaticMode(*state);
+    EXPECT_EQ(InstalledSeason(), "Summer");
+}
+
+TEST_F(ModesTest, WithoutATimerAutomaticModeIsRefusedAndNothingIsInstalled) {
+    g.ui.timerWorks = false;
+    const std::string settings = ReadFile(g.Settings());
+    SwitchToAutomaticMode(*state);
+    EXPECT_EQ(state->Mode, OperatingMode::Manual);
+    EXPECT_EQ(ReadFile(g.Settings()), settings);
+
+    // At start-up the mode stays, idle.
+    state->Mode = OperatingMode::Automatic;
+    ForgetActiveCareer(*state);
+    StartAutomaticMode(*state);
+    EXPECT_EQ(state->Mode, OperatingMode::Automatic);
+
+    EXPECT_EQ(Game("MAP.TER"), "by hand");
+    const std::string kNoTimer =
+        "error Harbinet Error: Unable to create a Timer - Cannot use Automatic Mode";
+    EXPECT_EQ(g.ui.messages, (std::vector<std::string>{kNoTimer, kNoTimer}));
+}
+
+TEST_F(ModesTest, ManualModeLeavesTheTerrainAndProperSeasonInstallsItAgain) {
+    state->Mode = OperatingMode::Automatic;
+    Run(cmd::kManualMode);
+    EXPECT_EQ(Setting("Mode") + " " + Game("MAP.TER"), "0 by hand");
+
+    Run(cmd::kRefreshSeason);
+    EXPECT_EQ(Setting("Mode") + " " + InstalledSeason(), "0 Summer");
+    EXPECT_EQ(state->Mode, OperatingMode::Manual);
+}
+
+}  // namespace
+}  // namespace harbinet::test

@@ -1,0 +1,77 @@
+// What start-up takes from its surroundings: the splash from the command line, and the
+// settings file.
+#include <gtest/gtest.h>
+
+#include "program/CommandLine.h"
+#include "program/LoadSettings.h"
+#include "support/GameFolder.h"
+
+namespace harbinet::test {
+namespace {
+
+TEST(CommandLine, OnlyEmbeddingOrAutomationSuppressTheSplash) {
+    EXPECT_FALSE(SplashWanted({"career.sve", "-eMbEdDiNg"}));
+    EXPECT_FALSE(SplashWanted({"/Automation"}));
+    for (const char* argument : {"", "Embedding", "--Embedding", "/Embed", "-Embeddings",
+                                 "/Automation=1", "\\Embedding", "/Unregister"})
+        EXPECT_TRUE(SplashWanted({argument})) << argument;
+}
+
+// The mirrored settings of the state, each named.
+std::string Mirrors(const ProgramState& s) {
+    const char* mode = s.Automatic()                     ? "Automatic"
+                       : s.Mode == OperatingMode::Manual ? "Manual"
+                                                         : "not installed";
+    return Format(
+        "%s Terrain=%d TerrainSet=%d Timer=%u ClickDefault=%d LoadOnStart=%d "
+        "CopySkins=%d LaunchAfter=%d",
+        mode, s.Terrain, s.TerrainSet, s.Timer, s.ClickDefault, s.LoadOnStart, s.CopySkins,
+        s.LaunchAfter);
+}
+
+TEST(LoadSettings, MissingKeysGiveTheirDefaultsAndReadingWritesNothing) {
+    GameFolder g;
+    const std::string text = "[Harbinet]\r\nMode=0\r\nVersion=22\r\n";
+    WriteFile(g.Settings(), text);
+    auto state = g.MakeState();
+    LoadSettings(*state);
+    // TerrainSet reads as 1, although the first installation writes 0.
+    EXPECT_EQ(Mirrors(*state),
+              "Manual Terrain=0 TerrainSet=1 Timer=30 ClickDefault=0 "
+              "LoadOnStart=0 CopySkins=0 LaunchAfter=0");
+    EXPECT_TRUE(g.ui.messages.empty());
+    EXPECT_EQ(ReadFile(g.Settings()), text);
+}
+
+TEST(LoadSettings, EachMirroredSettingIsReadIntoItsOwnField) {
+    const char* flags[] = {"ClickDefault", "LoadOnStart", "CopySkins", "LaunchAfter"};
+    for (int on = 0; on < 4; ++on) {  // one flag set at a time tells them apart
+        GameFolder g;
+        std::string text =
+            "[Harbinet]\r\nVersion=22\r\nMode=1\r\nTerrain=3\r\nTerrainSet=7\r\n"
+            "Timer=45\r\n";
+        for (int i = 0; i < 4; ++i) text += flags[i] + std::string(i == on ? "=1\r\n" : "=0\r\n");
+        WriteFile(g.Settings(), text);
+        auto state = g.MakeState();
+        LoadSettings(*state);
+        std::string expected = "Automatic Terrain=3 TerrainSet=7 Timer=45";
+        for (int i = 0; i < 4; ++i) expected += Format(" %s=%d", flags[i], i == on);
+        EXPECT_EQ(Mirrors(*state), expected);
+    }
+}
+
+TEST(LoadSettings, MissingGameIsReportedWithThePathLookedAt) {
+    GameFolder g(/*withGame=*/false);
+    WriteFile(g.Settings(), "[Harbinet]\r\nMode=0\r\nVersion=22\r\n");
+    LoadSettings(*g.MakeState());
+    EXPECT_EQ(g.ui.messages, std::vector<std::string>{"error Harbinet Error: EAW executable was "
+                                                      "not found in expected path of " +
+                                                      g.Game() + "EAW.EXE"});
+    g.ui.messages.clear();
+    WriteFile(g.Game() + "eaw.exe", "MZ");
+    LoadSettings(*g.MakeState());
+    EXPECT_TRUE(g.ui.messages.empty()) << "found ignoring letter case";
+}
+
+}  // namespace
+}  // namespace harbinet::test

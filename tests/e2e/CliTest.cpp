@@ -1,0 +1,172 @@
+// harbinet-cli as a script sees it: output formats, exit statuses and usage errors. The rules
+// behind each verb are the core's and tested there.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/GameFolder.h"
+#include "support/RunProgram.h"
+
+namespace harbinet::test {
+namespace {
+
+class Cli : public ::testing::Test {
+  protected:
+    GameFolder g;
+    const std::string game = g.Game();
+
+    // Runs the CLI as the program installed in the game folder; "a b c" is split at blanks.
+    ProgramResult Run(const std::string& line) {
+        std::vector<std::string> args = {"--folder", g.Own()};
+        std::istringstream words(line);
+        for (std::string w; words >> w;) args.push_back(w);
+        return RunProgram(HARBINET_CLI, args);
+    }
+    std::string Setting(const std::string& key) {
+        return Run("ini get " + g.Settings() + " Harbinet " + key).out;
+    }
+    void Install(const std::string& harbinet) {
+        WriteFile(g.Settings(), "[Harbinet]\r\nVersion=22\r\n" + harbinet +
+                                    "TerrainFiles=*.TER\r\nSkinFiles=P*.TPC\r\n"
+                                    "CommonFiles=*.CMN\r\n"
+                                    "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n"
+                                    "Terrain2=Battle of Britain, Summer 1940 edition\r\n"
+                                    "[External]\r\nApp1Desc=Orlen's ECA Control Panel\r\n");
+        for (const char* season : {"Spring", "Summer", "Autumn", "Winter"}) {
+            Store(std::string("Terrain/Channel/") + season + "/MAP.TER");
+            Store(std::string("Skins/Channel/") + season + "/P51.TPC");
+        }
+        Store("Terrain/Battle of Britain, Summer 1940 edition/MAP.TER");
+        Store("Common/Battle of Britain, Summer 1940 edition/ISLAND.CMN");
+    }
+    void Store(const std::string& relative) { WriteFile(g.Own() + relative, relative); }
+};
+
+TEST_F(Cli, FirstRunInstallsAndAnswersTheQuestionAsTold) {
+    const std::string question =
+        "Harbinet Install: Do you wish to add support for Mediterranean and Pacific Terrain Sets?";
+    ProgramResult r = Run("status");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, question + " [No]\n");
+    EXPECT_EQ(Run("status").err, "") << "a second run does not ask";
+    EXPECT_EQ(Run("ini get " + g.Settings() + " TerrainSets Terrain2").out, "\n");
+
+    ::unlink(g.Settings().c_str());
+    EXPECT_EQ(RunProgram(HARBINET_CLI, {"--folder", g.Own(), "--yes", "status"}).err,
+              question + " [Yes]\n");
+    EXPECT_EQ(Run("ini get " + g.Settings() + " TerrainSets Terrain2").out, "Mediterranean\n");
+}
+
+TEST_F(Cli, StatusAndMenuPrintWhatTheTrayShows) {
+    Install("Mode=0\r\nTerrain=3\r\nTerrainSet=2\r\nClickDefault=1\r\n");
+    ProgramResult r = Run("status");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "mode=manual\nterrain=autumn\nterrain-set=2\n"
+              "terrain-set-name=Battle of Britain, Summer 1940 edition\n"
+              "tooltip=Harbinet - Manual Mode, Autumn Terrain (Battle of Britain, Summer 194)\n");
+
+    r = Run("menu");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(
+        r.out.starts_with("108\t&Launch MicroProse's European Air War [default]\n"
+                          ">\tLaunch\n  225\tOrlen's ECA Control Panel\n---\n"))
+        << r.out;
+    EXPECT_NE(r.out.find("\n112\tLoad Autumn Terrain [checked]\n"), std::string::npos);
+
+    ::unlink((game + "EAW.EXE").c_str());
+    r = Run("status");
+    EXPECT_EQ(r.status, 1) << "an error message fails the run, the status still prints";
+    EXPECT_EQ(r.err, "Harbinet Error: EAW executable was not found in expected path of " + game +
+                         "EAW.EXE\n");
+    EXPECT_NE(r.out.find("terrain=autumn\n"), std::string::npos);
+}
+
+TEST_F(Cli, VerbsThatChangeTheGameFolder) {
+    Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\nCopySkins=1\r\n");
+    ProgramResult r = Run("season summer");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(game + "P51.TPC"), "Skins/Channel/Summer/P51.TPC");
+
+    EXPECT_EQ(Run("set 2").status, 0);
+    EXPECT_EQ(ReadFile(game + "ISLAND.CMN"),
+              "Common/Battle of Britain, Summer 1940 edition/ISLAND.CMN");
+    EXPECT_EQ(Setting("TerrainSet"), "2\n");
+
+    EXPECT_EQ(Run("season default").status, 0);
+    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
+    r = Run("season winter");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("default terrain is selected"), std::string::npos);
+    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
+}
+
+TEST_F(Cli, ModesCareerChecksAndTheCareerList) {
+    Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\n");
+    EXPECT_EQ(Run("careers").out, "") << "no Savedata folder";
+    SetWriteTime(g.AddCareer("A.SVE", {.monthIndex = 9, .name1 = "Older"}), 3000);
+    SetWriteTime(g.AddCareer("B.SVE", {.monthIndex = 6, .name1 = "Newer"}), 2000);
+
+    EXPECT_EQ(Run("mode automatic").status, 0);
+    EXPECT_EQ(Setting("Mode"), "1\n");
+    EXPECT_EQ(Run("mode manual").status, 0);
+    EXPECT_EQ(Setting("Mode"), "0\n");
+    for (const char* verb : {"check", "refresh"}) {
+        WriteFile(game + "MAP.TER", "by hand");
+        ProgramResult r = Run(verb);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "1 October, 1943  Meyer, Older\n") << verb;
+        EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Autumn/MAP.TER") << verb;
+    }
+    EXPECT_EQ(Run("careers").out,
+              "* 1 October, 1943  Meyer, Older\n  1 July, 1943  Meyer, Newer\n");
+}
+
+TEST_F(Cli, ErrorsGoToStandardErrorAndFailTheRun) {
+    Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
+    Run("ini set " + g.Settings() + " Harbinet TerrainFiles \"\"");  // quoted: reads as empty
+    ProgramResult r = Run("season spring");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "Harbinet Error: The file types specified for Terrain are invalid or incorrectly "
+              "formatted\n");
+    r = Run("ini set " + game + "missing/EAW.INI A K v");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing/EAW.INI"), std::string::npos) << r.err;
+    EXPECT_EQ(Run("files " + game + "missing *").status, 1);
+}
+
+TEST_F(Cli, MaintenanceVerbsPrintOneValueOrNameALine) {
+    const std::string ini = WriteFile(game + "T.INI", "; EAW\n[Game]\nPilot = \"Old\"\n");
+    EXPECT_EQ(Run("ini set " + ini + " game PILOT Hans").status, 0);
+    EXPECT_EQ(Run("ini set " + ini + " Game Mode -17").status, 0);
+    EXPECT_EQ(ReadFile(ini), "; EAW\n[Game]\nPilot = Hans\nMode=-17\n");
+    EXPECT_EQ(Run("ini get " + ini + " GAME pilot --size 3").out, "Ha\n");
+    EXPECT_EQ(Run("ini get " + ini + " Game X --default d").out, "d\n");
+    EXPECT_EQ(Run("ini getint " + ini + " Game Mode").out, "-17\n");
+
+    WriteFile(game + "b.TER", "");
+    WriteFile(game + "A.ter", "");
+    EXPECT_EQ(Run("files " + game + " *.ter").out, "A.ter\nb.TER\n");
+}
+
+// clang-format off
+const char* const kUsageErrors[] = {
+    "", "nonsense", "status x", "menu x", "season", "season fall", "set 0", "set 26", "set x",
+    "set 1 2", "mode auto", "check now", "refresh x", "careers x", "launch x", "launch-app",
+    "launch-app 26", "ini", "ini del f A K", "ini get f A", "ini set f A K",
+    "ini get f A K --size x", "ini getint f A K --default 1.5", "files onlyafolder"};
+// clang-format on
+
+TEST_F(Cli, UsageErrorsChangeNothing) {
+    Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
+    const std::string settings = ReadFile(g.Settings());
+    for (const char* line : kUsageErrors) EXPECT_EQ(Run(line).status, 2) << line;
+    EXPECT_EQ(ReadFile(g.Settings()), settings);
+    EXPECT_FALSE(Exists(g.Own() + "f"));
+}
+
+}  // namespace
+}  // namespace harbinet::test

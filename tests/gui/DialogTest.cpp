@@ -1,0 +1,35 @@
+#include "gui/GuiSupport.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/dialogs/SetActiveCareerDialog.h"
+#include "gui/widgets/StaticEx.h"
+
+namespace harbinet::test {
+namespace {
+
+TEST(SetActiveCareerDialog, TheFirstTenCareersGetLinesTheActiveOneInBlack) {
+    GameFolder game;
+    std::vector<std::string> paths;
+    for (int i = 1; i <= 12; ++i)
+        paths.push_back(game.AddCareer("C" + std::to_string(100 + i) + ".SVE",
+                                       {.name1 = "Pilot", .name2 = "N" + std::to_string(i)}));
+    SetActiveCareerDialog dialog(game.Game(), paths[1], nullptr, game.ui, &game.desktop);
+    EXPECT_EQ(dialog.CareerPathList(), paths);
+    for (int i = 0; i < SetActiveCareerDialog::kLines; ++i) {
+        ui::CStaticEx* line = dialog.Line(i);
+        EXPECT_EQ(line->GetLabel().utf8_string(),
+                  "1 June, 1943  N" + std::to_string(i + 1) + ", Pilot");
+        EXPECT_EQ(line->CurrentTextColour(), i == 1 ? *wxBLACK : wxColour(0, 0, 128)) << i;
+    }
+    EXPECT_EQ(game.ui.messages, std::vector<std::string>{});
+}
+
+TEST(AboutDialog, ReadmeOpensTheManualAndTheDialogStaysOpen) {
+    GameFolder game;
+    AboutDialog dialog(game.Own(), nullptr, &game.desktop);
+    ModalHook readme([&](wxDialog&) { SendMouse(dialog.ReadmeButton(), wxEVT_LEFT_DOWN); });
+    EXPECT_EQ(dialog.ShowModal(), wxID_ABORT);
+    EXPECT_EQ(game.desktop.opened, std::vector<std::string>{game.Own() + "Harbinet ReadMe.RTF"});
+}
+
+}  // namespace
+}  // namespace harbinet::test

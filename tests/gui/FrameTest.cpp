@@ -1,0 +1,105 @@
+// The main frame: the tray icon's clicks and menu, the season timer, Set Active Career.
+#include <filesystem>
+
+#include "gui/GuiSupport.h"
+#include "gui/dialogs/SetActiveCareerDialog.h"
+#include "gui/widgets/StaticEx.h"
+
+namespace harbinet::test {
+namespace {
+
+constexpr const char* kAutomatic = "[Harbinet]\nVersion=22\nMode=1\nTerrainSet=0\n";
+
+TEST(TrayClicks, TwoPressesWithinTheDoubleClickTimeAreADoubleClick) {
+    using enum TrayClickTracker::Click;
+    TrayClickTracker clicks(400);
+    // The press after a double click starts afresh; a clock gone back makes no double click.
+    for (auto [at, click] : {std::pair{1000L, Single},
+                             {1400L, Double},
+                             {1500L, Single},
+                             {1902L, Single},
+                             {100L, Single}})
+        EXPECT_EQ(clicks.Press(at), click) << at;
+}
+
+TEST_F(FrameTest, ClickInAutomaticModeShowsThePanelAfterItsDelayThenHidesIt) {
+    CMainFrame& f = Start(kAutomatic);
+    Tray(wxEVT_TASKBAR_LEFT_DOWN);
+    EXPECT_FALSE(f.IsShown());
+    ASSERT_TRUE(RunEventsUntil([&] { return f.IsShown(); }));
+    EXPECT_EQ(f.GetClientSize(), wxSize(300, 178));
+    ASSERT_TRUE(RunEventsUntil([&] { return !f.IsShown(); }));
+}
+
+TEST_F(FrameTest, DoubleClickOpensAboutOrWithClickDefaultLaunchesTheGame) {
+    ModalHook about;
+    // GTK reports each click as a press and a double-click event.
+    auto doubleClick = [&] {
+        for (wxEventType type : {wxEVT_TASKBAR_LEFT_DOWN, wxEVT_TASKBAR_LEFT_DCLICK,
+                                 wxEVT_TASKBAR_LEFT_DOWN, wxEVT_TASKBAR_LEFT_DCLICK})
+            Tray(type);
+    };
+    Start(kAutomatic);
+    doubleClick();
+    ASSERT_TRUE(RunEventsUntil([&] { return !about.shown.empty(); }));
+    EXPECT_EQ(about.shown, std::vector<std::string>{"About Harbinet"});
+
+    frame->Destroy();
+    Start("[Harbinet]\nVersion=22\nMode=0\nClickDefault=1\nRunner=runner\n");
+    doubleClick();
+    ASSERT_TRUE(RunEventsUntil([&] { return !game.desktop.spawned.empty(); }));
+    EXPECT_EQ(game.desktop.spawned[0].argv.back(), game.Game() + "EAW.EXE");
+    EXPECT_EQ(about.shown.size(), 1u);
+}
+
+TEST_F(FrameTest, RightPressShowsTheMenuWithTheDefaultItemInBold) {
+    Start(kAutomatic).SetMenuPresenter([](wxMenu& menu) {
+        std::string bold;
+        for (wxMenuItem* item : menu.GetMenuItems()) bold += LabelMarkup(item);
+        EXPECT_EQ(bold, "<b>_About Harbinet...</b>");
+    });
+    Tray(wxEVT_TASKBAR_RIGHT_DOWN);
+}
+
+TEST_F(FrameTest, AMenuChoiceReachesTheFrameAndInstallsTheSeason) {
+    StartSeasonal("0");
+    wxCommandEvent chosen(wxEVT_MENU, cmd::Season(Season::Winter));
+    frame->Tray()->ProcessEvent(chosen);
+    ASSERT_TRUE(RunEventsUntil([&] { return Terrain() == "Winter"; }));
+    EXPECT_NE(ReadFile(game.Settings()).find("Terrain=4"), std::string::npos);
+}
+
+TEST_F(FrameTest, SeasonTimerInstallsTheSeasonOfANewlyWrittenCareer) {
+    game.AddCareer("JULY.SVE", {.monthIndex = 6});
+    StartSeasonal("1");
+    EXPECT_EQ(Terrain(), "Summer");  // checked at start-up
+    const std::string december = game.AddCareer("DECEMBER.SVE", {.monthIndex = 11});
+    ASSERT_TRUE(SetWriteTime(december, 4102444800));  // 2100, surely newest
+    ASSERT_TRUE(RunEventsUntil([&] { return Terrain() == "Winter"; }));
+}
+
+TEST_F(FrameTest, ChoosingACareerStampsItAndInstallsItsSeasonCancelChangesNothing) {
+    const std::string july = game.AddCareer("A.SVE", {.monthIndex = 6});
+    const std::string december = game.AddCareer("B.SVE", {.monthIndex = 11});
+    ASSERT_TRUE(SetWriteTime(july, 1'000'000'000) && SetWriteTime(december, 1'000'000'001));
+    const auto written = std::filesystem::last_write_time(july);
+    StartSeasonal("0");
+    using Dialog = SetActiveCareerDialog;
+    {
+        ModalHook cancel([](wxDialog& d) {
+            SendMouse(static_cast<Dialog&>(d).CancelButton(), wxEVT_LEFT_DOWN);
+        });
+        frame->RunCommand(cmd::kSetActiveCareer);
+    }
+    EXPECT_EQ(std::filesystem::last_write_time(july), written);
+    EXPECT_FALSE(Exists(game.Game() + "MAP.TER"));
+
+    ModalHook choose(
+        [](wxDialog& d) { SendMouse(static_cast<Dialog&>(d).Line(0), wxEVT_LEFT_DOWN); });
+    frame->RunCommand(cmd::kSetActiveCareer);
+    EXPECT_GT(std::filesystem::last_write_time(july), std::filesystem::last_write_time(december));
+    EXPECT_EQ(Terrain(), "Summer");
+}
+
+}  // namespace
+}  // namespace harbinet::test

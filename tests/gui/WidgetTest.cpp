@@ -1,0 +1,154 @@
+// The controls and pictures every dialog is made of.
+#include <wx/palette.h>
+
+#include <cstdlib>
+
+#include "gui/GuiSupport.h"
+#include "gui/widgets/Art.h"
+#include "gui/widgets/DialogLook.h"
+#include "gui/widgets/Picture.h"
+#include "gui/widgets/StaticEx.h"
+
+namespace harbinet::test {
+namespace {
+
+using ui::CStaticEx;
+
+// Left half red, right half blue; with a palette, as wx writes GIFs only then.
+wxImage RedBlue(int w, int h) {
+    wxImage image(w, h);
+    image.SetRGB(wxRect(0, 0, w / 2, h), 255, 0, 0);
+    image.SetRGB(wxRect(w / 2, 0, w - w / 2, h), 0, 0, 255);
+    unsigned char red[] = {255, 0}, green[] = {0, 0}, blue[] = {0, 255};
+    image.SetPalette(wxPalette(2, red, green, blue));
+    return image;
+}
+
+// JPEG and scaling blur the edges a little.
+bool Near(const wxColour& a, const wxColour& b) {
+    return std::abs(a.Red() - b.Red()) + std::abs(a.Green() - b.Green()) +
+               std::abs(a.Blue() - b.Blue()) <
+           90;
+}
+
+class StaticExTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { commands.push_back(e.GetId()); });
+    }
+    void TearDown() override { frame->Destroy(); }
+    CStaticEx* Make() {
+        return new CStaticEx(frame, wxID_ANY, wxPoint(0, 0), wxSize(40, 100), 0, &desktop);
+    }
+
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "parent");
+    RecordingDesktop desktop;
+    std::vector<int> commands;  // reaching the parent
+};
+
+TEST_F(StaticExTest, AClickPostsItsCommandOnceWithTheClickSound) {
+    CStaticEx* button = Make();
+    button->SetCommand(133, nullptr, false, false);
+    SendMouse(button, wxEVT_LEFT_DOWN);
+    FlushEvents();
+    EXPECT_EQ(commands, std::vector<int>{133});
+    EXPECT_EQ(desktop.sounds.size(), 1u);
+}
+
+TEST_F(StaticExTest, HoverShowsTheHoverColourUntilTheMouseLeaves) {
+    CStaticEx* line = Make();
+    const wxString text = "Meyer, Hans";
+    line->SetTextColour(ui::ColourRef{0x800000});
+    line->SetHoverColour(ui::ColourRef{0x0000FF});
+    line->SetCommand(201, &text, true, true);
+    EXPECT_EQ(line->CurrentTextColour(), wxColour(0, 0, 128));
+    SendMouse(line, wxEVT_ENTER_WINDOW);
+    EXPECT_EQ(line->CurrentTextColour(), wxColour(255, 0, 0));
+    SendMouse(line, wxEVT_LEAVE_WINDOW);
+    EXPECT_EQ(line->CurrentTextColour(), wxColour(0, 0, 128));
+}
+
+TEST_F(StaticExTest, ALinkOpensItsTargetAndPostsNothing) {
+    CStaticEx* link = Make();
+    const wxString target = "mailto:someone@example.org";
+    link->SetLink("someone@example.org", &target);
+    SendMouse(link, wxEVT_LEFT_DOWN);
+    FlushEvents();
+    EXPECT_EQ(desktop.opened, std::vector<std::string>{"mailto:someone@example.org"});
+    EXPECT_EQ(commands, std::vector<int>{});
+}
+
+TEST_F(StaticExTest, APictureTileShowsItsPictureStretchedInsteadOfItsText) {
+    TempDir dir;
+    ASSERT_TRUE(RedBlue(2, 2).SaveFile(wxString::FromUTF8(dir / "p.gif"), wxBITMAP_TYPE_GIF));
+    CStaticEx* tile = Make();
+    tile->SetLabel("never shown");
+    tile->LoadPicture(dir / "p.gif");
+    const wxImage shown = Drawn(wxSize(40, 100), [&](wxDC& dc) { tile->Render(dc); });
+    EXPECT_TRUE(Near(PixelAt(shown, 2, 95), *wxRED));
+    EXPECT_TRUE(Near(PixelAt(shown, 37, 3), *wxBLUE));
+}
+
+class PaperDialog : public ui::CDialogLook {
+  public:
+    PaperDialog() : CDialogLook(nullptr, "paper", ui::Look{}, wxSize(100, 60), nullptr) {
+        InitLook(ui::Background::Paper);
+    }
+};
+
+TEST(DialogLook, ControlsShowThePaperUnderThemAndButtonsTheirPlates) {
+    PaperDialog dialog;
+    const wxImage paper = ui::EmbeddedImage(ui::kPaperTexture);
+    // Beyond the first tile the texture starts again.
+    const wxImage under = Drawn(wxSize(20, 20), [&](wxDC& dc) {
+        dialog.DrawBackgroundUnder(dc, wxRect(290, 225, 20, 20));
+    });
+    EXPECT_EQ(PixelAt(under, 0, 0), PixelAt(paper, 290, 225));
+    EXPECT_EQ(PixelAt(under, 10, 5), PixelAt(paper, 0, 0));
+    for (int b = 0; b <= static_cast<int>(ui::Button::Reset); ++b) {
+        CStaticEx* button = dialog.AddButton(static_cast<ui::Button>(b), 0, 0);
+        const wxImage plate = ui::ButtonBitmap(static_cast<ui::Button>(b)).ConvertToImage();
+        const wxImage shown = Drawn(wxSize(70, 36), [&](wxDC& dc) { button->Render(dc); });
+        EXPECT_EQ(PixelAt(shown, 0, 0), PixelAt(paper, 0, 0)) << b;  // a white corner
+        EXPECT_EQ(PixelAt(shown, 35, 18), PixelAt(plate, 35, 18)) << b;
+        EXPECT_NE(PixelAt(shown, 35, 18), PixelAt(paper, 35, 18)) << b;
+    }
+}
+
+TEST(DecodePicture, ReadsGifAndJpegByTheirContentAndNothingElse) {
+    TempDir dir;
+    ASSERT_TRUE(RedBlue(8, 6).SaveFile(wxString::FromUTF8(dir / "a.gif"), wxBITMAP_TYPE_GIF));
+    ASSERT_TRUE(RedBlue(16, 8).SaveFile(wxString::FromUTF8(dir / "b.jpg"), wxBITMAP_TYPE_JPEG));
+    ASSERT_TRUE(RedBlue(8, 8).SaveFile(wxString::FromUTF8(dir / "c.png"), wxBITMAP_TYPE_PNG));
+    WriteFile(dir / "jpeg.GIF", ReadFile(dir / "b.jpg"));
+    WriteFile(dir / "gif", ReadFile(dir / "a.gif"));
+    WriteFile(dir / "corrupt.gif", std::string("GIF89a\x10\x00\x10\x00\xF7garbage", 17));
+    for (auto [name, size] : {std::pair{"a.gif", wxSize(8, 6)},
+                              {"gif", wxSize(8, 6)},
+                              {"b.jpg", wxSize(16, 8)},
+                              {"jpeg.GIF", wxSize(16, 8)},
+                              {"c.png", wxDefaultSize},
+                              {"corrupt.gif", wxDefaultSize},
+                              {"missing.gif", wxDefaultSize}}) {
+        const wxImage picture = ui::DecodePicture(dir / name);
+        EXPECT_EQ(picture.IsOk() ? picture.GetSize() : wxDefaultSize, size) << name;
+        EXPECT_TRUE(!picture.IsOk() || Near(PixelAt(picture, 1, 1), *wxRED)) << name;
+    }
+}
+
+TEST(DrawTransparentBitmap, LeavesOutExactlyTheKeyColour) {
+    wxImage image(3, 1);
+    image.SetRGB(0, 0, 255, 255, 255);
+    image.SetRGB(1, 0, 254, 255, 255);
+    image.SetRGB(2, 0, 200, 0, 0);
+    const wxBitmap bitmap(image);
+    const wxImage shown =
+        Drawn(wxSize(3, 1), [&](wxDC& dc) { ui::DrawTransparentBitmap(dc, bitmap, 0, 0); });
+    EXPECT_EQ(PixelAt(shown, 0, 0), *wxGREEN);
+    EXPECT_EQ(PixelAt(shown, 1, 0), wxColour(254, 255, 255));
+    EXPECT_EQ(PixelAt(shown, 2, 0), wxColour(200, 0, 0));
+    EXPECT_EQ(bitmap.GetMask(), nullptr);  // the caller's bitmap is left as it was
+}
+
+}  // namespace
+}  // namespace harbinet::test
