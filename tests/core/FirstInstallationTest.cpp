@@ -5,9 +5,9 @@
 
 #include <stdexcept>
 
+#include "InstallFixture.h"
 #include "platform/Files.h"
 #include "program/LoadSettings.h"
-#include "support/InstallFixture.h"
 
 namespace harbinet::test {
 namespace {

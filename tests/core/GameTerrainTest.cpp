@@ -29,6 +29,15 @@ TEST_F(SeasonInstallTest, ReplacesTheGamesTerrainAndSkinsByTheSeasonOfTheActiveS
     EXPECT_TRUE(g.ui.messages.empty());
 }
 
+TEST_F(SeasonInstallTest, NothingAtAllWhileTheGamesDefaultTerrainIsSelected) {
+    state->TerrainSet = 0;
+    const std::string settings = ReadFile(g.Settings()), before = ListFolder(game);
+    for (Season season : kSeasons) InstallSeason(*state, season);
+    EXPECT_EQ(ReadFile(g.Settings()), settings);
+    EXPECT_EQ(ListFolder(game), before);
+    EXPECT_TRUE(g.ui.events.empty()) << "not even the busy icon";
+}
+
 TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
     state->CopySkins = true;
     WriteSettings("SkinFiles=P*.TPC\r\n");

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "InstallFixture.h"
 #include "platform/Files.h"
 #include "program/LoadSettings.h"
-#include "support/InstallFixture.h"
 
 namespace harbinet::test {
 namespace {
@@ -24,6 +24,12 @@ class UpgradeTest : public InstallFixture {
         return out;
     }
 };
+
+// Only the exact standard spellings stay skin patterns.
+TEST(CommonPatterns, EverythingButTheTwoStandardSkinPatterns) {
+    EXPECT_EQ(CommonPatterns("P*.TPC,A.CMN,*.3DZ, *.3DZ,p*.tpc,"), "A.CMN, *.3DZ,p*.tpc,");
+    EXPECT_EQ(CommonPatterns("P*.TPC,*.3DZ"), "");
+}
 
 TEST_F(UpgradeTest, CurrentLayoutIsNotTouched) {
     const std::string text = "[Harbinet]\r\nMode=1\r\nVersion=22\r\nSkinFiles=X\r\n";

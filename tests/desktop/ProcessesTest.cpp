@@ -20,21 +20,14 @@ namespace {
 using test::ReadFile;
 using test::WaitUntil;
 using test::WriteFile;
-
-// A program that runs body and writes its output to out whole (by a rename), so that a test
-// waiting for out never reads it half-written.
-std::string Script(const std::string& path, const std::string& body, const std::string& out) {
-    WriteFile(path, "#!/bin/sh\n{ " + body + "; } > '" + out + ".part'\nmv '" + out + ".part' '" +
-                        out + "'\n");
-    ::chmod(path.c_str(), 0755);
-    return path;
-}
+using test::WriteScript;
 
 TEST(Spawn, RunsFromThePathInItsFolderWithItsArgumentsAndLeavesNoChild) {
     test::TempDir dir;
     const std::string folder = dir / "Game Folder/", out = dir / "out.txt";
     test::MakeFolder(folder);
-    Script(dir / "bin/harbinet-test-tool", "pwd; for a in \"$@\"; do echo \"[$a]\"; done", out);
+    WriteScript(dir / "bin/harbinet-test-tool", "pwd; for a in \"$@\"; do echo \"[$a]\"; done",
+                out);
     const std::string oldPath = std::getenv("PATH");
     ::setenv("PATH", (dir.Path() + "bin:" + oldPath).c_str(), 1);
 
@@ -58,7 +51,7 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
     const std::string windows = WriteFile(dir / "EAW.EXE", std::string("MZ\x90\0\3\0", 6));
     ::chmod(windows.c_str(), 0755);
     const std::string out = dir / "out.txt";
-    const std::string tool = Script(dir / "tool.sh", "pwd", out);
+    const std::string tool = WriteScript(dir / "tool.sh", "pwd", out);
     const struct {
         std::string program, folder, reason;
     } cases[] = {
@@ -80,7 +73,7 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
 TEST(Spawn, ChildInheritsNoDescriptors) {
     test::TempDir dir;
     const std::string out = dir / "fds.txt";
-    const std::string program = Script(dir / "fds.sh", "ls /proc/$$/fd", out);
+    const std::string program = WriteScript(dir / "fds.sh", "ls /proc/$$/fd", out);
     const int leaky = ::open("/dev/null", O_RDONLY);  // deliberately without O_CLOEXEC
     ASSERT_GE(leaky, 0);
     std::string error;

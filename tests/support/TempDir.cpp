@@ -51,11 +51,20 @@ bool Exists(const std::string& path) {
     return fs::exists(path, ec);
 }
 
-void MakeFolder(const std::string& path) { fs::create_directories(path); }
+void MakeFolder(const std::string& path) {
+    fs::create_directories(path);
+}
 
 bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds) {
     const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), nanoseconds}};
     return ::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+}
+
+std::string WriteScript(const std::string& path, const std::string& body, const std::string& out) {
+    WriteFile(path, "#!/bin/sh\n{ " + body + "; } > '" + out + ".part'\nmv '" + out + ".part' '" +
+                        out + "'\n");
+    ::chmod(path.c_str(), 0755);
+    return path;
 }
 
 std::string ListFolder(const std::string& folder) {

@@ -7,7 +7,7 @@
 namespace harbinet::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::string& Path() const { return path_; }
     std::string operator/(std::string_view relative) const { return path_ + std::string(relative); }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -29,6 +29,9 @@ bool Exists(const std::string& path);
 void MakeFolder(const std::string& path);
 // Sets the last-write time (since 1970), leaving the access time; false when that failed.
 bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds = 0);
+// An executable shell script that runs body with its output going to out, written whole (by a
+// rename) so that a test waiting for out never reads it half-written.
+std::string WriteScript(const std::string& path, const std::string& body, const std::string& out);
 // Names in a folder, sorted, folders marked with a trailing "/".
 std::string ListFolder(const std::string& folder);
 

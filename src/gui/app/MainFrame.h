@@ -60,10 +60,6 @@ class CMainFrame : public wxFrame, public Host {
     void RunCommand(int command);
 
     TrayIcon* Tray() { return tray_.get(); }
-    bool PanelDelayRunning() const { return panelDelayTimer_.IsRunning(); }
-    bool PanelHideRunning() const { return panelHideTimer_.IsRunning(); }
-    bool SeasonTimerRunning() const { return seasonTimer_.IsRunning(); }
-    int SeasonTimerInterval() const { return seasonTimer_.GetInterval(); }
     // Tests look at the built menu instead of popping it up.
     void SetMenuPresenter(std::function<void(wxMenu&)> presenter) {
         menuPresenter_ = std::move(presenter);

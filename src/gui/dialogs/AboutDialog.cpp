@@ -18,7 +18,7 @@ AboutDialog::AboutDialog(const std::string& ownFolder, wxWindow* parent, Desktop
     if (title.IsOk()) new wxStaticBitmap(this, wxID_ANY, title, Dlu(7, 7));
     // The project publishes no contact address, so the contact line is left out.
     readme_ = AddButton(ui::Button::Readme, 200, 170);
-    ok_ = AddButton(ui::Button::Ok, 253, 170);
+    AddButton(ui::Button::Ok, 253, 170);
     InitLook(ui::Background::Paper);
     Bind(wxEVT_BUTTON, &AboutDialog::OnReadme, this, ui::id::kReadmeCommand);
 }

@@ -16,14 +16,12 @@ class AboutDialog : public ui::CDialogLook {
     AboutDialog(const std::string& ownFolder, wxWindow* parent, Desktop* desktop);
 
     ui::CStaticEx* ReadmeButton() const { return readme_; }
-    ui::CStaticEx* OkButton() const { return ok_; }
 
   private:
     void OnReadme(wxCommandEvent& event);
 
     std::string ownFolder_;
     ui::CStaticEx* readme_ = nullptr;
-    ui::CStaticEx* ok_ = nullptr;
 };
 
 }  // namespace harbinet

@@ -77,7 +77,6 @@ class CDialogLook : public wxDialog {
     void DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const;
     // Paints the whole background into dc at the client's origin.
     void DrawBackground(wxDC& dc) const;
-    const wxBitmap& BackgroundBitmap() const { return background_; }
 
     // Dialog units of this dialog's font to pixels.
     wxPoint Dlu(int x, int y) const { return ConvertDialogToPixels(wxPoint(x, y)); }

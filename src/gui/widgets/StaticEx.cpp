@@ -211,7 +211,6 @@ void CStaticEx::OnCaptureLost(wxMouseCaptureLostEvent&) {
 }
 
 void CStaticEx::Repaint() {
-    ++repaintRequests_;
     Refresh(true);
 }
 

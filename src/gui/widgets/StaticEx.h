@@ -55,16 +55,9 @@ class CStaticEx : public wxControl {
     // Resizes the control to its text when AutoSize is set (left, centre, right rules).
     void FitToText();
 
-    unsigned Command() const { return commandId_; }
-    unsigned RightCommand() const { return rightCommandId_; }
-    const wxString& LinkTarget() const { return linkTarget_; }
-    bool IsHovering() const { return hovering_; }
     bool HasPicture() const { return picture_.IsOk(); }
-    const wxFont& LabelFont() const { return labelFont_; }
     // The colour the text is drawn in now, after the parent's colour rule.
     wxColour CurrentTextColour() const;
-    // How many times the control asked to be repainted (hover repaints included).
-    int RepaintRequests() const { return repaintRequests_; }
     // The sound file a click plays: the program's folder + "CLICK.WAV".
     std::string ClickSoundPath() const;
 
@@ -104,7 +97,6 @@ class CStaticEx : public wxControl {
     wxBitmap scaledPicture_;  // the picture at the control's size, made at the first paint
     wxBitmap bitmap_;
     wxString text_;
-    int repaintRequests_ = 0;
 };
 
 }  // namespace harbinet::ui
