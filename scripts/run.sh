@@ -4,19 +4,29 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
-bash scripts/build.sh
-
 fail() {
   echo "run.sh: $*" >&2
   exit 1
 }
 
-[ -x build/make-sample-game ] || fail "the build produced no build/make-sample-game"
-game_program=$(find build -name standin-game -type f -perm -u+x 2>/dev/null | head -n 1)
-[ -n "$game_program" ] || fail "the build produced no standin-game (the stand-in for EAW.EXE)"
-
+# The sample is made anew below; a Harbinet running in it would lose its folder underneath it.
 sample=sample/EAW
+if [ -d "$sample/Harbinet" ]; then
+  own_real=$(realpath "$sample/Harbinet")
+  for exe in /proc/[0-9]*/exe; do
+    if [ "$(readlink "$exe" 2>/dev/null)" = "$own_real/harbinet" ]; then
+      pid=${exe#/proc/}
+      fail "Harbinet already runs in $sample (process ${pid%/exe}); choose \"Close\" in its tray menu first"
+    fi
+  done
+fi
+
+bash scripts/setup.sh
+# Only the programs this script runs; the tests and benchmarks are scripts/test.sh's.
+bash scripts/build.sh harbinet harbinet-cli make-sample-game standin-game
+
+game_program=build/tools/standin-game/standin-game
+
 build/make-sample-game "$sample" --game "$game_program" --force
 
 own="$sample/Harbinet"
@@ -25,7 +35,6 @@ cp build/harbinet-cli "$own/"
 if [ -d resources/install ]; then
   cp -R resources/install/. "$own/"
 fi
-[ -x build/harbinet ] || fail "the build produced no build/harbinet (the tray program is not built on this branch yet); the sample folder is ready in $sample"
 cp build/harbinet "$own/"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,5 +1,6 @@
 // launch, launch-app N: start the game or an external application as the tray menu does.
 #include <charconv>
+#include <cstdio>
 
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
@@ -26,6 +27,10 @@ int LaunchAppVerb(const Invocation& inv) {
         return UsageError("launch-app: the slot is a number from 1 to 25");
     ProgramContext program(inv);
     program.LoadSettings();
+    if (program.State().Settings().AppExecutable(slot).empty()) {
+        std::fprintf(stderr, "harbinet-cli: external application slot %u is empty\n", slot);
+        return 1;
+    }
     LaunchExternalApp(program.State(), slot);
     return program.ExitStatus();
 }

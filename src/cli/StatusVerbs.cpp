@@ -16,7 +16,8 @@ int StatusVerb(const Invocation& inv) {
     const std::string name = s.TerrainSet == 0
                                  ? std::string()
                                  : s.Settings().TerrainSetName(static_cast<unsigned>(s.TerrainSet));
-    const auto season = s.InstalledSeason();
+    // With the game's default terrain no season of a set is installed, whatever "Terrain" says.
+    const auto season = s.TerrainSet == 0 ? std::nullopt : s.InstalledSeason();
     std::printf("mode=%s\n", s.Automatic() ? "automatic" : "manual");
     std::printf("terrain=%s\n", season ? LowerAscii(SeasonName(*season)).c_str() : "none");
     std::printf("terrain-set=%d\n", static_cast<int>(s.TerrainSet));

@@ -1,6 +1,7 @@
 #include "terrain/SeasonInstall.h"
 
 #include "terrain/TerrainEngine.h"
+#include "terrain/TerrainSets.h"
 
 namespace harbinet {
 
@@ -76,6 +77,8 @@ void RestoreDefaultTerrain(ProgramState& state) {
     state.TerrainSet = 0;
     state.Settings().SetInt(Key::TerrainSet, 0);
     RemoveInstalledFiles(state, PatternLists::Read(state.Settings()));
+    // The low detail of a theatre like the Pacific must not outlive it.
+    RestoreObjectDetail(state);
     state.host.UpdateTrayIcon(false);
 }
 

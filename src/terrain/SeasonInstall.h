@@ -26,8 +26,9 @@ std::string SetStoreFolder(const std::string& store, const std::string& name, bo
 // the game's default terrain is selected.
 void InstallSeason(ProgramState& state, Season season);
 
-// Selects the game's default terrain ("TerrainSet" 0) and removes the installed common, terrain
-// and (with skin copying on) skin files from the game folder.
+// Selects the game's default terrain ("TerrainSet" 0), removes the installed common, terrain
+// and (with skin copying on) skin files from the game folder, and gives the game back the
+// user's own ground-object detail.
 void RestoreDefaultTerrain(ProgramState& state);
 
 // The removal alone, with these lists; an empty terrain or skin list is reported.

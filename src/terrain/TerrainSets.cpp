@@ -5,22 +5,31 @@
 
 namespace harbinet {
 
-void AdjustObjectDetail(const ProgramState& state, unsigned n) {
+namespace {
+
+// Sets "3dCityTargets" to 0, or back to the saved level when it differs from it.
+void SetObjectDetail(const ProgramState& state, bool low) {
     namespace k = settings;
-    const SettingsStore store = state.Settings();
     const std::string ini = files::ResolveName(state.GameFolder, k::kGameIni);
+    if (low) {
+        profile::WriteString(ini, k::kGraphics, k::kCityTargets, "0");
+        return;
+    }
     const auto current = static_cast<std::int32_t>(
         profile::GetInt(ini, k::kGraphics, k::kCityTargets, k::kCityTargetsDefault));
-    const std::int32_t saved = store.GetInt(k::Key::SavedObjectDetail);
-    if (store.TerrainSetObjectsLow(n)) {
-        profile::WriteString(ini, k::kGraphics, k::kCityTargets, "0");
-    } else if (current != saved) {
+    const std::int32_t saved = state.Settings().GetInt(k::Key::SavedObjectDetail);
+    if (current != saved)
         profile::WriteString(ini, k::kGraphics, k::kCityTargets, std::to_string(saved));
-    }
+}
+
+}  // namespace
+
+void RestoreObjectDetail(const ProgramState& state) {
+    SetObjectDetail(state, false);
 }
 
 void ApplyTerrainSet(const ProgramState& state, unsigned n) {
-    AdjustObjectDetail(state, n);
+    SetObjectDetail(state, state.Settings().TerrainSetObjectsLow(n));
     const SettingsStore store = state.Settings();
     const std::string source = state.CommonFolder + store.TerrainSetName(n) + "/";
     terrain::ForEachPattern(store.GetText(settings::Key::CommonFiles),

@@ -5,13 +5,14 @@
 
 namespace harbinet {
 
-// "3dCityTargets" of the game's EAW.INI: lowered to 0 while set n asks for low ground-object
-// detail, else brought back to the user's "SavedObjectDetail". The file is written only when
-// the value must change (or the set asks for low detail).
-void AdjustObjectDetail(const ProgramState& state, unsigned n);
+// "3dCityTargets" back to the user's "SavedObjectDetail" when it differs, as with the game's
+// own default terrain.
+void RestoreObjectDetail(const ProgramState& state);
 
-// The game folder's part of choosing set n: the object detail, then the set's common files.
-// The season is the caller's to install.
+// The game folder's part of choosing set n: "3dCityTargets" of the game's EAW.INI lowered to 0
+// while the set asks for low ground-object detail, else brought back to the user's
+// "SavedObjectDetail" (written only when it differs); then the set's common files. The season
+// is the caller's to install.
 void ApplyTerrainSet(const ProgramState& state, unsigned n);
 
 }  // namespace harbinet

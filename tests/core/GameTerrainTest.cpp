@@ -61,9 +61,11 @@ TEST_F(SeasonInstallTest, DefaultTerrainRemovesCommonTerrainAndSkinFilesOnly) {
     state->CopySkins = true;
     for (const char* name : {"A.3DZ", "Z.CMN", "PAC.DAT", "GRAS2.TPC", "PZ.TPC", "README.TXT"})
         WriteFile(game + name, "installed");
+    WriteFile(game + "EAW.INI", "[GRAPHICS]\r\n3dCityTargets=0\r\n");  // a low-detail set's
 
     Run(cmd::kDefaultTerrain);
 
+    EXPECT_EQ(ReadFile(game + "EAW.INI"), "[GRAPHICS]\r\n3dCityTargets=2\r\n") << "the user's";
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ README.TXT");
     EXPECT_EQ(Setting("TerrainSet") + " " + Setting("Terrain"), "0 1") << "the season is kept";
     EXPECT_EQ(state->TerrainSet, 0);

@@ -97,6 +97,7 @@ TEST_F(Cli, VerbsThatChangeTheGameFolder) {
 
     EXPECT_EQ(Run("season default").status, 0);
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
+    EXPECT_NE(Run("status").out.find("\nterrain=none\n"), std::string::npos);
     r = Run("season winter");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("default terrain is selected"), std::string::npos);
@@ -136,6 +137,9 @@ TEST_F(Cli, ErrorsGoToStandardErrorAndFailTheRun) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("missing/EAW.INI"), std::string::npos) << r.err;
     EXPECT_EQ(Run("files " + game + "missing *").status, 1);
+    r = Run("launch-app 3");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "harbinet-cli: external application slot 3 is empty\n");
 }
 
 TEST_F(Cli, MaintenanceVerbsPrintOneValueOrNameALine) {

@@ -1,8 +1,9 @@
 // make-sample-game DIR --game PROGRAM [--force]
 //
-// Lays out a European Air War folder for the demo and the tests: the game program and its
-// EAW.INI, a few career saves, and Harbinet's folder with a terrain store for three sets but no
-// settings file: the program's first start installs it for real.
+// Lays out a European Air War folder for the demo and the tests: the game program, stand-ins
+// for the tools the first installation lists, EAW.INI, a few career saves, and Harbinet's folder
+// with a terrain store for three sets but no settings file: the program's first start installs it
+// for real.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -90,11 +91,15 @@ bool Layout(const fs::path& dir, const std::string& gameProgram) {
     if (!Write(dir / kMarker, "Made by make-sample-game; --force may replace this folder.\n"))
         return false;
 
-    if (!Write(dir / "EAW.EXE", gameProgram)) return false;
-    fs::permissions(dir / "EAW.EXE",
-                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                        fs::perms::others_read | fs::perms::others_exec,
-                    ec);
+    // The game, and the three tools the first installation puts in the "Launch" menu: the
+    // stand-in program takes its window title from the name it runs under.
+    for (const char* name : {"EAW.EXE", "ECAPANEL.EXE", "EAWCONTROL.EXE", "EAWCM.EXE"}) {
+        if (!Write(dir / name, gameProgram)) return false;
+        fs::permissions(dir / name,
+                        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                            fs::perms::others_read | fs::perms::others_exec,
+                        ec);
+    }
     if (!Write(dir / "EAW.INI", GameIni())) return false;
 
     const auto now = fs::file_time_type::clock::now();
@@ -134,7 +139,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: make-sample-game DIR --game PROGRAM [--force]\n"
                  "  PROGRAM becomes DIR/EAW.EXE (the stand-in game that opens a window\n"
-                 "  \"European Air War\"). --force replaces a folder this program made before.\n");
+                 "  \"European Air War\") and the three tools of the \"Launch\" menu.\n"
+                 "  --force replaces a folder this program made before.\n");
     return 2;
 }
 

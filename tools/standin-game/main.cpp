@@ -1,13 +1,16 @@
-// standin-game: stands in for European Air War. Each start appends one line to
-// "standin-game.log" in its working folder:
+// standin-game: stands in for European Air War and, under the names of the tools the first
+// installation lists, for those tools. Each start appends one line to "standin-game.log" in its
+// working folder:
 //   pid <TAB> working folder <TAB> argv[0] <TAB> argv[1] ...
-// then shows a window titled "European Air War" until the window is closed or the process is
-// killed. Without a display it exits with status 1 after writing the line.
+// then shows a window until it is closed or the process is killed: titled "European Air War"
+// as EAW.EXE (or any unknown name), titled after the tool under a tool's name. Without a display
+// it exits with status 1 after writing the line.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <unistd.h>
 
+#include <strings.h>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -15,8 +18,18 @@
 
 namespace {
 
-constexpr const char* kTitle = "European Air War";
 constexpr const char* kLogName = "standin-game.log";
+
+// The window title for the name the program was started under; tools must not take the
+// game's title, or Harbinet would think the game runs.
+const char* TitleFor(const char* argv0) {
+    const char* slash = std::strrchr(argv0, '/');
+    const char* name = slash ? slash + 1 : argv0;
+    if (::strcasecmp(name, "ECAPANEL.EXE") == 0) return "ECA Control Panel (stand-in)";
+    if (::strcasecmp(name, "EAWCONTROL.EXE") == 0) return "EAW Control (stand-in)";
+    if (::strcasecmp(name, "EAWCM.EXE") == 0) return "EAW OnLine Manager (stand-in)";
+    return "European Air War";
+}
 
 void RecordStart(int argc, char** argv) {
     char cwd[PATH_MAX];
@@ -30,12 +43,12 @@ void RecordStart(int argc, char** argv) {
     }
 }
 
-void SetTitle(Display* d, Window w) {
-    XStoreName(d, w, kTitle);
+void SetTitle(Display* d, Window w, const char* title) {
+    XStoreName(d, w, title);
     XChangeProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False),
                     XInternAtom(d, "UTF8_STRING", False), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(kTitle),
-                    static_cast<int>(std::strlen(kTitle)));
+                    reinterpret_cast<const unsigned char*>(title),
+                    static_cast<int>(std::strlen(title)));
     XClassHint hint{const_cast<char*>("eaw"), const_cast<char*>("EuropeanAirWar")};
     XSetClassHint(d, w, &hint);
     long pid = ::getpid();
@@ -43,8 +56,8 @@ void SetTitle(Display* d, Window w) {
                     reinterpret_cast<unsigned char*>(&pid), 1);
 }
 
-void Draw(Display* d, Window w, GC gc) {
-    const char* lines[] = {kTitle, "(stand-in for the game)", "Close this window to quit."};
+void Draw(Display* d, Window w, GC gc, const char* title) {
+    const char* lines[] = {title, "(a stand-in for the sample game)", "Close this window to quit."};
     int y = 40;
     for (const char* text : lines) {
         XDrawString(d, w, gc, 30, y, text, static_cast<int>(std::strlen(text)));
@@ -65,7 +78,8 @@ int main(int argc, char** argv) {
     const int screen = DefaultScreen(d);
     Window w = XCreateSimpleWindow(d, RootWindow(d, screen), 100, 100, 480, 200, 1,
                                    BlackPixel(d, screen), WhitePixel(d, screen));
-    SetTitle(d, w);
+    const char* title = TitleFor(argv[0]);
+    SetTitle(d, w, title);
     Atom deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, w, &deleteWindow, 1);
     XSelectInput(d, w, ExposureMask | StructureNotifyMask);
@@ -77,7 +91,7 @@ int main(int argc, char** argv) {
     while (!destroyed) {
         XEvent e;
         XNextEvent(d, &e);
-        if (e.type == Expose && e.xexpose.count == 0) Draw(d, w, gc);
+        if (e.type == Expose && e.xexpose.count == 0) Draw(d, w, gc, title);
         if (e.type == ClientMessage && static_cast<Atom>(e.xclient.data.l[0]) == deleteWindow)
             break;
         if (e.type == DestroyNotify && e.xdestroywindow.window == w) destroyed = true;
