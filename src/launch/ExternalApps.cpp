@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "launch/GameLauncher.h"
+#include "model/Strings.h"
 
 namespace harbinet {
 
@@ -35,8 +36,8 @@ void LaunchExternalApp(ProgramState& state, unsigned slot) {
     const std::string path = ResolveAppPath(state, state.Settings().AppExecutable(slot));
     if (EqualIgnoringCase(ExtensionOfPath(path), ".exe"))
         StartProcess(state, path, nullptr, FolderOfPath(path));
-    else
-        state.desktop.ShellOpen(path);
+    else if (std::string error; !state.desktop.ShellOpen(path, &error))
+        state.host.ShowError(Format(text::kUnableToOpen, path.c_str()) + "\n" + error);
 }
 
 }  // namespace harbinet

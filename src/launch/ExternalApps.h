@@ -19,8 +19,8 @@ std::string FolderOfPath(const std::string& path);
 // The extension of the path's file name, from its last dot; empty when the name has none.
 std::string ExtensionOfPath(const std::string& path);
 
-// Commands 225..249: slot command - 224. An ".exe" (any letter case) is started in its own
-// folder; any other path, an empty one included, goes to the desktop's "open", silently.
+// Application slot 1..25: an ".exe" (any letter case) is started in its own folder; any other
+// path, an empty one included, goes to the desktop's "open". A failure is reported.
 void LaunchExternalApp(ProgramState& state, unsigned slot);
 
 }  // namespace harbinet

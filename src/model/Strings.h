@@ -20,6 +20,8 @@ inline constexpr const char* kCaptionUpgrade = "Harbinet Upgrade";
 inline constexpr const char* kGameWindowTitle = "European Air War";
 inline constexpr const char* kGameNotFound = "EAW executable was not found in expected path of %s";
 inline constexpr const char* kUnableToLaunch = "Unable to launch %s";
+// The desktop found no way to open a file or link; the reason follows on a line of its own.
+inline constexpr const char* kUnableToOpen = "Unable to open %s";
 inline constexpr const char* kNoTimer = "Unable to create a Timer - Cannot use Automatic Mode";
 inline constexpr const char* kOpenFailed = "Open of file %s failed (error = 0x%x)";
 inline constexpr const char* kBadFileTypes =

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "desktop/XTestClient.h"
 #include "launch/ExternalApps.h"
 #include "launch/GameLauncher.h"
 #include "platform/Profile.h"
 #include "support/GameFolder.h"
 #include "support/RunProgram.h"
 #include "support/Wait.h"
+#include "support/XTestClient.h"
 
 namespace harbinet {
 namespace {
@@ -97,14 +97,13 @@ TEST_F(Launching, ExternalApplicationsStartInTheirFolderOrGoToTheOpenHandler) {
     ASSERT_TRUE(WaitUntil([&] { return test::Exists(opened); }));
     EXPECT_NE(ReadFile(opened).find("\n[" + game.Own() + "README.TXT]\n"), std::string::npos);
     EXPECT_TRUE(game.ui.messages.empty());
-}
 
-TEST_F(Launching, TheCliReportsAGameThatCannotBeLaunched) {
-    ::unlink(exe.c_str());
-    test::ProgramResult r = Cli("launch");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Harbinet Error: EAW executable was not found in expected path of " + exe +
-                         "\nHarbinet Error: Unable to launch " + exe + "\n");
+    // No application for the file: the user is told which file and why.
+    test::WriteFile(bin + "xdg-open", "#!/bin/sh\nexit 3\n");
+    LaunchExternalApp(state, 5);
+    EXPECT_EQ(game.ui.messages,
+              std::vector<std::string>{"error Harbinet Error: Unable to open " + game.Own() +
+                                       "README.TXT\nNo application was found to open it"});
 }
 
 // The running program holds the same state: the CLI must not change it behind its back.

@@ -1,10 +1,13 @@
 // Starting programs with the system desktop: real processes in temporary folders.
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -70,20 +73,85 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
     EXPECT_FALSE(test::Exists(out));
 }
 
-TEST(Spawn, ChildInheritsNoDescriptors) {
-    test::TempDir dir;
-    const std::string out = dir / "fds.txt";
-    const std::string program = WriteScript(dir / "fds.sh", "ls /proc/$$/fd", out);
-    const int leaky = ::open("/dev/null", O_RDONLY);  // deliberately without O_CLOEXEC
-    ASSERT_GE(leaky, 0);
-    std::string error;
-    const bool started = MakeSystemDesktop()->Spawn({program}, dir.Path(), &error);
-    ::close(leaky);
-    ASSERT_TRUE(started) << error;
-    ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
-    const std::string fds = "\n" + ReadFile(out);
-    EXPECT_NE(fds.find("\n0\n"), std::string::npos) << fds;
-    EXPECT_EQ(fds.find("\n" + std::to_string(leaky) + "\n"), std::string::npos) << fds;
+// A program we start holds nothing of ours: not our standard output, which a caller reading it
+// to its end ($(harbinet-cli launch)) would otherwise wait on until the game ends, nor any
+// other descriptor; its standard streams are the null device. The same for the open handler,
+// which may still run when ShellOpen returns.
+TEST(StartedPrograms, GetTheNullDeviceAndHoldNothingOfTheCaller) {
+    for (const bool viaOpen : {false, true}) {
+        test::TempDir dir;
+        const std::string out = dir / "fds.txt";
+        // Reports its pid, its standard streams as it got them and its descriptors, then stays.
+        const std::string program = WriteFile(dir / "bin/xdg-open", R"(#!/bin/sh
+std=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)
+d=${0%/bin/xdg-open}
+{ echo $$; echo "$std"; ls /proc/$$/fd; } > "$d/fds.part"
+mv "$d/fds.part" "$d/fds.txt"
+exec sleep 60
+)");
+        ::chmod(program.c_str(), 0755);
+        const std::string oldPath = std::getenv("PATH");
+        ::setenv("PATH", (dir / "bin:" + oldPath).c_str(), 1);
+        int caller[2];  // inheritable, as a careless library's descriptors would be
+        ASSERT_EQ(::pipe(caller), 0);
+        std::fflush(stdout);
+        const int ownOut = ::dup(1);
+        ::dup2(caller[1], 1);
+        std::string error;
+        auto desktop = MakeSystemDesktop();
+        const bool started = viaOpen ? desktop->ShellOpen(dir / "Readme.rtf", &error)
+                                     : desktop->Spawn({program}, dir.Path(), &error);
+        ::dup2(ownOut, 1);
+        ::close(ownOut);
+        ::close(caller[1]);
+        ::setenv("PATH", oldPath.c_str(), 1);
+        ASSERT_TRUE(started) << viaOpen << ": " << error;
+        ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
+
+        // The program runs on, yet our pipe has lost its last writer.
+        pollfd end{caller[0], POLLIN, 0};
+        EXPECT_EQ(::poll(&end, 1, 0), 1) << viaOpen;
+        EXPECT_TRUE(end.revents & POLLHUP) << viaOpen;
+        const std::string fds = ReadFile(out);
+        const std::string rest = fds.substr(fds.find('\n') + 1);
+        EXPECT_TRUE(rest.starts_with("/dev/null\n/dev/null\n/dev/null\n")) << fds;
+        for (const int fd : caller)
+            EXPECT_EQ(("\n" + rest).find("\n" + std::to_string(fd) + "\n"), std::string::npos)
+                << viaOpen << ": " << fd << " in " << fds;
+        ::kill(std::atoi(fds.c_str()), SIGKILL);
+        ::close(caller[0]);
+    }
+}
+
+// xdg-open's verdict reaches the caller; no handler at all is a failure too.
+TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
+    const struct {
+        const char* handler;  // the body of xdg-open, none when there is no xdg-open
+        bool opened;
+        std::string reason;
+    } cases[] = {
+        {"exit 0", true, ""},
+        {"exit 3", false, "No application was found to open it"},
+        {"exit 4", false, "The application failed to open it"},
+        {"kill -KILL $$", false, "xdg-open ended by signal 9"},
+        {nullptr, false, "xdg-open was not found (it comes with xdg-utils)"},
+    };
+    const std::string oldPath = std::getenv("PATH");
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        if (c.handler) {
+            WriteFile(dir / "bin/xdg-open", std::string("#!/bin/sh\n") + c.handler + "\n");
+            ::chmod((dir / "bin/xdg-open").c_str(), 0755);
+        }
+        ::setenv("PATH", (dir / "bin").c_str(), 1);
+        std::string error;
+        EXPECT_EQ(MakeSystemDesktop()->ShellOpen(dir / "Harbinet ReadMe.RTF", &error), c.opened)
+            << c.reason;
+        EXPECT_EQ(error, c.reason);
+        // The handler had a watcher of its own as parent: nothing of ours is left to reap.
+        EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << c.reason;
+    }
+    ::setenv("PATH", oldPath.c_str(), 1);
 }
 
 }  // namespace

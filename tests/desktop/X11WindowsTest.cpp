@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "desktop/XTestClient.h"
 #include "platform/Desktop.h"
+#include "support/XTestClient.h"
 
 namespace harbinet {
 namespace {

@@ -1,4 +1,6 @@
 // The main frame: the tray icon's clicks and menu, the season timer, Set Active Career.
+#include <wx/uiaction.h>
+
 #include <filesystem>
 
 #include "gui/GuiSupport.h"
@@ -24,10 +26,13 @@ TEST(TrayClicks, TwoPressesWithinTheDoubleClickTimeAreADoubleClick) {
 
 TEST_F(FrameTest, ClickInAutomaticModeShowsThePanelAfterItsDelayThenHidesIt) {
     CMainFrame& f = Start(kAutomatic);
+    // A tray in the screen's top-left corner: the panel opens below and right of the cursor.
+    wxUIActionSimulator().MouseMove(5, 5);
+    ASSERT_TRUE(RunEventsUntil([] { return wxGetMousePosition() == wxPoint(5, 5); }));
     Tray(wxEVT_TASKBAR_LEFT_DOWN);
     EXPECT_FALSE(f.IsShown());
     ASSERT_TRUE(RunEventsUntil([&] { return f.IsShown(); }));
-    EXPECT_EQ(f.GetClientSize(), wxSize(300, 178));
+    EXPECT_EQ(f.GetRect(), wxRect(5, 5, 300, 178));
     ASSERT_TRUE(RunEventsUntil([&] { return !f.IsShown(); }));
 }
 

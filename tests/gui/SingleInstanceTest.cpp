@@ -8,7 +8,7 @@
 #include "platform/Desktop.h"
 
 // Xlib last: its macros clash with the names above.
-#include <X11/Xlib.h>
+#include "support/XTestClient.h"
 
 extern char** environ;
 
@@ -41,35 +41,6 @@ struct Started {
     bool ended = false;
 };
 
-// Watches the root window as a window manager does, for requests to activate a window.
-class ActivationWatch {
-  public:
-    ActivationWatch() : d_(XOpenDisplay(nullptr)) {
-        XSelectInput(d_, DefaultRootWindow(d_), SubstructureNotifyMask);
-        XSync(d_, False);
-    }
-    ~ActivationWatch() { XCloseDisplay(d_); }
-    bool Asked(const std::string& title) {
-        const Atom active = XInternAtom(d_, "_NET_ACTIVE_WINDOW", False);
-        return RunEventsUntil([&] {
-            bool found = false;
-            for (XEvent e; !found && XPending(d_);) {
-                XNextEvent(d_, &e);
-                char* name = nullptr;
-                if (e.type != ClientMessage || e.xclient.message_type != active ||
-                    !XFetchName(d_, e.xclient.window, &name))
-                    continue;
-                found = title == name;
-                XFree(name);
-            }
-            return found;
-        });
-    }
-
-  private:
-    Display* d_;
-};
-
 TEST(SerialSingleInstance, ASecondStartBringsTheFirstForwardAndEndsChangingNothing) {
     auto desktop = MakeSystemDesktop();
     // Windows this process closed a moment ago may still be on their way out.
@@ -82,9 +53,12 @@ TEST(SerialSingleInstance, ASecondStartBringsTheFirstForwardAndEndsChangingNothi
     ASSERT_TRUE(RunEventsUntil([&] { return desktop->WindowExists("Harbinet"); }));
     const std::string before = ListFolder(game.Own()) + ReadFile(game.Settings());
 
-    ActivationWatch watch;
+    TestClient watch;  // as a window manager watches for requests to activate a window
     EXPECT_EQ(Started(program, nullptr).Ended(), 0);
-    EXPECT_TRUE(watch.Asked("Harbinet"));
+    EXPECT_TRUE(watch.WaitFor([&](const XEvent& e) {
+        return e.type == ClientMessage && watch.IsActivationRequest(e, e.xclient.window) &&
+               watch.NameOf(e.xclient.window) == "Harbinet";
+    }));
     EXPECT_TRUE(first.Running());
     EXPECT_EQ(ListFolder(game.Own()) + ReadFile(game.Settings()), before);
 

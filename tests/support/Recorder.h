@@ -47,7 +47,10 @@ class RecordingDesktop : public Desktop {
         if (!spawnWorks && error) *error = "refused by the test";
         return spawnWorks;
     }
-    void ShellOpen(const std::string& target) override { opened.push_back(target); }
+    bool ShellOpen(const std::string& target, std::string*) override {
+        opened.push_back(target);
+        return true;
+    }
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
 
     struct Spawned {

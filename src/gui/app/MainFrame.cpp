@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <wx/app.h>
 #include <wx/dcclient.h>
+#include <wx/display.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
@@ -20,6 +21,7 @@
 #include "platform/Files.h"
 #include "program/LoadSettings.h"
 #include "program/Modes.h"
+#include "program/PanelPlacement.h"
 #include "program/TrayMenu.h"
 
 namespace harbinet {
@@ -171,7 +173,13 @@ void CMainFrame::OnTrayLeftPress() {
     if (!state_.Automatic()) return;
     const wxPoint cursor = wxGetMousePosition();
     const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : GetSize();
-    Move(cursor.x - size.x, cursor.y - size.y);
+    // A tray at the top or a side would put the panel off screen: it stays on the cursor's monitor.
+    const int monitor = wxDisplay::GetFromPoint(cursor);
+    const wxRect area =
+        wxDisplay(monitor == wxNOT_FOUND ? 0u : static_cast<unsigned>(monitor)).GetClientArea();
+    const ScreenPoint at = PanelPosition({cursor.x, cursor.y}, size.x, size.y,
+                                         {area.x, area.y, area.width, area.height});
+    Move(at.x, at.y);
     if (!panelDelayTimer_.StartOnce(kPanelDelayMs)) state_.host.ShowError(text::kNoTimer);
 }
 

@@ -24,8 +24,11 @@ AboutDialog::AboutDialog(const std::string& ownFolder, wxWindow* parent, Desktop
 }
 
 void AboutDialog::OnReadme(wxCommandEvent&) {
-    // The dialog stays open; a missing manual or RTF viewer is the desktop's to handle.
-    if (DesktopServices()) DesktopServices()->ShellOpen(ownFolder_ + kManual);
+    // The dialog stays open, also when the manual could not be opened.
+    const std::string manual = ownFolder_ + kManual;
+    std::string error;
+    if (DesktopServices() && !DesktopServices()->ShellOpen(manual, &error))
+        ui::ShowUnableToOpen(this, manual, error);
 }
 
 }  // namespace harbinet

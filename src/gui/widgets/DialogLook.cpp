@@ -1,5 +1,6 @@
 #include "gui/widgets/DialogLook.h"
 
+#include <wx/anybutton.h>
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
@@ -124,6 +125,7 @@ CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& lo
     SetFont(DialogFont(look.face));
     SetClientSize(ConvertDialogToPixels(sizeInDialogUnits));
     Bind(wxEVT_PAINT, &CDialogLook::OnPaint, this);
+    Bind(wxEVT_CHAR_HOOK, &CDialogLook::OnCharHook, this);
 }
 
 void CDialogLook::InitLook(Background background) {
@@ -184,7 +186,45 @@ CStaticEx* CDialogLook::AddButton(Button button, int x, int y) {
     auto* control = new CStaticEx(this, wxID_ANY, Dlu(x, y), wxDefaultSize, 0, desktop_);
     control->SetBitmap(ButtonBitmap(button));
     control->SetCommand(static_cast<unsigned>(ButtonCommand(button)), nullptr, false, false);
+    buttonIds_[ButtonCommand(button)] = control->GetId();
     return control;
+}
+
+wxWindow* CDialogLook::ButtonFor(int command) const {
+    const auto found = buttonIds_.find(command);
+    return found == buttonIds_.end() ? nullptr : FindWindow(found->second);
+}
+
+namespace {
+
+// Multi-line edits, edits that take Enter and native buttons keep their Return.
+bool TakesReturn(const wxWindow* focus) {
+    if (dynamic_cast<const wxAnyButton*>(focus)) return true;
+    return dynamic_cast<const wxTextCtrl*>(focus) &&
+           focus->HasFlag(wxTE_MULTILINE | wxTE_PROCESS_ENTER);
+}
+
+}  // namespace
+
+void CDialogLook::OnCharHook(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    wxWindow* const ok = ButtonFor(wxID_OK);
+    wxWindow* const cancel = ButtonFor(wxID_CANCEL);
+    int command = wxID_NONE;
+    if (key == WXK_ESCAPE)
+        // A dialog with OK alone closes with it; one with neither button still cancels.
+        command = ok && !cancel ? wxID_OK : wxID_CANCEL;
+    else if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && ok && !TakesReturn(FindFocus()))
+        command = wxID_OK;
+    wxWindow* const button = command == wxID_OK ? ok : cancel;
+    if (command == wxID_NONE || (button && !(button->IsEnabled() && button->IsShown()))) {
+        event.Skip();
+        return;
+    }
+    // Queued like a click, so the dialog's own handlers for the command decide.
+    auto* pressed = new wxCommandEvent(wxEVT_BUTTON, command);
+    pressed->SetEventObject(button ? button : this);
+    GetEventHandler()->QueueEvent(pressed);
 }
 
 }  // namespace harbinet::ui

@@ -7,6 +7,8 @@
 #include <wx/dialog.h>
 #include <wx/font.h>
 
+#include <map>
+
 namespace harbinet {
 class Desktop;
 }
@@ -82,7 +84,9 @@ class CDialogLook : public wxDialog {
     wxPoint Dlu(int x, int y) const { return ConvertDialogToPixels(wxPoint(x, y)); }
     wxSize DluSize(int w, int h) const { return ConvertDialogToPixels(wxSize(w, h)); }
 
-    // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command.
+    // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command. The
+    // picture buttons never take the focus, so Escape and Return post the commands of the
+    // dialog's Cancel and OK buttons for them.
     CStaticEx* AddButton(Button button, int x, int y);
 
   protected:
@@ -95,11 +99,15 @@ class CDialogLook : public wxDialog {
 
   private:
     void OnPaint(wxPaintEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    // The bitmap button posting command, if the dialog has one.
+    wxWindow* ButtonFor(int command) const;
 
     Look look_;
     Background kind_ = Background::Paper;
     wxBitmap background_;
     Desktop* desktop_;
+    std::map<int, wxWindowID> buttonIds_;  // command -> window id of its bitmap button
 };
 
 // The paper's mean colour, for controls that cannot show the texture.

@@ -1,11 +1,13 @@
 #include "gui/widgets/StaticEx.h"
 
 #include <wx/dcclient.h>
+#include <wx/msgdlg.h>
 #include <wx/settings.h>
 
 #include "gui/widgets/Art.h"
 #include "gui/widgets/DialogLook.h"
 #include "gui/widgets/Picture.h"
+#include "model/Strings.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
 
@@ -15,6 +17,11 @@ wxColour FromColourRef(ColourRef value) {
     return wxColour(static_cast<unsigned char>(value & 0xFF),
                     static_cast<unsigned char>((value >> 8) & 0xFF),
                     static_cast<unsigned char>((value >> 16) & 0xFF));
+}
+
+void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
+    wxMessageBox(wxString::FromUTF8(Format(text::kUnableToOpen, target.c_str()) + "\n" + reason),
+                 text::kCaptionError, wxOK | wxICON_STOP, parent);
 }
 
 CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
@@ -171,10 +178,19 @@ void CStaticEx::OnLeftDown(wxMouseEvent& event) {
     if (commandId_ != 0) {
         PostCommand(commandId_);
     } else if (!linkTarget_.empty()) {
-        if (desktop_) desktop_->ShellOpen(linkTarget_.utf8_string());
+        OpenLink();
     } else {
         event.Skip();
     }
+}
+
+void CStaticEx::OpenLink() {
+    const std::string target = linkTarget_.utf8_string();
+    std::string error;
+    if (!desktop_ || desktop_->ShellOpen(target, &error)) return;
+    // Told after the click has been handled, not in the middle of it.
+    CallAfter(
+        [this, target, error] { ShowUnableToOpen(wxGetTopLevelParent(this), target, error); });
 }
 
 void CStaticEx::OnRightDown(wxMouseEvent& event) {

@@ -22,6 +22,9 @@ namespace harbinet::ui {
 using ColourRef = std::uint32_t;
 wxColour FromColourRef(ColourRef value);
 
+// Tells the user that the desktop could not open target (a file or a link), and why.
+void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason);
+
 class CStaticEx : public wxControl {
   public:
     // Alignment of an auto-sized text (style bits): left is the default.
@@ -78,6 +81,7 @@ class CStaticEx : public wxControl {
     void OnMotion(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void PostCommand(unsigned command);
+    void OpenLink();
     void SetHovering(bool hovering);
     void Repaint();
 

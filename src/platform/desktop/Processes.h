@@ -1,6 +1,7 @@
 // Starting programs on their own, for the system desktop.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,22 @@ namespace harbinet::desktop {
 std::string FindProgram(const std::string& argv0);
 
 // Starts argv in workingFolder (none: the current folder) as a grandchild, so that it is never
-// left as our zombie, with every descriptor above 2 closed and default signal handling. Returns
-// once the program has been executed or has failed to be; the failure's reason goes to error.
+// left as our zombie, with the null device as standard input, output and error, every other
+// descriptor closed and default signal handling. Returns once the program has been executed or
+// has failed to be; the failure's reason goes to error.
 bool SpawnDetached(const std::vector<std::string>& argv, const std::string& workingFolder,
                    std::string* error);
+
+// How a program started by SpawnWatched stood when the wait was over.
+struct ProgramEnd {
+    bool running = true;  // it had not ended yet
+    int status = 0;       // its wait status, once it has ended
+};
+
+// Starts argv like SpawnDetached, under a watcher process of its own that reaps it and reports
+// its end, and waits at most `wait` for that end. False with the reason only when it could not
+// be started; how it ended (or that it still runs) goes to end.
+bool SpawnWatched(const std::vector<std::string>& argv, const std::string& workingFolder,
+                  std::chrono::milliseconds wait, ProgramEnd* end, std::string* error);
 
 }  // namespace harbinet::desktop

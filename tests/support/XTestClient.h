@@ -20,6 +20,7 @@ class TestClient {
         if (!d_) return;
         root_ = DefaultRootWindow(d_);
         XSelectInput(d_, root_, SubstructureNotifyMask);
+        XSync(d_, False);  // watching from now on, not from the next request
     }
     ~TestClient() {
         if (d_) XCloseDisplay(d_);
@@ -72,18 +73,22 @@ class TestClient {
 
     Window Root() const { return root_; }
 
+    // The window's WM_NAME.
+    std::string NameOf(Window w) {
+        char* name = nullptr;
+        if (!XFetchName(d_, w, &name) || !name) return {};
+        std::string title = name;
+        XFree(name);
+        return title;
+    }
+
     // A child of the root window with this WM_NAME, or None.
     Window FindTopLevel(const std::string& title) {
         Window root, parent, *children = nullptr, found = None;
         unsigned int count = 0;
         if (!XQueryTree(d_, root_, &root, &parent, &children, &count)) return None;
-        for (unsigned int i = 0; i < count && found == None; ++i) {
-            char* name = nullptr;
-            if (XFetchName(d_, children[i], &name) && name) {
-                if (title == name) found = children[i];
-                XFree(name);
-            }
-        }
+        for (unsigned int i = 0; i < count && found == None; ++i)
+            if (NameOf(children[i]) == title) found = children[i];
         if (children) XFree(children);
         return found;
     }
