@@ -37,7 +37,7 @@ void LaunchExternalApp(ProgramState& state, unsigned slot) {
     if (EqualIgnoringCase(ExtensionOfPath(path), ".exe"))
         StartProcess(state, path, nullptr, FolderOfPath(path));
     else if (std::string error; !state.desktop.ShellOpen(path, &error))
-        state.host.ShowError(Format(text::kUnableToOpen, path.c_str()) + "\n" + error);
+        state.host.ShowError(text::UnableToOpen(path, error));
 }
 
 }  // namespace harbinet

@@ -22,6 +22,10 @@ inline constexpr const char* kGameNotFound = "EAW executable was not found in ex
 inline constexpr const char* kUnableToLaunch = "Unable to launch %s";
 // The desktop found no way to open a file or link; the reason follows on a line of its own.
 inline constexpr const char* kUnableToOpen = "Unable to open %s";
+// "Unable to open FILE", with the desktop's reason on a second line.
+inline std::string UnableToOpen(const std::string& target, const std::string& reason) {
+    return Format(kUnableToOpen, target.c_str()) + "\n" + reason;
+}
 inline constexpr const char* kNoTimer = "Unable to create a Timer - Cannot use Automatic Mode";
 inline constexpr const char* kOpenFailed = "Open of file %s failed (error = 0x%x)";
 inline constexpr const char* kBadFileTypes =

@@ -20,8 +20,8 @@ wxColour FromColourRef(ColourRef value) {
 }
 
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
-    wxMessageBox(wxString::FromUTF8(Format(text::kUnableToOpen, target.c_str()) + "\n" + reason),
-                 text::kCaptionError, wxOK | wxICON_STOP, parent);
+    wxMessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
+                 wxOK | wxICON_STOP, parent);
 }
 
 CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
