@@ -17,7 +17,8 @@ struct CareerFile {
 };
 
 // The career saves, gameFolder + "Savedata/*.SVE", in search order (names ignoring case),
-// with their last-write times. Contents are not read; folders are skipped.
+// with their last-write times. Contents are not read; folders (and pipes, sockets and devices)
+// are skipped.
 std::vector<CareerFile> ListCareerFiles(const std::string& gameFolder);
 
 // The latest last-write time, the first found among equal times. Null when there is none.

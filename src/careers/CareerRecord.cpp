@@ -1,6 +1,7 @@
 #include "careers/CareerRecord.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -40,6 +41,14 @@ bool CareerRecord::ReadCareerFile(const std::string& path, int* error) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (error) *error = errno;
+        return false;
+    }
+    // A pipe or device holds no save; it fails as a socket fails to open.
+    struct stat st;
+    const bool statted = ::fstat(fd, &st) == 0;
+    if (!statted || !S_ISREG(st.st_mode)) {
+        if (error) *error = statted ? ENXIO : errno;
+        ::close(fd);
         return false;
     }
 

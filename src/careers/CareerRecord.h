@@ -14,8 +14,9 @@ class CareerRecord {
     virtual ~CareerRecord() = default;
 
     // Reads the 164 bytes of the fields by two positioned reads; bytes beyond the end of a
-    // short file read as zero. When the file cannot be opened the record keeps what it held,
-    // false comes back and error holds the system's reason (errno).
+    // short file read as zero. When the file cannot be opened, or is no regular file, the
+    // record keeps what it held, false comes back and error holds the system's reason (errno;
+    // ENXIO for a pipe or device).
     bool ReadCareerFile(const std::string& path, int* error = nullptr);
 
     int Day() const { return static_cast<int>((packedDate_ >> 24) & 0x7F) + 1; }

@@ -2,15 +2,29 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "cli/Verbs.h"
 #include "platform/Profile.h"
+#include "platform/Text.h"
 
 namespace harbinet::cli {
 
 namespace {
+
+// Only regular files are profile files: a pipe would block the read, a device never end.
+bool RefuseSpecialFile(const std::string& file) {
+    std::error_code ec;
+    const auto type = std::filesystem::status(file, ec).type();
+    if (ec || type == std::filesystem::file_type::not_found ||
+        type == std::filesystem::file_type::regular)
+        return false;
+    std::fprintf(stderr, "harbinet-cli: '%s' is not a regular file\n", EscapeForLine(file).c_str());
+    return true;
+}
 
 template <typename T>
 bool ParseNumber(const std::string& text, T& out) {
@@ -27,9 +41,11 @@ int IniVerb(const Invocation& inv) {
     const std::string& op = a[0];
     if (op == "set") {
         if (a.size() != 5) return UsageError("usage: ini set FILE SECTION KEY VALUE");
+        if (RefuseSpecialFile(a[1])) return 1;
         if (!profile::WriteString(a[1], a[2], a[3], a[4])) {
-            std::fprintf(stderr, "harbinet-cli: could not write [%s] %s to %s\n", a[2].c_str(),
-                         a[3].c_str(), a[1].c_str());
+            std::fprintf(stderr, "harbinet-cli: could not write [%s] %s to %s\n",
+                         EscapeForLine(a[2]).c_str(), EscapeForLine(a[3]).c_str(),
+                         EscapeForLine(a[1]).c_str());
             return 1;
         }
         return 0;
@@ -56,6 +72,7 @@ int IniVerb(const Invocation& inv) {
         }
     }
 
+    if (RefuseSpecialFile(a[1])) return 1;
     if (op == "get") {
         std::string value = profile::GetString(a[1], a[2], a[3], defaultText, size);
         std::fwrite(value.data(), 1, value.size(), stdout);

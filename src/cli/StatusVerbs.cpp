@@ -21,8 +21,9 @@ int StatusVerb(const Invocation& inv) {
     std::printf("mode=%s\n", s.Automatic() ? "automatic" : "manual");
     std::printf("terrain=%s\n", season ? LowerAscii(SeasonName(*season)).c_str() : "none");
     std::printf("terrain-set=%d\n", static_cast<int>(s.TerrainSet));
-    std::printf("terrain-set-name=%s\n", name.c_str());
-    std::printf("tooltip=%s\n", TrayTooltip(s, false).c_str());
+    // Names are escaped: one line stays one key.
+    std::printf("terrain-set-name=%s\n", EscapeForLine(name).c_str());
+    std::printf("tooltip=%s\n", EscapeForLine(TrayTooltip(s, false)).c_str());
     return program.ExitStatus();
 }
 

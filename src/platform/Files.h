@@ -3,6 +3,7 @@
 // to be deleted or overwritten, copies never leave a half-written target).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,8 +24,9 @@ struct FoundFile {
 // True when a file name matches a pattern by the Windows wildcard rules, ignoring letter case.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 
-// Every entry of the folder (which ends in "/") matching the pattern, sorted by name ignoring
-// letter case. "." and ".." are never returned; a missing folder or empty pattern finds nothing.
+// Every file and folder of the folder (which ends in "/") matching the pattern, sorted by name
+// ignoring letter case. "." and "..", pipes, sockets and devices are never returned; a missing
+// folder or empty pattern finds nothing.
 std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern);
 
 // folder + name, where name is taken as Windows would find it: the exact entry when it exists,
@@ -36,15 +38,16 @@ bool IsReadOnly(const std::string& path);
 bool FileExists(const std::string& path);  // a regular file (or a link to one)
 bool FolderExists(const std::string& path);
 
-// Copies a file over an existing target (unless the target is read-only or a folder), keeping
-// the source's permission bits and, as Windows does, its last-write time. The data go to a
+// Copies a regular file over an existing target (unless the target is read-only or a folder),
+// keeping the source's permission bits and, as Windows does, its last-write time. The data go to a
 // temporary name in the target folder that is renamed into place, so a failure never leaves a
 // half-written target.
 bool CopyFile(const std::string& source, const std::string& target);
 // Like CopyFile, but false without touching anything when the target exists.
 bool CopyFileIfAbsent(const std::string& source, const std::string& target);
 
-// Deletes a regular file; read-only files and folders are refused.
+// Deletes a regular file (or a link); read-only files, folders, pipes, sockets and devices are
+// refused.
 bool DeleteFile(const std::string& path);
 
 bool CreateFolder(const std::string& path);       // true when it exists afterwards
@@ -54,12 +57,19 @@ bool GetLastWriteTime(const std::string& path, FileTime& time);
 // Stamps the last-write time with the current time; contents, access time and mode stay.
 bool SetLastWriteTimeNow(const std::string& path, std::string* error = nullptr);
 
-// Reads a whole file; false when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads a whole regular file; false when it cannot be read, is no regular file (a pipe would
+// block) or holds more than maxSize bytes.
+bool ReadWholeFile(const std::string& path, std::string& bytes,
+                   std::size_t maxSize = static_cast<std::size_t>(-1));
 // Replaces a file atomically (temporary file in the same folder, flushed, renamed), keeping the
 // permission bits of the file it replaces. False leaves the old file exactly as it was; a
 // read-only file is refused, as Windows refuses to write it.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files of copies and rewrites that a killed process left in the folder:
+// regular files named ".harbinet-PID-RANDOM.tmp" whose process is gone, or of the older form
+// ".harbinet-RANDOM.tmp". Nothing else is touched. Returns how many were removed.
+int RemoveStaleTemporaryFiles(const std::string& folder);
 
 // The folder for temporary files, ending in "/": $TMPDIR, else /tmp/.
 std::string TempFolder();

@@ -1,5 +1,10 @@
 #include "platform/Profile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -209,6 +214,25 @@ bool Write(std::string_view text, std::string_view section, std::string_view key
 
 }  // namespace
 
+// A lock on the folder rather than a lock file leaves nothing behind in the game's folder, and
+// it holds across the file being replaced by a rename.
+WriteLock::WriteLock(const std::string& file) {
+    const auto slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+    fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+WriteLock::~WriteLock() {
+    if (fd_ >= 0) ::close(fd_);  // the lock goes with the descriptor
+}
+
+bool ReadFile(const std::string& file, std::string& text) {
+    return files::ReadWholeFile(file, text, kMaxFileSize);
+}
+
 std::string GetStringFromText(std::string_view text, std::string_view section, std::string_view key,
                               std::string_view defaultValue, std::size_t size) {
     Found f = Find(text, section, key, false);
@@ -241,21 +265,22 @@ std::string WriteStringToText(std::string_view text, std::string_view section, s
 std::string GetString(const std::string& file, std::string_view section, std::string_view key,
                       std::string_view defaultValue, std::size_t size) {
     std::string text;
-    if (!files::ReadWholeFile(file, text)) text.clear();
+    if (!ReadFile(file, text)) text.clear();
     return GetStringFromText(text, section, key, defaultValue, size);
 }
 
 std::uint32_t GetInt(const std::string& file, std::string_view section, std::string_view key,
                      std::int32_t defaultValue) {
     std::string text;
-    if (!files::ReadWholeFile(file, text)) text.clear();
+    if (!ReadFile(file, text)) text.clear();
     return GetIntFromText(text, section, key, defaultValue);
 }
 
 bool WriteString(const std::string& file, std::string_view section, std::string_view key,
                  std::string_view value) {
+    const WriteLock lock(file);
     std::string text;
-    if (!files::ReadWholeFile(file, text)) {
+    if (!ReadFile(file, text)) {
         // Something there that cannot be read must not be replaced by a file of one key.
         std::error_code ec;
         if (std::filesystem::symlink_status(file, ec).type() !=

@@ -9,6 +9,27 @@
 
 namespace harbinet::profile {
 
+// A profile file larger than this is not read: it reads as an unreadable file. No settings file
+// comes near it, and a link to /dev/zero or a huge sparse file must not fill the memory.
+inline constexpr std::size_t kMaxFileSize = 16u << 20;
+
+// The bytes of a profile file; false when it is missing, no regular file or above kMaxFileSize.
+bool ReadFile(const std::string& file, std::string& text);
+
+// An exclusive lock, held while it lives, on the folder of a file, for a read-modify-write of
+// the file that another process may be doing too. Without a lock (a folder that cannot be
+// opened) the write goes ahead unlocked, as before.
+class WriteLock {
+  public:
+    explicit WriteLock(const std::string& file);
+    ~WriteLock();
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
 // Reads a text value. At most size-1 characters come back (size 0 or 1 gives the empty text).
 // A missing file, section or key gives the default (unquoted, trailing blanks dropped).
 std::string GetString(const std::string& file, std::string_view section, std::string_view key,
@@ -22,18 +43,18 @@ std::uint32_t GetInt(const std::string& file, std::string_view section, std::str
 
 // Writes a value, creating the file, section and key as needed. Only the bytes that must change
 // are changed, and the file is replaced atomically. False when the file could not be written;
-// the old file is then left exactly as it was.
+// the old file is then left exactly as it was. It holds a WriteLock meanwhile, so that two
+// processes writing different keys of one file keep both.
 bool WriteString(const std::string& file, std::string_view section, std::string_view key,
                  std::string_view value);
 
 // The same rules over text already in memory, for callers that read many keys of one file.
-std::string GetStringFromText(std::string_view text, std::string_view section,
-                              std::string_view key, std::string_view defaultValue,
-                              std::size_t size = 256);
+std::string GetStringFromText(std::string_view text, std::string_view section, std::string_view key,
+                              std::string_view defaultValue, std::size_t size = 256);
 std::uint32_t GetIntFromText(std::string_view text, std::string_view section, std::string_view key,
                              std::int32_t defaultValue);
 // The file text after the write; unchanged when the value is already there.
-std::string WriteStringToText(std::string_view text, std::string_view section,
-                              std::string_view key, std::string_view value);
+std::string WriteStringToText(std::string_view text, std::string_view section, std::string_view key,
+                              std::string_view value);
 
 }  // namespace harbinet::profile

@@ -25,6 +25,34 @@ inline bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// A name as one line of output for scripts: a backslash, line breaks, tabs and the other
+// control characters are written as \\, \n, \r, \t and \xHH, so that a hostile name can
+// neither split its record nor fake another. Other bytes (UTF-8 text) stay.
+inline std::string EscapeForLine(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (const char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (u < 0x20 || u == 0x7F) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 // printf-style formatting of the string table's texts.
 template <typename... Args>
 std::string Format(const char* format, Args... args) {

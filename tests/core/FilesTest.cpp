@@ -3,7 +3,10 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <climits>
 #include <functional>
 
 #include "platform/Files.h"
@@ -46,6 +49,7 @@ TEST(FilesFind, SortsIgnoringCaseFlagsFoldersAndGivesNanosecondTimes) {
     for (const char* name : {"b.TER", "A.ter", "a.TER", "C.TER.bak", ".harbinet-0.tmp"})
         WriteFile(dir / name, name);
     MakeFolder(dir / "D.TER");
+    ASSERT_EQ(mkfifo((dir / "E.TER").c_str(), 0644), 0);  // a pipe is no file: never found
 
     std::string names;
     for (const auto& f : files::FindFiles(dir.Path(), "*.TER")) {
@@ -64,6 +68,8 @@ TEST(FilesFind, SortsIgnoringCaseFlagsFoldersAndGivesNanosecondTimes) {
     files::FileTime t = 0;
     ASSERT_TRUE(files::GetLastWriteTime(path, t));
     EXPECT_EQ(t, found[0].lastWrite);
+    SetTimes(path, 32'503'680'000, 0);  // the year 3000 is later than any time that fits
+    EXPECT_EQ(files::FindFiles(dir.Path(), "X.SVE")[0].lastWrite, INT64_MAX);
 }
 
 TEST(FilesResolveName, PrefersTheExactEntryThenOneEqualIgnoringCase) {
@@ -103,7 +109,9 @@ TEST(Files, RefusedOperationsChangeNothing) {
     SetTimes(locked, 1'000'000'000, 5);
     const auto full = dir / "full";
     WriteFile(full + "/inside", "x");
-    std::string stampError, missingError;
+    const auto pipe = dir / "pipe.TER";
+    mkfifo(pipe.c_str(), 0644);
+    std::string stampError, missingError, bytes;
     const std::pair<const char*, std::function<bool()>> refused[] = {
         {"copy over a read-only file", [&] { return files::CopyFile(src, locked); }},
         {"write a read-only file", [&] { return files::WriteFileAtomic(locked, "x"); }},
@@ -111,6 +119,9 @@ TEST(Files, RefusedOperationsChangeNothing) {
         {"copy a folder", [&] { return files::CopyFile(full, dir / "copy"); }},
         {"copy a file onto itself", [&] { return files::CopyFile(src, src); }},
         {"copy a vanished file", [&] { return files::CopyFile(dir / "vanished", kept); }},
+        {"copy a pipe", [&] { return files::CopyFile(pipe, dir / "copy"); }},
+        {"read a pipe", [&] { return files::ReadWholeFile(pipe, bytes); }},
+        {"delete a pipe", [&] { return files::DeleteFile(pipe); }},
         {"copy if absent over a file", [&] { return files::CopyFileIfAbsent(src, kept); }},
         {"delete a read-only file", [&] { return files::DeleteFile(locked); }},
         {"delete a folder", [&] { return files::DeleteFile(full); }},
@@ -123,7 +134,7 @@ TEST(Files, RefusedOperationsChangeNothing) {
     };
     for (const auto& [what, operation] : refused) EXPECT_FALSE(operation()) << what;
 
-    EXPECT_EQ(ListFolder(dir.Path()), "full/ kept.TER locked.TER src.TER");
+    EXPECT_EQ(ListFolder(dir.Path()), "full/ kept.TER locked.TER pipe.TER src.TER");
     EXPECT_EQ(ReadFile(src) + " " + ReadFile(kept) + " " + ReadFile(locked), "new kept old");
     EXPECT_TRUE(files::IsReadOnly(locked));
     files::FileTime t = 0;
@@ -161,6 +172,44 @@ TEST(FilesCopy, FullDiskLeavesOldTargetsAndNoTemporaryFile) {
     EXPECT_EQ(ReadFile(dst), "old");
     EXPECT_EQ(ReadFile(ini), "[Game]\r\n");
     EXPECT_EQ(ListFolder(dir / "dst/"), "EAW.INI big.TER");
+}
+
+// A copy killed part-way leaves its temporary file, named with its process id; the clean-up
+// removes only such files whose process is gone, and those of the form without the id.
+TEST(FilesStaleTemporaryFiles, OnlyThoseOfGoneProcessesAreRemoved) {
+    TempDir dir;
+    const auto src = WriteFile(dir / "src/big.TER", std::string(1 << 20, 'x'));
+    const pid_t dead = fork();
+    if (dead == 0) {
+        const rlimit noCore{0, 0}, small{64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_CORE, &noCore);
+        setrlimit(RLIMIT_FSIZE, &small);  // the write past the limit kills the process
+        signal(SIGXFSZ, SIG_DFL);
+        files::CopyFile(src, dir / "big.TER");
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(dead, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::string left = ListFolder(dir.Path());
+    const std::string deadName = ".harbinet-" + std::to_string(dead) + "-";
+    ASSERT_TRUE(left.starts_with(deadName)) << left;
+
+    const std::string hex = "0123456789abcdef", pid = deadName.substr(10);
+    const std::string kept[] = {".harbinet-" + std::to_string(getpid()) + "-" + hex + ".tmp",
+                                deadName + hex + ".tmp.part",
+                                deadName + "0123456789ABCDEF.tmp",
+                                deadName + hex.substr(1) + ".tmp",
+                                ".harbinet-0-" + hex + ".tmp",
+                                ".harbinet-0" + pid + hex + ".tmp",
+                                "harbinet-" + hex + ".tmp"};
+    for (const std::string& name : kept) WriteFile(dir / name, "kept");
+    WriteFile(dir / (".harbinet-" + hex + ".tmp"), "the form without the id");
+    MakeFolder(dir / (deadName + hex + ".tmp"));
+
+    EXPECT_EQ(files::RemoveStaleTemporaryFiles(dir.Path()), 2);
+    for (const std::string& name : kept) EXPECT_TRUE(Exists(dir / name)) << name;
+    EXPECT_TRUE(files::FolderExists(dir / (deadName + hex + ".tmp")));
 }
 
 TEST(FilesWriteAtomic, ReplacesKeepingModeAndCreatesWithTheUmask) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <vector>
 
 #include "support/TempDir.h"
 
@@ -182,6 +183,41 @@ TEST_F(ProfileFile, UnreadableFileIsNeitherReadNorReplaced) {
         0);
     ::chmod(ini.c_str(), 0644);
     EXPECT_EQ(test::ReadFile(ini), "[A]\nK=1\n");
+
+    // A pipe would block and a huge file fill the memory.
+    const std::string pipe = dir / "PIPE.INI",
+                      huge = test::WriteFile(dir / "HUGE.INI", "[A]\nK=1\n");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(kMaxFileSize + 1)), 0);
+    for (const std::string& file : {pipe, huge}) {
+        EXPECT_EQ(GetString(file, "A", "K", "d"), "d") << file;
+        EXPECT_FALSE(WriteString(file, "A", "K", "2")) << file;
+    }
+    EXPECT_EQ(StatOf(huge).st_size, static_cast<off_t>(kMaxFileSize + 1));
+}
+
+TEST_F(ProfileFile, WritersOfDifferentKeysAtOnceKeepThemAll) {
+    constexpr int kWriters = 8, kKeys = 25;
+    std::vector<pid_t> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        if (const pid_t pid = ::fork(); pid != 0) {
+            writers.push_back(pid);
+            continue;
+        }
+        bool ok = true;
+        for (int k = w * kKeys; k < (w + 1) * kKeys; ++k)
+            ok = WriteString(ini, "A", "K" + std::to_string(k), "v") && ok;
+        ::_exit(ok ? 0 : 1);
+    }
+    for (const pid_t pid : writers) {
+        int status = -1;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(status, 0);
+    }
+    int lost = 0;
+    for (int k = 0; k < kWriters * kKeys; ++k)
+        lost += GetString(ini, "A", "K" + std::to_string(k), "lost") == "lost";
+    EXPECT_EQ(lost, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,8 +23,13 @@ namespace harbinet::files {
 
 namespace {
 
+// Times beyond 2262 (or before 1677) do not fit: they stay the latest (earliest) there are.
 FileTime ToFileTime(const struct timespec& t) {
-    return static_cast<FileTime>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    FileTime ns = 0;
+    if (__builtin_mul_overflow(static_cast<FileTime>(t.tv_sec), FileTime{1'000'000'000}, &ns) ||
+        __builtin_add_overflow(ns, static_cast<FileTime>(t.tv_nsec), &ns))
+        return t.tv_sec < 0 ? INT64_MIN : INT64_MAX;
+    return ns;
 }
 
 // Case-blind order first, exact bytes to break ties, so that the order never depends on the disk.
@@ -51,6 +57,11 @@ class Fd {
     Fd& operator=(const Fd&) = delete;
     int get() const { return fd_; }
     bool ok() const { return fd_ >= 0; }
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     void Reset(int fd) {
         Close();
         fd_ = fd;
@@ -82,8 +93,10 @@ class TempFile {
                 r ^= static_cast<unsigned long long>(::getpid()) * 0x9E3779B97F4A7C15ull +
                      static_cast<unsigned long long>(attempt);
             }
-            char name[40];
-            std::snprintf(name, sizeof name, ".harbinet-%016llx.tmp", r);
+            // The process id lets a later start tell a file a killed copy left from one in use.
+            char name[64];
+            std::snprintf(name, sizeof name, ".harbinet-%ld-%016llx.tmp",
+                          static_cast<long>(::getpid()), r);
             path_ = folder + name;
             fd_.Reset(::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
             if (!fd_.ok() && errno != EEXIST) break;
@@ -173,13 +186,32 @@ bool MayOverwrite(const std::string& path, const struct stat& st) {
     return (st.st_mode & S_IWUSR) && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
+// Opens a regular file for reading. A pipe would block the open (and a device the reads), so
+// the open does not wait and anything else is refused before a byte is read.
+int OpenRegularFile(const std::string& path, struct stat& st) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.ok()) return -1;
+    if (::fstat(fd.get(), &st) != 0) return -1;
+    if (!S_ISREG(st.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return -1;
+    return fd.Release();
+}
+
+// A pipe, socket or device: never a file of the program's.
+bool IsSpecial(mode_t mode) {
+    return !S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode);
+}
+
 enum class Replace { Always, Never };
 
 bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace) {
-    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in.ok()) return false;
     struct stat src;
-    if (::fstat(in.get(), &src) != 0 || !S_ISREG(src.st_mode)) return false;
+    Fd in(OpenRegularFile(source, src));
+    if (!in.ok()) return false;
 
     struct stat dst;
     if (::stat(target.c_str(), &dst) == 0) {
@@ -240,6 +272,7 @@ std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pat
         struct stat st;
         // An entry that vanished, or a link to nothing, cannot be used as a file.
         if (::fstatat(dirFd, e->d_name, &st, 0) != 0) continue;
+        if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) continue;
         FoundFile f;
         f.name = name;
         f.path = folder + f.name;
@@ -288,8 +321,13 @@ bool CopyFileIfAbsent(const std::string& source, const std::string& target) {
 
 bool DeleteFile(const std::string& path) {
     struct stat st;
-    if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode) || IsSpecial(st.st_mode))
+        return false;
     if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)) return false;
+    // A link goes, unless it names a pipe, socket or device, which the search never finds.
+    struct stat target;
+    if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &target) == 0 && IsSpecial(target.st_mode))
+        return false;
     return ::unlink(path.c_str()) == 0;
 }
 
@@ -321,15 +359,18 @@ bool SetLastWriteTimeNow(const std::string& path, std::string* error) {
     return false;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.ok()) return false;
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxSize) {
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    Fd fd(OpenRegularFile(path, st));
+    if (!fd.ok()) return false;
+    if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > maxSize) return false;
     std::string data;
+    // The size may be wrong (a file that grows, or one in /proc claiming 0): reading goes on to
+    // the end, but stops as soon as it passes the limit.
     data.resize(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096);
     std::size_t used = 0;
     for (;;) {
+        if (used > maxSize) return false;
         if (used == data.size()) data.resize(data.size() * 2);
         const ssize_t n = ::read(fd.get(), data.data() + used, data.size() - used);
         if (n == 0) break;
@@ -373,6 +414,55 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     if (::rename(temp.path().c_str(), real.c_str()) != 0) return false;
     temp.Keep();
     return true;
+}
+
+namespace {
+
+bool AllOf(std::string_view s, std::size_t count, bool (*ok)(char)) {
+    return s.size() == count && std::all_of(s.begin(), s.end(), ok);
+}
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// True for a name TempFile gave whose process is gone: ".harbinet-PID-RANDOM.tmp" with a PID no
+// process has, or ".harbinet-RANDOM.tmp" from the versions before the PID was in the name.
+bool IsStaleTemporaryName(std::string_view name) {
+    constexpr std::string_view kPrefix = ".harbinet-", kSuffix = ".tmp";
+    if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return false;
+    name = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+    if (AllOf(name, 16, IsHexDigit)) return true;
+    const auto dash = name.find('-');
+    if (dash == std::string_view::npos || !AllOf(name.substr(dash + 1), 16, IsHexDigit))
+        return false;
+    const std::string_view digits = name.substr(0, dash);
+    if (digits.empty() || digits.size() > 9 || digits.front() == '0' ||
+        !std::all_of(digits.begin(), digits.end(), IsDigit))
+        return false;
+    const auto pid = static_cast<pid_t>(std::strtol(std::string(digits).c_str(), nullptr, 10));
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+int RemoveStaleTemporaryFiles(const std::string& folder) {
+    DirHandle dir(::opendir(folder.empty() ? "." : folder.c_str()));
+    if (!dir) return 0;
+    const int dirFd = ::dirfd(dir.get());
+    int removed = 0;
+    while (const dirent* e = ::readdir(dir.get())) {
+        if (!IsStaleTemporaryName(e->d_name)) continue;
+        struct stat st;
+        if (::fstatat(dirFd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        if (::unlinkat(dirFd, e->d_name, 0) == 0) ++removed;
+    }
+    return removed;
 }
 
 std::string TempFolder() {
