@@ -1,7 +1,9 @@
 // harbinet-cli [--folder DIR] [--yes] VERB ARGS...
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -74,10 +76,21 @@ int main(int argc, char** argv) {
     if (inv.folder.empty()) {
         inv.folder = FolderOf(files::ExecutablePath());
     } else {
+        // The real path, as for the program's own folder: the game folder is the parent of the
+        // folder itself, not of a link to it.
         std::error_code ec;
-        auto absolute = std::filesystem::absolute(inv.folder, ec).lexically_normal().string();
-        if (!ec) inv.folder = absolute;
+        auto real = std::filesystem::weakly_canonical(inv.folder, ec).string();
+        if (!ec) inv.folder = real;
         if (inv.folder.back() != '/') inv.folder += '/';
     }
-    return verb->run(inv);
+    // A hostile file may still ask for more memory than there is: the run fails with a message
+    // rather than an abort.
+    try {
+        return verb->run(inv);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "harbinet-cli: out of memory\n");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "harbinet-cli: %s\n", e.what());
+    }
+    return 1;
 }

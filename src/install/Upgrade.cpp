@@ -1,5 +1,8 @@
 #include "install/Upgrade.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "install/DesktopShortcut.h"
 #include "install/FirstInstallation.h"
 #include "terrain/SeasonInstall.h"
@@ -13,6 +16,12 @@ using settings::Key;
 
 constexpr std::array<const char*, 3> kLowDetailSets = {"Pacific", "Mediterranean", "North Africa"};
 constexpr std::array<Season, 3> kLaterSeasons = {Season::Summer, Season::Autumn, Season::Winter};
+
+// Both files read, byte for byte the same.
+bool SameContents(const std::string& a, const std::string& b) {
+    std::string x, y;
+    return files::ReadWholeFile(a, x) && files::ReadWholeFile(b, y) && x == y;
+}
 
 std::string_view Installed(Key key) {
     return *settings::Info(key).installed;
@@ -56,15 +65,18 @@ void StepFrom13(ProgramState& state) {
             if (name.empty()) continue;
             const bool seasons = store.TerrainSetHasSeasons(n);
             const std::string target = state.CommonFolder + name + "/";
-            MoveMatchingFiles(SetStoreFolder(state.SkinsFolder, name, seasons, Season::Spring),
-                              target, pattern);
+            MoveMatchingFiles(
+                SetStoreFolder(state.SkinsFolder, name,
+                               seasons ? std::optional(Season::Spring) : std::nullopt),
+                target, pattern);
             if (!seasons) continue;
             // The other seasons' copies of the files now common go; a file only one of them
-            // has is kept rather than lost.
+            // has, or one that differs from the common copy, is kept rather than lost.
             for (Season season : kLaterSeasons) {
-                const std::string folder = SetStoreFolder(state.SkinsFolder, name, true, season);
+                const std::string folder = SetStoreFolder(state.SkinsFolder, name, season);
                 for (const auto& found : files::FindFiles(folder, pattern)) {
-                    if (!found.folder && files::FileExists(files::ResolveName(target, found.name)))
+                    if (!found.folder &&
+                        SameContents(found.path, files::ResolveName(target, found.name)))
                         files::DeleteFile(found.path);
                 }
             }
@@ -87,6 +99,24 @@ void StepFrom13(ProgramState& state) {
     batch.Set(Key::Terrain, "1");
     batch.Set(Key::TerrainSet, "0");
     batch.Commit();
+}
+
+// The settings file about to be discarded is kept beside it, replacing an older backup, and the
+// user is told where. False (the user told) when there is a file that could not be kept: it must
+// then not be discarded.
+bool BackUpSettings(ProgramState& state) {
+    std::error_code ec;
+    if (std::filesystem::symlink_status(state.SettingsPath, ec).type() ==
+        std::filesystem::file_type::not_found)
+        return true;
+    const std::string backup = state.SettingsPath + ".old";
+    if (!files::CopyFile(state.SettingsPath, backup)) {
+        state.host.ShowError(Format(text::kSettingsNotBackedUp, backup.c_str()));
+        return false;
+    }
+    state.host.ShowMessage(MessageIcon::Information, text::kCaptionUpgrade,
+                           Format(text::kSettingsBackedUp, backup.c_str()));
+    return true;
 }
 
 void FinalStep(ProgramState& state) {
@@ -114,6 +144,7 @@ void UpgradeSettings(ProgramState& state) {
     const std::uint32_t version = state.Settings().GetUnsigned(Key::Version);
     if (version == settings::kCurrentVersion) return;
     if (version < 12) {
+        if (!BackUpSettings(state)) return;
         files::DeleteFile(state.SettingsPath);
         RunFirstInstallation(state);
         return;

@@ -34,6 +34,20 @@ inline constexpr const char* kNoCurrentCareer = "No Current Career";
 inline constexpr const char* kAddTerrainSetsQuestion =
     "Do you wish to add support for Mediterranean and Pacific Terrain Sets?";
 inline constexpr const char* kUpgraded = "Harbinet has been upgraded to Version " HARBINET_VERSION;
+inline constexpr const char* kSettingsBackedUp =
+    "The settings of an older version are replaced by new ones; the old ones were saved as %s";
+inline constexpr const char* kSettingsNotBackedUp =
+    "The settings of an older version could not be saved as %s, so they are left as they are";
+}  // namespace text
+
+// Changes to the game folder that could not be made.
+namespace text {
+inline constexpr const char* kUnusableSetName =
+    "The terrain set name \"%s\" cannot be used as a folder name; nothing was changed";
+inline constexpr const char* kUnableToWrite = "Unable to write %s";
+inline constexpr const char* kFilesNotCopied = "These files could not be copied to %s:";
+inline constexpr const char* kChangeUnderWay =
+    "Another change of this installation is under way; try again when it has finished";
 }  // namespace text
 
 // The tray icon's tooltip and pop-up menu.

@@ -34,6 +34,16 @@ const char* SeasonText(Season season) {
     return kTexts[Stored(season) - 1];
 }
 
+// The first count characters of UTF-8 text, never a part of one.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t started = 0; end < text.size(); ++end) {
+        const bool continuation = (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
+        if (!continuation && started++ == count) break;
+    }
+    return text.substr(0, end);
+}
+
 }  // namespace
 
 std::vector<TrayMenuItem> BuildTrayMenu(const ProgramState& state) {
@@ -109,10 +119,11 @@ std::string MenuText(const std::vector<TrayMenuItem>& items, const std::string& 
                 out += "---\n";
                 break;
             case Kind::SubMenu:
-                out += ">\t" + item.text + "\n" + MenuText(item.items, indent + "  ");
+                out +=
+                    ">\t" + EscapeForLine(item.text) + "\n" + MenuText(item.items, indent + "  ");
                 break;
             case Kind::Command:
-                out += std::to_string(item.command) + "\t" + item.text;
+                out += std::to_string(item.command) + "\t" + EscapeForLine(item.text);
                 if (item.checked) out += " [checked]";
                 if (item.radio) out += " [radio]";
                 if (item.isDefault) out += " [default]";
@@ -131,10 +142,12 @@ std::string TrayTooltip(const ProgramState& state, bool busy) {
     if (state.TerrainSet == 0) return tip + ", " + text::kTipDefaultTerrain;
 
     // The tooltip has room for a short name only: 29 characters.
-    const std::string name =
-        state.Settings().TerrainSetName(static_cast<unsigned>(state.TerrainSet), 30);
-    // A hand-edited "Terrain" outside 1..4 names no season: show the set alone.
-    if (const auto season = state.InstalledSeason()) tip += std::string(", ") + SeasonText(*season);
+    const std::string name = FirstCharacters(
+        state.Settings().TerrainSetName(static_cast<unsigned>(state.TerrainSet)), 29);
+    // A hand-edited "Terrain" outside 1..4 names no season, and a season whose files did not
+    // all install is not claimed: show the set alone.
+    const auto season = state.InstalledSeason();
+    if (season && !state.changeFailed) tip += std::string(", ") + SeasonText(*season);
     return tip + Format(text::kTipSetName, name.c_str());
 }
 

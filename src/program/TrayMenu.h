@@ -24,7 +24,7 @@ std::vector<TrayMenuItem> BuildTrayMenu(const ProgramState& state);
 
 // The menu as text, one item a line: "ID<TAB>TEXT" with any of " [checked]", " [radio]",
 // " [default]"; "---" for a separator; ">\tTEXT" for a sub-menu, its items indented by two
-// blanks.
+// blanks. TEXT is escaped as EscapeForLine does, so that a set name cannot break a line.
 std::string MenuText(const std::vector<TrayMenuItem>& items, const std::string& indent = "");
 
 // "Harbinet - Automatic Mode, Summer Terrain (Channel Front)", or the busy text.

@@ -60,14 +60,18 @@ TEST_F(TrayMenuTest, AutomaticModeOffersTheCareerAndSkinsAndDefaultsToLaunch) {
 TEST_F(TrayMenuTest, TooltipNamesModeSeasonAndSet) {
     WriteFile(g.Settings(),
               "[TerrainSets]\r\nTerrain1=Channel Front\r\n"
-              "Terrain6=Battle of Britain, Summer 1940 edition\r\n");
+              "Terrain6=Battle of Britain, Summer 1940 edition\r\n"
+              "Terrain7=C\u00F4te d\u2019Azur et Provence, \u00E9t\u00E9s 1943\u201344\r\n");
     const auto automatic = OperatingMode::Automatic, manual = OperatingMode::Manual;
     const std::tuple<OperatingMode, int, int, const char*> cases[] = {
         {automatic, 1, 2, "Automatic Mode, Summer Terrain (Channel Front)"},
         {manual, 0, 4, "Manual Mode, EAW Default Terrain"},
         {automatic, 1, 5, "Automatic Mode (Channel Front)"},  // no season recorded
-        // The set name is cut to 29 characters, the whole text is not (73 > 63).
+        // The set name is cut to 29 characters, the whole text is not (73 > 63)...
         {automatic, 6, 4, "Automatic Mode, Winter Terrain (Battle of Britain, Summer 194)"},
+        // ... and never in the middle of a character.
+        {manual, 7, 1,
+         "Manual Mode, Spring Terrain (C\u00F4te d\u2019Azur et Provence, \u00E9t\u00E9s)"},
     };
     for (const auto& [mode, set, terrain, tip] : cases) {
         state->Mode = mode;

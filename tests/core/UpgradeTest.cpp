@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "InstallFixture.h"
 #include "platform/Files.h"
@@ -40,16 +41,35 @@ TEST_F(UpgradeTest, CurrentLayoutIsNotTouched) {
     EXPECT_FALSE(Exists(home.Desktop()));
 }
 
-TEST_F(UpgradeTest, LayoutsBefore12AreDiscardedAndInstalledAfresh) {
-    for (const std::string version : {"Version=5\r\n", ""}) {
+// The old file is kept beside the new one (an older backup replaced), or not discarded at all.
+TEST_F(UpgradeTest, LayoutsBefore12AreBackedUpThenDiscardedAndInstalledAfresh) {
+    const std::string backup = g.Settings() + ".old";
+    const std::string saved =
+        "info Harbinet Upgrade: The settings of an older version are replaced by new ones; the old "
+        "ones were saved as " +
+        backup;
+    for (const std::string version : {"Version=5\r\n", "", "Version=v22\r\n"}) {
         g.ui.messages.clear();
-        WriteFile(g.Settings(),
-                  "[Harbinet]\r\nMode=1\r\n" + version + "[TerrainSets]\r\nTerrain9=Gone\r\n");
+        const std::string old =
+            "[Harbinet]\r\nMode=1\r\n" + version + "[TerrainSets]\r\nTerrain9=Gone\r\n";
+        WriteFile(g.Settings(), old);
         LoadSettings(*state);
-        EXPECT_EQ(g.ui.messages, Messages{kQuestion}) << "no upgrade message";
+        EXPECT_EQ(g.ui.messages, (Messages{saved, kQuestion}));
         EXPECT_EQ(Get("TerrainSets", "Terrain9"), "<missing>");
+        EXPECT_EQ(ReadFile(backup), old);
         EXPECT_EQ(state->Mode, OperatingMode::Manual);
     }
+
+    ASSERT_EQ(::unlink(backup.c_str()), 0);
+    MakeFolder(backup);
+    const std::string old = "[Harbinet]\r\nMode=1\r\nVersion=v22\r\n";
+    WriteFile(g.Settings(), old);
+    g.ui.messages.clear();
+    LoadSettings(*state);
+    EXPECT_EQ(ReadFile(g.Settings()), old);
+    EXPECT_EQ(g.ui.messages, Messages{"error Harbinet Error: The settings of an older version "
+                                      "could not be saved as " +
+                                      backup + ", so they are left as they are"});
 }
 
 TEST_F(UpgradeTest, From12EveryStepRuns) {
@@ -88,6 +108,7 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
     for (const char* file : {"Spring/a.lbm", "Spring/COCKPIT.TPC", "Spring/P51.TPC", "Summer/a.lbm",
                              "Summer/P51.TPC", "Autumn/COCKPIT.TPC", "Winter/b.LBM"})
         WriteFile(cf + file, file);
+    WriteFile(cf + "Summer/a.lbm", "Spring/a.lbm");  // the same as Spring's, unlike Autumn's
     for (const char* file : {"x.LBM", "y.LBM", "P40.TPC"}) WriteFile(med + file, file);
     const std::string common = g.Own() + "Common/";
     ::chmod(WriteFile(common + "Mediterranean/x.LBM", "read-only").c_str(), 0444);
@@ -103,7 +124,7 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
     EXPECT_EQ(ListFolder(common + "Channel Front/"), "COCKPIT.TPC a.lbm");
     EXPECT_EQ(ReadFile(common + "Channel Front/a.lbm"), "Spring/a.lbm");
     for (const char* season : {"Spring/", "Summer/"}) EXPECT_EQ(ListFolder(cf + season), "P51.TPC");
-    EXPECT_EQ(ListFolder(cf + "Autumn/"), "");
+    EXPECT_EQ(ListFolder(cf + "Autumn/"), "COCKPIT.TPC") << "one that differs from the common one";
     EXPECT_EQ(ListFolder(cf + "Winter/"), "b.LBM") << "one no common file stands for is kept";
     EXPECT_EQ(ListFolder(common + "Mediterranean/"), "x.LBM y.LBM");
     EXPECT_EQ(ReadFile(common + "Mediterranean/x.LBM"), "read-only");
