@@ -23,12 +23,24 @@ int UsageError(const std::string& message) {
 
 ProgramContext::ProgramContext(const Invocation& inv)
     : host_(inv.yes),
+      lock_(inv.folder),
       desktop_(MakeSystemDesktop()),
       state_(std::make_unique<ProgramState>(Folders::FromExecutable(inv.folder + "harbinet"), host_,
                                             *desktop_)) {}
 
 bool ProgramContext::RefuseWhileRunning() {
-    if (!desktop_->WindowExists(text::kProgramTitle)) return false;
+    using Kind = InstallationLock::Kind;
+    // A folder without a lock file of its own can only be told running by the window.
+    const bool running = lock_.Usable() ? lock_.HeldElsewhere(Kind::Program)
+                                        : desktop_->WindowExists(text::kProgramTitle);
+    if (!running) {
+        changing_ = lock_.Take(Kind::Change, std::chrono::seconds(10));
+        if (changing_ || !lock_.Usable()) return false;
+        if (!lock_.HeldElsewhere(Kind::Program)) {
+            std::fprintf(stderr, "harbinet-cli: %s\n", text::kChangeUnderWay);
+            return true;
+        }
+    }
     std::fprintf(stderr,
                  "harbinet-cli: Harbinet is running and holds the same settings; use its tray "
                  "menu, or close it first\n");
@@ -36,7 +48,11 @@ bool ProgramContext::RefuseWhileRunning() {
 }
 
 void ProgramContext::LoadSettings() {
-    harbinet::LoadSettings(*state_);
+    if (!changing_) changing_ = lock_.Take(InstallationLock::Kind::Change);
+    if (changing_ || !lock_.Usable())
+        harbinet::LoadSettings(*state_);
+    else
+        ReadSettings(*state_);
 }
 
 }  // namespace harbinet::cli

@@ -6,6 +6,7 @@
 
 #include "cli/Cli.h"
 #include "model/ProgramState.h"
+#include "platform/InstallationLock.h"
 
 namespace harbinet::cli {
 
@@ -14,10 +15,12 @@ class ProgramContext {
     // The program taken as installed in inv.folder; nothing is read yet.
     explicit ProgramContext(const Invocation& inv);
 
-    // True, after saying so, when the program is running: it holds the same state and would
-    // not see changes made behind its back.
+    // Takes the installation's change lock, waiting briefly for another change to end. True,
+    // after saying why, when nothing may be changed: the program runs (it holds the same state
+    // and would not see changes made behind its back), or another change did not end.
     bool RefuseWhileRunning();
-    // Start-up's reading of the settings, reporting what start-up would report.
+    // Start-up's reading of the settings, reporting what start-up would report. Without the
+    // change lock (the program or another change holds it) the settings are only read.
     void LoadSettings();
 
     ProgramState& State() { return *state_; }
@@ -26,6 +29,8 @@ class ProgramContext {
 
   private:
     CliHost host_;
+    InstallationLock lock_;
+    bool changing_ = false;
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<ProgramState> state_;
 };

@@ -29,7 +29,8 @@ int RunAsProgram(const Invocation& inv, const std::function<void(ProgramState&)>
 // The active career as the information panel shows it, when one was acted on.
 void PrintActiveCareer(const ProgramState& state) {
     if (!state.LastCareerPath.empty())
-        std::printf("%s  %s\n", state.CareerDate.c_str(), state.CareerName.c_str());
+        std::printf("%s  %s\n", EscapeForLine(state.CareerDate).c_str(),
+                    EscapeForLine(state.CareerName).c_str());
 }
 
 // Runs one career check as the program would and prints the career it acted on.
@@ -94,7 +95,8 @@ int CareersVerb(const Invocation& inv) {
     for (const auto& career : careers) {
         CareerRecord record;  // a save that cannot be read is listed with empty fields
         ReadCareerOrReport(record, career.path, host);
-        std::printf("%s %s\n", &career == newest ? "*" : " ", CareerLineText(record).c_str());
+        std::printf("%s %s\n", &career == newest ? "*" : " ",
+                    EscapeForLine(CareerLineText(record)).c_str());
     }
     return host.errorShown ? 1 : 0;
 }

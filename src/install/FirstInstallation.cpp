@@ -5,6 +5,7 @@
 
 #include "install/DesktopShortcut.h"
 #include "platform/Profile.h"
+#include "terrain/GameFolderChange.h"
 #include "terrain/SeasonInstall.h"
 #include "terrain/TerrainEngine.h"
 
@@ -166,9 +167,10 @@ void RunFirstInstallation(ProgramState& state) {
         files::CreateFolder(state.SkinsFolder + channel + name);
     }
 
-    // The game's default terrain: the batch already selects it.
+    // The game's default terrain: the batch already selects it. A folder without the game (the
+    // user was told at start-up) keeps its files.
     state.TerrainSet = 0;
-    RemoveInstalledFiles(state, PatternLists::Installed());
+    if (GameFound(state)) RemoveInstalledFiles(state, PatternLists::Installed());
 
     if (state.host.AskYesNo(text::kCaptionInstall, text::kAddTerrainSetsQuestion)) {
         for (unsigned i = 0; i < kExtraTerrainSets.size(); ++i) {

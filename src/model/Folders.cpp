@@ -1,5 +1,7 @@
 #include "model/Folders.h"
 
+#include "platform/Files.h"
+
 namespace harbinet {
 
 Folders Folders::FromExecutable(const std::string& executablePath) {
@@ -17,11 +19,13 @@ Folders Folders::FromExecutable(const std::string& executablePath) {
     f.GameFolder =
         parentSlash == std::string::npos ? std::string() : parent.substr(0, parentSlash + 1);
 
-    f.TerrainFolder = f.OwnFolder + "Terrain/";
-    f.SkinsFolder = f.OwnFolder + "Skins/";
-    f.CommonFolder = f.OwnFolder + "Common/";
-    f.VandelholtFolder = f.OwnFolder + "Vandelholt/";
-    f.SettingsPath = f.OwnFolder + name + ".INI";
+    // A folder brought over from Windows may spell these in any letter case; the names as
+    // written here are made only when nothing matches.
+    f.TerrainFolder = files::ResolveName(f.OwnFolder, "Terrain") + "/";
+    f.SkinsFolder = files::ResolveName(f.OwnFolder, "Skins") + "/";
+    f.CommonFolder = files::ResolveName(f.OwnFolder, "Common") + "/";
+    f.VandelholtFolder = files::ResolveName(f.OwnFolder, "Vandelholt") + "/";
+    f.SettingsPath = files::ResolveName(f.OwnFolder, name + ".INI");
     return f;
 }
 

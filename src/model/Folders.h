@@ -17,8 +17,9 @@ struct Folders {
     std::string VandelholtFolder;  // OwnFolder + "Vandelholt/", the skin catalogue
     std::string SettingsPath;      // OwnFolder + executable name + ".INI"
 
-    // Derived from the executable's full path, as the program derives them at start-up. A
-    // program in the root folder gets an empty game folder, as on Windows.
+    // Derived from the executable's full path, as the program derives them at start-up, each
+    // name matched ignoring letter case against what is on disk. A program in the root folder
+    // gets an empty game folder, as on Windows.
     static Folders FromExecutable(const std::string& executablePath);
 };
 

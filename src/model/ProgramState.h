@@ -39,6 +39,11 @@ struct ProgramState : Folders {
     Host& host;
     Desktop& desktop;
 
+    // Changes of the game folder under way (an operation may run others inside it, which share
+    // its mark), and whether a part of them failed.
+    int changeDepth = 0;
+    bool changeFailed = false;
+
     bool Automatic() const { return Mode == OperatingMode::Automatic; }
     std::optional<Season> InstalledSeason() const { return SeasonFromStored(Terrain); }
     SettingsStore Settings() const { return SettingsStore(SettingsPath); }

@@ -4,6 +4,7 @@
 
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "platform/TextEncoding.h"
 
 namespace harbinet {
 
@@ -78,7 +79,9 @@ std::string SettingsStore::AppExecutable(unsigned n) const {
 
 std::string SettingsStore::GetText(std::string_view section, std::string_view key,
                                    std::size_t size) const {
-    return profile::GetString(path_, section, key, "", size);
+    // Files brought over from Windows hold their texts in its code page.
+    const std::string raw = profile::GetString(path_, section, key, "", size);
+    return Utf8OrCp1252(raw, size > 0 && raw.size() == size - 1);
 }
 
 bool SettingsStore::Set(std::string_view section, std::string_view key,
@@ -86,19 +89,10 @@ bool SettingsStore::Set(std::string_view section, std::string_view key,
     return profile::WriteString(path_, section, key, value);
 }
 
-SettingsBatch::SettingsBatch(std::string path) : path_(std::move(path)) {
-    if (files::ReadWholeFile(path_, original_)) {
-        text_ = original_;
-        return;
-    }
-    // Something there that cannot be read must not be replaced by the batch's keys alone.
-    std::error_code ec;
-    readable_ =
-        std::filesystem::symlink_status(path_, ec).type() == std::filesystem::file_type::not_found;
-}
+SettingsBatch::SettingsBatch(std::string path) : path_(std::move(path)) {}
 
 void SettingsBatch::Set(std::string_view section, std::string_view key, std::string_view value) {
-    text_ = profile::WriteStringToText(text_, section, key, value);
+    values_.push_back({std::string(section), std::string(key), std::string(value)});
 }
 
 void SettingsBatch::Set(Key key, std::string_view value) {
@@ -106,9 +100,22 @@ void SettingsBatch::Set(Key key, std::string_view value) {
 }
 
 bool SettingsBatch::Commit() {
-    if (!readable_) return false;
+    // Read and written under the file's lock, so that a key another process wrote meanwhile
+    // stays.
+    const profile::WriteLock lock(path_);
+    std::string original;
+    if (!profile::ReadFile(path_, original)) {
+        // Something there that cannot be read must not be replaced by the batch's keys alone.
+        std::error_code ec;
+        if (std::filesystem::symlink_status(path_, ec).type() !=
+            std::filesystem::file_type::not_found)
+            return false;
+    }
+    std::string text = original;
+    for (const auto& [section, key, value] : values_)
+        text = profile::WriteStringToText(text, section, key, value);
     // Nothing changed: the file keeps its bytes and its time.
-    return text_ == original_ || files::WriteFileAtomic(path_, text_);
+    return text == original || files::WriteFileAtomic(path_, text);
 }
 
 }  // namespace harbinet

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Season.h"
 
@@ -127,8 +128,8 @@ class SettingsStore {
     std::string path_;
 };
 
-// Several keys written in one atomic replace of the file: the file is read once, every value is
-// applied in order, and Commit writes the result.
+// Several keys written in one atomic replace of the file: Commit reads the file, applies every
+// value in order and writes the result, all under the file's write lock.
 class SettingsBatch {
   public:
     explicit SettingsBatch(std::string path);
@@ -139,9 +140,11 @@ class SettingsBatch {
     bool Commit();
 
   private:
+    struct Value {
+        std::string section, key, value;
+    };
     std::string path_;
-    std::string original_, text_;
-    bool readable_ = true;
+    std::vector<Value> values_;
 };
 
 }  // namespace harbinet

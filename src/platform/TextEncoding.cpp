@@ -25,7 +25,47 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
     }
 }
 
+// The length of the valid UTF-8 sequence at the start of text; 0 when it is not one, and
+// npos when it is the start of one cut short by the end of the text.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length;
+    std::uint32_t min;
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        min = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        min = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    std::uint32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if (i == text.size()) return std::string_view::npos;
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    const bool valid = code >= min && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    return valid ? length : 0;
+}
+
 }  // namespace
+
+std::string Utf8OrCp1252(std::string_view text, bool mayBeCut) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text.substr(at));
+        if (length == std::string_view::npos && mayBeCut) return std::string(text.substr(0, at));
+        if (length == 0 || length == std::string_view::npos) return Cp1252ToUtf8(text);
+        at += length;
+    }
+    return std::string(text);
+}
 
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;

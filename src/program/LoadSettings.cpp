@@ -1,7 +1,10 @@
 #include "program/LoadSettings.h"
 
+#include <functional>
+
 #include "install/FirstInstallation.h"
 #include "install/Upgrade.h"
+#include "program/TerrainSetSelection.h"
 
 namespace harbinet {
 
@@ -20,6 +23,22 @@ void ReadMirroredSettings(ProgramState& state) {
     state.LaunchAfter = s.GetFlag(Key::LaunchAfter);
 }
 
+// What copies and writes cut short by a kill left behind: in the game folder, the program's
+// own, and the stores with their set and season folders.
+void RemoveStaleTemporaries(const Folders& folders) {
+    files::RemoveStaleTemporaryFiles(folders.GameFolder);
+    files::RemoveStaleTemporaryFiles(folders.OwnFolder);
+    std::function<void(const std::string&, int)> walk = [&](const std::string& folder, int depth) {
+        files::RemoveStaleTemporaryFiles(folder);
+        if (depth == 0) return;
+        for (const auto& found : files::FindFiles(folder, "*"))
+            if (found.folder) walk(found.path + "/", depth - 1);
+    };
+    for (const std::string* store : {&folders.TerrainFolder, &folders.SkinsFolder,
+                                     &folders.CommonFolder, &folders.VandelholtFolder})
+        walk(*store, 2);
+}
+
 }  // namespace
 
 void LoadSettings(ProgramState& state) {
@@ -30,6 +49,13 @@ void LoadSettings(ProgramState& state) {
     if (state.Mode == OperatingMode::NotInstalled) RunFirstInstallation(state);
     UpgradeSettings(state);
 
+    ReadMirroredSettings(state);
+    RemoveStaleTemporaries(state);
+    FinishUnfinishedChange(state);
+}
+
+void ReadSettings(ProgramState& state) {
+    state.Mode = state.Settings().GetMode();
     ReadMirroredSettings(state);
 }
 

@@ -14,4 +14,8 @@ void SelectTerrainSet(ProgramState& state, unsigned n);
 // with no season recorded, the game's default terrain.
 void ReinstallCurrentSeason(ProgramState& state);
 
+// A change of the game folder that a crash or a kill cut short (or that failed in part) is run
+// again to completion, as the settings record it.
+void FinishUnfinishedChange(ProgramState& state);
+
 }  // namespace harbinet

@@ -1,5 +1,6 @@
 #include "terrain/SeasonInstall.h"
 
+#include "terrain/GameFolderChange.h"
 #include "terrain/TerrainEngine.h"
 #include "terrain/TerrainSets.h"
 
@@ -10,21 +11,20 @@ namespace {
 using settings::Key;
 
 // An empty list changes nothing; when the caller names it, the user is told it is unusable.
-void WalkList(ProgramState& state, const std::string& list, const char* reportAs,
-              const std::function<void(std::string_view)>& action) {
+void CheckList(ProgramState& state, const std::string& list, const char* reportAs) {
     if (list.empty() && reportAs) state.host.ShowError(Format(text::kBadFileTypes, reportAs));
-    terrain::ForEachPattern(list, action);
 }
 
 void CopyList(ProgramState& state, const std::string& list, const char* reportAs,
-              const std::string& source) {
-    WalkList(state, list, reportAs, [&](std::string_view pattern) {
-        terrain::CopyMatchingFiles(source, state.GameFolder, pattern);
-    });
+              const std::string& source, std::vector<std::string>& failed) {
+    CheckList(state, list, reportAs);
+    const auto notCopied = terrain::CopyMatchingList(source, state.GameFolder, list);
+    failed.insert(failed.end(), notCopied.begin(), notCopied.end());
 }
 
 void DeleteList(ProgramState& state, const std::string& list, const char* reportAs) {
-    WalkList(state, list, reportAs, [&](std::string_view pattern) {
+    CheckList(state, list, reportAs);
+    terrain::ForEachPattern(list, [&](std::string_view pattern) {
         terrain::DeleteMatchingFiles(state.GameFolder, pattern);
     });
 }
@@ -42,47 +42,53 @@ PatternLists PatternLists::Installed() {
             std::string(*settings::Info(Key::CommonFiles).installed)};
 }
 
-std::string SetStoreFolder(const std::string& store, const std::string& name, bool hasSeasons,
-                           Season season) {
-    std::string folder = store + name + "/";
-    if (hasSeasons) folder += std::string(SeasonName(season)) + "/";
-    return folder;
+std::string SetStoreFolder(const std::string& store, const std::string& name,
+                           std::optional<Season> season) {
+    std::string relative = name;
+    if (season) relative += "/" + std::string(SeasonName(*season));
+    return files::ResolveName(store, relative) + "/";
 }
 
 void InstallSeason(ProgramState& state, Season season) {
     if (state.TerrainSet == 0) return;
-    state.host.UpdateTrayIcon(true);
-
-    const SettingsStore store = state.Settings();
-    state.Terrain = Stored(season);
-    store.SetInt(Key::Terrain, state.Terrain);
-
     const auto set = static_cast<unsigned>(state.TerrainSet);
+    GameFolderChange change(state, set);
+    if (!change.Begun()) return;
+
+    // The season is recorded first: should the copy be cut short, the next start finishes it.
+    const SettingsStore store = state.Settings();
+    if (!change.Wrote(store.SetInt(Key::Terrain, Stored(season)), store.Path())) return;
+    state.Terrain = Stored(season);
+
     const std::string name = store.TerrainSetName(set);
     // A set without seasons installs its one terrain whichever season is asked for.
-    const bool seasons = store.TerrainSetHasSeasons(set);
+    const std::optional<Season> folder =
+        store.TerrainSetHasSeasons(set) ? std::optional(season) : std::nullopt;
     const PatternLists lists = PatternLists::Read(store);
 
-    CopyList(state, lists.terrain, "Terrain",
-             SetStoreFolder(state.TerrainFolder, name, seasons, season));
+    std::vector<std::string> failed;
+    CopyList(state, lists.terrain, "Terrain", SetStoreFolder(state.TerrainFolder, name, folder),
+             failed);
     if (state.CopySkins)
-        CopyList(state, lists.skins, "Skins",
-                 SetStoreFolder(state.SkinsFolder, name, seasons, season));
-
-    state.host.UpdateTrayIcon(false);
+        CopyList(state, lists.skins, "Skins", SetStoreFolder(state.SkinsFolder, name, folder),
+                 failed);
+    change.NotCopied(failed);
 }
 
 void RestoreDefaultTerrain(ProgramState& state) {
-    state.host.UpdateTrayIcon(true);
+    GameFolderChange change(state, 0);
+    if (!change.Begun()) return;
+    const SettingsStore store = state.Settings();
+    if (!change.Wrote(store.SetInt(Key::TerrainSet, 0), store.Path())) return;
     state.TerrainSet = 0;
-    state.Settings().SetInt(Key::TerrainSet, 0);
-    RemoveInstalledFiles(state, PatternLists::Read(state.Settings()));
+    RemoveInstalledFiles(state, PatternLists::Read(store));
     // The low detail of a theatre like the Pacific must not outlive it.
     RestoreObjectDetail(state);
-    state.host.UpdateTrayIcon(false);
 }
 
 void RemoveInstalledFiles(ProgramState& state, const PatternLists& lists) {
+    GameFolderChange change(state, 0);
+    if (!change.Begun()) return;
     // Common files are optional, so an empty list of them is no fault (and matches nothing).
     DeleteList(state, lists.common, nullptr);
     DeleteList(state, lists.terrain, "Terrain");

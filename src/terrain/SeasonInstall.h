@@ -2,6 +2,7 @@
 // on), and returning the game to its own default terrain.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/ProgramState.h"
@@ -17,13 +18,13 @@ struct PatternLists {
     static PatternLists Installed();
 };
 
-// The store folder of a set for a season, ending in "/": store + name + "/", plus the season's
-// folder when the set has seasons.
-std::string SetStoreFolder(const std::string& store, const std::string& name, bool hasSeasons,
-                           Season season);
+// The store folder of a set, ending in "/": store + name + "/", plus the season's folder for a
+// set with seasons; each name matched ignoring letter case against what is on disk.
+std::string SetStoreFolder(const std::string& store, const std::string& name,
+                           std::optional<Season> season = std::nullopt);
 
 // Installs a season of the active terrain set and records it in "Terrain"; does nothing while
-// the game's default terrain is selected.
+// the game's default terrain is selected. Failures are reported.
 void InstallSeason(ProgramState& state, Season season);
 
 // Selects the game's default terrain ("TerrainSet" 0), removes the installed common, terrain

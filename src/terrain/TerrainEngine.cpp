@@ -1,24 +1,62 @@
 #include "terrain/TerrainEngine.h"
 
+#include <sys/stat.h>
+
 #include "platform/Files.h"
+#include "platform/Text.h"
 
 namespace harbinet::terrain {
 
+namespace {
+
+// A pattern list as broad as "*" must still leave the game itself in place.
+bool IsGameOwnFile(std::string_view name) {
+    return EqualIgnoringCase(name, "EAW.INI") || files::WildcardMatch("*.EXE", name) ||
+           files::WildcardMatch("*.DLL", name);
+}
+
+// Also through links and whatever letter case the paths were written in.
+bool SameFolder(const std::string& a, const std::string& b) {
+    struct stat x, y;
+    return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
+}
+
+}  // namespace
+
 void DeleteMatchingFiles(const std::string& folder, std::optional<std::string_view> pattern) {
     for (const auto& found : files::FindFiles(folder, pattern.value_or(kDefaultPattern))) {
-        if (!found.folder) files::DeleteFile(found.path);
+        if (!found.folder && !IsGameOwnFile(found.name)) files::DeleteFile(found.path);
     }
 }
 
 std::vector<std::string> CopyMatchingFiles(const std::string& source, const std::string& target,
                                            std::optional<std::string_view> pattern) {
+    // Deleting the target's files first would delete the very files to be copied.
+    if (SameFolder(source, target)) return {};
     const std::string_view p = pattern.value_or(kDefaultPattern);
     DeleteMatchingFiles(target, p);
+    // What the delete left (read-only files) is replaced under its own spelling, or not at all,
+    // rather than given a twin that differs only in letter case.
+    const auto left = files::FindFiles(target, p);
     std::vector<std::string> failed;
     for (const auto& found : files::FindFiles(source, p)) {
-        if (!found.folder && !files::CopyFile(found.path, target + found.name))
-            failed.push_back(found.path);
+        if (found.folder || IsGameOwnFile(found.name)) continue;
+        std::string to = target + found.name;
+        for (const auto& there : left)
+            if (EqualIgnoringCase(there.name, found.name)) to = there.path;
+        if (!files::CopyFile(found.path, to)) failed.push_back(found.path);
     }
+    return failed;
+}
+
+std::vector<std::string> CopyMatchingList(const std::string& source, const std::string& target,
+                                          std::string_view list) {
+    std::vector<std::string> failed;
+    ForEachPattern(list, [&](std::string_view pattern) {
+        auto notCopied = CopyMatchingFiles(source, target, pattern);
+        failed.insert(failed.end(), notCopied.begin(), notCopied.end());
+    });
     return failed;
 }
 

@@ -1,9 +1,14 @@
 // What lands in the game folder: the seasons of the active terrain set, the game's default
 // terrain, and the files and object detail of a newly chosen set.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "SeasonFixture.h"
+#include "program/LoadSettings.h"
 #include "program/TerrainSetSelection.h"
+#include "program/TrayMenu.h"
 #include "terrain/SeasonInstall.h"
 
 namespace harbinet::test {
@@ -27,6 +32,66 @@ TEST_F(SeasonInstallTest, ReplacesTheGamesTerrainAndSkinsByTheSeasonOfTheActiveS
     EXPECT_EQ(Game("MAP.TER"), "Terrain/Pacific/MAP.TER");
     EXPECT_EQ(Setting("Terrain"), "3");
     EXPECT_TRUE(g.ui.messages.empty());
+}
+
+// A store brought over from Windows spells its folders in any letter case.
+TEST_F(SeasonInstallTest, StoreFoldersAreFoundIgnoringLetterCaseAndFailedCopiesAreNamed) {
+    std::filesystem::rename(g.Own() + "Terrain/Channel", g.Own() + "Terrain/channel");
+    std::filesystem::rename(g.Own() + "Terrain/channel/Summer", g.Own() + "Terrain/channel/SUMMER");
+    ::chmod(WriteFile(game + "gras1.tpc", "read-only").c_str(), 0444);
+    InstallSeason(*state, Season::Summer);
+    EXPECT_EQ(Game("MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
+    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ MAP.TER POLD.TPC gras1.tpc");
+    EXPECT_EQ(g.ui.messages, std::vector<std::string>{
+                                 "error Harbinet Error: These files could not be copied to " +
+                                 game + ":\n" + g.Own() + "Terrain/channel/SUMMER/GRAS1.TPC"});
+    EXPECT_EQ(TrayTooltip(*state, false), "Harbinet - Manual Mode (Channel)")
+        << "no season claimed";
+}
+
+// Settings typed by hand or brought from elsewhere: nothing outside Harbinet's stores is
+// followed, and nothing of the game folder changes while the game is not there.
+TEST_F(SeasonInstallTest, UnusableSetNamesAndAMissingGameChangeNothing) {
+    WriteFile(g.Game() + "../ABOVE.TER", "outside the game folder");
+    for (const char* name : {"../../..", "..\\..", "  ", "/tmp", "C:\\EAW", "a\tb"}) {
+        profile::WriteString(g.Settings(), "TerrainSets", "Terrain1", name);
+        const std::string before = ListFolder(game) + ReadFile(g.Settings());
+        g.ui.messages.clear();
+        Run(cmd::Season(Season::Winter));
+        Run(cmd::TerrainSet(1));
+        EXPECT_EQ(ListFolder(game) + ReadFile(g.Settings()), before) << name;
+        EXPECT_EQ(g.ui.messages.size(), 2u) << name << ": once for each command";
+        EXPECT_NE(g.ui.messages[0].find("cannot be used as a folder name"), std::string::npos);
+    }
+    EXPECT_TRUE(Exists(g.Game() + "../ABOVE.TER"));
+
+    WriteSettings();
+    ASSERT_TRUE(files::DeleteFile(game + "EAW.EXE"));
+    g.ui.messages.clear();
+    Run(cmd::Season(Season::Winter));
+    Run(cmd::kDefaultTerrain);
+    EXPECT_EQ(ListFolder(game), "EAW.INI Harbinet/ OLD.TER POLD.TPC");
+    EXPECT_EQ(Setting("Terrain") + Setting("TerrainSet"), "11");
+}
+
+// The settings name the season before its files are copied; a change cut short is finished at
+// the next start, and one whose settings cannot be written does not begin.
+TEST_F(SeasonInstallTest, AChangeCutShortIsFinishedAtTheNextStart) {
+    profile::WriteString(g.Settings(), "Harbinet", "Version", "22");
+    profile::WriteString(g.Settings(), "Harbinet", "Terrain", "4");
+    WriteFile(g.Own() + ".harbinet-change", "");
+    WriteFile(game + "MAP.TER", "Terrain/Channel/Spring/MAP.TER");
+    auto restarted = g.MakeState();
+    LoadSettings(*restarted);
+    EXPECT_EQ(InstalledSeason(), "Winter");
+    EXPECT_EQ(Game("GRAS1.TPC"), "Terrain/Channel/Winter/GRAS1.TPC");
+    EXPECT_FALSE(Exists(g.Own() + ".harbinet-change"));
+
+    ::chmod(g.Settings().c_str(), 0444);
+    Run(cmd::Season(Season::Summer));
+    EXPECT_EQ(InstalledSeason(), "Winter");
+    EXPECT_EQ(g.ui.messages,
+              std::vector<std::string>{"error Harbinet Error: Unable to write " + g.Settings()});
 }
 
 TEST_F(SeasonInstallTest, NothingAtAllWhileTheGamesDefaultTerrainIsSelected) {

@@ -60,6 +60,26 @@ TEST(LoadSettings, EachMirroredSettingIsReadIntoItsOwnField) {
     }
 }
 
+// A settings file the Windows program wrote: its spelling and its code page.
+TEST(LoadSettings, TheWindowsSettingsFileIsUsedAndKept) {
+    GameFolder g;
+    const std::string windows = g.Own() + "Harbinet.INI";
+    WriteFile(windows,
+              "[Harbinet]\r\nMode=0\r\nVersion=22\r\n[TerrainSets]\r\nTerrain1=K\xFCste\r\n"
+              "Terrain2=Stra\xC3\x9F"
+              "e\r\n[External]\r\nApp1Desc=\x93"
+              "Tools\x94\r\n");
+    auto state = g.MakeState();
+    LoadSettings(*state);
+    EXPECT_TRUE(g.ui.messages.empty()) << "no first installation";
+    state->Settings().SetInt(settings::Key::Terrain, 2);
+    EXPECT_EQ(ListFolder(g.Own()), "Harbinet.INI");
+    const SettingsStore store = state->Settings();
+    EXPECT_EQ(store.TerrainSetName(1) + "|" + store.TerrainSetName(2) + "|" +
+                  store.AppDescription(1) + "|" + store.TerrainSetName(2, 6),
+              "Küste|Straße|“Tools”|Stra");
+}
+
 TEST(LoadSettings, MissingGameIsReportedWithThePathLookedAt) {
     GameFolder g(/*withGame=*/false);
     WriteFile(g.Settings(), "[Harbinet]\r\nMode=0\r\nVersion=22\r\n");

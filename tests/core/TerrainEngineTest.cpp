@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/TempDir.h"
 
@@ -42,18 +43,40 @@ TEST_F(TerrainEngineTest, EmptySourceStillClearsTheTargetButAnEmptyPatternMatche
     EXPECT_FALSE(Exists(game + "X.TER"));
 }
 
-// What cannot be replaced stays, and the store files that could not be copied are named.
+// What cannot be replaced stays, also when its name differs in letter case (no twin appears
+// beside it), and the store files that could not be copied are named.
 TEST_F(TerrainEngineTest, ReadOnlyFilesAndFoldersStayAndFailedCopiesAreNamed) {
     WriteFile(store + "A.TER", "new");
+    WriteFile(store + "B.TER", "new");
     ::chmod(WriteFile(game + "A.TER", "protected").c_str(), 0444);
-    ::chmod(WriteFile(game + "B.TER", "protected too").c_str(), 0444);
+    ::chmod(WriteFile(game + "b.ter", "protected too").c_str(), 0444);
+    ::chmod(WriteFile(game + "C.TER", "protected as well").c_str(), 0444);
     MakeFolder(store + "SUB.TER");
     MakeFolder(game + "KEEP.TER");
 
-    EXPECT_EQ(CopyMatchingFiles(store, game, "*.TER"), std::vector<std::string>{store + "A.TER"});
+    EXPECT_EQ(CopyMatchingFiles(store, game, "*.TER"),
+              (std::vector<std::string>{store + "A.TER", store + "B.TER"}));
 
-    EXPECT_EQ(ListFolder(game), "A.TER B.TER KEEP.TER/");
+    EXPECT_EQ(ListFolder(game), "A.TER C.TER KEEP.TER/ b.ter");
     EXPECT_EQ(ReadFile(game + "A.TER"), "protected");
+}
+
+// Whatever the pattern, the game keeps its own files, and a folder copied onto itself (by a
+// link here) keeps the files the delete-then-copy would otherwise delete.
+TEST_F(TerrainEngineTest, TheGameItselfAndAFolderCopiedOntoItselfAreNeverTouched) {
+    for (const char* name : {"EAW.EXE", "eaw.ini", "DSOUND.DLL", "MAP.TER"})
+        WriteFile(game + name, "game");
+    WriteFile(store + "EAW.EXE", "store");
+    WriteFile(store + "NEW.DLL", "store");
+    CopyMatchingFiles(store, game, "*");
+    DeleteMatchingFiles(game, "*.*");
+    EXPECT_EQ(ListFolder(game), "DSOUND.DLL EAW.EXE eaw.ini");
+    EXPECT_EQ(ReadFile(game + "EAW.EXE"), "game");
+
+    WriteFile(game + "MAP.TER", "kept");
+    ASSERT_EQ(::symlink(game.c_str(), (dir / "link").c_str()), 0);
+    CopyMatchingFiles(dir / "link/", game, "*.TER");
+    EXPECT_EQ(ReadFile(game + "MAP.TER"), "kept");
 }
 
 // An empty piece is passed on, and then matches nothing: "*.TER," works as "*.TER".

@@ -1,9 +1,12 @@
 // harbinet-cli as a script sees it: output formats, exit statuses and usage errors. The rules
 // behind each verb are the core's and tested there.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/GameFolder.h"
@@ -104,6 +107,31 @@ TEST_F(Cli, VerbsThatChangeTheGameFolder) {
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
 }
 
+// Two changers at once take turns, and a folder named through a link is the folder itself.
+TEST_F(Cli, ConcurrentSeasonChangesNeverMixAndALinkedFolderIsFollowed) {
+    Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\nTerrainFiles=*.TER\r\n");
+    const std::string block(256 * 1024, 'x');
+    for (const char* season : {"Spring", "Winter"})
+        for (int i = 0; i < 40; ++i)
+            WriteFile(Format("%sTerrain/Channel/%s/T%02d.TER", g.Own().c_str(), season, i),
+                      season + block);
+    for (int round = 0; round < 4; ++round) {
+        std::thread spring([&] { EXPECT_EQ(Run("season spring").status, 0); });
+        EXPECT_EQ(Run("season winter").status, 0);
+        spring.join();
+        const std::string season = Setting("Terrain") == "1\n" ? "Spring" : "Winter";
+        for (int i = 0; i < 40; ++i)
+            ASSERT_EQ(ReadFile(Format("%sT%02d.TER", game.c_str(), i)), season + block) << i;
+    }
+
+    TempDir elsewhere;
+    ASSERT_EQ(::symlink(g.Own().c_str(), (elsewhere / "link").c_str()), 0);
+    EXPECT_EQ(RunProgram(HARBINET_CLI, {"--folder", elsewhere / "link", "season", "summer"}).status,
+              0);
+    EXPECT_EQ(ReadFile(game + "MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
+    EXPECT_EQ(ListFolder(elsewhere.Path()), "link/");
+}
+
 TEST_F(Cli, ModesCareerChecksAndTheCareerList) {
     Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\n");
     EXPECT_EQ(Run("careers").out, "") << "no Savedata folder";
@@ -137,9 +165,30 @@ TEST_F(Cli, ErrorsGoToStandardErrorAndFailTheRun) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("missing/EAW.INI"), std::string::npos) << r.err;
     EXPECT_EQ(Run("files " + game + "missing *").status, 1);
+    const std::string pipe = game + "PIPE.INI";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    for (const std::string& line : {"ini get " + pipe + " A K", "ini set " + pipe + " A K v"}) {
+        r = Run(line);
+        EXPECT_EQ(r.status, 1) << line;
+        EXPECT_EQ(r.err, "harbinet-cli: '" + pipe + "' is not a regular file\n") << line;
+    }
     r = Run("launch-app 3");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "harbinet-cli: external application slot 3 is empty\n");
+}
+
+// A profile file just within the size allowed, read by a process allowed 18 MB: enough to start,
+// not enough for the file.
+TEST_F(Cli, RunningOutOfMemoryFailsTheRunWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory does not fit in a memory limit";
+#endif
+    const std::string big = WriteFile(game + "BIG.INI", "[A]\nK=1\n");
+    ASSERT_EQ(::truncate(big.c_str(), 16 << 20), 0);
+    const ProgramResult r = RunProgram("/bin/sh", {"-c", "ulimit -v 18000 && exec \"$0\" \"$@\"",
+                                                   HARBINET_CLI, "ini", "get", big, "A", "K"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "harbinet-cli: out of memory\n");
 }
 
 TEST_F(Cli, MaintenanceVerbsPrintOneValueOrNameALine) {
@@ -153,7 +202,8 @@ TEST_F(Cli, MaintenanceVerbsPrintOneValueOrNameALine) {
 
     WriteFile(game + "b.TER", "");
     WriteFile(game + "A.ter", "");
-    EXPECT_EQ(Run("files " + game + " *.ter").out, "A.ter\nb.TER\n");
+    WriteFile(game + "c\n\t\\\x01.ter", "");  // one name, one line
+    EXPECT_EQ(Run("files " + game + " *.ter").out, "A.ter\nb.TER\nc\\n\\t\\\\\\x01.ter\n");
 }
 
 // clang-format off

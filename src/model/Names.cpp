@@ -1,0 +1,23 @@
+#include "model/Names.h"
+
+namespace harbinet {
+
+bool IsUsableName(std::string_view name) {
+    const auto first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    const std::string_view trimmed = name.substr(first, name.find_last_not_of(" \t") - first + 1);
+    if (trimmed[0] == '/' || trimmed[0] == '\\') return false;
+    if (trimmed.size() >= 2 && trimmed[1] == ':') return false;
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    // Both separators count: the name may come from a settings file written on Windows.
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = name.find_first_of("/\\", start);
+        if (name.substr(start, end - start) == "..") return false;
+        if (end == std::string_view::npos) return true;
+        start = end + 1;
+    }
+}
+
+}  // namespace harbinet
