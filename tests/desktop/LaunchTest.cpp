@@ -13,7 +13,6 @@
 #include "launch/GameLauncher.h"
 #include "platform/Profile.h"
 #include "support/GameFolder.h"
-#include "support/RunProgram.h"
 #include "support/Wait.h"
 #include "support/XTestClient.h"
 
@@ -47,9 +46,6 @@ class Launching : public ::testing::Test {
         std::istringstream in(test::Exists(log) ? ReadFile(log) : "");
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
-    }
-    test::ProgramResult Cli(const std::string& verb) {
-        return test::RunProgram(HARBINET_CLI, {"--folder", game.Own(), verb});
     }
 
     test::GameFolder game;
@@ -104,31 +100,6 @@ TEST_F(Launching, ExternalApplicationsStartInTheirFolderOrGoToTheOpenHandler) {
     EXPECT_EQ(game.ui.messages,
               std::vector<std::string>{"error Harbinet Error: Unable to open " + game.Own() +
                                        "README.TXT\nNo application was found to open it"});
-}
-
-// The running program holds the same state: the CLI must not change it behind its back.
-TEST_F(Launching, VerbsThatChangeAnythingRefuseWhileHarbinetRuns) {
-    test::TestClient client;
-    if (!client.Ok()) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    test::WriteFile(game.Settings(),
-                    "[Harbinet]\r\nVersion=22\r\nMode=0\r\nTerrain=2\r\nTerrainSet=1\r\n"
-                    "TerrainFiles=*.TER\r\n[TerrainSets]\r\nTerrain1=Channel\r\n");
-    test::WriteFile(game.Own() + "Terrain/Channel/MAP.TER", "stored");
-    game.AddCareer("A.SVE", {});
-    const std::string settings = ReadFile(game.Settings());
-    client.Make("Harbinet");
-    for (const char* verb : {"season", "set", "mode", "refresh", "check"}) {
-        std::vector<std::string> args = {"--folder", game.Own(), verb};
-        if (std::string(verb) == "season") args.push_back("winter");
-        if (std::string(verb) == "set") args.push_back("1");
-        if (std::string(verb) == "mode") args.push_back("automatic");
-        const test::ProgramResult r = test::RunProgram(HARBINET_CLI, args);
-        EXPECT_EQ(r.status, 1) << verb;
-        EXPECT_NE(r.err.find("Harbinet is running"), std::string::npos) << verb << ": " << r.err;
-    }
-    EXPECT_EQ(ReadFile(game.Settings()), settings);
-    EXPECT_FALSE(test::Exists(game.Game() + "MAP.TER"));
-    EXPECT_EQ(Cli("status").status, 0) << "reading is allowed";
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ inline wxColour PixelAt(const wxImage& image, int x, int y) {
     return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
 }
 
-// While it lives, each modal dialog runs act inside its loop and, if still open once act's
+// While it lives, each modal (or run) dialog runs act inside its loop and, if still open once act's
 // events are handled, ends with wxID_ABORT. Without act, dialogs end at once, unshown, with
 // wxID_CANCEL. The titles are recorded.
 class ModalHook : public wxModalDialogHook {
@@ -90,7 +90,12 @@ class ModalHook : public wxModalDialogHook {
         dialog->CallAfter([this, dialog] {
             act_(*dialog);
             dialog->CallAfter([dialog] {
-                if (dialog->IsModal()) dialog->EndModal(wxID_ABORT);
+                if (dialog->IsModal()) {
+                    dialog->EndModal(wxID_ABORT);
+                } else if (dialog->IsShown()) {
+                    dialog->SetReturnCode(wxID_ABORT);
+                    dialog->Hide();
+                }
             });
         });
         return wxID_NONE;

@@ -6,6 +6,7 @@
 
 #include "gui/GuiSupport.h"
 #include "platform/Desktop.h"
+#include "support/RunProgram.h"
 
 // Xlib last: its macros clash with the names above.
 #include "support/XTestClient.h"
@@ -41,7 +42,11 @@ struct Started {
     bool ended = false;
 };
 
-TEST(SerialSingleInstance, ASecondStartBringsTheFirstForwardAndEndsChangingNothing) {
+// In a Wayland session too: the program runs as an X11 client, and the installation's lock
+// tells a second start and harbinet-cli that it runs.
+TEST(SerialSingleInstance, ASecondStartBringsTheFirstForwardAndTheCliRefusesToChange) {
+    ::setenv("WAYLAND_DISPLAY", "wayland-harbinet-test", 1);
+    ::unsetenv("GDK_BACKEND");
     auto desktop = MakeSystemDesktop();
     // Windows this process closed a moment ago may still be on their way out.
     ASSERT_TRUE(RunEventsUntil([&] { return !desktop->WindowExists("Harbinet"); }));
@@ -60,6 +65,10 @@ TEST(SerialSingleInstance, ASecondStartBringsTheFirstForwardAndEndsChangingNothi
                watch.NameOf(e.xclient.window) == "Harbinet";
     }));
     EXPECT_TRUE(first.Running());
+    const ProgramResult cli =
+        RunProgram(HARBINET_CLI, {"--folder", game.Own(), "mode", "automatic"});
+    EXPECT_EQ(cli.status, 1);
+    EXPECT_NE(cli.err.find("Harbinet is running"), std::string::npos) << cli.err;
     EXPECT_EQ(ListFolder(game.Own()) + ReadFile(game.Settings()), before);
 
     kill(first.pid, SIGTERM);

@@ -11,6 +11,7 @@
 #include "gui/app/MainFrame.h"
 #include "gui/app/SplashWindow.h"
 #include "gui/widgets/Art.h"
+#include "gui/widgets/RunDialog.h"
 #include "model/Strings.h"
 #include "platform/Files.h"
 #include "program/CommandLine.h"
@@ -18,6 +19,9 @@
 namespace harbinet {
 
 bool HarbinetApp::Initialize(int& count, wxChar** values) {
+    // Tray icons are X11 windows, and only an X11 client can find the window of a running
+    // Harbinet; under Wayland the program runs through Xwayland unless the user says otherwise.
+    ::setenv("GDK_BACKEND", "x11", 0);
     if (wxApp::Initialize(count, values)) return true;
     std::fprintf(stderr,
                  "harbinet: cannot open the display%s%s; run it in a desktop session, or "
@@ -30,10 +34,21 @@ bool HarbinetApp::Initialize(int& count, wxChar** values) {
 bool HarbinetApp::OnInit() {
     // No call to wxApp::OnInit: its parser would refuse the switches the program ignores.
     desktop_ = MakeSystemDesktop();
-    if (desktop_->WindowExists(text::kProgramTitle)) {
+    const Folders folders = Folders::FromExecutable(files::ExecutablePath());
+    using Kind = InstallationLock::Kind;
+    lock_ = std::make_unique<InstallationLock>(folders.OwnFolder);
+    // Without a lock file (a folder the user may not write) only the window can tell.
+    const bool running =
+        lock_->Usable() ? !lock_->Take(Kind::Program) : desktop_->WindowExists(text::kProgramTitle);
+    if (running) {
         desktop_->BringWindowForward(text::kProgramTitle);
         secondInstance_ = true;
         return true;
+    }
+    // A change that harbinet-cli is making ends first; from here on the program changes alone.
+    if (lock_->Usable() && !lock_->Take(Kind::Change, std::chrono::seconds(30))) {
+        ui::MessageBox(text::kChangeUnderWay, text::kCaptionError, wxOK | wxICON_ERROR);
+        return false;
     }
 
     // From here on a termination signal ends the program the orderly way, even mid start-up.
@@ -41,8 +56,7 @@ bool HarbinetApp::OnInit() {
     SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
 
     wxInitAllImageHandlers();
-    const std::string executable = files::ExecutablePath();
-    auto* frame = new CMainFrame(Folders::FromExecutable(executable), *desktop_);
+    auto* frame = new CMainFrame(folders, *desktop_);
     if (!frame->Created()) {
         frame->Destroy();
         return false;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/Desktop.h"
+#include "platform/InstallationLock.h"
 
 namespace harbinet {
 
@@ -24,6 +25,7 @@ class HarbinetApp : public wxApp {
     static void OnSignal(int signal);
 
     std::unique_ptr<Desktop> desktop_;
+    std::unique_ptr<InstallationLock> lock_;  // held for the program's life
     bool secondInstance_ = false;
 };
 

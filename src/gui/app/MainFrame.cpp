@@ -5,7 +5,6 @@
 #include <wx/dcclient.h>
 #include <wx/display.h>
 #include <wx/modalhook.h>
-#include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "gui/dialogs/SetActiveCareerDialog.h"
 #include "gui/widgets/Art.h"
 #include "gui/widgets/Ids.h"
+#include "gui/widgets/RunDialog.h"
 #include "launch/GameLauncher.h"
 #include "platform/Files.h"
 #include "program/LoadSettings.h"
@@ -124,14 +124,14 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::ShowMessage(MessageIcon icon, const std::string& caption,
                              const std::string& text) {
     if (prompts_) return prompts_->ShowMessage(icon, caption, text);
-    wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
-                 wxOK | (icon == MessageIcon::Error ? wxICON_ERROR : wxICON_INFORMATION));
+    ui::MessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
+                   wxOK | (icon == MessageIcon::Error ? wxICON_ERROR : wxICON_INFORMATION));
 }
 
 bool CMainFrame::AskYesNo(const std::string& caption, const std::string& text) {
     if (prompts_) return prompts_->AskYesNo(caption, text);
-    return wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
-                        wxYES_NO | wxICON_QUESTION) == wxYES;
+    return ui::MessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
+                          wxYES_NO | wxICON_QUESTION) == wxYES;
 }
 
 void CMainFrame::UpdateTrayIcon(bool busy) {
@@ -256,14 +256,14 @@ void CMainFrame::RunCommand(int id) {
 void CMainFrame::OpenAbout() {
     if (RaiseExistingWindow(AboutDialog::kTitle, state_.desktop)) return;
     AboutDialog dialog(state_.OwnFolder, nullptr, &state_.desktop);
-    dialog.ShowModal();
+    ui::RunDialog(dialog);
 }
 
 void CMainFrame::OpenSetActiveCareer() {
     if (RaiseExistingWindow(SetActiveCareerDialog::kTitle, state_.desktop)) return;
     SetActiveCareerDialog dialog(state_.GameFolder, state_.LastCareerPath, nullptr, *this,
                                  &state_.desktop);
-    if (dialog.ShowModal() != wxID_OK) return;
+    if (ui::RunDialog(dialog) != wxID_OK) return;
     RefreshSeasonNow(state_);
     if (state_.LaunchAfter) LaunchGame(state_);
 }

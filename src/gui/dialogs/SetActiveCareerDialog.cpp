@@ -70,10 +70,7 @@ void SetActiveCareerDialog::OnCareerChosen(wxCommandEvent& event) {
             Format("The career file %s could not be made active: %s", path.c_str(), cause.c_str()));
         return;
     }
-    if (IsModal())
-        EndModal(wxID_OK);
-    else
-        SetReturnCode(wxID_OK);
+    Finish(wxID_OK);
 }
 
 }  // namespace harbinet

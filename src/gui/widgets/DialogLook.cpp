@@ -126,6 +126,10 @@ CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& lo
     SetClientSize(ConvertDialogToPixels(sizeInDialogUnits));
     Bind(wxEVT_PAINT, &CDialogLook::OnPaint, this);
     Bind(wxEVT_CHAR_HOOK, &CDialogLook::OnCharHook, this);
+    // Bound first, so that a dialog's own OK or Cancel handler is asked before these.
+    for (int id : {wxID_OK, wxID_CANCEL})
+        Bind(
+            wxEVT_BUTTON, [this, id](wxCommandEvent&) { Finish(id); }, id);
 }
 
 void CDialogLook::InitLook(Background background) {
@@ -175,6 +179,11 @@ void CDialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
         dc.Clear();
         dc.DrawBitmap(background_, origin.x, origin.y);
     }
+}
+
+void CDialogLook::Finish(int code) {
+    SetReturnCode(code);
+    EndDialog(code);
 }
 
 void CDialogLook::OnPaint(wxPaintEvent&) {

@@ -89,6 +89,10 @@ class CDialogLook : public wxDialog {
     // dialog's Cancel and OK buttons for them.
     CStaticEx* AddButton(Button button, int x, int y);
 
+    // Ends the dialog with this code, whether it runs modal or not (a dialog that is not
+    // modal would otherwise only hide, its code unset).
+    void Finish(int code);
+
   protected:
     // The common first steps: program icon, background, centring. Picture backgrounds size
     // the window so that the client is exactly as tall as the picture.

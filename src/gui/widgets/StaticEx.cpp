@@ -1,12 +1,12 @@
 #include "gui/widgets/StaticEx.h"
 
 #include <wx/dcclient.h>
-#include <wx/msgdlg.h>
 #include <wx/settings.h>
 
 #include "gui/widgets/Art.h"
 #include "gui/widgets/DialogLook.h"
 #include "gui/widgets/Picture.h"
+#include "gui/widgets/RunDialog.h"
 #include "model/Strings.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
@@ -20,8 +20,8 @@ wxColour FromColourRef(ColourRef value) {
 }
 
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
-    wxMessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
-                 wxOK | wxICON_STOP, parent);
+    MessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
+               wxOK | wxICON_STOP, parent);
 }
 
 CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
@@ -36,10 +36,10 @@ CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const 
     if (parent && parent->GetFont().IsOk()) labelFont_ = parent->GetFont();
     SetInitialSize(size);
     Bind(wxEVT_PAINT, &CStaticEx::OnPaint, this);
+    // A double click reaches us as a press and a double-click event: only the press acts, so
+    // that one click is one command however fast the next one follows.
     Bind(wxEVT_LEFT_DOWN, &CStaticEx::OnLeftDown, this);
-    Bind(wxEVT_LEFT_DCLICK, &CStaticEx::OnLeftDown, this);
     Bind(wxEVT_RIGHT_DOWN, &CStaticEx::OnRightDown, this);
-    Bind(wxEVT_RIGHT_DCLICK, &CStaticEx::OnRightDown, this);
     Bind(wxEVT_ENTER_WINDOW, &CStaticEx::OnEnter, this);
     Bind(wxEVT_LEAVE_WINDOW, &CStaticEx::OnLeave, this);
     Bind(wxEVT_MOTION, &CStaticEx::OnMotion, this);

@@ -1,0 +1,71 @@
+#include "gui/widgets/RunDialog.h"
+
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/evtloop.h>
+#include <wx/modalhook.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+namespace harbinet::ui {
+
+int RunDialog(wxDialog& dialog) {
+    if (const int answer = wxModalDialogHook::CallEnter(&dialog); answer != wxID_NONE)
+        return answer;
+    dialog.SetReturnCode(wxID_CANCEL);
+    dialog.Show();
+    dialog.Raise();
+    // One event at a time rather than a loop that an event ends: dialogs opened from within
+    // this one end before it, whichever of them the user closes first.
+    wxGUIEventLoop loop;
+    {
+        wxEventLoopActivator active(&loop);
+        while (dialog.IsShown()) loop.Dispatch();
+    }
+    wxModalDialogHook::CallExit(&dialog);
+    return dialog.GetReturnCode();
+}
+
+int MessageBox(const wxString& text, const wxString& caption, long style, wxWindow* parent) {
+    wxDialog box(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
+                 wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP);
+    const wxArtID art = (style & wxICON_ERROR)      ? wxART_ERROR
+                        : (style & wxICON_QUESTION) ? wxART_QUESTION
+                                                    : wxART_INFORMATION;
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(new wxStaticBitmap(&box, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)),
+             0, wxALL, 10);
+    auto* message = new wxStaticText(&box, wxID_ANY, text);
+    message->Wrap(box.FromDIP(420));
+    row->Add(message, 1, wxALIGN_CENTER_VERTICAL | wxTOP | wxBOTTOM | wxRIGHT, 10);
+
+    const bool question = (style & wxYES_NO) == wxYES_NO;
+    const int escape = question ? wxID_NO : wxID_OK;
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(row, 1, wxEXPAND);
+    column->Add(box.CreateStdDialogButtonSizer(question ? wxYES_NO : wxOK), 0,
+                wxALIGN_RIGHT | wxALL, 10);
+    box.SetSizerAndFit(column);
+    box.SetEscapeId(escape);
+    box.Bind(wxEVT_BUTTON, [&box](wxCommandEvent& event) {
+        box.SetReturnCode(event.GetId());
+        box.Hide();
+    });
+    box.Bind(wxEVT_CLOSE_WINDOW, [&box, escape](wxCloseEvent&) {
+        box.SetReturnCode(escape);
+        box.Hide();
+    });
+    box.Centre();
+
+    switch (RunDialog(box)) {
+        case wxID_YES:
+            return wxYES;
+        case wxID_NO:
+            return wxNO;
+        default:
+            return question ? wxNO : wxOK;
+    }
+}
+
+}  // namespace harbinet::ui

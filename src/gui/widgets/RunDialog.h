@@ -1,0 +1,21 @@
+// Dialogs and message boxes that run to their end as modal ones do, without being modal: on
+// GTK a modal dialog swallows the commands of the tray icon's menu, and the tray must keep
+// working while any window of the program is open.
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/string.h>
+
+namespace harbinet::ui {
+
+// Shows the dialog and returns its return code once it is hidden (EndDialog hides a dialog
+// that is not modal). Modal-dialog hooks see it as they see a modal dialog; a hook's answer
+// is returned without showing it.
+int RunDialog(wxDialog& dialog);
+
+// A message box of wxOK or wxYES_NO with wxICON_ERROR, wxICON_INFORMATION or
+// wxICON_QUESTION, run by RunDialog: wxOK, wxYES or wxNO.
+int MessageBox(const wxString& text, const wxString& caption, long style,
+               wxWindow* parent = nullptr);
+
+}  // namespace harbinet::ui
