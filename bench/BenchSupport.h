@@ -146,9 +146,10 @@ inline double Median(std::vector<double> v) {
 }
 
 // Rounds of one timed run of `cp` and one of ours each, alternating which goes first; prints
-// every round, the medians with the rate over the whole set, and ours / cp.
+// every round, the medians with the rate over the bytes copied, and ours / cp.
 template <class Cp, class Ours>
-void CompareWithCp(int rounds, const char* ours, Cp&& runCp, Ours&& runOurs) {
+void CompareWithCp(int rounds, const char* ours, Cp&& runCp, Ours&& runOurs,
+                   std::size_t bytes = kSetBytes) {
     std::vector<double> cpTimes, ourTimes;
     for (int r = 0; r < rounds; ++r) {
         for (int turn = 0; turn < 2; ++turn) {
@@ -161,7 +162,7 @@ void CompareWithCp(int rounds, const char* ours, Cp&& runCp, Ours&& runOurs) {
                     ourTimes.back());
     }
     const double mcp = Median(cpTimes), mours = Median(ourTimes);
-    const double mib = static_cast<double>(kSetBytes >> 20);
+    const double mib = static_cast<double>(bytes >> 20);
     std::printf("median: cp %.3f s (%.0f MiB/s), %s %.3f s (%.0f MiB/s)\n", mcp, mib / mcp, ours,
                 mours, mib / mours);
     std::printf("ratio %s / cp: %.2f\n", ours, mours / mcp);

@@ -55,4 +55,12 @@ void ProgramContext::LoadSettings() {
         ReadSettings(*state_);
 }
 
+int RunAsProgram(const Invocation& inv, const std::function<void(ProgramState&)>& operation) {
+    ProgramContext program(inv);
+    if (program.RefuseWhileRunning()) return 1;
+    program.LoadSettings();
+    operation(program.State());
+    return program.ExitStatus();
+}
+
 }  // namespace harbinet::cli

@@ -2,6 +2,7 @@
 // messages on standard error and the real desktop.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "cli/Cli.h"
@@ -34,5 +35,9 @@ class ProgramContext {
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<ProgramState> state_;
 };
+
+// Runs one of the program's operations as the program would, holding the installation's
+// change lock. Nothing changes while the program itself runs.
+int RunAsProgram(const Invocation& inv, const std::function<void(ProgramState&)>& operation);
 
 }  // namespace harbinet::cli

@@ -16,16 +16,6 @@
 namespace harbinet::cli {
 namespace {
 
-// Runs one of the program's operations as the program would. Nothing changes while the
-// program itself runs.
-int RunAsProgram(const Invocation& inv, const std::function<void(ProgramState&)>& operation) {
-    ProgramContext program(inv);
-    if (program.RefuseWhileRunning()) return 1;
-    program.LoadSettings();
-    operation(program.State());
-    return program.ExitStatus();
-}
-
 // The active career as the information panel shows it, when one was acted on.
 void PrintActiveCareer(const ProgramState& state) {
     if (!state.LastCareerPath.empty())

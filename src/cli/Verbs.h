@@ -16,6 +16,7 @@ int CheckVerb(const Invocation& inv);
 int CareersVerb(const Invocation& inv);
 int LaunchVerb(const Invocation& inv);
 int LaunchAppVerb(const Invocation& inv);
+int SkinsVerb(const Invocation& inv);
 
 // Maintenance verbs over the profile and file layers: they touch only what they name.
 int IniVerb(const Invocation& inv);

@@ -31,6 +31,17 @@ constexpr Verb kVerbs[] = {
     {"careers", cli::CareersVerb, "careers"},
     {"launch", cli::LaunchVerb, "launch"},
     {"launch-app", cli::LaunchAppVerb, "launch-app N"},
+    {"skins", cli::SkinsVerb,
+     "skins list\n"
+     "  skins add FILE --model TEXT --unit TEXT [--pilot TEXT] [--location TEXT]\n"
+     "            [--year 1939..1945] [--author TEXT] [--url TEXT]\n"
+     "  skins modify N [--model TEXT] [--unit TEXT] [--pilot TEXT] [--location TEXT]\n"
+     "            [--year 1939..1945] [--author TEXT] [--url TEXT]\n"
+     "  skins delete N\n"
+     "  skins choices SET\n"
+     "  skins choose SET spring|summer|autumn|winter MODEL N\n"
+     "  skins next|prev SET spring|summer|autumn|winter MODEL\n"
+     "  skins reset SET"},
     {"ini", cli::IniVerb,
      "ini get FILE SECTION KEY [--default TEXT] [--size N]\n"
      "  ini getint FILE SECTION KEY [--default N]\n"

@@ -117,14 +117,14 @@ std::int32_t GameObjectDetail(const Folders& folders) {
 void SetSkinsInitialFolder(const Folders& folders) {
     std::string temp = files::TempFolder();
     if (temp.size() > 255) temp.resize(255);
-    profile::WriteString(files::ResolveName(folders.VandelholtFolder, settings::kSkinsIni),
+    profile::WriteString(files::ResolveName(folders.SkinCatalogueFolder, settings::kSkinsIni),
                          settings::kSkinsSection, settings::kInitialFolder, temp);
 }
 
 void MoveCataloguePictures(const Folders& folders) {
     for (std::string_view picture : kCataloguePictures) {
         const std::string source = files::ResolveName(folders.OwnFolder, picture);
-        const std::string target = files::ResolveName(folders.VandelholtFolder, picture);
+        const std::string target = files::ResolveName(folders.SkinCatalogueFolder, picture);
         files::CopyFileIfAbsent(source, target);
         if (files::FileExists(target) && files::FileExists(source)) files::DeleteFile(source);
     }
@@ -152,7 +152,7 @@ void RunFirstInstallation(ProgramState& state) {
     CreateDesktopShortcut(state);
 
     for (const std::string* folder :
-         {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder, &state.VandelholtFolder})
+         {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder, &state.SkinCatalogueFolder})
         files::CreateFolder(*folder);
     SetSkinsInitialFolder(state);
     MoveCataloguePictures(state);

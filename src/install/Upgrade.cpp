@@ -83,7 +83,7 @@ void StepFrom13(ProgramState& state) {
         }
     });
 
-    files::CreateFolder(state.VandelholtFolder);
+    files::CreateFolder(state.SkinCatalogueFolder);
     MoveCataloguePictures(state);
 
     // The game's default terrain, with the new lists.

@@ -24,7 +24,7 @@ Folders Folders::FromExecutable(const std::string& executablePath) {
     f.TerrainFolder = files::ResolveName(f.OwnFolder, "Terrain") + "/";
     f.SkinsFolder = files::ResolveName(f.OwnFolder, "Skins") + "/";
     f.CommonFolder = files::ResolveName(f.OwnFolder, "Common") + "/";
-    f.VandelholtFolder = files::ResolveName(f.OwnFolder, "Vandelholt") + "/";
+    f.SkinCatalogueFolder = files::ResolveName(f.OwnFolder, "Vandelholt") + "/";
     f.SettingsPath = files::ResolveName(f.OwnFolder, name + ".INI");
     return f;
 }

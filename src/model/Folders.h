@@ -8,14 +8,14 @@ namespace harbinet {
 
 // Folder strings end in "/" and paths are built from them by plain concatenation.
 struct Folders {
-    std::string ExecutablePath;    // full path of the running program
-    std::string OwnFolder;         // the program's folder
-    std::string GameFolder;        // its parent: EAW.EXE, EAW.INI, Savedata
-    std::string TerrainFolder;     // OwnFolder + "Terrain/"
-    std::string SkinsFolder;       // OwnFolder + "Skins/"
-    std::string CommonFolder;      // OwnFolder + "Common/"
-    std::string VandelholtFolder;  // OwnFolder + "Vandelholt/", the skin catalogue
-    std::string SettingsPath;      // OwnFolder + executable name + ".INI"
+    std::string ExecutablePath;       // full path of the running program
+    std::string OwnFolder;            // the program's folder
+    std::string GameFolder;           // its parent: EAW.EXE, EAW.INI, Savedata
+    std::string TerrainFolder;        // OwnFolder + "Terrain/"
+    std::string SkinsFolder;          // OwnFolder + "Skins/"
+    std::string CommonFolder;         // OwnFolder + "Common/"
+    std::string SkinCatalogueFolder;  // OwnFolder + "Vandelholt/"
+    std::string SettingsPath;         // OwnFolder + executable name + ".INI"
 
     // Derived from the executable's full path, as the program derives them at start-up, each
     // name matched ignoring letter case against what is on disk. A program in the root folder

@@ -45,9 +45,24 @@ namespace text {
 inline constexpr const char* kUnusableSetName =
     "The terrain set name \"%s\" cannot be used as a folder name; nothing was changed";
 inline constexpr const char* kUnableToWrite = "Unable to write %s";
+inline constexpr const char* kDigitsSetName =
+    "The terrain set name \"%s\" is a number, which the skin catalogue keeps for a skin; "
+    "rename the set to choose its skins";
 inline constexpr const char* kFilesNotCopied = "These files could not be copied to %s:";
 inline constexpr const char* kChangeUnderWay =
     "Another change of this installation is under way; try again when it has finished";
+}  // namespace text
+
+// The skin catalogue and the skins of a terrain set.
+namespace text {
+inline constexpr const char* kCaptionDeleteSkin = "Delete Skin";
+inline constexpr const char* kDeleteSkinQuestion =
+    "Do you really want to delete the Skin for the %s, %s?\n(This will also delete ALL files "
+    "associated with this Skin from your PC!)";
+inline constexpr const char* kCaptionResetSkins = "Reset Terrain Skins";
+inline constexpr const char* kResetSkinsQuestion =
+    "Do you really want to reset all Skins in all Seasons (if applicable) to the EAW Default "
+    "Skins?";
 }  // namespace text
 
 // The tray icon's tooltip and pop-up menu.

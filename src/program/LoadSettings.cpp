@@ -35,7 +35,7 @@ void RemoveStaleTemporaries(const Folders& folders) {
             if (found.folder) walk(found.path + "/", depth - 1);
     };
     for (const std::string* store : {&folders.TerrainFolder, &folders.SkinsFolder,
-                                     &folders.CommonFolder, &folders.VandelholtFolder})
+                                     &folders.CommonFolder, &folders.SkinCatalogueFolder})
         walk(*store, 2);
 }
 

@@ -132,6 +132,25 @@ TEST_F(Cli, ConcurrentSeasonChangesNeverMixAndALinkedFolderIsFollowed) {
     EXPECT_EQ(ListFolder(elsewhere.Path()), "link/");
 }
 
+TEST_F(Cli, SkinVerbsPrintOneRecordALineAndRefuseWrongChoices) {
+    Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\n");
+    WriteFile(game + "dl/p109etex.tpc", "texture");
+    EXPECT_EQ(Run("skins add " + game + "dl/p109etex.tpc --model Emil --unit JG26").status, 1)
+        << "no catalogue folder to write to";
+    MakeFolder(g.Own() + "Vandelholt");
+    ProgramResult r =
+        Run("skins add " + game + "dl/p109etex.tpc --model Emil --unit JG\t26 --year 1941");
+    EXPECT_EQ(r.status, 2) << "a tab in a field is refused";
+    r = Run("skins add " + game + "dl/p109etex.tpc --model Emil --unit JG26 --year 1941");
+    EXPECT_EQ(r.out, "1\n") << r.err;
+    EXPECT_EQ(Run("skins list").out, "1\tEmil\tJG26\tUnknown\tUnknown\t1941\n");
+    EXPECT_EQ(Run("skins next 1 summer 109e").out, "1\n");
+    EXPECT_NE(Run("skins choices 1").out.find("\n109E\tBf 109E-4\t0\t1\t0\t0\n"),
+              std::string::npos);
+    EXPECT_EQ(Run("skins choose 1 spring 109G 1").status, 1) << "skin 1 is an Emil";
+    EXPECT_EQ(Run("skins modify 9 --unit X").status, 1) << "no skin 9";
+}
+
 TEST_F(Cli, ModesCareerChecksAndTheCareerList) {
     Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\n");
     EXPECT_EQ(Run("careers").out, "") << "no Savedata folder";
@@ -211,7 +230,11 @@ const char* const kUsageErrors[] = {
     "", "nonsense", "status x", "menu x", "season", "season fall", "set 0", "set 26", "set x",
     "set 1 2", "mode auto", "check now", "refresh x", "careers x", "launch x", "launch-app",
     "launch-app 26", "ini", "ini del f A K", "ini get f A", "ini set f A K",
-    "ini get f A K --size x", "ini getint f A K --default 1.5", "files onlyafolder"};
+    "ini get f A K --size x", "ini getint f A K --default 1.5", "files onlyafolder",
+    "skins", "skins list x", "skins add", "skins add f --model M", "skins add f --unit U",
+    "skins modify x", "skins modify 1 --colour red", "skins delete", "skins choices 26",
+    "skins choose 1 spring 109E", "skins choose 1 fall 109E 0", "skins choose 1 spring B24D 0",
+    "skins next 1 spring", "skins reset"};
 // clang-format on
 
 TEST_F(Cli, UsageErrorsChangeNothing) {

@@ -1,0 +1,276 @@
+// skins: the skin catalogue and the skins of each terrain set, as the skin dialogs drive them.
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "cli/ProgramContext.h"
+#include "cli/Verbs.h"
+#include "skins/SeasonSkinChoices.h"
+#include "skins/SkinCatalogue.h"
+
+namespace harbinet::cli {
+namespace {
+
+// A number of up to `digits` digits in first..last; none otherwise.
+std::optional<unsigned> Number(const std::string& text, unsigned first, unsigned last) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos)
+        return std::nullopt;
+    const auto n = static_cast<unsigned>(std::stoul(text));
+    if (n < first || n > last) return std::nullopt;
+    return n;
+}
+
+std::size_t Characters(const std::string& text) {
+    std::size_t n = 0;
+    for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+// "--name VALUE" pairs; false on anything else.
+bool ParseOptions(const std::vector<std::string>& args, std::size_t from,
+                  std::map<std::string, std::string>& options) {
+    static const char* const kNames[] = {"--model", "--unit",   "--pilot", "--location",
+                                         "--year",  "--author", "--url"};
+    for (std::size_t i = from; i < args.size(); i += 2) {
+        bool known = false;
+        for (const char* name : kNames) known = known || args[i] == name;
+        if (!known || i + 1 >= args.size()) return false;
+        options[args[i].substr(2)] = args[i + 1];
+    }
+    return true;
+}
+
+// The record with the given options applied, checked as the edit dialog checks it; an error
+// text when it breaks a rule.
+std::string ApplyOptions(const std::map<std::string, std::string>& options, SkinRecord& r) {
+    for (const auto& [name, value] : options) {
+        for (char c : value)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return "--" + name + " holds a control character";
+        if (name == "model") r.model = value;
+        if (name == "unit") r.unit = value;
+        if (name == "pilot") r.pilot = value;
+        if (name == "location") r.location = value;
+        if (name == "author") r.author = value;
+        if (name == "url") r.url = value;
+        if (name == "year") {
+            const auto year = Number(value, kFirstYear, kLastYear);
+            if (!year) return "--year needs a year from 1939 to 1945";
+            r.year = *year;
+        }
+    }
+    if (r.model.empty() || r.unit.empty() || r.pilot.empty() || r.location.empty())
+        return "a skin needs a model, a unit, a pilot and a location";
+    if (Characters(r.pilot) > kShortTextLimit || Characters(r.location) > kShortTextLimit ||
+        Characters(r.author) > kShortTextLimit)
+        return "pilot, location and author take at most 80 characters";
+    if (Characters(r.url) > kUrlLimit) return "the URL takes at most 255 characters";
+    return {};
+}
+
+void PrintRow(unsigned n, const SkinRecord& r) {
+    std::printf("%u\t%s\t%s\t%s\t%s\t%u\n", n, EscapeForLine(r.model).c_str(),
+                EscapeForLine(r.unit).c_str(), EscapeForLine(r.pilot).c_str(),
+                EscapeForLine(r.location).c_str(), r.year);
+}
+
+// A skin number that names an installed skin; an error was shown otherwise.
+bool Installed(const ProgramState& state, const SkinCatalogue& catalogue, unsigned n) {
+    if (catalogue.IsInstalled(n)) return true;
+    state.host.ShowError(Format("Skin %u is not installed", n));
+    return false;
+}
+
+// What the terrain set verbs share: the set, a season row and a model from the arguments.
+struct SetArguments {
+    unsigned set = 0;
+    std::size_t row = 0;
+    std::size_t model = AircraftModelTable::kCount;
+};
+
+std::optional<SetArguments> ParseSetArguments(const std::vector<std::string>& args,
+                                              bool withSeasonAndModel) {
+    SetArguments a;
+    const auto set = args.size() > 1 ? Number(args[1], 1, settings::kMaxTerrainSets) : std::nullopt;
+    if (!set) return std::nullopt;
+    a.set = *set;
+    if (!withSeasonAndModel) return a;
+    if (args.size() < 4) return std::nullopt;
+    bool seasonFound = false;
+    for (Season season : kSeasons) {
+        if (args[2] != LowerAscii(SeasonName(season))) continue;
+        a.row = static_cast<std::size_t>(Stored(season) - 1);
+        seasonFound = true;
+    }
+    a.model = AircraftModelTable::IndexOf(args[3]);
+    if (!seasonFound || a.model == AircraftModelTable::kCount) return std::nullopt;
+    return a;
+}
+
+// Loads the set's choices, lets change alter them, then saves and stages them.
+void ChangeChoices(ProgramState& state, const SetArguments& a,
+                   const std::function<bool(SeasonSkinChoices&)>& change) {
+    const auto file = ChoicesFileOf(state, a.set);
+    if (!file) return;
+    if (a.row != 0 && !state.Settings().TerrainSetHasSeasons(a.set)) {
+        state.host.ShowError("This terrain set has no seasons: its skins are chosen for spring");
+        return;
+    }
+    SeasonSkinChoices choices;
+    choices.LoadChoices(*file, state.host);
+    if (change(choices)) ConfirmTerrainSkins(state, a.set, choices);
+}
+
+constexpr const char* kUsage =
+    "skins needs list, add, modify, delete, choices, choose, next, "
+    "prev or reset (see harbinet-cli --help)";
+
+int List(const Invocation& inv) {
+    ProgramContext program(inv);
+    program.LoadSettings();
+    for (const SkinRow& row : SkinCatalogue(program.State().SkinCatalogueFolder).ListSkins())
+        PrintRow(row.number, row.record);
+    return program.ExitStatus();
+}
+
+int Add(const Invocation& inv) {
+    std::map<std::string, std::string> options;
+    if (inv.args.size() < 2 || !ParseOptions(inv.args, 2, options))
+        return UsageError("skins add needs FILE and --model, --unit and the other fields");
+    SkinRecord record;
+    record.pilot = record.location = "Unknown";
+    record.year = 1940;
+    if (const std::string error = ApplyOptions(options, record); !error.empty())
+        return UsageError(error);
+    const std::string file = inv.args[1];
+    if (!files::FileExists(file)) return UsageError("no skin file " + file);
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+        const Download download = FindDownload(file);
+        catalogue.SetInitialFolder(download.folder);
+        unsigned stored = 0;
+        const unsigned n =
+            catalogue.AddSkin(download, record, state.Settings().GetText(settings::Key::SkinFiles),
+                              state.host, &stored);
+        if (n == 0) return;
+        std::printf("%u\n", n);
+        std::fprintf(stderr, "harbinet-cli: skin %u added with %u files\n", n, stored);
+    });
+}
+
+int Modify(const Invocation& inv) {
+    std::map<std::string, std::string> options;
+    const auto n = inv.args.size() > 1 ? Number(inv.args[1], 1, ~0u >> 1) : std::nullopt;
+    if (!n || !ParseOptions(inv.args, 2, options))
+        return UsageError("skins modify needs N and the fields to change");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+        if (!Installed(state, catalogue, *n)) return;
+        SkinRecord record = catalogue.ReadRecord(*n);
+        if (const std::string error = ApplyOptions(options, record); !error.empty())
+            state.host.ShowError(error);
+        else if (!catalogue.UpdateSkinRecord(*n, record))
+            state.host.ShowError(
+                Format(text::kUnableToWrite, (catalogue.Folder() + inv.args[1] + ".DAT").c_str()));
+    });
+}
+
+int Delete(const Invocation& inv) {
+    const auto n = inv.args.size() == 2 ? Number(inv.args[1], 1, ~0u >> 1) : std::nullopt;
+    if (!n) return UsageError("skins delete needs N");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+        if (!Installed(state, catalogue, *n)) return;
+        const SkinRecord record = catalogue.ReadRecord(*n);
+        if (state.host.AskYesNo(
+                text::kCaptionDeleteSkin,
+                Format(text::kDeleteSkinQuestion, record.model.c_str(), record.unit.c_str())))
+            catalogue.DeleteSkin(*n);
+    });
+}
+
+int Choices(const Invocation& inv) {
+    const auto a = inv.args.size() == 2 ? ParseSetArguments(inv.args, false) : std::nullopt;
+    if (!a) return UsageError("skins choices needs a terrain set number from 1 to 25");
+    ProgramContext program(inv);
+    program.LoadSettings();
+    ProgramState& state = program.State();
+    if (const auto file = ChoicesFileOf(state, a->set)) {
+        SeasonSkinChoices choices;
+        choices.LoadChoices(*file, state.host);
+        for (std::size_t m = 0; m < AircraftModelTable::kCount; ++m)
+            std::printf(
+                "%s\t%s\t%u\t%u\t%u\t%u\n", std::string(AircraftModelTable::CodeAt(m)).c_str(),
+                std::string(AircraftModelTable::DisplayNameAt(m)).c_str(), choices.GetChoice(0, m),
+                choices.GetChoice(1, m), choices.GetChoice(2, m), choices.GetChoice(3, m));
+    }
+    return program.ExitStatus();
+}
+
+int Choose(const Invocation& inv) {
+    const auto a = inv.args.size() == 5 ? ParseSetArguments(inv.args, true) : std::nullopt;
+    const auto n = a ? Number(inv.args[4], 0, ~0u >> 1) : std::nullopt;
+    if (!n) return UsageError("skins choose needs SET SEASON MODEL N");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+        const std::string_view code = AircraftModelTable::CodeAt(a->model);
+        if (*n != 0 && (!catalogue.IsInstalled(*n) ||
+                        !EqualIgnoringCase(catalogue.ReadRecord(*n).baseModel, code))) {
+            state.host.ShowError(
+                Format("Skin %u is no installed skin of the %s", *n, std::string(code).c_str()));
+            return;
+        }
+        ChangeChoices(state, *a, [&](SeasonSkinChoices& choices) {
+            choices.SetChoice(a->row, a->model, *n);
+            return true;
+        });
+    });
+}
+
+int Step(const Invocation& inv, bool next) {
+    const auto a = inv.args.size() == 4 ? ParseSetArguments(inv.args, true) : std::nullopt;
+    if (!a) return UsageError("skins next and prev need SET SEASON MODEL");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+        const std::string_view code = AircraftModelTable::CodeAt(a->model);
+        ChangeChoices(state, *a, [&](SeasonSkinChoices& choices) {
+            const unsigned current = choices.GetChoice(a->row, a->model);
+            const unsigned chosen = next ? catalogue.NextSkinOf(code, current)
+                                         : catalogue.PreviousSkinOf(code, current);
+            choices.SetChoice(a->row, a->model, chosen);
+            std::printf("%u\n", chosen);
+            return true;
+        });
+    });
+}
+
+int Reset(const Invocation& inv) {
+    const auto a = inv.args.size() == 2 ? ParseSetArguments(inv.args, false) : std::nullopt;
+    if (!a) return UsageError("skins reset needs a terrain set number from 1 to 25");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        ChangeChoices(state, *a, [&](SeasonSkinChoices& choices) {
+            if (!state.host.AskYesNo(text::kCaptionResetSkins, text::kResetSkinsQuestion))
+                return false;
+            choices.ClearChoices();
+            return true;
+        });
+    });
+}
+
+}  // namespace
+
+int SkinsVerb(const Invocation& inv) {
+    const std::string sub = inv.args.empty() ? std::string() : inv.args[0];
+    if (sub == "list" && inv.args.size() == 1) return List(inv);
+    if (sub == "add") return Add(inv);
+    if (sub == "modify") return Modify(inv);
+    if (sub == "delete") return Delete(inv);
+    if (sub == "choices") return Choices(inv);
+    if (sub == "choose") return Choose(inv);
+    if (sub == "next" || sub == "prev") return Step(inv, sub == "next");
+    if (sub == "reset") return Reset(inv);
+    return UsageError(kUsage);
+}
+
+}  // namespace harbinet::cli
