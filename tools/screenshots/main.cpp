@@ -18,9 +18,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "Shots.h"
 #include "careers/CareerSave.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/SetActiveCareerDialog.h"
@@ -81,9 +84,22 @@ bool Varied(const wxImage& image) {
 
 int failures = 0;
 
-void Shoot(wxWindow* window, const std::string& folder, const char* name) {
+std::map<std::string, std::function<void(const shots::Context&)>>& Groups() {
+    static std::map<std::string, std::function<void(const shots::Context&)>> groups;
+    return groups;
+}
+
+}  // namespace
+
+namespace harbinet::shots {
+
+Group::Group(const char* name, std::function<void(const Context&)> shoot) {
+    Groups()[name] = std::move(shoot);
+}
+
+void Shoot(wxWindow* window, const Context& context, const char* name) {
     wxImage image = Capture(window);
-    const std::string path = folder + name + ".png";
+    const std::string path = context.out + name + ".png";
     if (!Varied(image) || !image.SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG)) {
         std::fprintf(stderr, "harbinet-screenshots: %s could not be captured\n", name);
         ++failures;
@@ -99,6 +115,10 @@ void Shoot(wxWindow* window, const std::string& folder, const char* name) {
         wxMilliSleep(10);
     }
 }
+
+}  // namespace harbinet::shots
+
+namespace {
 
 // A dialog of the common look showing every part of the toolkit.
 class ToolkitSampler : public ui::CDialogLook {
@@ -189,18 +209,22 @@ int main(int argc, char** argv) {
 
     NullDesktop desktop;
     PrintingHost services;
+    ProgramState state(Folders::FromExecutable(own + "harbinet"), services, desktop);
+    const shots::Context context{out, game, own, desktop, services, state};
+    using shots::Shoot;
 
-    Shoot(new AboutDialog(own, nullptr, &desktop), out, "about");
+    Shoot(new AboutDialog(own, nullptr, &desktop), context, "about");
     Shoot(new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr, services, &desktop),
-          out, "set-active-career");
+          context, "set-active-career");
     {
         auto* dialog = new SetActiveCareerDialog(game, game + "Savedata/BLUE.SVE", nullptr,
                                                  services, &desktop);
         wxMouseEvent enter(wxEVT_ENTER_WINDOW);
         dialog->Line(4)->GetEventHandler()->ProcessEvent(enter);
-        Shoot(dialog, out, "set-active-career-hover");
+        Shoot(dialog, context, "set-active-career-hover");
     }
-    Shoot(new ToolkitSampler(&desktop, own + "preview.jpg"), out, "toolkit");
+    Shoot(new ToolkitSampler(&desktop, own + "preview.jpg"), context, "toolkit");
+    for (const auto& [name, shoot] : Groups()) shoot(context);
 
     std::error_code ec;
     fs::remove_all(sample, ec);

@@ -247,6 +247,13 @@ void CMainFrame::RunCommand(int id) {
         case Command::Kind::SetActiveCareer:
             OpenSetActiveCareer();
             break;
+        case Command::Kind::Configure:
+        case Command::Kind::ConfigureTerrainSets:
+        case Command::Kind::ConfigureExternalApps:
+        case Command::Kind::ConfigureSkins:
+        case Command::Kind::TerrainSkins:
+            OpenConfigurationDialog(command->kind);
+            break;
         default:
             harbinet::RunCommand(state_, *command);
             break;

@@ -73,6 +73,9 @@ class CMainFrame : public wxFrame, public Host {
     void OnCloseWindow(wxCloseEvent& event);
     void OpenAbout();
     void OpenSetActiveCareer();
+    // The dialogs of the "Configure" sub-menu and the skins of the active set
+    // (WindowCommands.cpp).
+    void OpenConfigurationDialog(Command::Kind kind);
 
     ProgramState state_;
     Host* prompts_;
