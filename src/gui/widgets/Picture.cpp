@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/Files.h"
+#include "platform/Gif.h"
 
 namespace harbinet::ui {
 
@@ -22,20 +23,29 @@ wxBitmapType PictureType(const std::string& bytes) {
     return wxBITMAP_TYPE_INVALID;
 }
 
-void EnsureHandler(wxBitmapType type) {
-    if (wxImage::FindHandler(type)) return;
-    if (type == wxBITMAP_TYPE_GIF) wxImage::AddHandler(new wxGIFHandler);
-    if (type == wxBITMAP_TYPE_JPEG) wxImage::AddHandler(new wxJPEGHandler);
+// Previews are small; a bigger file is no picture of ours.
+constexpr std::size_t kMaxPictureBytes = 32u << 20;
+
+void EnsureJpegHandler() {
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG)) wxImage::AddHandler(new wxJPEGHandler);
 }
 
 }  // namespace
 
 wxImage DecodePicture(const std::string& path) {
     std::string bytes;
-    if (path.empty() || !files::ReadWholeFile(path, bytes)) return {};
+    if (path.empty() || !files::ReadWholeFile(path, bytes, kMaxPictureBytes)) return {};
     wxBitmapType type = PictureType(bytes);
     if (type == wxBITMAP_TYPE_INVALID) return {};
-    EnsureHandler(type);
+    // The toolkit's GIF decoder writes out of bounds on some damaged files.
+    if (type == wxBITMAP_TYPE_GIF) {
+        RgbImage decoded;
+        if (!DecodeGif(bytes, decoded)) return {};
+        wxImage image(decoded.width, decoded.height, false);
+        std::memcpy(image.GetData(), decoded.rgb.data(), decoded.rgb.size());
+        return image;
+    }
+    EnsureJpegHandler();
     // A damaged file must not end in a log message box.
     wxLogNull quiet;
     wxMemoryInputStream stream(bytes.data(), bytes.size());
