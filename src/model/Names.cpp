@@ -20,4 +20,22 @@ bool IsUsableName(std::string_view name) {
     }
 }
 
+std::string_view TrimBlanks(std::string_view name) {
+    const auto first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return name.substr(first, name.find_last_not_of(" \t") - first + 1);
+}
+
+TypedNameFault CheckTypedName(std::string_view name) {
+    name = TrimBlanks(name);
+    if (name.empty()) return TypedNameFault::Empty;
+    if (name == "." || name == "..") return TypedNameFault::NotAFolderName;
+    for (char c : name)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return TypedNameFault::NotAFolderName;
+    if (name.find_first_not_of("0123456789") == std::string_view::npos)
+        return TypedNameFault::DigitsOnly;
+    return TypedNameFault::None;
+}
+
 }  // namespace harbinet

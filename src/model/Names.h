@@ -10,4 +10,14 @@ namespace harbinet {
 // with control characters.
 bool IsUsableName(std::string_view name);
 
+// A name without its leading and trailing blanks (spaces and tabs).
+std::string_view TrimBlanks(std::string_view name);
+
+// What keeps a name the user types for a new store folder from being used. Stricter than
+// IsUsableName, which must accept what older settings files hold: the name must be one folder
+// name (no "/" or "\", not "." or "..", no control characters), and not digits only, which in
+// the skin catalogue is the record of a skin. The name is taken as trimmed.
+enum class TypedNameFault { None, Empty, NotAFolderName, DigitsOnly };
+TypedNameFault CheckTypedName(std::string_view name);
+
 }  // namespace harbinet

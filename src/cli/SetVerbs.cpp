@@ -1,0 +1,98 @@
+// sets: the list of terrain sets, as the Configure Terrain Sets dialog keeps it.
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "cli/ProgramContext.h"
+#include "cli/Verbs.h"
+#include "program/TerrainSetList.h"
+
+namespace harbinet::cli {
+namespace {
+
+std::optional<unsigned> SlotNumber(const std::string& text) {
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos)
+        return std::nullopt;
+    const auto n = static_cast<unsigned>(std::stoul(text));
+    if (n < 1 || n > settings::kMaxTerrainSets) return std::nullopt;
+    return n;
+}
+
+// "--NAME" and "--no-NAME" options; a flag not given stays as it was. False on anything else
+// or on both forms of one flag.
+bool ParseFlags(const std::vector<std::string>& args, std::size_t from, bool allowNo,
+                std::optional<bool>& seasons, std::optional<bool>& objectsLow) {
+    for (std::size_t i = from; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::optional<bool>* flag = nullptr;
+        bool on = true;
+        if (a == "--seasons" || (allowNo && a == "--no-seasons")) flag = &seasons;
+        if (a == "--objects-low" || (allowNo && a == "--no-objects-low")) flag = &objectsLow;
+        if (!flag) return false;
+        on = a.rfind("--no-", 0) != 0;
+        if (flag->has_value() && **flag != on) return false;
+        *flag = on;
+    }
+    return true;
+}
+
+const char* YesNo(bool on) {
+    return on ? "yes" : "no";
+}
+
+int List(const Invocation& inv) {
+    ProgramContext program(inv);
+    program.LoadSettings();
+    for (const TerrainSetRow& row : TerrainSetList(program.State()).Rows())
+        std::printf("%u\t%s\t%s\t%s\n", row.slot, EscapeForLine(row.name).c_str(),
+                    YesNo(row.seasons), YesNo(row.objectsLow));
+    return program.ExitStatus();
+}
+
+int Add(const Invocation& inv) {
+    std::optional<bool> seasons, objectsLow;
+    if (inv.args.size() < 2 || !ParseFlags(inv.args, 2, false, seasons, objectsLow))
+        return UsageError("sets add needs NAME, then --seasons and --objects-low as wanted");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        if (const auto slot = TerrainSetList(state).Add(inv.args[1], seasons.value_or(false),
+                                                        objectsLow.value_or(false)))
+            std::printf("%u\n", *slot);
+    });
+}
+
+int Modify(const Invocation& inv) {
+    std::optional<bool> seasons, objectsLow;
+    const auto slot = inv.args.size() > 2 ? SlotNumber(inv.args[1]) : std::nullopt;
+    if (!slot || !ParseFlags(inv.args, 2, true, seasons, objectsLow))
+        return UsageError(
+            "sets modify needs N from 1 to 25 and --seasons, --no-seasons, --objects-low or "
+            "--no-objects-low");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const TerrainSetList list(state);
+        const auto row = list.Row(*slot);
+        if (!row) {
+            state.host.ShowError(Format(text::kNoTerrainSet, *slot));
+            return;
+        }
+        list.Modify(*slot, seasons.value_or(row->seasons), objectsLow.value_or(row->objectsLow));
+    });
+}
+
+int Delete(const Invocation& inv) {
+    const auto slot = inv.args.size() == 2 ? SlotNumber(inv.args[1]) : std::nullopt;
+    if (!slot) return UsageError("sets delete needs N from 1 to 25");
+    return RunAsProgram(inv, [&](ProgramState& state) { TerrainSetList(state).Delete(*slot); });
+}
+
+}  // namespace
+
+int SetsVerb(const Invocation& inv) {
+    const std::string sub = inv.args.empty() ? std::string() : inv.args[0];
+    if (sub == "list" && inv.args.size() == 1) return List(inv);
+    if (sub == "add") return Add(inv);
+    if (sub == "modify") return Modify(inv);
+    if (sub == "delete") return Delete(inv);
+    return UsageError("sets needs list, add, modify or delete (see harbinet-cli --help)");
+}
+
+}  // namespace harbinet::cli

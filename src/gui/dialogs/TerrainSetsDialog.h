@@ -1,0 +1,48 @@
+// "Configure Terrain Sets": the list of terrain sets, where the user adds one, changes its two
+// flags, deletes it or chooses its skins. Every change is written at once.
+#pragma once
+
+#include <optional>
+
+#include "gui/widgets/DialogLook.h"
+
+class wxListCtrl;
+class wxListEvent;
+
+namespace harbinet {
+
+struct ProgramState;
+
+class TerrainSetsDialog : public ui::CDialogLook {
+  public:
+    static constexpr const char* kTitle = "Configure Terrain Sets";
+
+    TerrainSetsDialog(ProgramState& state, wxWindow* parent);
+
+    wxListCtrl* List() const { return list_; }
+    ui::CStaticEx* Button(ui::Button button) const;
+
+  private:
+    // Rows of the used slots, sorted as text by their Id, so that 10 comes between 1 and 2.
+    void Fill();
+    void Select(unsigned slot);
+    // The slot of the first selected row from the top.
+    std::optional<unsigned> SelectedSlot() const;
+
+    void OnAdd(wxCommandEvent& event);
+    void OnModify(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    void OnSkins(wxCommandEvent& event);
+    void OnActivated(wxListEvent& event);
+    void Modify();
+
+    ProgramState& state_;
+    ui::CStaticEx* skins_ = nullptr;
+    ui::CStaticEx* modify_ = nullptr;
+    ui::CStaticEx* delete_ = nullptr;
+    ui::CStaticEx* add_ = nullptr;
+    wxListCtrl* list_ = nullptr;
+    ui::CStaticEx* ok_ = nullptr;
+};
+
+}  // namespace harbinet

@@ -1,0 +1,92 @@
+// The list of terrain sets, its folders and its refused names, in real folders.
+#include <gtest/gtest.h>
+
+#include "program/TerrainSetList.h"
+#include "support/GameFolder.h"
+
+namespace harbinet::test {
+namespace {
+
+class TerrainSetListTest : public ::testing::Test {
+  protected:
+    GameFolder g;
+    std::unique_ptr<ProgramState> state = g.MakeState();
+    TerrainSetList list{*state};
+
+    void Settings(const std::string& sets) {
+        WriteFile(g.Settings(), "[Harbinet]\nTerrainSet=2\n[TerrainSets]\n" + sets);
+    }
+    std::string Key(const std::string& key) const {
+        return state->Settings().GetText(settings::kTerrainSets, key);
+    }
+};
+
+TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyLetterCase) {
+    Settings("Terrain1=Channel Front\nTerrain2=\nSeasons2=0\nTerrain3=Med\n");
+    MakeFolder(state->TerrainFolder + "pacific/Winter");
+    EXPECT_EQ(list.Add("  Pacific ", true, false), 2u);
+    EXPECT_EQ(list.Add("Desert", false, true), 4u);
+    EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "Pacific10");
+    EXPECT_EQ(Key("Terrain4") + Key("Seasons4") + Key("ObjectsLow4"), "Desert01");
+    EXPECT_EQ(ListFolder(state->TerrainFolder), "Desert/ pacific/");
+    EXPECT_EQ(ListFolder(state->TerrainFolder + "pacific"), "Autumn/ Spring/ Summer/ Winter/");
+    EXPECT_EQ(ListFolder(state->SkinsFolder + "Pacific"), "Autumn/ Spring/ Summer/ Winter/");
+    EXPECT_EQ(
+        ListFolder(state->SkinsFolder + "Desert") + ListFolder(state->CommonFolder + "Pacific"),
+        "");
+    EXPECT_EQ(ListFolder(state->CommonFolder), "Desert/ Pacific/");
+
+    ASSERT_TRUE(list.Modify(4, true, false));
+    EXPECT_EQ(Key("Terrain4") + Key("Seasons4") + Key("ObjectsLow4"), "Desert10");
+    EXPECT_EQ(ListFolder(state->SkinsFolder + "Desert"), "Autumn/ Spring/ Summer/ Winter/");
+    EXPECT_EQ(ListFolder(state->CommonFolder + "Desert"), "");
+    EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
+}
+
+TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesButKeepsFoldersAndTheActiveSet) {
+    Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\n");
+    WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
+    WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
+    g.ui.answer = true;
+    ASSERT_TRUE(list.Delete(2));
+    EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
+    EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
+    EXPECT_EQ(state->Settings().GetInt(settings::Key::TerrainSet), 2);
+    EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
+    EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
+    EXPECT_EQ(g.ui.messages, std::vector<std::string>{"ask Delete Terrain Set: Do you really want "
+                                                      "to delete the Pacific Terrain Set?"});
+    EXPECT_EQ(list.Add("Burma", false, false), 2u);
+}
+
+// Names from an old settings file are kept, but deleting their set touches no file that
+// might not be its own.
+TEST_F(TerrainSetListTest, DeletingASetWithAnUnsafeNameLeavesEveryFile) {
+    Settings("Terrain1=../Harbinet\nTerrain2=7\nTerrain3=Dup\nTerrain4=DUP\n");
+    const std::string files[] = {g.Own() + "Harbinet.DAT", state->SkinCatalogueFolder + "7.DAT",
+                                 state->SkinCatalogueFolder + "Dup.DAT"};
+    for (const auto& file : files) WriteFile(file, "keep");
+    g.ui.answer = true;
+    for (unsigned n : {1u, 2u, 3u}) EXPECT_TRUE(list.Delete(n));
+    for (const auto& file : files) EXPECT_TRUE(Exists(file)) << file;
+    EXPECT_EQ(list.Rows().size(), 1u);
+}
+
+TEST_F(TerrainSetListTest, TypedNamesThatCannotNameASetAreRefused) {
+    Settings("Terrain1=Channel Front\n");
+    const std::string before = ReadFile(g.Settings());
+    const char* refused[] = {"",   "  ",   "a/b",  "a\\b",          ".",
+                             "..", "a\tb", "0123", "channel FRONT", " Channel Front"};
+    for (const char* name : refused) {
+        EXPECT_NE(list.RefusalOf(name), "") << name;
+        EXPECT_EQ(list.Add(name, true, true), std::nullopt) << name;
+    }
+    EXPECT_NE(list.RefusalOf(std::string(61, 'x')), "");
+    EXPECT_EQ(list.RefusalOf(std::string(60, 'x')), "");
+    EXPECT_EQ(list.RefusalOf("Ärmelkanal 1940"), "");
+    EXPECT_EQ(ReadFile(g.Settings()), before);
+    EXPECT_EQ(ListFolder(g.Own()), "harbinet.INI");
+}
+
+}  // namespace
+}  // namespace harbinet::test
