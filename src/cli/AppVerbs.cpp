@@ -1,0 +1,102 @@
+// apps: the external applications of the tray's "Launch" sub-menu, as their dialogs edit them.
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "cli/ProgramContext.h"
+#include "cli/Verbs.h"
+#include "launch/ExternalAppList.h"
+
+namespace harbinet::cli {
+namespace {
+
+std::optional<unsigned> Slot(const std::string& text) {
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos)
+        return std::nullopt;
+    const auto n = static_cast<unsigned>(std::stoul(text));
+    if (n < 1 || n > settings::kMaxExternalApps) return std::nullopt;
+    return n;
+}
+
+// What the edit dialog's OK would refuse, as an error; true when the entry may be stored.
+bool Acceptable(ProgramState& state, const std::string& description,
+                const std::string& executable) {
+    switch (CheckExternalApp(state, description, executable)) {
+        case AppEntryCheck::Accepted:
+            return true;
+        case AppEntryCheck::EmptyField:
+            state.host.ShowError("An external application needs a description and an executable");
+            return false;
+        case AppEntryCheck::TooLong:
+            state.host.ShowError(text::kAppTooLong);
+            return false;
+        case AppEntryCheck::NotFound:
+            state.host.ShowError(ExecutableNotFoundText(executable));
+            return false;
+    }
+    return false;
+}
+
+// The slot's description; an error was shown when the slot is free.
+std::optional<std::string> InUse(ProgramState& state, unsigned slot) {
+    std::string description = state.Settings().AppDescription(slot);
+    if (!description.empty()) return description;
+    state.host.ShowError(Format("External application slot %u is empty", slot));
+    return std::nullopt;
+}
+
+int List(const Invocation& inv) {
+    ProgramContext program(inv);
+    program.LoadSettings();
+    for (const ExternalAppSlot& app : ListExternalApps(program.State().Settings()))
+        std::printf("%u\t%s\t%s\n", app.slot, EscapeForLine(app.description).c_str(),
+                    EscapeForLine(app.executable).c_str());
+    return program.ExitStatus();
+}
+
+int Add(const Invocation& inv) {
+    if (inv.args.size() != 3) return UsageError("apps add needs DESCRIPTION EXECUTABLE");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        if (LowestFreeAppSlot(state.Settings()) == 0) {
+            state.host.ShowError("All 25 external application slots are in use");
+            return;
+        }
+        if (!Acceptable(state, inv.args[1], inv.args[2])) return;
+        if (const unsigned slot = AddExternalApp(state, inv.args[1], inv.args[2]))
+            std::printf("%u\n", slot);
+    });
+}
+
+int Modify(const Invocation& inv) {
+    const auto slot = inv.args.size() == 4 ? Slot(inv.args[1]) : std::nullopt;
+    if (!slot) return UsageError("apps modify needs N (1 to 25) DESCRIPTION EXECUTABLE");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        if (InUse(state, *slot) && Acceptable(state, inv.args[2], inv.args[3]))
+            ModifyExternalApp(state, *slot, inv.args[2], inv.args[3]);
+    });
+}
+
+int Delete(const Invocation& inv) {
+    const auto slot = inv.args.size() == 2 ? Slot(inv.args[1]) : std::nullopt;
+    if (!slot) return UsageError("apps delete needs N (1 to 25)");
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const auto description = InUse(state, *slot);
+        if (description &&
+            state.host.AskYesNo(text::kCaptionDeleteApp,
+                                Format(text::kDeleteAppQuestion, description->c_str())))
+            DeleteExternalApp(state, *slot);
+    });
+}
+
+}  // namespace
+
+int AppsVerb(const Invocation& inv) {
+    const std::string sub = inv.args.empty() ? std::string() : inv.args[0];
+    if (sub == "list" && inv.args.size() == 1) return List(inv);
+    if (sub == "add") return Add(inv);
+    if (sub == "modify") return Modify(inv);
+    if (sub == "delete") return Delete(inv);
+    return UsageError("apps needs list, add, modify or delete (see harbinet-cli --help)");
+}
+
+}  // namespace harbinet::cli

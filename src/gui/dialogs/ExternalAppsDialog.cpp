@@ -1,0 +1,107 @@
+#include "gui/dialogs/ExternalAppsDialog.h"
+
+#include <wx/listctrl.h>
+
+#include "gui/widgets/Ids.h"
+#include "gui/widgets/RunDialog.h"
+#include "launch/ExternalAppList.h"
+#include "model/ProgramState.h"
+
+namespace harbinet {
+
+namespace {
+
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+
+}  // namespace
+
+ExternalAppsDialog::ExternalAppsDialog(ProgramState& state, wxWindow* parent)
+    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::A, true},
+                  wxSize(309, 143), &state.desktop),
+      state_(state) {
+    list_ = new wxListCtrl(this, wxID_ANY, Dlu(7, 7), DluSize(295, 106),
+                           wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_NO_SORT_HEADER);
+    list_->InsertColumn(kId, text::kAppColumnId, wxLIST_FORMAT_RIGHT, FromDIP(25));
+    list_->InsertColumn(kDescription, text::kAppColumnDescription, wxLIST_FORMAT_LEFT,
+                        FromDIP(250));
+    list_->InsertColumn(kExecutable, text::kAppColumnExecutable, wxLIST_FORMAT_LEFT, FromDIP(400));
+    for (const ExternalAppSlot& app : ListExternalApps(state.Settings()))
+        InsertRow(app.slot, app.description, app.executable);
+
+    AddButton(ui::Button::Add, 7, 119);
+    AddButton(ui::Button::Modify, 51, 119);
+    AddButton(ui::Button::Delete, 95, 119);
+    AddButton(ui::Button::Ok, 262, 119);
+    InitLook(ui::Background::Paper);
+    ApplyColourRule();
+
+    Bind(wxEVT_BUTTON, &ExternalAppsDialog::OnAdd, this, ui::id::kAddCommand);
+    Bind(wxEVT_BUTTON, &ExternalAppsDialog::OnModify, this, ui::id::kModifyCommand);
+    Bind(wxEVT_BUTTON, &ExternalAppsDialog::OnDelete, this, ui::id::kDeleteCommand);
+    list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, &ExternalAppsDialog::OnActivated, this);
+}
+
+long ExternalAppsDialog::InsertRow(unsigned slot, const std::string& description,
+                                   const std::string& executable) {
+    const wxString id = std::to_string(slot);
+    long row = 0;
+    const long count = list_->GetItemCount();
+    while (row < count && list_->GetItemText(row, kId).Cmp(id) < 0) ++row;
+    row = list_->InsertItem(row, id);
+    list_->SetItemData(row, slot);
+    list_->SetItem(row, kDescription, Wx(description));
+    list_->SetItem(row, kExecutable, Wx(executable));
+    return row;
+}
+
+long ExternalAppsDialog::SelectedRow() const {
+    return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+void ExternalAppsDialog::OnAdd(wxCommandEvent&) {
+    if (list_->GetItemCount() >= static_cast<int>(settings::kMaxExternalApps) ||
+        LowestFreeAppSlot(state_.Settings()) == 0)
+        return;
+    ExternalAppEditDialog edit(state_, ExternalAppEditDialog::Mode::Add, this);
+    if (ui::RunDialog(edit) != wxID_OK) return;
+    const unsigned slot = AddExternalApp(state_, edit.Description(), edit.Executable());
+    if (slot == 0) return;
+    const long row = InsertRow(slot, edit.Description(), edit.Executable());
+    list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    list_->EnsureVisible(row);
+}
+
+void ExternalAppsDialog::OnModify(wxCommandEvent&) {
+    if (const long row = SelectedRow(); row != -1) Modify(row);
+}
+
+void ExternalAppsDialog::OnActivated(wxListEvent& event) {
+    if (list_->GetSelectedItemCount() == 1) Modify(event.GetIndex());
+}
+
+void ExternalAppsDialog::Modify(long row) {
+    const auto slot = static_cast<unsigned>(list_->GetItemData(row));
+    ExternalAppEditDialog edit(state_, ExternalAppEditDialog::Mode::Modify, this,
+                               list_->GetItemText(row, kDescription).utf8_string(),
+                               list_->GetItemText(row, kExecutable).utf8_string());
+    if (ui::RunDialog(edit) != wxID_OK) return;
+    if (!ModifyExternalApp(state_, slot, edit.Description(), edit.Executable())) return;
+    list_->SetItem(row, kDescription, Wx(edit.Description()));
+    list_->SetItem(row, kExecutable, Wx(edit.Executable()));
+}
+
+void ExternalAppsDialog::OnDelete(wxCommandEvent&) {
+    const long row = SelectedRow();
+    if (row == -1) return;
+    const std::string description = list_->GetItemText(row, kDescription).utf8_string();
+    if (!state_.host.AskYesNo(text::kCaptionDeleteApp,
+                              Format(text::kDeleteAppQuestion, description.c_str())))
+        return;
+    if (DeleteExternalApp(state_, static_cast<unsigned>(list_->GetItemData(row))))
+        list_->DeleteItem(row);
+}
+
+}  // namespace harbinet

@@ -1,0 +1,40 @@
+// "Configure External Applications": the slots in use of the tray's "Launch" sub-menu, with
+// ADD, MODIFY and DELETE. Each change is written when it is made, so closing writes nothing.
+#pragma once
+
+#include <string>
+
+#include "gui/dialogs/ExternalAppEditDialog.h"
+#include "gui/widgets/DialogLook.h"
+
+class wxListCtrl;
+class wxListEvent;
+
+namespace harbinet {
+
+struct ProgramState;
+
+class ExternalAppsDialog : public ui::CDialogLook {
+  public:
+    static constexpr const char* kTitle = "Configure External Applications";
+    enum Column { kId, kDescription, kExecutable };
+
+    ExternalAppsDialog(ProgramState& state, wxWindow* parent);
+
+    wxListCtrl* List() const { return list_; }
+
+  private:
+    void OnAdd(wxCommandEvent& event);
+    void OnModify(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    void OnActivated(wxListEvent& event);
+    void Modify(long row);
+    long SelectedRow() const;
+    // Puts the slot at its place in the order of the Ids as text ("10" before "2").
+    long InsertRow(unsigned slot, const std::string& description, const std::string& executable);
+
+    ProgramState& state_;
+    wxListCtrl* list_ = nullptr;
+};
+
+}  // namespace harbinet

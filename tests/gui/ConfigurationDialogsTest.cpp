@@ -1,0 +1,139 @@
+// The external applications dialogs and the Configure dialog, opened from the tray and driven
+// as a user drives them.
+#include <wx/checkbox.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+#include "gui/GuiSupport.h"
+#include "gui/dialogs/ConfigureDialog.h"
+#include "gui/dialogs/ExternalAppsDialog.h"
+#include "gui/widgets/Ids.h"
+#include "install/Autostart.h"
+#include "platform/Profile.h"
+
+namespace harbinet::test {
+namespace {
+
+void Press(wxWindow& window, int command) {
+    wxCommandEvent event(wxEVT_BUTTON, command);
+    event.SetEventObject(&window);
+    window.GetEventHandler()->ProcessEvent(event);
+}
+
+std::string Rows(wxListCtrl* list) {
+    std::string out;
+    for (long row = 0; row < list->GetItemCount(); ++row)
+        out += (list->GetItemText(row, 0) + "=" + list->GetItemText(row, 1) + "|" +
+                list->GetItemText(row, 2) + ";")
+                   .utf8_string();
+    return out;
+}
+
+class ConfigurationDialogs : public FrameTest {
+  protected:
+    std::string App(const char* key) {
+        return profile::GetString(game.Settings(), "External", key, "<missing>", 256);
+    }
+};
+
+TEST_F(ConfigurationDialogs, ExternalApplicationsAreAddedModifiedAndDeletedAtOnce) {
+    WriteFile(game.Game() + "TOOLS/ECA.EXE", "MZ");
+    Start(
+        "[Harbinet]\nVersion=22\nMode=0\n[External]\nApp1Desc=Panel\nApp1EXE=P.EXE\n"
+        "App2Desc=Two\nApp2EXE=2.EXE\nApp10Desc=Ten\nApp10EXE=10.EXE\n");
+    WriteFile(game.Own() + "10.EXE", "MZ");
+    game.ui.messages.clear();  // no tray on this display
+    std::string before, after;
+    int edits = 0;
+    ModalHook user([&](wxDialog& shown) {
+        if (auto* list = dynamic_cast<ExternalAppsDialog*>(&shown)) {
+            before = Rows(list->List());
+            Press(shown, ui::id::kAddCommand);
+            list->List()->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+            wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, list->List()->GetId());
+            activated.m_itemIndex = 1;
+            list->List()->GetEventHandler()->ProcessEvent(activated);  // double click: modify
+            list->List()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+            game.ui.answer = true;
+            Press(shown, ui::id::kDeleteCommand);
+            after = Rows(list->List());
+            return;
+        }
+        auto& edit = dynamic_cast<ExternalAppEditDialog&>(shown);
+        if (edits++ == 0) {
+            EXPECT_EQ(shown.GetTitle(), "Add External Application");
+            edit.ExecutableEdit()->SetValue("TOOLS/ECA.EXE");
+            Press(shown, wxID_OK);  // no description: ignored without a word
+            edit.DescriptionEdit()->SetValue("ECA Panel");
+            Press(shown, wxID_OK);  // not where the launcher looks
+            edit.ExecutableEdit()->SetValue("..\\TOOLS\\ECA.EXE");
+        } else {
+            EXPECT_EQ(shown.GetTitle(), "Modify External Application");
+            EXPECT_EQ(edit.DescriptionEdit()->GetValue(), "Ten");
+            edit.DescriptionEdit()->SetValue("Tenth");
+        }
+        Press(shown, wxID_OK);
+    });
+    frame->RunCommand(cmd::kConfigureExternalApps);
+
+    EXPECT_EQ(before, "1=Panel|P.EXE;10=Ten|10.EXE;2=Two|2.EXE;");
+    EXPECT_EQ(after, "10=Tenth|10.EXE;2=Two|2.EXE;3=ECA Panel|..\\TOOLS\\ECA.EXE;");
+    EXPECT_EQ(App("App3Desc") + "|" + App("App3EXE"), "ECA Panel|..\\TOOLS\\ECA.EXE");
+    EXPECT_EQ(App("App10Desc"), "Tenth");
+    EXPECT_EQ(App("App1Desc") + "|" + App("App1EXE"), "|");
+    EXPECT_EQ(game.ui.messages,
+              (std::vector<std::string>{
+                  "error Harbinet Error: The executable TOOLS/ECA.EXE does not exist",
+                  "ask Delete External Application: Do you really want to delete Panel?"}));
+}
+
+TEST_F(ConfigurationDialogs, ConfigureStoresTheOptionsAfterCheckingThePatternLists) {
+    Start(
+        "[Harbinet]\nVersion=22\nMode=0\nSavedObjectDetail=2\nTerrainFiles=*.TER\n"
+        "SkinFiles=P*.TPC\nCommonFiles=\n");
+    game.ui.messages.clear();  // no tray on this display
+    for (int round = 0; round < 2; ++round) {
+        ModalHook user([&](wxDialog& shown) {
+            auto& dialog = dynamic_cast<ConfigureDialog&>(shown);
+            wxTextCtrl* terrain = dialog.PatternEdit(ConfigureDialog::kTerrainFiles);
+            EXPECT_FALSE(dialog.AdvancedMode()->GetValue());
+            EXPECT_FALSE(terrain->IsEnabled());
+            if (round == 1) return;
+            dialog.AdvancedMode()->SetValue(true);
+            wxCommandEvent clicked(wxEVT_CHECKBOX, dialog.AdvancedMode()->GetId());
+            clicked.SetInt(1);
+            dialog.AdvancedMode()->GetEventHandler()->ProcessEvent(clicked);
+            EXPECT_TRUE(terrain->IsEnabled());
+            terrain->SetValue("*.TER,");
+            dialog.PatternEdit(ConfigureDialog::kCommonFiles)->SetValue("*.INI,");
+            Press(shown, wxID_OK);  // refused for Terrain first
+            terrain->SetValue("*.TER,GRAS*.TPC");
+            dialog.FlagBox(ConfigureDialog::kClickDefault)->SetValue(true);
+            dialog.FlagBox(ConfigureDialog::kLoadOnStart)->SetValue(true);
+            wxRadioButton* medium = dialog.DetailButton(1);
+            medium->SetValue(true);
+            wxCommandEvent picked(wxEVT_RADIOBUTTON, medium->GetId());
+            medium->GetEventHandler()->ProcessEvent(picked);
+            Press(shown, wxID_OK);  // refused for Common
+            dialog.PatternEdit(ConfigureDialog::kCommonFiles)->SetValue("");
+            Press(shown, wxID_OK);
+        });
+        frame->RunCommand(cmd::kConfigure);
+    }
+    const auto setting = [&](const char* key) {
+        return profile::GetString(game.Settings(), "Harbinet", key, "<missing>", 256);
+    };
+    EXPECT_EQ(setting("ClickDefault") + setting("LoadOnStart") + setting("SavedObjectDetail") +
+                  "|" + setting("TerrainFiles") + "|" + setting("CommonFiles"),
+              "111|*.TER,GRAS*.TPC|");
+    EXPECT_TRUE(frame->State().ClickDefault && frame->State().LoadOnStart);
+    EXPECT_TRUE(Exists(AutostartEntryPath()));
+    const std::string refused = "error Harbinet Error: The file types specified for ";
+    EXPECT_EQ(game.ui.messages,
+              (std::vector<std::string>{refused + "Terrain are invalid or incorrectly formatted",
+                                        refused + "Common are invalid or incorrectly formatted"}));
+}
+
+}  // namespace
+}  // namespace harbinet::test
