@@ -96,14 +96,18 @@ bool ConfirmTerrainSkins(const ProgramState& state, unsigned set,
         return false;
     }
     const std::string name = store.TerrainSetName(set);
+    // A set made by hand may lack its folders; the staged skins need them.
+    files::CreateFolder(SetStoreFolder(state.SkinsFolder, name));
     if (!store.TerrainSetHasSeasons(set)) {
         StageSeasonSkins(state.SkinCatalogueFolder, SetStoreFolder(state.SkinsFolder, name),
                          patterns, choices, 0);
         return true;
     }
-    for (Season season : kSeasons)
+    for (Season season : kSeasons) {
+        files::CreateFolder(SetStoreFolder(state.SkinsFolder, name, season));
         StageSeasonSkins(state.SkinCatalogueFolder, SetStoreFolder(state.SkinsFolder, name, season),
                          patterns, choices, static_cast<std::size_t>(Stored(season) - 1));
+    }
     return true;
 }
 

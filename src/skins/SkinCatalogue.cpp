@@ -126,6 +126,21 @@ unsigned SkinCatalogue::PreviousSkinOf(std::string_view code, unsigned current) 
     return 0;
 }
 
+SkinSlot SkinCatalogue::SlotOf(std::size_t model, unsigned n) const {
+    if (n == 0)
+        return {files::ResolveName(folder_, "EAWLOGO.GIF"),
+                std::string(AircraftModelTable::DisplayNameAt(model))};
+    std::string text;
+    profile::ReadFile(RecordPath(n), text);
+    auto get = [&](std::string_view key) {
+        return Utf8OrCp1252(profile::GetStringFromText(text, kSkinSection, key, ""));
+    };
+    if (get("Model").empty()) return {FindPreview(n), text::kSkinDoesNotExist};
+    // The year as it stands in the record, so that a missing one shows nothing.
+    return {FindPreview(n), get("Model") + ", " + get("Unit") + "\n" + get("Pilot") + "\n" +
+                                get("Location") + ", " + get("Year")};
+}
+
 unsigned SkinCatalogue::AddSkin(const Download& download, const SkinRecord& record,
                                 std::string_view skinFiles, Host& host,
                                 unsigned* filesStored) const {

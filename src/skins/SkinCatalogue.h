@@ -39,6 +39,12 @@ inline constexpr std::size_t kShortTextLimit = 80;  // Pilot, Location, Author
 inline constexpr std::size_t kUrlLimit = 255;
 inline constexpr unsigned kFirstYear = 1939, kLastYear = 1945;
 
+// What a slot of a terrain set's skin board shows: a picture file and up to three lines.
+struct SkinSlot {
+    std::string picture;
+    std::string caption;
+};
+
 class SkinCatalogue {
   public:
     explicit SkinCatalogue(std::string folder) : folder_(std::move(folder)) {}
@@ -60,6 +66,10 @@ class SkinCatalogue {
     // skin), by number; 0 when there is none, so that stepping wraps through the default.
     unsigned NextSkinOf(std::string_view code, unsigned current) const;
     unsigned PreviousSkinOf(std::string_view code, unsigned current) const;
+    // The slot of model (0..29) wearing skin n: the game's logo and the model's name for 0;
+    // else the preview and "Model, Unit / Pilot / Location, Year", or a note that the skin is
+    // gone.
+    SkinSlot SlotOf(std::size_t model, unsigned n) const;
 
     // Adds a downloaded skin described by record (its base model is taken from the main file):
     // the next number, its record, its files by the comma-separated skinFiles patterns, the

@@ -94,6 +94,24 @@ TEST_F(SkinsTest, StepsThroughTheSkinsOfOneModel) {
     EXPECT_EQ(forward + " " + back, "250 520");
 }
 
+TEST_F(SkinsTest, BoardSlotsShowTheLogoASkinsDescriptionOrThatItIsGone) {
+    WriteFile(store + "7.DAT",
+              "[Skin]\nModel=Emil\nUnit=JG 26\nPilot=Galland\nLocation=Audembert\n");
+    WriteFile(store + "7.jpg", "");
+    const struct {
+        unsigned n;
+        const char* picture;
+        const char* caption;
+    } cases[] = {{0, "EAWLOGO.GIF", "Bf 109E-4"},
+                 {7, "7.jpg", "Emil, JG 26\nGalland\nAudembert, "},
+                 {8, "NOIMAGE.GIF", "Skin does not exist!"}};
+    for (const auto& c : cases) {
+        const SkinSlot slot = catalogue.SlotOf(16, c.n);
+        EXPECT_EQ(slot.picture, store + c.picture);
+        EXPECT_EQ(slot.caption, c.caption);
+    }
+}
+
 TEST_F(SkinsTest, ChoicesFileReadsWhatItHoldsAndIsWrittenWhole) {
     std::string bytes(100, '\0');
     bytes[4] = 7;   // Spring, P-38H
@@ -126,7 +144,6 @@ TEST_F(SkinsTest, ConfirmingSavesAndStagesEverySeasonOfTheSet) {
     const std::string spring = g.Own() + "Skins/Channel/Spring/";
     WriteFile(spring + "POLD.TPC", "an earlier choice");
     MakeFolder(g.Own() + "Skins/Channel/WINTER");
-    MakeFolder(g.Own() + "Skins/Pacific");
 
     SeasonSkinChoices choices;
     EXPECT_FALSE(choices.LoadChoices(*ChoicesFileOf(*state, 1), g.ui)) << "none yet";

@@ -1,0 +1,162 @@
+#include "gui/dialogs/ConfigureSkinsDialog.h"
+
+#include <wx/listctrl.h>
+
+#include "gui/dialogs/SkinEditDialog.h"
+#include "gui/widgets/Ids.h"
+#include "gui/widgets/RunDialog.h"
+#include "gui/widgets/StaticEx.h"
+#include "model/ProgramState.h"
+#include "platform/Files.h"
+#include "skins/AircraftModels.h"
+
+namespace harbinet {
+
+namespace {
+
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+
+// GTK's file filters compare letter case, and downloads are often spelt in lower case.
+constexpr const char* kSkinFilePattern = "[Pp]*[Tt][Ee][Xx].[Tt][Pp][Cc]";
+
+}  // namespace
+
+ConfigureSkinsDialog::ConfigureSkinsDialog(ProgramState& state, wxWindow* parent)
+    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::E, true},
+                  wxSize(309, 143), &state.desktop),
+      state_(state),
+      catalogue_(state.SkinCatalogueFolder) {
+    list_ = new wxListCtrl(this, wxID_ANY, Dlu(7, 7), DluSize(295, 106),
+                           wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_NO_SORT_HEADER);
+    const struct {
+        const char* header;
+        int width;
+        wxListColumnFormat align;
+    } columns[kColumns] = {
+        {"Model", 100, wxLIST_FORMAT_LEFT}, {"Unit", 210, wxLIST_FORMAT_LEFT},
+        {"Pilot", 210, wxLIST_FORMAT_LEFT}, {"Location", 210, wxLIST_FORMAT_LEFT},
+        {"Year", 60, wxLIST_FORMAT_LEFT},   {"Id", 40, wxLIST_FORMAT_RIGHT}};
+    for (int c = 0; c < kColumns; ++c)
+        list_->InsertColumn(c, columns[c].header, columns[c].align, FromDIP(columns[c].width));
+    for (const SkinRow& row : catalogue_.ListSkins()) InsertRow(row.number, row.record);
+
+    AddButton(ui::Button::Add, 7, 119);
+    AddButton(ui::Button::Modify, 51, 119);
+    AddButton(ui::Button::Delete, 95, 119);
+    status_ = new ui::CStaticEx(this, wxID_ANY, Dlu(141, 125), DluSize(116, 9), 0, &state.desktop);
+    AddButton(ui::Button::Ok, 262, 119);
+    InitLook(ui::Background::Paper);
+    ApplyColourRule();
+
+    Bind(wxEVT_BUTTON, &ConfigureSkinsDialog::OnAdd, this, ui::id::kAddCommand);
+    Bind(wxEVT_BUTTON, &ConfigureSkinsDialog::OnModify, this, ui::id::kModifyCommand);
+    Bind(wxEVT_BUTTON, &ConfigureSkinsDialog::OnDelete, this, ui::id::kDeleteCommand);
+    list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, &ConfigureSkinsDialog::OnActivated, this);
+}
+
+long ConfigureSkinsDialog::InsertRow(unsigned n, const SkinRecord& record) {
+    const wxString model = Wx(record.model);
+    long row = 0;
+    const long count = list_->GetItemCount();
+    // After the rows of the same model, so that equal models keep the order they came in.
+    while (row < count && list_->GetItemText(row, kModel).CmpNoCase(model) <= 0) ++row;
+    row = list_->InsertItem(row, model);
+    list_->SetItemData(row, n);
+    list_->SetItem(row, kId, std::to_string(n));
+    SetColumns(row, record);
+    return row;
+}
+
+void ConfigureSkinsDialog::SetColumns(long row, const SkinRecord& record) {
+    list_->SetItem(row, kModel, Wx(record.model));
+    list_->SetItem(row, kUnit, Wx(record.unit));
+    list_->SetItem(row, kPilot, Wx(record.pilot));
+    list_->SetItem(row, kLocation, Wx(record.location));
+    list_->SetItem(row, kYear, std::to_string(record.year));
+}
+
+long ConfigureSkinsDialog::SelectedRow() const {
+    return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+std::string ConfigureSkinsDialog::PickSkinFile(const std::string& initialFolder) {
+    return ui::PickFile(this, text::kSelectSkinFile, Wx(initialFolder),
+                        wxString(text::kSkinFileFilter) + "|" + kSkinFilePattern);
+}
+
+void ConfigureSkinsDialog::OnAdd(wxCommandEvent&) {
+    const std::string picked = PickSkinFile(catalogue_.InitialFolder());
+    if (picked.empty()) return;
+    const Download download = FindDownload(picked);
+    catalogue_.SetInitialFolder(download.folder);
+    // The readme is read beside the form; a missing viewer is no reason to stop.
+    if (!download.readme.empty()) state_.desktop.ShellOpen(download.readme, nullptr);
+
+    SkinRecord record;
+    record.pilot = record.location = "Unknown";
+    record.year = kFirstYear + 1;
+    const std::string preview = download.preview.empty()
+                                    ? files::ResolveName(catalogue_.Folder(), "NOIMAGE.GIF")
+                                    : download.preview;
+    const std::string code = AircraftModelTable::CodeOfSkinFile(download.mainFile);
+    SkinEditDialog edit(SkinEditDialog::Mode::Add, preview,
+                        std::string(AircraftModelTable::DisplayNameOf(code)), record, this,
+                        state_.host, &state_.desktop);
+    if (ui::RunDialog(edit) != wxID_OK) return;
+
+    unsigned stored = 0;
+    const unsigned n = catalogue_.AddSkin(download, edit.Record(),
+                                          state_.Settings().GetText(settings::Key::SkinFiles),
+                                          state_.host, &stored);
+    if (n == 0) return;
+    const long row = InsertRow(n, catalogue_.ReadRecord(n));
+    list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    list_->EnsureVisible(row);
+    status_->SetLabel(
+        Wx(stored == 0 ? Format(text::kSkinAddedNoFiles, n) : Format(text::kSkinAdded, n, stored)));
+}
+
+void ConfigureSkinsDialog::OnModify(wxCommandEvent&) {
+    if (const long row = SelectedRow(); row != -1) Modify(row);
+}
+
+void ConfigureSkinsDialog::OnActivated(wxListEvent& event) {
+    Modify(event.GetIndex());
+}
+
+void ConfigureSkinsDialog::Modify(long row) {
+    const auto n = static_cast<unsigned>(list_->GetItemData(row));
+    const SkinRecord record = catalogue_.ReadRecord(n);
+    SkinEditDialog edit(SkinEditDialog::Mode::Modify, catalogue_.FindPreview(n),
+                        std::string(AircraftModelTable::DisplayNameOf(record.baseModel)), record,
+                        this, state_.host, &state_.desktop);
+    if (ui::RunDialog(edit) != wxID_OK) return;
+    if (!catalogue_.UpdateSkinRecord(n, edit.Record())) {
+        state_.host.ShowError(Format(text::kUnableToWrite,
+                                     (catalogue_.Folder() + std::to_string(n) + ".DAT").c_str()));
+        return;
+    }
+    // A changed model text moves the row to its new place.
+    list_->DeleteItem(row);
+    row = InsertRow(n, edit.Record());
+    list_->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    list_->EnsureVisible(row);
+}
+
+void ConfigureSkinsDialog::OnDelete(wxCommandEvent&) {
+    const long row = SelectedRow();
+    if (row == -1) return;
+    const auto n = static_cast<unsigned>(list_->GetItemData(row));
+    const std::string model = list_->GetItemText(row, kModel).utf8_string();
+    const std::string unit = list_->GetItemText(row, kUnit).utf8_string();
+    if (!state_.host.AskYesNo(text::kCaptionDeleteSkin,
+                              Format(text::kDeleteSkinQuestion, model.c_str(), unit.c_str())))
+        return;
+    catalogue_.DeleteSkin(n);
+    list_->DeleteItem(row);
+}
+
+}  // namespace harbinet

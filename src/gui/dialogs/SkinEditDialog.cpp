@@ -1,0 +1,116 @@
+#include "gui/dialogs/SkinEditDialog.h"
+
+#include <wx/choice.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+
+#include "gui/widgets/StaticEx.h"
+#include "model/Strings.h"
+
+namespace harbinet {
+
+namespace {
+
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+
+}  // namespace
+
+SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std::string& basedOn,
+                               const SkinRecord& record, wxWindow* parent, Host& host,
+                               Desktop* desktop)
+    : CDialogLook(parent, Wx(Format(kTitle, mode == Mode::Add ? text::kAdd : text::kModify)),
+                  ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::C, false}, wxSize(365, 157),
+                  desktop),
+      record_(record),
+      host_(host) {
+    picture_ = new ui::CStaticEx(this, wxID_ANY, Dlu(8, 6), DluSize(126, 88), 0, desktop);
+    picture_->LoadPicture(preview);
+
+    auto label = [&](const char* text, int x, int y, int width) {
+        auto* control = new ui::CStaticEx(this, wxID_ANY, Dlu(x, y), DluSize(width, 9), 0, desktop);
+        control->SetLabel(Wx(text));
+        return control;
+    };
+    label("Model:", 138, 7, 36);
+    model_ = AddEdit(record.model, 0, 176, 6, 60);
+    label("Based on:", 244, 7, 32);
+    label(basedOn.c_str(), 277, 7, 80);
+    label("Unit:", 138, 27, 36);
+    unit_ = AddEdit(record.unit, 0, 176, 25, 180);
+    label("Pilot:", 138, 46, 36);
+    pilot_ = AddEdit(record.pilot, kShortTextLimit, 176, 44, 120);
+    label("Location:", 138, 64, 36);
+    location_ = AddEdit(record.location, kShortTextLimit, 176, 63, 180);
+    label("Year:", 138, 84, 36);
+    year_ = new wxChoice(this, wxID_ANY, Dlu(176, 82), wxSize(DluSize(48, 12).x, -1));
+    for (unsigned y = kFirstYear; y <= kLastYear; ++y) year_->Append(std::to_string(y));
+    if (record.year >= kFirstYear && record.year <= kLastYear)
+        year_->SetSelection(static_cast<int>(record.year - kFirstYear));
+    ui::CStaticEx* authorLabel = label("Author (optional):", 9, 108, 76);
+    author_ = AddEdit(record.author, kShortTextLimit, 86, 107, 120);
+    ui::CStaticEx* urlLabel = label("Download URL (optional):", 9, 128, 76);
+    url_ = AddEdit(record.url, kUrlLimit, 86, 126, 180);
+    // The two long labels keep their words whole where the font runs wider than planned.
+    for (ui::CStaticEx* long_label : {authorLabel, urlLabel}) {
+        const int right =
+            long_label->GetPosition().x + long_label->GetTextExtent(long_label->GetLabel()).x + 4;
+        long_label->SetSize(right - long_label->GetPosition().x, -1);
+        for (wxTextCtrl* edit : {author_, url_})
+            if (edit->GetPosition().x < right) edit->Move(right, edit->GetPosition().y);
+    }
+
+    ui::CStaticEx* ok = AddButton(ui::Button::Ok, 276, 131);
+    AddButton(ui::Button::Cancel, 318, 131);
+    InitLook(ui::Background::Paper);
+    // OK may have moved left to make room: the URL box ends before it.
+    const int urlRight = ok->GetPosition().x - Dlu(4, 0).x;
+    if (url_->GetRect().GetRight() > urlRight)
+        url_->SetSize(urlRight - url_->GetPosition().x, -1);
+    ApplyColourRule();
+    CentreOnParent();
+    model_->SetFocus();
+    Bind(wxEVT_BUTTON, &SkinEditDialog::OnOk, this, wxID_OK);
+}
+
+wxTextCtrl* SkinEditDialog::AddEdit(const std::string& value, std::size_t limit, int x, int y,
+                                    int width) {
+    auto* edit = new wxTextCtrl(this, wxID_ANY, Wx(value), Dlu(x, y), DluSize(width, 12));
+    // Typing stops at the limit; a longer text the record holds already is kept whole (the
+    // toolkit would cut it silently) and refused at OK.
+    if (limit != 0) edit->SetMaxLength(std::max<unsigned long>(limit, edit->GetValue().length()));
+    return edit;
+}
+
+void SkinEditDialog::OnOk(wxCommandEvent&) {
+    for (wxTextCtrl* required : {model_, unit_, pilot_, location_})
+        if (required->GetValue().empty()) return;
+    const struct {
+        wxTextCtrl* edit;
+        const char* name;
+        std::size_t limit;
+    } limited[] = {{pilot_, "Pilot", kShortTextLimit},
+                   {location_, "Location", kShortTextLimit},
+                   {author_, "Author", kShortTextLimit},
+                   {url_, "Download URL", kUrlLimit}};
+    for (const auto& field : limited)
+        if (field.edit->GetValue().length() > field.limit) {
+            host_.ShowError(
+                Format(text::kTextTooLong, field.name, static_cast<unsigned>(field.limit)));
+            field.edit->SetFocus();
+            return;
+        }
+    record_.model = model_->GetValue().utf8_string();
+    record_.unit = unit_->GetValue().utf8_string();
+    record_.pilot = pilot_->GetValue().utf8_string();
+    record_.location = location_->GetValue().utf8_string();
+    record_.author = author_->GetValue().utf8_string();
+    record_.url = url_->GetValue().utf8_string();
+    if (const int position = year_->GetSelection(); position != wxNOT_FOUND)
+        record_.year = kFirstYear + static_cast<unsigned>(position);
+    Finish(wxID_OK);
+}
+
+}  // namespace harbinet

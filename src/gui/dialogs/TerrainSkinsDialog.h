@@ -1,0 +1,73 @@
+// "Configure Skins for NAME": the skin each of the thirty aircraft wears in a terrain set, per
+// season for a set with seasons, chosen on a board of eight pictures a page. A left click on
+// a picture steps to the model's next installed skin, a right click to the previous one; OK
+// saves the choices and stages the chosen skins into the set's folders.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "gui/widgets/DialogLook.h"
+#include "skins/SeasonSkinChoices.h"
+#include "skins/SkinCatalogue.h"
+
+namespace harbinet {
+
+struct ProgramState;
+
+class TerrainSkinsDialog : public ui::CDialogLook {
+  public:
+    static constexpr const char* kTitle = "Configure Skins for %s";
+    static constexpr int kSlots = 8;
+    static constexpr int kPages = 4;
+
+    // set is 1..25. A set whose name cannot have skin choices is told why here, and the
+    // dialog then never shows: running it ends at once with wxID_CANCEL.
+    TerrainSkinsDialog(ProgramState& state, unsigned set, wxWindow* parent);
+
+    // The title of set's dialog, by which an open one is found.
+    static wxString TitleOf(const ProgramState& state, unsigned set);
+
+    bool Usable() const { return usable_; }
+    bool Show(bool show = true) override;
+
+    int Page() const { return page_; }
+    std::size_t SeasonRow() const { return seasonRow_; }
+    ui::CStaticEx* Tile(int slot) const { return tiles_[static_cast<std::size_t>(slot)]; }
+    ui::CStaticEx* Caption(int slot) const { return captions_[static_cast<std::size_t>(slot)]; }
+    ui::CStaticEx* PrevButton() const { return prev_; }
+    ui::CStaticEx* NextButton() const { return next_; }
+    ui::CStaticEx* SeasonButton() const { return season_; }
+    ui::CStaticEx* SeasonPicture() const { return seasonPicture_; }
+
+  private:
+    void BuildBoard();
+    void RefreshPage();
+    void ShowSlot(int slot, std::size_t model, unsigned n);
+    std::size_t ModelOf(int slot) const {
+        return static_cast<std::size_t>((page_ - 1) * kSlots + slot);
+    }
+    void LoadSeasonPicture();
+    void OnStep(wxCommandEvent& event);
+    void OnPage(wxCommandEvent& event);
+    void OnSeason(wxCommandEvent& event);
+    void OnReset(wxCommandEvent& event);
+    void OnOk(wxCommandEvent& event);
+
+    ProgramState& state_;
+    unsigned set_;
+    bool usable_ = false;
+    bool seasons_ = false;
+    SkinCatalogue catalogue_;
+    SeasonSkinChoices choices_;
+    int page_ = 1;
+    std::size_t seasonRow_ = 0;
+    std::array<ui::CStaticEx*, kSlots> tiles_{};
+    std::array<ui::CStaticEx*, kSlots> captions_{};
+    ui::CStaticEx* prev_ = nullptr;
+    ui::CStaticEx* next_ = nullptr;
+    ui::CStaticEx* season_ = nullptr;
+    ui::CStaticEx* seasonPicture_ = nullptr;
+};
+
+}  // namespace harbinet

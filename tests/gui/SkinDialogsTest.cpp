@@ -1,0 +1,209 @@
+// The skin dialogs driven through their buttons, checked on the catalogue's files.
+#include <wx/choice.h>
+#include <wx/listctrl.h>
+#include <wx/textctrl.h>
+
+#include "gui/GuiSupport.h"
+#include "gui/dialogs/ConfigureSkinsDialog.h"
+#include "gui/dialogs/SkinEditDialog.h"
+#include "gui/dialogs/TerrainSkinsDialog.h"
+#include "gui/widgets/Ids.h"
+#include "gui/widgets/RunDialog.h"
+#include "gui/widgets/StaticEx.h"
+#include "platform/Profile.h"
+#include "program/Commands.h"
+
+namespace harbinet::test {
+namespace {
+
+void Press(wxWindow& dialog, int command) {
+    dialog.GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_BUTTON, command));
+    FlushEvents();
+}
+
+std::string Rows(const wxListCtrl& list) {
+    std::string rows;
+    for (long r = 0; r < list.GetItemCount(); ++r)
+        rows +=
+            list.GetItemText(r, 0).utf8_string() + "=" + list.GetItemText(r, 5).utf8_string() + " ";
+    return rows;
+}
+
+std::string Key(const std::string& file, const char* key) {
+    return profile::GetString(file, "Skin", key, "-");
+}
+
+// The file the user picks in the system's file dialog.
+class PickingDialog : public ConfigureSkinsDialog {
+  public:
+    PickingDialog(ProgramState& state, std::string file)
+        : ConfigureSkinsDialog(state, nullptr), file_(std::move(file)) {}
+    std::string PickSkinFile(const std::string&) override { return file_; }
+
+  private:
+    std::string file_;
+};
+
+TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
+    GameFolder game;
+    WriteFile(game.Settings(), "[Harbinet]\nSkinFiles=P*.TPC,*.3DZ\n");
+    auto state = game.MakeState();
+    const std::string store = state->SkinCatalogueFolder, download = game.Game() + "dl/";
+    WriteFile(store + "Skins.INI", "[Skins]\nSkinCount=2\n");
+    WriteFile(store + "1.DAT", "[Skin]\nBaseModel=SP2A\nModel=Spit\nUnit=19 Sqn\n");
+    WriteFile(store + "2.DAT", "[Skin]\nBaseModel=190A\nModel=Anton\nUnit=JG 2\n");
+    for (const char* name : {"p109etex.tpc", "P109E.3DZ", "readme.txt", "shot.jpg"})
+        WriteFile(download + name, name);
+    PickingDialog dialog(*state, download + "p109etex.tpc");
+    wxListCtrl& list = *dialog.List();
+    EXPECT_EQ(Rows(list), "Anton=2 Spit=1 ");
+
+    // The first OK, with Model and Unit still empty, is ignored.
+    ModalHook edit([&](wxDialog& d) {
+        auto& form = static_cast<SkinEditDialog&>(d);
+        if (form.GetTitle() == "Add Skin") {
+            EXPECT_EQ(form.PilotBox()->GetValue(), "Unknown");
+            EXPECT_EQ(form.YearList()->GetStringSelection(), "1940");
+            Press(form, wxID_OK);
+            EXPECT_TRUE(form.IsShown());
+            form.ModelBox()->SetValue("Emil");
+            form.UnitBox()->SetValue("JG 26");
+        } else {
+            EXPECT_EQ(form.ModelBox()->GetValue(), "Emil");
+            form.ModelBox()->SetValue("Bf 109E");
+            form.YearList()->SetSelection(6);
+        }
+        Press(form, wxID_OK);
+    });
+    Press(dialog, ui::id::kAddCommand);
+    EXPECT_EQ(Rows(list), "Anton=2 Emil=3 Spit=1 ");
+    EXPECT_EQ(Key(store + "3.DAT", "BaseModel") + Key(store + "3.DAT", "Year"), "109E1940");
+    EXPECT_EQ(ListFolder(download), "");
+    EXPECT_EQ(ListFolder(store), "1.DAT 2.DAT 3.DAT 3.jpg 3_P109E.3DZ 3_p109etex.tpc Skins.INI");
+    EXPECT_EQ(game.desktop.opened, std::vector<std::string>{download + "readme.txt"});
+    EXPECT_EQ(dialog.Status()->GetLabel(), "Skin 3 added with 2 files");
+    EXPECT_EQ(SkinCatalogue(store).InitialFolder(), download);
+
+    // Modify opens on a double click; the changed Model moves the row.
+    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, list.GetId());
+    activated.m_itemIndex = 1;
+    list.GetEventHandler()->ProcessEvent(activated);
+    EXPECT_EQ(Rows(list), "Anton=2 Bf 109E=3 Spit=1 ");
+    EXPECT_EQ(Key(store + "3.DAT", "Model") + Key(store + "3.DAT", "Year"), "Bf 109E1945");
+
+    game.ui.answer = true;
+    list.SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    Press(dialog, ui::id::kDeleteCommand);
+    EXPECT_EQ(Rows(list), "Anton=2 Spit=1 ");
+    EXPECT_EQ(ListFolder(store), "1.DAT 2.DAT Skins.INI");
+    EXPECT_EQ(game.ui.messages,
+              std::vector<std::string>{"ask Delete Skin: Do you really want to delete the Skin for "
+                                       "the Bf 109E, JG 26?\n(This will also delete ALL files "
+                                       "associated with this Skin from your PC!)"});
+}
+
+// Typing stops at the limits; a text longer already is refused at OK, not cut.
+TEST(SkinEditDialog, LimitsHoldWhileTypingAndATooLongTextKeepsTheDialogOpen) {
+    GameFolder game;
+    SkinRecord record;
+    record.model = record.unit = record.location = "x";
+    record.pilot = std::string(90, 'p');
+    SkinEditDialog form(SkinEditDialog::Mode::Modify, "", "", record, nullptr, game.ui,
+                        &game.desktop);
+    EXPECT_EQ(form.GetTitle(), "Modify Skin");
+    EXPECT_EQ(form.YearList()->GetSelection(), wxNOT_FOUND);
+    for (int i = 0; i < 300; ++i)
+        for (wxTextCtrl* box : {form.UrlBox(), form.AuthorBox(), form.UnitBox()})
+            box->WriteText("k");
+    EXPECT_EQ(form.UrlBox()->GetValue().length(), 255u);
+    EXPECT_EQ(form.AuthorBox()->GetValue().length(), 80u);
+    EXPECT_EQ(form.UnitBox()->GetValue().length(), 301u);  // after the "x"
+    EXPECT_EQ(form.PilotBox()->GetValue().length(), 90u);
+
+    ModalHook ok([&](wxDialog&) {
+        Press(form, wxID_OK);
+        EXPECT_TRUE(form.IsShown());
+        form.PilotBox()->SetValue("Galland");
+        Press(form, wxID_OK);
+    });
+    EXPECT_EQ(ui::RunDialog(form), wxID_OK);
+    EXPECT_EQ(game.ui.messages,
+              std::vector<std::string>{"error Harbinet Error: Pilot takes at most 80 characters"});
+    EXPECT_EQ(form.Record().pilot, "Galland");
+    EXPECT_EQ(form.Record().year, 0u) << "no year offered, none invented";
+}
+
+class TerrainSkinsDialogTest : public FrameTest {};
+
+// Skins 2 and 5 are Emils, 3 a Gustav; set 1 has seasons and the autumn is installed.
+TEST_F(TerrainSkinsDialogTest, ChoicesAreStagedOnOkAndTheSeasonInstalledAgain) {
+    const std::string store = game.Own() + "Vandelholt/";
+    WriteFile(store + "Skins.INI", "[Skins]\nSkinCount=5\n");
+    for (const char* n : {"2", "3", "5"}) {
+        WriteFile(store + n + ".DAT", std::string("[Skin]\nBaseModel=") +
+                                          (n[0] == '3' ? "109G" : "109e") + "\nModel=M" + n +
+                                          "\nUnit=U\nPilot=P\nLocation=L\nYear=1940\n");
+        WriteFile(store + n + "_P109ETEX.TPC", n);
+    }
+    WriteFile(game.Own() + "Terrain/Channel Front/Autumn/MAP.TER", "Autumn");
+    for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
+        MakeFolder(game.Own() + "Skins/Channel Front/" + season);
+    Start(
+        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=1\nTerrain=3\nCopySkins=1\nTerrainFiles=*.TER\n"
+        "SkinFiles=P*.TPC\n"
+        "[TerrainSets]\nTerrain1=Channel Front\nSeasons1=1\nTerrain2=12\n");
+    using Dialog = TerrainSkinsDialog;
+    auto caption = [](Dialog& d, int k) { return d.Caption(k)->GetLabel().utf8_string(); };
+
+    ModalHook choose([&](wxDialog& window) {
+        auto& d = static_cast<Dialog&>(window);
+        EXPECT_EQ(caption(d, 0), "P-38H");
+        EXPECT_FALSE(d.PrevButton()->IsShown());
+        Press(d, ui::id::kNextCommand);
+        Press(d, ui::id::kNextCommand);
+        Press(d, ui::id::kNextCommand);
+        EXPECT_FALSE(d.NextButton()->IsShown());
+        EXPECT_FALSE(d.Tile(6)->IsShown());
+        Press(d, ui::id::kPrevCommand);
+        EXPECT_EQ(caption(d, 7), "Fw 190D-9");
+        std::string walk;
+        for (wxEventType click : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DOWN, wxEVT_LEFT_DOWN,
+                                  wxEVT_RIGHT_DOWN, wxEVT_RIGHT_DOWN}) {
+            SendMouse(d.Tile(0), click);
+            FlushEvents();
+            walk += caption(d, 0).substr(0, 2) + " ";
+        }
+        EXPECT_EQ(walk, "M2 M5 Bf M5 M2 ");
+        EXPECT_EQ(caption(d, 0), "M2, U\nP\nL, 1940");
+        Press(d, ui::id::kSeasonCommand);
+        Press(d, ui::id::kSeasonCommand);
+        EXPECT_EQ(caption(d, 0), "Bf 109E-4") << "autumn has its own choices";
+        SendMouse(d.Tile(0), wxEVT_RIGHT_DOWN);
+        Press(d, wxID_OK);
+    });
+    frame->RunCommand(cmd::kTerrainSkins);
+    EXPECT_EQ(ReadFile(game.Own() + "Skins/Channel Front/Spring/P109ETEX.TPC"), "2");
+    EXPECT_EQ(ListFolder(game.Own() + "Skins/Channel Front/Summer"), "");
+    EXPECT_EQ(ReadFile(game.Game() + "P109ETEX.TPC"), "5") << "autumn installed again";
+    const std::string choices = ReadFile(store + "Channel Front.DAT");
+
+    // RESET answered Yes, then CANCEL: nothing is written.
+    game.ui.answer = true;
+    ModalHook cancel([&](wxDialog& d) {
+        Press(d, ui::id::kResetCommand);
+        EXPECT_EQ(caption(static_cast<Dialog&>(d), 0), "P-38H");
+        Press(d, wxID_CANCEL);
+    });
+    frame->RunCommand(cmd::kTerrainSkins);
+    EXPECT_EQ(ReadFile(store + "Channel Front.DAT"), choices);
+
+    // A set named by digits alone would share a skin's record file: it does not open.
+    Dialog digits(frame->State(), 2, nullptr);
+    EXPECT_EQ(ui::RunDialog(digits), wxID_CANCEL);
+    ASSERT_GE(game.ui.messages.size(), 2u);
+    EXPECT_EQ(game.ui.messages.end()[-2].substr(0, 23), "ask Reset Terrain Skins");
+    EXPECT_EQ(game.ui.messages.back().substr(0, 40), "error Harbinet Error: The terrain set na");
+}
+
+}  // namespace
+}  // namespace harbinet::test
