@@ -17,6 +17,9 @@ int CareersVerb(const Invocation& inv);
 int LaunchVerb(const Invocation& inv);
 int LaunchAppVerb(const Invocation& inv);
 int SkinsVerb(const Invocation& inv);
+int AppsVerb(const Invocation& inv);
+int ConfigureVerb(const Invocation& inv);
+int SetsVerb(const Invocation& inv);
 
 // Maintenance verbs over the profile and file layers: they touch only what they name.
 int IniVerb(const Invocation& inv);

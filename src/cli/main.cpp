@@ -31,6 +31,11 @@ constexpr Verb kVerbs[] = {
     {"careers", cli::CareersVerb, "careers"},
     {"launch", cli::LaunchVerb, "launch"},
     {"launch-app", cli::LaunchAppVerb, "launch-app N"},
+    {"sets", cli::SetsVerb,
+     "sets list\n"
+     "  sets add NAME [--seasons] [--objects-low]\n"
+     "  sets modify N [--seasons|--no-seasons] [--objects-low|--no-objects-low]\n"
+     "  sets delete N"},
     {"skins", cli::SkinsVerb,
      "skins list\n"
      "  skins add FILE --model TEXT --unit TEXT [--pilot TEXT] [--location TEXT]\n"
@@ -42,6 +47,14 @@ constexpr Verb kVerbs[] = {
      "  skins choose SET spring|summer|autumn|winter MODEL N\n"
      "  skins next|prev SET spring|summer|autumn|winter MODEL\n"
      "  skins reset SET"},
+    {"apps", cli::AppsVerb,
+     "apps list\n"
+     "  apps add DESCRIPTION EXECUTABLE\n"
+     "  apps modify N DESCRIPTION EXECUTABLE\n"
+     "  apps delete N"},
+    {"configure", cli::ConfigureVerb,
+     "configure show\n"
+     "  configure set KEY VALUE"},
     {"ini", cli::IniVerb,
      "ini get FILE SECTION KEY [--default TEXT] [--size N]\n"
      "  ini getint FILE SECTION KEY [--default N]\n"

@@ -65,6 +65,92 @@ inline constexpr const char* kResetSkinsQuestion =
     "Skins?";
 }  // namespace text
 
+// The skin dialogs: the catalogue list, a skin's description and a terrain set's skins.
+namespace text {
+inline constexpr const char* kSelectSkinFile = "Select a Skin file downloaded";
+inline constexpr const char* kSkinFileFilter = "EAW Skin files (P*TEX.TPC)";
+inline constexpr const char* kSkinEditTitle = "%s Skin";
+inline constexpr const char* kAdd = "Add";
+inline constexpr const char* kModify = "Modify";
+inline constexpr const char* kTerrainSkinsTitle = "Configure Skins for %s";
+inline constexpr const char* kSkinDoesNotExist = "Skin does not exist!";
+// The line under the catalogue list after an add: number, files stored.
+inline constexpr const char* kSkinAdded = "Skin %u added with %u files";
+inline constexpr const char* kSkinAddedNoFiles = "Skin %u added without any skin file";
+inline constexpr const char* kTextTooLong = "%s takes at most %u characters";
+}  // namespace text
+
+// The list of terrain sets and the dialog that names or changes one.
+namespace text {
+inline constexpr const char* kCaptionDeleteTerrainSet = "Delete Terrain Set";
+inline constexpr const char* kDeleteTerrainSetQuestion =
+    "Do you really want to delete the %s Terrain Set?";
+inline constexpr const char* kYes = "Yes";
+inline constexpr const char* kNo = "No";
+inline constexpr const char* kTerrainSetTitle = "%s Terrain Set";
+inline constexpr const char* kTerrainSetLabel = "Terrain Set:";
+inline constexpr const char* kHasSeasonsCheck =
+    "Terrain set has Seasons? (e.g. Spring, Summer, Autumn, Winter)";
+inline constexpr const char* kObjectsLowCheck = "Set Ground Object Detail to Low?";
+inline constexpr const char* kColumnId = "Id";
+inline constexpr const char* kColumnTerrainSet = "Terrain Set";
+inline constexpr const char* kColumnHasSeasons = "Has Seasons?";
+inline constexpr const char* kColumnObjectsLow = "Object Detail Low?";
+inline constexpr const char* kSetNameEmpty = "A terrain set needs a name";
+inline constexpr const char* kSetNameNotAFolder =
+    "A terrain set name becomes a folder name: it cannot be \".\" or \"..\", nor hold \"/\", "
+    "\"\\\" or control characters";
+inline constexpr const char* kSetNameDigits =
+    "The terrain set name \"%s\" is a number, which the skin catalogue keeps for a skin; "
+    "give the set a name with a letter in it";
+inline constexpr const char* kSetNameTaken =
+    "There is already a terrain set named \"%s\" (letter case does not count in folder names)";
+inline constexpr const char* kSetNameTooLong = "A terrain set name takes at most %u characters";
+inline constexpr const char* kTerrainSetsFull =
+    "All 25 terrain sets are in use: delete one before adding another";
+inline constexpr const char* kNoTerrainSet = "There is no terrain set %u";
+}  // namespace text
+
+// The external applications dialogs and the Configure dialog.
+namespace text {
+inline constexpr const char* kConfigureAppsTitle = "Configure External Applications";
+inline constexpr const char* kAppEditTitle = "%s External Application";
+inline constexpr const char* kAppColumnId = "Id";
+inline constexpr const char* kAppColumnDescription = "Description";
+inline constexpr const char* kAppColumnExecutable = "Executable";
+inline constexpr const char* kAppDescriptionLabel = "Description:";
+inline constexpr const char* kAppExecutableLabel = "Executable:";
+// GTK's file filters compare letter case: the pattern spells out both cases of each letter.
+inline constexpr const char* kExecutableFilter =
+    "Executable files (*.exe)|*.[Ee][Xx][Ee]|All files (*.*)|*";
+inline constexpr const char* kExecutableNotFound = "The executable %s does not exist";
+inline constexpr const char* kAppTooLong =
+    "A description takes at most 60 characters and an executable at most 255";
+inline constexpr const char* kCaptionDeleteApp = "Delete External Application";
+inline constexpr const char* kDeleteAppQuestion = "Do you really want to delete %s?";
+
+inline constexpr const char* kConfigureTitle = "Configure Harbinet";
+inline constexpr const char* kClickDefaultOption =
+    "Double clicking Harbinet icon launches European Air War";
+// Where Windows has its Run key, this desktop has its autostart entries.
+inline constexpr const char* kLoadOnStartOption = "Load Harbinet when I log in";
+inline constexpr const char* kCopySkinsOption = "Copy Skins when Terrain changes take effect";
+inline constexpr const char* kLaunchAfterOption =
+    "Launch European Air War after Setting Active Career";
+inline constexpr const char* kObjectDetailLabel = "Default Ground Object Detail for Terrain:";
+inline constexpr const char* kDetailLow = "Low";
+inline constexpr const char* kDetailMedium = "Medium";
+inline constexpr const char* kDetailHigh = "High";
+inline constexpr const char* kAdvancedMode = "Advanced Mode";
+inline constexpr const char* kCommonFilesLabel = "Common Files:";
+inline constexpr const char* kTerrainFilesLabel = "Terrain Files:";
+inline constexpr const char* kSkinFilesLabel = "Skins Files:";
+inline constexpr const char* kTerrainListName = "Terrain";
+inline constexpr const char* kSkinsListName = "Skins";
+inline constexpr const char* kCommonListName = "Common";
+inline constexpr const char* kAutostartFailed = "Unable to change the start at login in %s: %s";
+}  // namespace text
+
 // The tray icon's tooltip and pop-up menu.
 namespace text {
 inline constexpr const char* kTipSeparator = " - ";

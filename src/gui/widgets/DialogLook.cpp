@@ -1,5 +1,7 @@
 #include "gui/widgets/DialogLook.h"
 
+#include <algorithm>
+
 #include <wx/anybutton.h>
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
@@ -146,7 +148,29 @@ void CDialogLook::InitLook(Background background) {
             SetClientSize(GetClientSize().x, background_.GetHeight());
         }
     }
+    std::map<int, std::vector<wxWindow*>> rows;
+    for (const auto& [command, id] : buttonIds_)
+        if (wxWindow* button = FindWindow(id)) rows[button->GetPosition().y].push_back(button);
+    for (auto& [y, row] : rows) SeparateRow(row);
     if (look_.centred) CentreOnScreen();
+}
+
+void CDialogLook::SeparateRow(std::vector<wxWindow*> row) const {
+    if (row.empty()) return;
+    std::sort(row.begin(), row.end(), [](const wxWindow* a, const wxWindow* b) {
+        return a->GetPosition().x < b->GetPosition().x;
+    });
+    const int gap = std::max(Dlu(2, 0).x, 3);
+    std::vector<int> x;
+    for (const wxWindow* window : row) x.push_back(window->GetPosition().x);
+    for (std::size_t i = 1; i < row.size(); ++i)
+        x[i] = std::max(x[i], x[i - 1] + row[i - 1]->GetSize().x + gap);
+    for (std::size_t i = row.size(); i-- > 0;) {
+        const int limit = i + 1 == row.size() ? GetClientSize().x - gap : x[i + 1] - gap;
+        x[i] = std::min(x[i], limit - row[i]->GetSize().x);
+    }
+    for (std::size_t i = 0; i < row.size(); ++i)
+        if (x[i] != row[i]->GetPosition().x) row[i]->Move(x[i], row[i]->GetPosition().y);
 }
 
 void CDialogLook::ApplyColourRule() {

@@ -8,6 +8,7 @@
 #include <wx/font.h>
 
 #include <map>
+#include <vector>
 
 namespace harbinet {
 class Desktop;
@@ -92,6 +93,12 @@ class CDialogLook : public wxDialog {
     // Ends the dialog with this code, whether it runs modal or not (a dialog that is not
     // modal would otherwise only hide, its code unset).
     void Finish(int code);
+
+    // The button plates are 70 pixels wide whatever the font, and a font narrower than the
+    // layout's makes the gaps between them too small: the windows of one row are moved apart,
+    // and back inside the client area, as little as needed. InitLook does it for the rows of
+    // buttons made so far.
+    void SeparateRow(std::vector<wxWindow*> row) const;
 
   protected:
     // The common first steps: program icon, background, centring. Picture backgrounds size

@@ -3,6 +3,7 @@
 #include <wx/artprov.h>
 #include <wx/button.h>
 #include <wx/evtloop.h>
+#include <wx/filedlg.h>
 #include <wx/modalhook.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
@@ -66,6 +67,22 @@ int MessageBox(const wxString& text, const wxString& caption, long style, wxWind
         default:
             return question ? wxNO : wxOK;
     }
+}
+
+std::string PickFile(wxWindow* parent, const wxString& title, const wxString& folder,
+                     const wxString& filter) {
+    wxFileDialog picker(parent, title, folder, wxEmptyString, filter,
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    // GTK's chooser, when not modal, only hides on Open: its OK button tells the choice.
+    picker.Bind(
+        wxEVT_BUTTON,
+        [&picker](wxCommandEvent& event) {
+            picker.SetReturnCode(wxID_OK);
+            event.Skip();
+        },
+        wxID_OK);
+    if (RunDialog(picker) != wxID_OK) return {};
+    return picker.GetPath().utf8_string();
 }
 
 }  // namespace harbinet::ui

@@ -6,6 +6,8 @@
 #include <wx/dialog.h>
 #include <wx/string.h>
 
+#include <string>
+
 namespace harbinet::ui {
 
 // Shows the dialog and returns its return code once it is hidden (EndDialog hides a dialog
@@ -17,5 +19,9 @@ int RunDialog(wxDialog& dialog);
 // wxICON_QUESTION, run by RunDialog: wxOK, wxYES or wxNO.
 int MessageBox(const wxString& text, const wxString& caption, long style,
                wxWindow* parent = nullptr);
+
+// The system's file-open dialog, run by RunDialog: the chosen file, or empty when cancelled.
+std::string PickFile(wxWindow* parent, const wxString& title, const wxString& folder,
+                     const wxString& filter);
 
 }  // namespace harbinet::ui
