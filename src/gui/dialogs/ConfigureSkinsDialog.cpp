@@ -44,11 +44,14 @@ ConfigureSkinsDialog::ConfigureSkinsDialog(ProgramState& state, wxWindow* parent
 
     AddButton(ui::Button::Add, 7, 119);
     AddButton(ui::Button::Modify, 51, 119);
-    AddButton(ui::Button::Delete, 95, 119);
+    ui::CStaticEx* remove = AddButton(ui::Button::Delete, 95, 119);
     status_ = new ui::CStaticEx(this, wxID_ANY, Dlu(141, 125), DluSize(116, 9), 0, &state.desktop);
-    AddButton(ui::Button::Ok, 262, 119);
+    ui::CStaticEx* ok = AddButton(ui::Button::Ok, 262, 119);
     InitLook(ui::Background::Paper);
     ApplyColourRule();
+    // The status line fills what the buttons leave between DELETE and OK.
+    const int gap = Dlu(4, 0).x, left = remove->GetRect().GetRight() + gap;
+    status_->SetSize(left, status_->GetPosition().y, ok->GetPosition().x - gap - left, -1);
 
     Bind(wxEVT_BUTTON, &ConfigureSkinsDialog::OnAdd, this, ui::id::kAddCommand);
     Bind(wxEVT_BUTTON, &ConfigureSkinsDialog::OnModify, this, ui::id::kModifyCommand);
