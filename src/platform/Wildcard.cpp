@@ -1,5 +1,6 @@
 // Windows rewrites a search pattern before matching: "*" before "." stops at the name's last
-// dot, "?" matches nothing at a dot or past the end, and trailing dots and blanks go. The
+// dot, "?" matches nothing at a dot or past the end, a "." before "*" or "?" also matches the
+// end of the name ("EAW.*" finds "EAW"), and trailing dots and blanks go. The
 // matcher follows the rewritten pattern, walking the set of reachable name positions token by
 // token, so it never backtracks.
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace harbinet::files {
 
 namespace {
 
-enum class Kind { Literal, Star, DotStar, Question };
+enum class Kind { Literal, Star, DotStar, Question, DotOrEnd };
 
 struct Token {
     Kind kind;
@@ -41,6 +42,8 @@ std::vector<Token> Compile(std::string_view pattern) {
             tokens.push_back({beforeDot ? Kind::DotStar : Kind::Star});
         } else if (c == '?') {
             tokens.push_back({Kind::Question});
+        } else if (c == '.' && i + 1 < p.size() && (p[i + 1] == '*' || p[i + 1] == '?')) {
+            tokens.push_back({Kind::DotOrEnd, '.'});
         } else {
             tokens.push_back({Kind::Literal, LowerAscii(c)});
         }
@@ -63,6 +66,9 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
         std::fill(next.begin(), next.end(), 0);
         bool any = false;
         switch (t.kind) {
+            case Kind::DotOrEnd:
+                if (reach[n]) next[n] = any = true;
+                [[fallthrough]];
             case Kind::Literal:
                 for (std::size_t i = 0; i < n; ++i)
                     if (reach[i] && LowerAscii(name[i]) == t.ch) next[i + 1] = any = true;

@@ -18,6 +18,10 @@ TEST(Wildcard, MatchesAsWindowsDoes) {
     const Case cases[] = {
         // Trailing dots and blanks of the pattern are dropped; nothing is left of some.
         {"a.TER.", "a.TER", true},
+        {"EAW.*", "EAW", true},
+        {"*.???", "aa", true},
+        {"7_*.*", "7_README", true},
+        {"a.?", "ab", false},
         {"a.TER. .", "a.ter", true},
         {"a.TER.", "a.TER.x", false},
         {"", "a", false},
