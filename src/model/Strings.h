@@ -49,6 +49,7 @@ inline constexpr const char* kDigitsSetName =
     "The terrain set name \"%s\" is a number, which the skin catalogue keeps for a skin; "
     "rename the set to choose its skins";
 inline constexpr const char* kFilesNotCopied = "These files could not be copied to %s:";
+inline constexpr const char* kOperationFailed = "The operation could not be completed: %s";
 inline constexpr const char* kChangeUnderWay =
     "Another change of this installation is under way; try again when it has finished";
 }  // namespace text

@@ -5,6 +5,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -87,6 +89,22 @@ int HarbinetApp::OnExit() {
 
 int HarbinetApp::FilterEvent(wxEvent& event) {
     return SplashWindow::PreTranslateAppMessage(event) ? Event_Processed : Event_Skip;
+}
+
+bool HarbinetApp::OnExceptionInMainLoop() {
+    std::string reason;
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        reason = "there is not enough memory";
+    } catch (const std::exception& e) {
+        reason = e.what();
+    } catch (...) {
+        reason = "an unexpected failure";
+    }
+    ui::MessageBox(wxString::FromUTF8(Format(text::kOperationFailed, reason.c_str())),
+                   text::kCaptionError, wxOK | wxICON_ERROR);
+    return true;
 }
 
 void HarbinetApp::OnQueryEndSession(wxCloseEvent&) {

@@ -18,6 +18,9 @@ class HarbinetApp : public wxApp {
     int OnRun() override;
     int OnExit() override;
     int FilterEvent(wxEvent& event) override;
+    // An operation that ran out of memory (a hostile file, say) is reported and the program
+    // goes on; it never aborts.
+    bool OnExceptionInMainLoop() override;
 
   private:
     void OnQueryEndSession(wxCloseEvent& event);
