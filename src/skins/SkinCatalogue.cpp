@@ -24,6 +24,17 @@ bool StoreCopy(const std::string& source, const std::string& target) {
            ::stat(target.c_str(), &b) == 0 && a.st_size == b.st_size;
 }
 
+// The seven keys the user may change, in their documented order.
+void SetUserKeys(SettingsBatch& batch, const SkinRecord& record) {
+    batch.Set(kSkinSection, "Model", record.model);
+    batch.Set(kSkinSection, "Unit", record.unit);
+    batch.Set(kSkinSection, "Pilot", record.pilot);
+    batch.Set(kSkinSection, "Year", std::to_string(record.year));
+    batch.Set(kSkinSection, "Location", record.location);
+    batch.Set(kSkinSection, "Author", record.author);
+    batch.Set(kSkinSection, "URL", record.url);
+}
+
 std::string FirstMatch(const std::string& folder, std::string_view pattern) {
     for (const auto& found : files::FindFiles(folder, pattern))
         if (!found.folder) return found.path;
@@ -155,13 +166,7 @@ unsigned SkinCatalogue::AddSkin(const Download& download, const SkinRecord& reco
     SettingsBatch batch(RecordPath(n));
     batch.Set(kSkinSection, "Version", "1");
     batch.Set(kSkinSection, "BaseModel", AircraftModelTable::CodeOfSkinFile(download.mainFile));
-    batch.Set(kSkinSection, "Model", record.model);
-    batch.Set(kSkinSection, "Unit", record.unit);
-    batch.Set(kSkinSection, "Pilot", record.pilot);
-    batch.Set(kSkinSection, "Year", std::to_string(record.year));
-    batch.Set(kSkinSection, "Location", record.location);
-    batch.Set(kSkinSection, "Author", record.author);
-    batch.Set(kSkinSection, "URL", record.url);
+    SetUserKeys(batch, record);
     if (!batch.Commit()) {
         host.ShowError(Format(text::kUnableToWrite, RecordPath(n).c_str()));
         return 0;
@@ -196,13 +201,7 @@ unsigned SkinCatalogue::AddSkin(const Download& download, const SkinRecord& reco
 
 bool SkinCatalogue::UpdateSkinRecord(unsigned n, const SkinRecord& record) const {
     SettingsBatch batch(RecordPath(n));
-    batch.Set(kSkinSection, "Model", record.model);
-    batch.Set(kSkinSection, "Unit", record.unit);
-    batch.Set(kSkinSection, "Pilot", record.pilot);
-    batch.Set(kSkinSection, "Year", std::to_string(record.year));
-    batch.Set(kSkinSection, "Location", record.location);
-    batch.Set(kSkinSection, "Author", record.author);
-    batch.Set(kSkinSection, "URL", record.url);
+    SetUserKeys(batch, record);
     return batch.Commit();
 }
 
