@@ -11,11 +11,7 @@ namespace harbinet::cli {
 namespace {
 
 std::optional<unsigned> Slot(const std::string& text) {
-    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos)
-        return std::nullopt;
-    const auto n = static_cast<unsigned>(std::stoul(text));
-    if (n < 1 || n > settings::kMaxExternalApps) return std::nullopt;
-    return n;
+    return NumberArgument(text, 1, settings::kMaxExternalApps);
 }
 
 // What the edit dialog's OK would refuse, as an error; true when the entry may be stored.

@@ -1,6 +1,7 @@
 // harbinet-cli: the program's operations without a display, for scripts and end-to-end tests.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,8 @@ struct Invocation {
 
 // Prints "harbinet-cli: MESSAGE" on standard error and returns 2, the status of a usage error.
 int UsageError(const std::string& message);
+
+// A decimal number in first..last, written with digits only; none for anything else.
+std::optional<unsigned> NumberArgument(const std::string& text, unsigned first, unsigned last);
 
 }  // namespace harbinet::cli

@@ -1,5 +1,4 @@
 // launch, launch-app N: start the game or an external application as the tray menu does.
-#include <charconv>
 #include <cstdio>
 
 #include "cli/ProgramContext.h"
@@ -18,13 +17,10 @@ int LaunchVerb(const Invocation& inv) {
 }
 
 int LaunchAppVerb(const Invocation& inv) {
-    unsigned slot = 0;
     if (inv.args.size() != 1) return UsageError("launch-app needs a slot number");
-    const std::string& text = inv.args[0];
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), slot);
-    if (ec != std::errc() || end != text.data() + text.size() || slot < 1 ||
-        slot > settings::kMaxExternalApps)
-        return UsageError("launch-app: the slot is a number from 1 to 25");
+    const auto number = NumberArgument(inv.args[0], 1, settings::kMaxExternalApps);
+    if (!number) return UsageError("launch-app: the slot is a number from 1 to 25");
+    const unsigned slot = *number;
     ProgramContext program(inv);
     program.LoadSettings();
     if (program.State().Settings().AppExecutable(slot).empty()) {

@@ -1,5 +1,6 @@
 #include "cli/ProgramContext.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "program/LoadSettings.h"
@@ -14,6 +15,15 @@ void CliHost::ShowMessage(MessageIcon icon, const std::string& caption, const st
 bool CliHost::AskYesNo(const std::string& caption, const std::string& text) {
     std::fprintf(stderr, "%s: %s [%s]\n", caption.c_str(), text.c_str(), answerYes_ ? "Yes" : "No");
     return answerYes_;
+}
+
+std::optional<unsigned> NumberArgument(const std::string& text, unsigned first, unsigned last) {
+    unsigned n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || n < first ||
+        n > last || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return n;
 }
 
 int UsageError(const std::string& message) {

@@ -52,12 +52,11 @@ int SeasonVerb(const Invocation& inv) {
 }
 
 int SetVerb(const Invocation& inv) {
-    const std::string n = inv.args.size() == 1 ? inv.args[0] : std::string();
-    const bool digits = !n.empty() && n.size() <= 2 && n.find_first_not_of("0123456789") == n.npos;
-    const unsigned set = digits ? static_cast<unsigned>(std::stoi(n)) : 0;
-    if (set < 1 || set > settings::kMaxTerrainSets)
-        return UsageError("set needs a terrain set number from 1 to 25");
-    return RunAsProgram(inv, [set](ProgramState& state) { SelectTerrainSet(state, set); });
+    const auto set = inv.args.size() == 1
+                         ? NumberArgument(inv.args[0], 1, settings::kMaxTerrainSets)
+                         : std::nullopt;
+    if (!set) return UsageError("set needs a terrain set number from 1 to 25");
+    return RunAsProgram(inv, [n = *set](ProgramState& state) { SelectTerrainSet(state, n); });
 }
 
 int ModeVerb(const Invocation& inv) {

@@ -11,11 +11,7 @@ namespace harbinet::cli {
 namespace {
 
 std::optional<unsigned> SlotNumber(const std::string& text) {
-    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos)
-        return std::nullopt;
-    const auto n = static_cast<unsigned>(std::stoul(text));
-    if (n < 1 || n > settings::kMaxTerrainSets) return std::nullopt;
-    return n;
+    return NumberArgument(text, 1, settings::kMaxTerrainSets);
 }
 
 // "--NAME" and "--no-NAME" options; a flag not given stays as it was. False on anything else

@@ -12,15 +12,6 @@
 namespace harbinet::cli {
 namespace {
 
-// A number of up to `digits` digits in first..last; none otherwise.
-std::optional<unsigned> Number(const std::string& text, unsigned first, unsigned last) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos)
-        return std::nullopt;
-    const auto n = static_cast<unsigned>(std::stoul(text));
-    if (n < first || n > last) return std::nullopt;
-    return n;
-}
-
 std::size_t Characters(const std::string& text) {
     std::size_t n = 0;
     for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -55,7 +46,7 @@ std::string ApplyOptions(const std::map<std::string, std::string>& options, Skin
         if (name == "author") r.author = value;
         if (name == "url") r.url = value;
         if (name == "year") {
-            const auto year = Number(value, kFirstYear, kLastYear);
+            const auto year = NumberArgument(value, kFirstYear, kLastYear);
             if (!year) return "--year needs a year from 1939 to 1945";
             r.year = *year;
         }
@@ -92,7 +83,8 @@ struct SetArguments {
 std::optional<SetArguments> ParseSetArguments(const std::vector<std::string>& args,
                                               bool withSeasonAndModel) {
     SetArguments a;
-    const auto set = args.size() > 1 ? Number(args[1], 1, settings::kMaxTerrainSets) : std::nullopt;
+    const auto set =
+        args.size() > 1 ? NumberArgument(args[1], 1, settings::kMaxTerrainSets) : std::nullopt;
     if (!set) return std::nullopt;
     a.set = *set;
     if (!withSeasonAndModel) return a;
@@ -161,7 +153,7 @@ int Add(const Invocation& inv) {
 
 int Modify(const Invocation& inv) {
     std::map<std::string, std::string> options;
-    const auto n = inv.args.size() > 1 ? Number(inv.args[1], 1, ~0u >> 1) : std::nullopt;
+    const auto n = inv.args.size() > 1 ? NumberArgument(inv.args[1], 1, ~0u >> 1) : std::nullopt;
     if (!n || !ParseOptions(inv.args, 2, options))
         return UsageError("skins modify needs N and the fields to change");
     return RunAsProgram(inv, [&](ProgramState& state) {
@@ -177,7 +169,7 @@ int Modify(const Invocation& inv) {
 }
 
 int Delete(const Invocation& inv) {
-    const auto n = inv.args.size() == 2 ? Number(inv.args[1], 1, ~0u >> 1) : std::nullopt;
+    const auto n = inv.args.size() == 2 ? NumberArgument(inv.args[1], 1, ~0u >> 1) : std::nullopt;
     if (!n) return UsageError("skins delete needs N");
     return RunAsProgram(inv, [&](ProgramState& state) {
         const SkinCatalogue catalogue(state.SkinCatalogueFolder);
@@ -210,7 +202,7 @@ int Choices(const Invocation& inv) {
 
 int Choose(const Invocation& inv) {
     const auto a = inv.args.size() == 5 ? ParseSetArguments(inv.args, true) : std::nullopt;
-    const auto n = a ? Number(inv.args[4], 0, ~0u >> 1) : std::nullopt;
+    const auto n = a ? NumberArgument(inv.args[4], 0, ~0u >> 1) : std::nullopt;
     if (!n) return UsageError("skins choose needs SET SEASON MODEL N");
     return RunAsProgram(inv, [&](ProgramState& state) {
         const SkinCatalogue catalogue(state.SkinCatalogueFolder);

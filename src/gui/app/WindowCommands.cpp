@@ -1,5 +1,7 @@
 // The tray commands that open a configuration dialog. Each dialog opens once: a second request
 // brings the open one forward.
+#include <functional>
+
 #include "gui/app/MainFrame.h"
 #include "gui/app/OpenOnce.h"
 #include "gui/dialogs/ConfigureDialog.h"
@@ -12,40 +14,44 @@
 
 namespace harbinet {
 
+namespace {
+
+// Runs a dialog made from the state and args, unless one of that title is open already, which
+// then comes forward; onOk runs after OK.
+template <class Dialog, class... Args>
+void RunOnce(ProgramState& state, const wxString& title, const std::function<void(Dialog&)>& onOk,
+             Args... args) {
+    if (RaiseExistingWindow(title, state.desktop)) return;
+    Dialog dialog(state, args..., nullptr);
+    if (ui::RunDialog(dialog) == wxID_OK && onOk) onOk(dialog);
+}
+
+}  // namespace
+
 void CMainFrame::OpenConfigurationDialog(Command::Kind kind) {
     switch (kind) {
-        case Command::Kind::Configure: {
-            if (RaiseExistingWindow(ConfigureDialog::kTitle, state_.desktop)) return;
-            ConfigureDialog dialog(state_, ReadConfiguration(state_), nullptr);
-            if (ui::RunDialog(dialog) == wxID_OK) ApplyConfiguration(state_, dialog.Options());
-            return;
-        }
-        case Command::Kind::ConfigureTerrainSets: {
-            if (RaiseExistingWindow(TerrainSetsDialog::kTitle, state_.desktop)) return;
-            TerrainSetsDialog dialog(state_, nullptr);
-            ui::RunDialog(dialog);
-            return;
-        }
-        case Command::Kind::ConfigureExternalApps: {
-            if (RaiseExistingWindow(ExternalAppsDialog::kTitle, state_.desktop)) return;
-            ExternalAppsDialog dialog(state_, nullptr);
-            ui::RunDialog(dialog);
-            return;
-        }
-        case Command::Kind::ConfigureSkins: {
-            if (RaiseExistingWindow(ConfigureSkinsDialog::kTitle, state_.desktop)) return;
-            ConfigureSkinsDialog dialog(state_, nullptr);
-            ui::RunDialog(dialog);
-            return;
-        }
+        case Command::Kind::Configure:
+            RunOnce<ConfigureDialog>(
+                state_, ConfigureDialog::kTitle,
+                [this](ConfigureDialog& d) { ApplyConfiguration(state_, d.Options()); },
+                ReadConfiguration(state_));
+            break;
+        case Command::Kind::ConfigureTerrainSets:
+            RunOnce<TerrainSetsDialog>(state_, TerrainSetsDialog::kTitle, {});
+            break;
+        case Command::Kind::ConfigureExternalApps:
+            RunOnce<ExternalAppsDialog>(state_, ExternalAppsDialog::kTitle, {});
+            break;
+        case Command::Kind::ConfigureSkins:
+            RunOnce<ConfigureSkinsDialog>(state_, ConfigureSkinsDialog::kTitle, {});
+            break;
         case Command::Kind::TerrainSkins: {
             const auto set = static_cast<unsigned>(state_.TerrainSet);
-            if (RaiseExistingWindow(TerrainSkinsDialog::TitleOf(state_, set), state_.desktop))
-                return;
-            TerrainSkinsDialog dialog(state_, set, nullptr);
             // New choices reach the game with the current season installed again.
-            if (ui::RunDialog(dialog) == wxID_OK) ReinstallCurrentSeason(state_);
-            return;
+            RunOnce<TerrainSkinsDialog>(
+                state_, TerrainSkinsDialog::TitleOf(state_, set),
+                [this](TerrainSkinsDialog&) { ReinstallCurrentSeason(state_); }, set);
+            break;
         }
         default:
             break;

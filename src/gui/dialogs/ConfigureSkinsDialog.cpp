@@ -4,6 +4,7 @@
 
 #include "gui/dialogs/SkinEditDialog.h"
 #include "gui/widgets/Ids.h"
+#include "gui/widgets/ListRows.h"
 #include "gui/widgets/RunDialog.h"
 #include "gui/widgets/StaticEx.h"
 #include "model/ProgramState.h"
@@ -80,10 +81,6 @@ void ConfigureSkinsDialog::SetColumns(long row, const SkinRecord& record) {
     list_->SetItem(row, kYear, std::to_string(record.year));
 }
 
-long ConfigureSkinsDialog::SelectedRow() const {
-    return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-}
-
 std::string ConfigureSkinsDialog::PickSkinFile(const std::string& initialFolder) {
     return ui::PickFile(this, text::kSelectSkinFile, Wx(initialFolder),
                         wxString(text::kSkinFileFilter) + "|" + kSkinFilePattern);
@@ -115,15 +112,13 @@ void ConfigureSkinsDialog::OnAdd(wxCommandEvent&) {
                                           state_.host, &stored);
     if (n == 0) return;
     const long row = InsertRow(n, catalogue_.ReadRecord(n));
-    list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-    list_->EnsureVisible(row);
+    ui::SelectRow(*list_, row);
     status_->SetLabel(
         Wx(stored == 0 ? Format(text::kSkinAddedNoFiles, n) : Format(text::kSkinAdded, n, stored)));
 }
 
 void ConfigureSkinsDialog::OnModify(wxCommandEvent&) {
-    if (const long row = SelectedRow(); row != -1) Modify(row);
+    if (const long row = ui::SelectedRow(*list_); row != -1) Modify(row);
 }
 
 void ConfigureSkinsDialog::OnActivated(wxListEvent& event) {
@@ -145,12 +140,11 @@ void ConfigureSkinsDialog::Modify(long row) {
     // A changed model text moves the row to its new place.
     list_->DeleteItem(row);
     row = InsertRow(n, edit.Record());
-    list_->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-    list_->EnsureVisible(row);
+    ui::SelectRow(*list_, row);
 }
 
 void ConfigureSkinsDialog::OnDelete(wxCommandEvent&) {
-    const long row = SelectedRow();
+    const long row = ui::SelectedRow(*list_);
     if (row == -1) return;
     const auto n = static_cast<unsigned>(list_->GetItemData(row));
     const std::string model = list_->GetItemText(row, kModel).utf8_string();

@@ -37,7 +37,6 @@ class ConfigureSkinsDialog : public ui::CDialogLook {
     void OnDelete(wxCommandEvent& event);
     void OnActivated(wxListEvent& event);
     void Modify(long row);
-    long SelectedRow() const;
     // Puts the skin into the list at its place in the order by model.
     long InsertRow(unsigned n, const SkinRecord& record);
     void SetColumns(long row, const SkinRecord& record);

@@ -3,6 +3,7 @@
 #include <wx/listctrl.h>
 
 #include "gui/widgets/Ids.h"
+#include "gui/widgets/ListRows.h"
 #include "gui/widgets/RunDialog.h"
 #include "launch/ExternalAppList.h"
 #include "model/ProgramState.h"
@@ -56,10 +57,6 @@ long ExternalAppsDialog::InsertRow(unsigned slot, const std::string& description
     return row;
 }
 
-long ExternalAppsDialog::SelectedRow() const {
-    return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-}
-
 void ExternalAppsDialog::OnAdd(wxCommandEvent&) {
     if (list_->GetItemCount() >= static_cast<int>(settings::kMaxExternalApps) ||
         LowestFreeAppSlot(state_.Settings()) == 0)
@@ -69,13 +66,11 @@ void ExternalAppsDialog::OnAdd(wxCommandEvent&) {
     const unsigned slot = AddExternalApp(state_, edit.Description(), edit.Executable());
     if (slot == 0) return;
     const long row = InsertRow(slot, edit.Description(), edit.Executable());
-    list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-    list_->EnsureVisible(row);
+    ui::SelectRow(*list_, row);
 }
 
 void ExternalAppsDialog::OnModify(wxCommandEvent&) {
-    if (const long row = SelectedRow(); row != -1) Modify(row);
+    if (const long row = ui::SelectedRow(*list_); row != -1) Modify(row);
 }
 
 void ExternalAppsDialog::OnActivated(wxListEvent& event) {
@@ -94,7 +89,7 @@ void ExternalAppsDialog::Modify(long row) {
 }
 
 void ExternalAppsDialog::OnDelete(wxCommandEvent&) {
-    const long row = SelectedRow();
+    const long row = ui::SelectedRow(*list_);
     if (row == -1) return;
     const std::string description = list_->GetItemText(row, kDescription).utf8_string();
     if (!state_.host.AskYesNo(text::kCaptionDeleteApp,

@@ -29,7 +29,6 @@ class ExternalAppsDialog : public ui::CDialogLook {
     void OnDelete(wxCommandEvent& event);
     void OnActivated(wxListEvent& event);
     void Modify(long row);
-    long SelectedRow() const;
     // Puts the slot at its place in the order of the Ids as text ("10" before "2").
     long InsertRow(unsigned slot, const std::string& description, const std::string& executable);
 

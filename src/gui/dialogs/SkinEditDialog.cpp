@@ -67,8 +67,7 @@ SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std:
     InitLook(ui::Background::Paper);
     // OK may have moved left to make room: the URL box ends before it.
     const int urlRight = ok->GetPosition().x - Dlu(4, 0).x;
-    if (url_->GetRect().GetRight() > urlRight)
-        url_->SetSize(urlRight - url_->GetPosition().x, -1);
+    if (url_->GetRect().GetRight() > urlRight) url_->SetSize(urlRight - url_->GetPosition().x, -1);
     ApplyColourRule();
     CentreOnParent();
     model_->SetFocus();

@@ -7,6 +7,7 @@
 #include "gui/dialogs/TerrainSetEditDialog.h"
 #include "gui/dialogs/TerrainSkinsDialog.h"
 #include "gui/widgets/Ids.h"
+#include "gui/widgets/ListRows.h"
 #include "gui/widgets/RunDialog.h"
 #include "gui/widgets/StaticEx.h"
 #include "program/TerrainSetList.h"
@@ -86,13 +87,11 @@ void TerrainSetsDialog::Fill() {
 void TerrainSetsDialog::Select(unsigned slot) {
     const long i = list_->FindItem(-1, static_cast<wxUIntPtr>(slot));
     if (i < 0) return;
-    list_->SetItemState(i, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-    list_->EnsureVisible(i);
+    ui::SelectRow(*list_, i);
 }
 
 std::optional<unsigned> TerrainSetsDialog::SelectedSlot() const {
-    const long i = list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    const long i = ui::SelectedRow(*list_);
     if (i < 0) return std::nullopt;
     return static_cast<unsigned>(list_->GetItemData(i));
 }
