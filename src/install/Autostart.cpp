@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 
 #include "install/DesktopShortcut.h"
@@ -14,11 +13,7 @@
 namespace harbinet {
 
 std::string AutostartEntryPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder =
-        (config && *config == '/') ? std::string(config) : files::HomeFolder() + ".config";
-    if (folder.back() != '/') folder += '/';
-    return folder + "autostart/harbinet.desktop";
+    return files::ConfigFolder() + "autostart/harbinet.desktop";
 }
 
 int RegisterRunAtStartup(const Folders& folders, bool load) {

@@ -82,13 +82,15 @@ std::string DesktopFolderFromUserDirs(std::string_view text, const std::string& 
     return folder.empty() ? folder : WithSlash(folder);
 }
 
+std::string ConfigFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    return (config && *config == '/') ? WithSlash(config) : HomeFolder() + ".config/";
+}
+
 std::string DesktopFolder() {
     const std::string home = HomeFolder();
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const std::string configFolder =
-        (config && *config == '/') ? WithSlash(config) : home + ".config/";
     std::string text;
-    if (ReadWholeFile(configFolder + "user-dirs.dirs", text)) {
+    if (ReadWholeFile(ConfigFolder() + "user-dirs.dirs", text)) {
         if (std::string folder = DesktopFolderFromUserDirs(text, home); !folder.empty())
             return folder;
     }
