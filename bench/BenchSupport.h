@@ -93,12 +93,14 @@ inline std::vector<std::string> MakeTerrainSet(const std::string& folder, std::u
     return paths;
 }
 
-// Stops the bench unless the folder holds the whole set (its settings files aside).
+// Stops the bench unless the folder holds the whole set (settings files and the game aside).
 inline void CheckHoldsSet(const std::string& folder, const char* what) {
     std::uintmax_t bytes = 0;
     int count = 0;
     for (const auto& e : std::filesystem::directory_iterator(folder)) {
-        if (!e.is_regular_file() || e.path().extension() == ".INI") continue;
+        if (!e.is_regular_file() || e.path().extension() == ".INI" ||
+            e.path().extension() == ".EXE")
+            continue;
         bytes += e.file_size();
         ++count;
     }

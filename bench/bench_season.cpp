@@ -1,6 +1,8 @@
-// One season install (InstallSeason) of a terrain-sized set, 120 files and 256 MiB, against
-// `cp` of the same files into the same game folder. Both replace the files of the previous
-// install, as a season change does; caches warm, dirty pages synced before every run.
+// A terrain-sized set, 120 files and 256 MiB, against `cp` of the same files:
+// - a season install (InstallSeason) over the files of another install, as a season change;
+// - a refresh with nothing changed (RefreshSeasonNow, as a launcher's hook runs before every
+//   game start), the season of the newest career being the one installed.
+// Caches warm, dirty pages synced before every run.
 //   bench_season [ROUNDS]   (folder: $TMPDIR, else /var/tmp, so that it is on a real disk)
 #include <cstdio>
 #include <filesystem>
@@ -8,7 +10,9 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "careers/CareerSave.h"
 #include "model/ProgramState.h"
+#include "program/Modes.h"
 #include "terrain/SeasonInstall.h"
 
 namespace fs = std::filesystem;
@@ -29,6 +33,7 @@ int main(int argc, char** argv) {
     const std::string game = root.Path() + "EAW/", own = game + "Harbinet/";
     const std::string winter = own + "Terrain/Channel/Winter/";
     fs::create_directories(winter);
+    std::ofstream(game + "EAW.EXE") << "MZ";
     std::ofstream(own + "harbinet.INI")
         << "[Harbinet]\r\nTerrain=4\r\nTerrainSet=1\r\nTerrainFiles=*.TER,GRAS*.TPC\r\n"
            "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n";
@@ -53,9 +58,32 @@ int main(int argc, char** argv) {
     CompareWithCp(
         rounds, "InstallSeason", [&] { return RunCp(sources, game); },
         [&] {
+            RunCp(sources, game);  // the previous install, which the season change replaces
             const double took = RunInstall(state, Season::Winter);
             CheckHoldsSet(game, "install");
             return took;
         });
+
+    // A January career: winter, which is installed.
+    CareerFields january;
+    january.monthIndex = 0;
+    fs::create_directories(game + "Savedata");
+    const std::string save = EncodeCareerSave(january);
+    std::ofstream(game + "Savedata/CAREER1.SVE", std::ios::binary)
+        .write(save.data(), static_cast<std::streamsize>(save.size()));
+    const std::string elsewhere = root.Path() + "cp/";
+    fs::create_directories(elsewhere);
+    RunInstall(state, Season::Winter);
+    CompareWithCp(
+        rounds, "refresh", [&] { return RunCp(sources, elsewhere); },
+        [&] {
+            const double took = TimeSynced([&] { RefreshSeasonNow(state); });
+            CheckHoldsSet(game, "refresh");
+            return took;
+        });
+    if (state.Terrain != Stored(Season::Winter)) {
+        std::fprintf(stderr, "the refresh did not install winter\n");
+        return 1;
+    }
     return 0;
 }

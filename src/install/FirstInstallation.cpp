@@ -1,7 +1,6 @@
 #include "install/FirstInstallation.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "install/DesktopShortcut.h"
 #include "platform/Profile.h"
@@ -45,18 +44,6 @@ constexpr std::array<AppDefaults, 5> kAppDefaults = {{
     {"", ""},
     {"", ""},
 }};
-
-// A copy made by the file layer keeps the size and the last-write time of its source.
-bool IsCopyOf(const std::string& source, const std::string& target) {
-    files::FileTime a = 0, b = 0;
-    if (!files::FileExists(target) || !files::GetLastWriteTime(source, a) ||
-        !files::GetLastWriteTime(target, b) || a != b)
-        return false;
-    std::error_code e1, e2;
-    const auto sourceSize = std::filesystem::file_size(source, e1);
-    const auto targetSize = std::filesystem::file_size(target, e2);
-    return !e1 && !e2 && sourceSize == targetSize;
-}
 
 // Moves a file unless the target (found ignoring letter case) exists; the source is deleted
 // only once its copy is in place.
@@ -140,7 +127,7 @@ void MoveMatchingFiles(const std::string& source, const std::string& target,
         return;
     terrain::CopyMatchingFiles(source, target, pattern);
     for (const auto& found : sources) {
-        if (!found.folder && IsCopyOf(found.path, target + found.name))
+        if (!found.folder && files::IsCopyOf(found.path, target + found.name))
             files::DeleteFile(found.path);
     }
 }
@@ -151,8 +138,8 @@ void RunFirstInstallation(ProgramState& state) {
 
     CreateDesktopShortcut(state);
 
-    for (const std::string* folder :
-         {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder, &state.SkinCatalogueFolder})
+    for (const std::string* folder : {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder,
+                                      &state.SkinCatalogueFolder})
         files::CreateFolder(*folder);
     SetSkinsInitialFolder(state);
     MoveCataloguePictures(state);

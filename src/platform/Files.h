@@ -45,6 +45,10 @@ bool FolderExists(const std::string& path);
 bool CopyFile(const std::string& source, const std::string& target);
 // Like CopyFile, but false without touching anything when the target exists.
 bool CopyFileIfAbsent(const std::string& source, const std::string& target);
+// True when the target is what CopyFile would make of the source: a writable regular file of its
+// own (no link, not the source itself) with the source's size, last-write time and permission
+// bits. Contents are not compared: a copy keeps the time, an edit changes it.
+bool IsCopyOf(const std::string& source, const std::string& target);
 
 // Deletes a regular file (or a link); read-only files, folders, pipes, sockets and devices are
 // refused.

@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <set>
+
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -35,13 +38,27 @@ std::vector<std::string> CopyMatchingFiles(const std::string& source, const std:
     // Deleting the target's files first would delete the very files to be copied.
     if (SameFolder(source, target)) return {};
     const std::string_view p = pattern.value_or(kDefaultPattern);
-    DeleteMatchingFiles(target, p);
+    const auto sources = files::FindFiles(source, p);
+    // A file that is already the copy the source would give stays: refreshing an installed
+    // season then costs next to nothing. Every other matching file goes.
+    std::set<std::string> kept;
+    for (const auto& there : files::FindFiles(target, p)) {
+        if (there.folder || IsGameOwnFile(there.name)) continue;
+        const bool current = std::any_of(sources.begin(), sources.end(), [&](const auto& found) {
+            return found.name == there.name && files::IsCopyOf(found.path, there.path);
+        });
+        if (current)
+            kept.insert(there.name);
+        else
+            files::DeleteFile(there.path);
+    }
     // What the delete left (read-only files) is replaced under its own spelling, or not at all,
     // rather than given a twin that differs only in letter case.
-    const auto left = files::FindFiles(target, p);
+    auto left = files::FindFiles(target, p);
+    std::erase_if(left, [&](const files::FoundFile& f) { return kept.count(f.name) != 0; });
     std::vector<std::string> failed;
-    for (const auto& found : files::FindFiles(source, p)) {
-        if (found.folder || IsGameOwnFile(found.name)) continue;
+    for (const auto& found : sources) {
+        if (found.folder || IsGameOwnFile(found.name) || kept.count(found.name)) continue;
         std::string to = target + found.name;
         for (const auto& there : left)
             if (EqualIgnoringCase(there.name, found.name)) to = there.path;

@@ -61,6 +61,36 @@ TEST_F(TerrainEngineTest, ReadOnlyFilesAndFoldersStayAndFailedCopiesAreNamed) {
     EXPECT_EQ(ReadFile(game + "A.TER"), "protected");
 }
 
+// A copy over an installed one keeps what is already a copy (the same file stays) and ends as
+// delete-then-copy would: a file with another time, mode or spelling, or a link, is replaced.
+TEST_F(TerrainEngineTest, CopyOverAnInstalledCopyKeepsCurrentFilesAndReplacesTheRest) {
+    const char* names[] = {"SAME.TER", "TIME.TER", "MODE.TER", "CASE.TER", "LINK.TER"};
+    for (const char* name : names) WriteFile(store + name, "new");
+    CopyMatchingFiles(store, game, "*.TER");
+    struct stat before, after;
+    ::stat((game + "SAME.TER").c_str(), &before);
+    SetWriteTime(WriteFile(game + "TIME.TER", "old"), 1000000);
+    ::chmod((game + "MODE.TER").c_str(), 0600);
+    ::rename((game + "CASE.TER").c_str(), (game + "case.ter").c_str());
+    ::unlink((game + "LINK.TER").c_str());
+    ASSERT_EQ(::symlink((store + "LINK.TER").c_str(), (game + "LINK.TER").c_str()), 0);
+
+    EXPECT_TRUE(CopyMatchingFiles(store, game, "*.TER").empty());
+
+    EXPECT_EQ(ListFolder(game), "CASE.TER LINK.TER MODE.TER SAME.TER TIME.TER");
+    ::stat((game + "SAME.TER").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "a current copy is not copied again";
+    for (const char* name : names) {
+        ::lstat((game + name).c_str(), &after);
+        ::stat((store + name).c_str(), &before);
+        EXPECT_TRUE(S_ISREG(after.st_mode) && after.st_mode == before.st_mode &&
+                    after.st_mtim.tv_sec == before.st_mtim.tv_sec &&
+                    after.st_mtim.tv_nsec == before.st_mtim.tv_nsec &&
+                    ReadFile(game + name) == "new")
+            << name;
+    }
+}
+
 // Whatever the pattern, the game keeps its own files, and a folder copied onto itself (by a
 // link here) keeps the files the delete-then-copy would otherwise delete.
 TEST_F(TerrainEngineTest, TheGameItselfAndAFolderCopiedOntoItselfAreNeverTouched) {

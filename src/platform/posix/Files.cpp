@@ -319,6 +319,15 @@ bool CopyFileIfAbsent(const std::string& source, const std::string& target) {
     return CopyFileImpl(source, target, Replace::Never);
 }
 
+bool IsCopyOf(const std::string& source, const std::string& target) {
+    struct stat src, dst;
+    return ::stat(source.c_str(), &src) == 0 && ::lstat(target.c_str(), &dst) == 0 &&
+           S_ISREG(src.st_mode) && S_ISREG(dst.st_mode) && (dst.st_mode & S_IWUSR) &&
+           !(dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) && dst.st_size == src.st_size &&
+           (dst.st_mode & 0777) == (src.st_mode & 0777) &&
+           dst.st_mtim.tv_sec == src.st_mtim.tv_sec && dst.st_mtim.tv_nsec == src.st_mtim.tv_nsec;
+}
+
 bool DeleteFile(const std::string& path) {
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode) || IsSpecial(st.st_mode))
