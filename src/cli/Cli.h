@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Folders.h"
 #include "model/Host.h"
 
 namespace harbinet::cli {
@@ -26,10 +27,14 @@ class CliHost : public QuietHost {
 };
 
 struct Invocation {
-    std::string folder;             // --folder, else the executable's folder; ends in "/"
+    std::string folder;             // the program's folder; ends in "/"
+    std::string program;            // the harbinet program beside harbinet-cli
     bool yes = false;               // --yes
     std::vector<std::string> args;  // the verb's own arguments
 };
+
+// The program's folders for the invocation.
+Folders FoldersOf(const Invocation& inv);
 
 // Prints "harbinet-cli: MESSAGE" on standard error and returns 2, the status of a usage error.
 int UsageError(const std::string& message);

@@ -26,6 +26,10 @@ std::optional<unsigned> NumberArgument(const std::string& text, unsigned first, 
     return n;
 }
 
+Folders FoldersOf(const Invocation& inv) {
+    return Folders::Serving(inv.folder, inv.program);
+}
+
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "harbinet-cli: %s\n", message.c_str());
     return 2;
@@ -35,15 +39,17 @@ ProgramContext::ProgramContext(const Invocation& inv)
     : host_(inv.yes),
       lock_(inv.folder),
       desktop_(MakeSystemDesktop()),
-      state_(std::make_unique<ProgramState>(Folders::FromExecutable(inv.folder + "harbinet"), host_,
-                                            *desktop_)) {}
+      state_(std::make_unique<ProgramState>(FoldersOf(inv), host_, *desktop_)) {}
+
+bool ProgramContext::ProgramRuns() {
+    // A folder without a lock file of its own can only be told running by the window.
+    return lock_.Usable() ? lock_.HeldElsewhere(InstallationLock::Kind::Program)
+                          : desktop_->WindowExists(text::kProgramTitle);
+}
 
 bool ProgramContext::RefuseWhileRunning() {
     using Kind = InstallationLock::Kind;
-    // A folder without a lock file of its own can only be told running by the window.
-    const bool running = lock_.Usable() ? lock_.HeldElsewhere(Kind::Program)
-                                        : desktop_->WindowExists(text::kProgramTitle);
-    if (!running) {
+    if (!ProgramRuns()) {
         changing_ = lock_.Take(Kind::Change, std::chrono::seconds(10));
         if (changing_ || !lock_.Usable()) return false;
         if (!lock_.HeldElsewhere(Kind::Program)) {

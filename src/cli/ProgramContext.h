@@ -16,6 +16,8 @@ class ProgramContext {
     // The program taken as installed in inv.folder; nothing is read yet.
     explicit ProgramContext(const Invocation& inv);
 
+    // True when Harbinet itself runs for this folder.
+    bool ProgramRuns();
     // Takes the installation's change lock, waiting briefly for another change to end. True,
     // after saying why, when nothing may be changed: the program runs (it holds the same state
     // and would not see changes made behind its back), or another change did not end.

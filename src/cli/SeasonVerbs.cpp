@@ -1,6 +1,8 @@
 // Verbs over the season work of the program: the season and terrain set commands, the modes,
 // the active-career check and the career list.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -8,6 +10,7 @@
 #include "careers/CareerRecord.h"
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
+#include "platform/desktop/Processes.h"
 #include "program/CareerCheck.h"
 #include "program/Modes.h"
 #include "program/TerrainSetSelection.h"
@@ -66,8 +69,28 @@ int ModeVerb(const Invocation& inv) {
     return UsageError("mode needs automatic or manual");
 }
 
+// "refresh -- COMMAND ARGS...", a game launcher's hook: the terrain is made right, then the
+// command runs in our place whatever became of the refresh, so that the game always starts.
 int RefreshVerb(const Invocation& inv) {
-    return RunCareerCheck(inv, "refresh takes no arguments", RefreshSeasonNow);
+    const char* usage = "refresh takes no arguments, or -- COMMAND [ARGS...]";
+    if (inv.args.empty()) return RunCareerCheck(inv, usage, RefreshSeasonNow);
+    if (inv.args[0] != "--" || inv.args.size() < 2) return UsageError(usage);
+    {
+        ProgramContext program(inv);
+        if (program.ProgramRuns()) {
+            std::fprintf(stderr,
+                         "harbinet-cli: Harbinet is running and keeps the terrain; no "
+                         "refresh needed\n");
+        } else if (!program.RefuseWhileRunning()) {
+            program.LoadSettings();
+            RefreshSeasonNow(program.State());
+        }
+    }
+    const std::vector<std::string> command(inv.args.begin() + 1, inv.args.end());
+    const int error = desktop::ReplaceProcess(command);
+    std::fprintf(stderr, "harbinet-cli: cannot run %s: %s\n", command[0].c_str(),
+                 std::strerror(error));
+    return error == ENOENT ? 127 : 126;
 }
 
 int CheckVerb(const Invocation& inv) {
@@ -78,7 +101,7 @@ int CheckVerb(const Invocation& inv) {
 int CareersVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("careers takes no arguments");
     CliHost host(inv.yes);
-    const Folders folders = Folders::FromExecutable(inv.folder + "harbinet");
+    const Folders folders = FoldersOf(inv);
     const auto careers = ListCareerFiles(folders.GameFolder);
     const CareerFile* newest = NewestCareer(careers);
     for (const auto& career : careers) {

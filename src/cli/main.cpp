@@ -2,12 +2,12 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <filesystem>
 #include <new>
 #include <string>
 #include <string_view>
 
 #include "cli/Verbs.h"
+#include "install/ServedFolder.h"
 #include "platform/Files.h"
 
 using namespace harbinet;
@@ -97,15 +97,13 @@ int main(int argc, char** argv) {
         }
     }
     if (!verb) return Usage();
+    inv.program = FolderOf(files::ExecutablePath()) + "harbinet";
+    inv.folder = ServedFolderFor(
+        inv.program, inv.folder.empty() ? std::nullopt : std::optional<std::string>(inv.folder));
     if (inv.folder.empty()) {
-        inv.folder = FolderOf(files::ExecutablePath());
-    } else {
-        // The real path, as for the program's own folder: the game folder is the parent of the
-        // folder itself, not of a link to it.
-        std::error_code ec;
-        auto real = std::filesystem::weakly_canonical(inv.folder, ec).string();
-        if (!ec) inv.folder = real;
-        if (inv.folder.back() != '/') inv.folder += '/';
+        return cli::UsageError(
+            "which game? Give --folder DIR (the Harbinet folder in the game's folder), or start "
+            "harbinet once to choose the game");
     }
     // A hostile file may still ask for more memory than there is: the run fails with a message
     // rather than an abort.

@@ -27,7 +27,7 @@ int RegisterRunAtStartup(const Folders& folders, bool load) {
     std::filesystem::create_directories(folder, ec);
     if (ec && !files::FolderExists(folder)) return ec.value();
     const std::string text =
-        DesktopEntryText(folders.ExecutablePath, text::kProgramTitle, folders.OwnFolder,
+        DesktopEntryText(folders.StartCommand(), text::kProgramTitle, folders.OwnFolder,
                          folders.OwnFolder + "harbinet.png");
     errno = 0;
     if (files::WriteFileAtomic(path, text)) return 0;

@@ -57,13 +57,15 @@ int LastError() {
 
 }  // namespace
 
-std::string DesktopEntryText(const std::string& target, const std::string& name,
+std::string DesktopEntryText(const std::vector<std::string>& command, const std::string& name,
                              const std::string& workingFolder, const std::string& icon) {
     std::string text = "[Desktop Entry]\n";
     text += "Type=Application\n";
     text += "Version=1.0\n";
     text += "Name=" + EscapeValue(name) + "\n";
-    text += "Exec=" + EscapeValue(QuoteArgument(target)) + "\n";
+    std::string exec;
+    for (const std::string& arg : command) exec += (exec.empty() ? "" : " ") + QuoteArgument(arg);
+    text += "Exec=" + EscapeValue(exec) + "\n";
     text += "Path=" + EscapeValue(workingFolder) + "\n";
     text += "Icon=" + EscapeValue(icon) + "\n";
     text += "Terminal=false\n";
@@ -79,7 +81,7 @@ int CreateDesktopShortcut(const Folders& folders) {
 
     const std::string path = desktop + text::kProgramVersionTitle + ".desktop";
     const std::string text =
-        DesktopEntryText(folders.ExecutablePath, text::kProgramVersionTitle, folders.OwnFolder,
+        DesktopEntryText(folders.StartCommand(), text::kProgramVersionTitle, folders.OwnFolder,
                          folders.OwnFolder + "harbinet.png");
     errno = 0;
     if (!files::WriteFileAtomic(path, text)) return LastError();

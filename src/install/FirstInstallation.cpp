@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "install/DesktopShortcut.h"
+#include "install/ServedFolder.h"
 #include "platform/Profile.h"
 #include "terrain/GameFolderChange.h"
 #include "terrain/SeasonInstall.h"
@@ -133,6 +134,8 @@ void MoveMatchingFiles(const std::string& source, const std::string& target,
 }
 
 void RunFirstInstallation(ProgramState& state) {
+    // A program installed system-wide brings the files a copied one finds beside itself.
+    SeedProgramFolder(state);
     SettingsBatch batch(state.SettingsPath);
     WriteDefaults(batch, state);
 

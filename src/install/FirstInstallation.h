@@ -14,11 +14,11 @@ namespace harbinet {
 inline constexpr std::array<std::string_view, 6> kCataloguePictures = {
     "EAWLOGO.GIF", "NOIMAGE.GIF", "SPRING.GIF", "SUMMER.GIF", "AUTUMN.GIF", "WINTER.GIF"};
 
-// Makes the folders and the desktop entry, moves the season folders of older versions into
-// "Channel Front", removes installed terrain from the game folder and asks whether to add the
-// Mediterranean and Pacific sets; then writes every default in one replace of the settings
-// file, "Mode" among them, so that an installation cut short runs again at the next start.
-// Sets Mode to Manual.
+// Seeds the program's folder from a system-wide install, makes the folders and the desktop entry,
+// moves the season folders of older versions into "Channel Front", removes installed terrain from
+// the game folder and asks whether to add the Mediterranean and Pacific sets; then writes every
+// default in one replace of the settings file, "Mode" among them, so that an installation cut short
+// runs again at the next start. Sets Mode to Manual.
 void RunFirstInstallation(ProgramState& state);
 
 // Steps the upgrade shares with the first installation.

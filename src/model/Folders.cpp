@@ -4,20 +4,40 @@
 
 namespace harbinet {
 
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// A program in "PREFIX/bin/" with "PREFIX/share/harbinet/" beside it was installed system-wide.
+std::string InstalledDataFolder(const std::string& programFolder) {
+    constexpr std::string_view kBin = "/bin/";
+    if (!programFolder.ends_with(kBin)) return {};
+    const std::string data =
+        programFolder.substr(0, programFolder.size() - kBin.size() + 1) + "share/harbinet/";
+    return files::FolderExists(data) ? data : std::string();
+}
+
+}  // namespace
+
 Folders Folders::FromExecutable(const std::string& executablePath) {
+    return Serving(FolderOf(executablePath), executablePath);
+}
+
+Folders Folders::Serving(const std::string& folder, const std::string& programPath) {
     Folders f;
-    f.ExecutablePath = executablePath;
-    const auto slash = executablePath.rfind('/');
-    f.OwnFolder = slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
-    std::string name = executablePath.substr(slash == std::string::npos ? 0 : slash + 1);
+    f.ExecutablePath = programPath;
+    f.OwnFolder = folder;
+    f.DataFolder = InstalledDataFolder(FolderOf(programPath));
+    std::string name = programPath.substr(FolderOf(programPath).size());
     if (auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
 
     // The parent: drop the trailing "/" and everything after the "/" before it.
     std::string parent = f.OwnFolder;
     if (!parent.empty()) parent.pop_back();
-    const auto parentSlash = parent.rfind('/');
-    f.GameFolder =
-        parentSlash == std::string::npos ? std::string() : parent.substr(0, parentSlash + 1);
+    f.GameFolder = FolderOf(parent);
 
     // A folder brought over from Windows may spell these in any letter case; the names as
     // written here are made only when nothing matches.
@@ -27,6 +47,11 @@ Folders Folders::FromExecutable(const std::string& executablePath) {
     f.SkinCatalogueFolder = files::ResolveName(f.OwnFolder, "Vandelholt") + "/";
     f.SettingsPath = files::ResolveName(f.OwnFolder, name + ".INI");
     return f;
+}
+
+std::vector<std::string> Folders::StartCommand() const {
+    if (FolderOf(ExecutablePath) == OwnFolder) return {ExecutablePath};
+    return {ExecutablePath, "--folder", OwnFolder};
 }
 
 }  // namespace harbinet

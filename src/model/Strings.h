@@ -19,6 +19,14 @@ inline constexpr const char* kCaptionInstall = "Harbinet Install";
 inline constexpr const char* kCaptionUpgrade = "Harbinet Upgrade";
 inline constexpr const char* kGameWindowTitle = "European Air War";
 inline constexpr const char* kGameNotFound = "EAW executable was not found in expected path of %s";
+// A program installed system-wide asks once which game it serves.
+inline constexpr const char* kChooseGameFolder =
+    "Choose the folder of European Air War, the one that holds EAW.EXE";
+inline constexpr const char* kNoGameInFolder =
+    "EAW.EXE is not in %s. Choose the folder that holds European Air War.";
+inline constexpr const char* kUnableToMakeFolder = "Unable to make the folder %s: %s";
+inline constexpr const char* kFolderNotRemembered =
+    "Unable to remember the game folder in %s; Harbinet will ask for it at its next start.";
 inline constexpr const char* kUnableToLaunch = "Unable to launch %s";
 // The desktop found no way to open a file or link; the reason follows on a line of its own.
 inline constexpr const char* kUnableToOpen = "Unable to open %s";

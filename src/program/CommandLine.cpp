@@ -16,4 +16,17 @@ bool SplashWanted(const std::vector<std::string>& arguments) {
     return true;
 }
 
+std::optional<std::string> FolderArgument(const std::vector<std::string>& arguments) {
+    constexpr std::string_view kSwitch = "--folder";
+    std::optional<std::string> folder;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == kSwitch && i + 1 < arguments.size())
+            folder = arguments[++i];
+        else if (a.starts_with(kSwitch) && a.size() > kSwitch.size() && a[kSwitch.size()] == '=')
+            folder = a.substr(kSwitch.size() + 1);
+    }
+    return folder;
+}
+
 }  // namespace harbinet

@@ -1,7 +1,8 @@
-// The program's command line: only the standard switches Embedding and Automation matter, and
-// only in that they suppress the splash; every other argument is ignored.
+// The program's command line: the standard switches Embedding and Automation suppress the
+// splash, "--folder DIR" names the folder to serve; every other argument is ignored.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,5 +11,8 @@ namespace harbinet {
 // False when an argument is "/Embedding", "-Embedding", "/Automation" or "-Automation",
 // the switch name compared ignoring letter case.
 bool SplashWanted(const std::vector<std::string>& arguments);
+
+// DIR of "--folder DIR" or "--folder=DIR" (the last one given); none without one.
+std::optional<std::string> FolderArgument(const std::vector<std::string>& arguments);
 
 }  // namespace harbinet

@@ -41,13 +41,14 @@ TEST(DesktopFolder, UserDirsAreReadAsTheShellWould) {
         EXPECT_EQ(files::DesktopFolderFromUserDirs(text, "/home/pilot/"), folder) << text;
 }
 
-TEST(DesktopEntryText, ExecQuotesThePathAndValuesAreEscaped) {
-    const std::string text =
-        DesktopEntryText("/games/my eaw/$HOME\"x\\y%z", " Lead\nName", "/w/", "/w/i.png");
+TEST(DesktopEntryText, ExecQuotesEachArgumentAndValuesAreEscaped) {
+    const std::string text = DesktopEntryText({"/games/my eaw/$HOME\"x\\y%z", "--folder", "/w/"},
+                                              " Lead\nName", "/w/", "/w/i.png");
     // Inside the quotes ", `, $ and \ get a backslash and % is doubled; then every backslash
     // of the value is escaped once more as in any string value.
-    EXPECT_NE(text.find("\nExec=\"/games/my eaw/\\\\$HOME\\\\\"x\\\\\\\\y%%z\"\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("\nExec=\"/games/my eaw/\\\\$HOME\\\\\"x\\\\\\\\y%%z\" \"--folder\" \"/w/\"\n"),
+        std::string::npos)
         << text;
     EXPECT_NE(text.find("\nName=\\sLead\\nName\n"), std::string::npos) << text;
 }

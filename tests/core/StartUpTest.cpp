@@ -2,6 +2,9 @@
 // settings file.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include "install/ServedFolder.h"
 #include "program/CommandLine.h"
 #include "program/LoadSettings.h"
 #include "support/GameFolder.h"
@@ -15,6 +18,33 @@ TEST(CommandLine, OnlyEmbeddingOrAutomationSuppressTheSplash) {
     for (const char* argument : {"", "Embedding", "--Embedding", "/Embed", "-Embeddings",
                                  "/Automation=1", "\\Embedding", "/Unregister"})
         EXPECT_TRUE(SplashWanted({argument})) << argument;
+}
+
+TEST(CommandLine, TheLastFolderSwitchNamesTheFolder) {
+    using Args = std::vector<std::string>;
+    EXPECT_EQ(FolderArgument({"--folder", "/a/", "--folder=/b c/"}), "/b c/");
+    EXPECT_EQ(FolderArgument({"-Embedding", "--folder", "--folder"}), "--folder");
+    for (const Args& args :
+         {Args{}, Args{"--folder"}, Args{"--folders=/x/"}, Args{"-folder", "/x/"}})
+        EXPECT_EQ(FolderArgument(args), std::nullopt) << args.size();
+}
+
+// A folder is remembered while it exists, and a folder picked must hold the game.
+TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
+    GameFolder g, noGame(false);
+    std::string problem;
+    EXPECT_EQ(ProgramFolderInGame(noGame.Game(), problem), "");
+    EXPECT_EQ(problem, "EAW.EXE is not in " + noGame.Game() +
+                           ". Choose the folder that holds European Air War.");
+    ::rmdir(g.Own().c_str());
+    MakeFolder(g.Game() + "HARBINET");
+    const std::string own = ProgramFolderInGame(g.Game().substr(0, g.Game().size() - 1), problem);
+    EXPECT_EQ(own, g.Game() + "HARBINET/") << "made by hand under Windows";
+
+    EXPECT_TRUE(RememberFolder(own));
+    EXPECT_EQ(RememberedFolder(), own);
+    ::rmdir(own.c_str());
+    EXPECT_EQ(RememberedFolder(), "") << "a folder since removed";
 }
 
 // The mirrored settings of the state, each named.

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/InstallationLock.h"
 #include "support/GameFolder.h"
 #include "support/RunProgram.h"
 
@@ -170,6 +171,33 @@ TEST_F(Cli, ModesCareerChecksAndTheCareerList) {
     }
     EXPECT_EQ(Run("careers").out,
               "* 1 October, 1943  Meyer, Older\n  1 July, 1943  Meyer, Newer\n");
+}
+
+// As a game launcher's hook: the season of the newest career goes in, then the command runs in
+// harbinet-cli's place with its arguments and exit status. While Harbinet runs it keeps the
+// terrain itself: no refresh, and the command still runs.
+TEST_F(Cli, RefreshBeforeACommandInstallsTheSeasonThenRunsTheCommand) {
+    Install("Mode=0\r\nTerrain=2\r\nTerrainSet=1\r\n");
+    g.AddCareer("A.SVE", {.monthIndex = 0});
+    auto hook = [&](const char* command) {
+        return RunProgram(HARBINET_CLI, {"--folder", g.Own(), "refresh", "--", "/bin/sh", "-c",
+                                         command, "sh", game + "MAP.TER"});
+    };
+    ProgramResult r = hook("cat \"$1\"; exit 7");
+    EXPECT_EQ(r.status, 7) << r.err;
+    EXPECT_EQ(r.out, "Terrain/Channel/Winter/MAP.TER");
+
+    InstallationLock running(g.Own());
+    ASSERT_TRUE(running.Take(InstallationLock::Kind::Program));
+    g.AddCareer("A.SVE", {.monthIndex = 6});
+    r = hook("cat \"$1\"");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Terrain/Channel/Winter/MAP.TER");
+    EXPECT_NE(r.err.find("Harbinet is running"), std::string::npos);
+
+    r = RunProgram(HARBINET_CLI, {"--folder", g.Own(), "refresh", "--", "no-such-game"});
+    EXPECT_EQ(r.status, 127);
+    EXPECT_NE(r.err.find("cannot run no-such-game"), std::string::npos);
 }
 
 TEST_F(Cli, ErrorsGoToStandardErrorAndFailTheRun) {

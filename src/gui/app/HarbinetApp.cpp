@@ -1,6 +1,8 @@
 #include "gui/app/HarbinetApp.h"
 
+#include <wx/dirdlg.h>
 #include <wx/image.h>
+#include <wx/utils.h>
 
 #include <csignal>
 #include <cstdio>
@@ -14,6 +16,8 @@
 #include "gui/app/SplashWindow.h"
 #include "gui/widgets/Art.h"
 #include "gui/widgets/RunDialog.h"
+#include "gui/widgets/StaticEx.h"
+#include "install/ServedFolder.h"
 #include "model/Strings.h"
 #include "platform/Files.h"
 #include "program/CommandLine.h"
@@ -36,7 +40,12 @@ bool HarbinetApp::Initialize(int& count, wxChar** values) {
 bool HarbinetApp::OnInit() {
     // No call to wxApp::OnInit: its parser would refuse the switches the program ignores.
     desktop_ = MakeSystemDesktop();
-    const Folders folders = Folders::FromExecutable(files::ExecutablePath());
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.push_back(argv[i].utf8_string());
+    const auto served = ServedFolders(arguments);
+    if (!served) return false;
+    const Folders& folders = *served;
+    ui::CStaticEx::SetSoundFolder(folders.OwnFolder);
     using Kind = InstallationLock::Kind;
     lock_ = std::make_unique<InstallationLock>(folders.OwnFolder);
     // Without a lock file (a folder the user may not write) only the window can tell.
@@ -66,14 +75,45 @@ bool HarbinetApp::OnInit() {
     frame->SetIcons(ui::ProgramIcons());
     SetTopWindow(frame);
 
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) arguments.push_back(argv[i].utf8_string());
     SplashWindow::EnableSplash(SplashWanted(arguments));
     SplashWindow::ShowSplash(frame);
 
     Bind(wxEVT_QUERY_END_SESSION, &HarbinetApp::OnQueryEndSession, this);
     Bind(wxEVT_END_SESSION, &HarbinetApp::OnEndSession, this);
     return true;
+}
+
+std::optional<Folders> HarbinetApp::ServedFolders(const std::vector<std::string>& arguments) {
+    const std::string program = files::ExecutablePath();
+    const std::optional<std::string> given = FolderArgument(arguments);
+    std::string folder = ServedFolderFor(program, given);
+    if (folder.empty()) {
+        folder = AskForProgramFolder();
+        if (folder.empty()) return std::nullopt;
+    }
+    Folders folders = Folders::Serving(folder, program);
+    // What the desktop entry starts without arguments next time.
+    if ((given || !folders.DataFolder.empty()) && !RememberFolder(folder)) {
+        ui::MessageBox(
+            wxString::FromUTF8(Format(text::kFolderNotRemembered, RememberedFolderFile().c_str())),
+            text::kCaptionError, wxOK | wxICON_ERROR);
+    }
+    return folders;
+}
+
+std::string HarbinetApp::AskForProgramFolder() {
+    wxString start = wxGetHomeDir();
+    for (;;) {
+        wxDirDialog dialog(nullptr, text::kChooseGameFolder, start,
+                           wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+        // Modal: there is no tray icon yet whose menu it could block.
+        if (dialog.ShowModal() != wxID_OK) return {};
+        std::string problem;
+        const std::string own = ProgramFolderInGame(dialog.GetPath().utf8_string(), problem);
+        if (!own.empty()) return own;
+        ui::MessageBox(wxString::FromUTF8(problem), text::kCaptionError, wxOK | wxICON_ERROR);
+        start = dialog.GetPath();
+    }
 }
 
 // A second instance has brought the first one forward and ends without a trace.

@@ -5,7 +5,11 @@
 #include <wx/app.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "model/Folders.h"
 #include "platform/Desktop.h"
 #include "platform/InstallationLock.h"
 
@@ -23,6 +27,12 @@ class HarbinetApp : public wxApp {
     bool OnExceptionInMainLoop() override;
 
   private:
+    // The folders of the program and the game it serves; none when the user declined to pick
+    // the game.
+    std::optional<Folders> ServedFolders(const std::vector<std::string>& arguments);
+    // The program's folder in the game folder the user picks; empty when cancelled.
+    static std::string AskForProgramFolder();
+
     void OnQueryEndSession(wxCloseEvent& event);
     void OnEndSession(wxCloseEvent& event);
     static void OnSignal(int signal);

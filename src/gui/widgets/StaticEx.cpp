@@ -157,11 +157,23 @@ wxColour CStaticEx::CurrentTextColour() const {
     return hovering_ && hoverHighlight_ ? hoverColour_ : textColour_;
 }
 
+namespace {
+std::string& SoundFolder() {
+    static std::string folder = [] {
+        const std::string program = files::ExecutablePath();
+        return program.substr(0, program.rfind('/') + 1);
+    }();
+    return folder;
+}
+}  // namespace
+
+void CStaticEx::SetSoundFolder(const std::string& folder) {
+    SoundFolder() = folder;
+}
+
 std::string CStaticEx::ClickSoundPath() const {
     if (clickSound_.find('/') != std::string::npos) return clickSound_;
-    // A bare name is looked for beside the program.
-    std::string program = files::ExecutablePath();
-    return program.substr(0, program.rfind('/') + 1) + clickSound_;
+    return SoundFolder() + clickSound_;
 }
 
 void CStaticEx::PostCommand(unsigned command) {

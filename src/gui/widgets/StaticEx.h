@@ -63,6 +63,8 @@ class CStaticEx : public wxControl {
     wxColour CurrentTextColour() const;
     // The sound file a click plays: the program's folder + "CLICK.WAV".
     std::string ClickSoundPath() const;
+    // The program's folder, where the sounds are; the executable's folder until it is set.
+    static void SetSoundFolder(const std::string& folder);
 
     // Draws the control as it looks now (background under it included) into dc.
     void Render(wxDC& dc);

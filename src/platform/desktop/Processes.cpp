@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -227,6 +228,16 @@ bool SpawnWatched(const std::vector<std::string>& argv, const std::string& worki
                   std::chrono::milliseconds wait, ProgramEnd* end, std::string* error) {
     ProgramEnd ignored;
     return Start(argv, workingFolder, wait, end ? end : &ignored, error);
+}
+
+int ReplaceProcess(const std::vector<std::string>& argv) {
+    if (argv.empty()) return EINVAL;
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    std::fflush(nullptr);
+    ::execvp(args[0], args.data());
+    return errno;
 }
 
 }  // namespace harbinet::desktop

@@ -19,6 +19,11 @@ std::string FindProgram(const std::string& argv0);
 bool SpawnDetached(const std::vector<std::string>& argv, const std::string& workingFolder,
                    std::string* error);
 
+// Runs argv in place of this process (exec; argv[0] found as FindProgram finds it): standard
+// input, output and error, the environment and the current folder are inherited. Returns only
+// when that failed, with the errno value.
+int ReplaceProcess(const std::vector<std::string>& argv);
+
 // How a program started by SpawnWatched stood when the wait was over.
 struct ProgramEnd {
     bool running = true;  // it had not ended yet
