@@ -49,6 +49,11 @@ bool CopyFileIfAbsent(const std::string& source, const std::string& target);
 // own (no link, not the source itself) with the source's size, last-write time and permission
 // bits. Contents are not compared: a copy keeps the time, an edit changes it.
 bool IsCopyOf(const std::string& source, const std::string& target);
+// IsCopyOf, and CopyFile made the target from this very source file: each copy is marked with
+// its source (an extended attribute, where the file system keeps them), so that a file of
+// another folder with the same name, size and time (a season's file beside another season's,
+// a skin staged in place of another) never passes for it. Without the mark, false.
+bool IsCopyMadeFrom(const std::string& source, const std::string& target);
 
 // Deletes a regular file (or a link); read-only files, folders, pipes, sockets and devices are
 // refused.

@@ -45,7 +45,7 @@ std::vector<std::string> CopyMatchingFiles(const std::string& source, const std:
     for (const auto& there : files::FindFiles(target, p)) {
         if (there.folder || IsGameOwnFile(there.name)) continue;
         const bool current = std::any_of(sources.begin(), sources.end(), [&](const auto& found) {
-            return found.name == there.name && files::IsCopyOf(found.path, there.path);
+            return found.name == there.name && files::IsCopyMadeFrom(found.path, there.path);
         });
         if (current)
             kept.insert(there.name);

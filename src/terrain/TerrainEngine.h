@@ -21,7 +21,7 @@ void DeleteMatchingFiles(const std::string& folder, std::optional<std::string_vi
 
 // Replaces the target's matching files by the source's: the target's go first, so that no file
 // of an earlier installation survives beside the new ones; a target file that is already a copy
-// of its source file (same name, size, time and mode) is left in place. Returns the source files
+// made from its source file (same name, size, time and mode) is left in place. Returns the source files
 // whose copy did not complete (a read-only target, a full disk). A target file whose name differs
 // only in letter case is the one replaced. A folder copied onto itself is left alone.
 std::vector<std::string> CopyMatchingFiles(const std::string& source, const std::string& target,

@@ -61,8 +61,9 @@ TEST_F(TerrainEngineTest, ReadOnlyFilesAndFoldersStayAndFailedCopiesAreNamed) {
     EXPECT_EQ(ReadFile(game + "A.TER"), "protected");
 }
 
-// A copy over an installed one keeps what is already a copy (the same file stays) and ends as
-// delete-then-copy would: a file with another time, mode or spelling, or a link, is replaced.
+// A copy over an installed one keeps what is already a copy of the same file (it stays) and
+// ends as delete-then-copy would: a file with another time, mode, spelling or source, or a
+// link, is replaced.
 TEST_F(TerrainEngineTest, CopyOverAnInstalledCopyKeepsCurrentFilesAndReplacesTheRest) {
     const char* names[] = {"SAME.TER", "TIME.TER", "MODE.TER", "CASE.TER", "LINK.TER"};
     for (const char* name : names) WriteFile(store + name, "new");
@@ -89,6 +90,14 @@ TEST_F(TerrainEngineTest, CopyOverAnInstalledCopyKeepsCurrentFilesAndReplacesThe
                     ReadFile(game + name) == "new")
             << name;
     }
+
+    // Another season's file of the same name, size and time is still copied.
+    ::stat((store + "SAME.TER").c_str(), &before);
+    const std::string other = dir / "other/";
+    ASSERT_TRUE(SetWriteTime(WriteFile(other + "SAME.TER", "old"), before.st_mtim.tv_sec,
+                             before.st_mtim.tv_nsec));
+    CopyMatchingFiles(other, game, "SAME.TER");
+    EXPECT_EQ(ReadFile(game + "SAME.TER"), "old");
 }
 
 // Whatever the pattern, the game keeps its own files, and a folder copied onto itself (by a

@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -206,6 +207,12 @@ bool IsSpecial(mode_t mode) {
     return !S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode);
 }
 
+// The mark of a copy: the device and inode of the file it was copied from.
+constexpr const char* kOriginAttribute = "user.harbinet.origin";
+std::string OriginMark(const struct stat& source) {
+    return std::to_string(source.st_dev) + ":" + std::to_string(source.st_ino);
+}
+
 enum class Replace { Always, Never };
 
 bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace) {
@@ -227,6 +234,10 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     // Windows copies keep the last-write time; career stamps are compared against it.
     const struct timespec times[2] = {{0, UTIME_OMIT}, src.st_mtim};
     if (::futimens(temp.fd(), times) != 0) return false;
+    // Where the file system has no room for the mark, the copy is simply never taken for
+    // current later on.
+    const std::string origin = OriginMark(src);
+    ::fsetxattr(temp.fd(), kOriginAttribute, origin.data(), origin.size(), 0);
     if (!temp.Close()) return false;
 
     if (replace == Replace::Always) {
@@ -326,6 +337,15 @@ bool IsCopyOf(const std::string& source, const std::string& target) {
            !(dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) && dst.st_size == src.st_size &&
            (dst.st_mode & 0777) == (src.st_mode & 0777) &&
            dst.st_mtim.tv_sec == src.st_mtim.tv_sec && dst.st_mtim.tv_nsec == src.st_mtim.tv_nsec;
+}
+
+bool IsCopyMadeFrom(const std::string& source, const std::string& target) {
+    struct stat src;
+    if (!IsCopyOf(source, target) || ::stat(source.c_str(), &src) != 0) return false;
+    const std::string expected = OriginMark(src);
+    char mark[64];
+    const ssize_t n = ::lgetxattr(target.c_str(), kOriginAttribute, mark, sizeof mark);
+    return n >= 0 && std::string_view(mark, static_cast<std::size_t>(n)) == expected;
 }
 
 bool DeleteFile(const std::string& path) {
