@@ -1,11 +1,13 @@
-// The external applications list and the options of the Configure dialog, with the start at
-// login they control.
+// The external applications: their list, and starting them and the game from the "Launch"
+// sub-menu; the options of the Configure dialog, with the start at login they control.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
-#include "install/Autostart.h"
 #include "launch/ExternalAppList.h"
+#include "launch/ExternalApps.h"
+#include "launch/GameLauncher.h"
 #include "program/Configuration.h"
 #include "support/GameFolder.h"
 #include "support/UserHome.h"
@@ -17,7 +19,21 @@ class ExternalAppsTest : public ::testing::Test {
   protected:
     GameFolder game;
     std::unique_ptr<ProgramState> state = game.MakeState();
+    const std::string g = game.Game(), o = game.Own();
 
+    // What the desktop was asked since the last call: "start ARGV in FOLDER;", "open PATH;".
+    std::string Asked() {
+        std::string out;
+        for (const auto& s : game.desktop.spawned) {
+            out += "start";
+            for (const auto& a : s.argv) out += " " + a;
+            out += " in " + s.workingFolder + ";";
+        }
+        for (const auto& path : game.desktop.opened) out += "open " + path + ";";
+        game.desktop.spawned.clear();
+        game.desktop.opened.clear();
+        return out;
+    }
     std::string Slots() const {
         std::string out;
         for (const auto& app : ListExternalApps(state->Settings()))
@@ -73,6 +89,51 @@ TEST_F(ExternalAppsTest, ExecutableIsFoundWhereItWillBeLaunched) {
             << c.description << " " << c.executable;
 }
 
+// A stored path is relative to the game folder after "../" (or "..\\" as Windows wrote it),
+// absolute, or else relative to the program's folder.
+TEST_F(ExternalAppsTest, ApplicationExecutablesStartInTheirFolderAndAnythingElseIsOpened) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"../TOOLS/X.EXE", "start " + g + "TOOLS/X.EXE in " + g + "TOOLS/;"},
+        {"..\\TOOLS\\X.EXE", "start " + g + "TOOLS/X.EXE in " + g + "TOOLS/;"},
+        {"Panel.Exe", "start " + o + "Panel.Exe in " + o + ";"},
+        {"..X.EXE", "start " + o + "..X.EXE in " + o + ";"},
+        {"D:\\Util\\P.EXE", "start D:\\Util\\P.EXE in D:\\Util\\;"},
+        {"README.TXT", "open " + o + "README.TXT;"},
+        {"/opt/Tools/X.EXE -fast", "open /opt/Tools/X.EXE -fast;"},
+        {"", "open " + o + ";"},
+    };
+    for (const auto& [stored, asked] : cases) {
+        ASSERT_TRUE(profile::WriteString(game.Settings(), "External", "App25EXE", stored));
+        LaunchExternalApp(*state, 25);
+        EXPECT_EQ(Asked(), asked);
+    }
+    LaunchExternalApp(*state, 26);
+    EXPECT_EQ(Asked(), "") << "there are 25 slots";
+    game.desktop.spawnWorks = false;
+    LaunchExternalApp(*state, 25);
+    EXPECT_EQ(game.ui.messages, std::vector<std::string>{"error Harbinet Error: Unable to open " +
+                                                         o + "\nrefused by the test"});
+}
+
+// A Windows executable starts through "Runner" of the settings, else through wine.
+TEST_F(ExternalAppsTest, RunningGameIsBroughtForwardElseTheWindowsGameStartsThroughTheRunner) {
+    ASSERT_EQ(std::rename((g + "EAW.EXE").c_str(), (g + "eaw.exe").c_str()), 0);
+    game.desktop.windows = {"European Air War II", "european air war"};
+    LaunchGame(*state);
+    EXPECT_EQ(Asked(), "start wine " + g + "eaw.exe in " + g + ";");
+    ASSERT_TRUE(profile::WriteString(game.Settings(), "Harbinet", "Runner", "/opt/proton/run"));
+    LaunchGame(*state);
+    EXPECT_EQ(Asked(), "start /opt/proton/run " + g + "eaw.exe in " + g + ";");
+    game.desktop.spawnWorks = false;
+    LaunchGame(*state);
+    EXPECT_EQ(game.ui.messages,
+              std::vector<std::string>{"error Harbinet Error: Unable to launch " + g + "eaw.exe"});
+
+    game.desktop.windows = {"European Air War"};
+    LaunchGame(*state);
+    EXPECT_EQ(game.desktop.raised, std::vector<std::string>{"European Air War"});
+}
+
 TEST(Configuration, PatternListsAreCheckedTerrainSkinsCommonInThatOrder) {
     const struct {
         const char *terrain, *skins, *common, *refused;
@@ -103,13 +164,10 @@ TEST_F(ExternalAppsTest, ConfigurationIsStoredAndTheStartAtLoginFollowsIt) {
     options.clickDefault = options.loadOnStart = options.launchAfter = true;
     options.commonFiles = "*.INI";
     EXPECT_TRUE(ApplyConfiguration(*state, options));
+    // The entry is the desktop shortcut's (checked there) under the program's plain name.
     const std::string entry = home.Config() + "autostart/harbinet.desktop";
-    EXPECT_EQ(AutostartEntryPath(), entry);
-    EXPECT_EQ(ReadFile(entry),
-              "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Harbinet\n"
-              "Exec=\"" +
-                  game.Own() + "harbinet\"\nPath=" + game.Own() + "\nIcon=" + game.Own() +
-                  "harbinet.png\nTerminal=false\n");
+    EXPECT_NE(ReadFile(entry).find("\nName=Harbinet\nExec=\"" + game.Own() + "harbinet\"\n"),
+              std::string::npos);
     EXPECT_EQ(ReadFile(game.Settings()),
               "[Harbinet]\nSavedObjectDetail=7\nTerrainFiles=*.TER\nClickDefault=1\n"
               "LoadOnStart=1\nCopySkins=0\nLaunchAfter=1\nSkinFiles=\nCommonFiles=*.INI\n");
@@ -123,8 +181,7 @@ TEST_F(ExternalAppsTest, ConfigurationIsStoredAndTheStartAtLoginFollowsIt) {
     WriteFile(entry + "/blocker", "");
     EXPECT_FALSE(ApplyConfiguration(*state, options));
     EXPECT_EQ(game.ui.messages.size(), 1u);
-    EXPECT_TRUE(state->LoadOnStart);
-    EXPECT_FALSE(state->ClickDefault);
+    EXPECT_TRUE(state->LoadOnStart && !state->ClickDefault);
     EXPECT_EQ(ReadConfiguration(*state).objectDetail, 0u);
     EXPECT_NE(ReadFile(game.Settings()).find("ClickDefault=0\nLoadOnStart=1\n"), std::string::npos);
 

@@ -75,7 +75,7 @@ TEST_F(FirstInstallationTest, InstallationCutShortRunsAgainAtTheNextStart) {
     KilledAtTheQuestion killed;
     ProgramState first(*state, killed, g.desktop);
     EXPECT_THROW(LoadSettings(first), std::runtime_error);
-    EXPECT_EQ(Get("Harbinet", "Mode"), "<missing>");
+    EXPECT_EQ(g.Setting("Harbinet", "Mode"), "<missing>");
 
     g.ui.answer = true;  // Yes adds the Mediterranean and Pacific sets
     LoadSettings(*state);
@@ -83,7 +83,6 @@ TEST_F(FirstInstallationTest, InstallationCutShortRunsAgainAtTheNextStart) {
     EXPECT_EQ(ReadFile(g.Settings()), InstalledSettings(g.Game(), true));
     for (const char* store : {"Terrain/", "Skins/", "Common/"})
         EXPECT_EQ(ListFolder(g.Own() + store), "Channel Front/ Mediterranean/ Pacific/");
-    EXPECT_EQ(state->Mode, OperatingMode::Manual);
 }
 
 // A settings file without "Mode" (a folder never installed) is completed, not replaced.
@@ -107,7 +106,7 @@ TEST_F(FirstInstallationTest, ExistingFileKeepsWhatTheInstallationDoesNotWrite) 
         {"External", "App25EXE", "z"},
         {"External", "App6EXE", "/opt/six.exe"},
         {"Other", "Key", "Value"}};
-    for (const auto& k : keys) EXPECT_EQ(Get(k[0], k[1]), k[2]) << k[0] << "/" << k[1];
+    for (const auto& k : keys) EXPECT_EQ(g.Setting(k[0], k[1]), k[2]) << k[0] << "/" << k[1];
     EXPECT_EQ(ReadFile(g.Settings()).rfind("; kept by the user\r\n[Harbinet]\r\n", 0), 0u);
 }
 

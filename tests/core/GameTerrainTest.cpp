@@ -94,15 +94,6 @@ TEST_F(SeasonInstallTest, AChangeCutShortIsFinishedAtTheNextStart) {
               std::vector<std::string>{"error Harbinet Error: Unable to write " + g.Settings()});
 }
 
-TEST_F(SeasonInstallTest, NothingAtAllWhileTheGamesDefaultTerrainIsSelected) {
-    state->TerrainSet = 0;
-    const std::string settings = ReadFile(g.Settings()), before = ListFolder(game);
-    for (Season season : kSeasons) InstallSeason(*state, season);
-    EXPECT_EQ(ReadFile(g.Settings()), settings);
-    EXPECT_EQ(ListFolder(game), before);
-    EXPECT_TRUE(g.ui.events.empty()) << "not even the busy icon";
-}
-
 TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
     state->CopySkins = true;
     WriteSettings("SkinFiles=P*.TPC\r\n");
@@ -135,6 +126,14 @@ TEST_F(SeasonInstallTest, DefaultTerrainRemovesCommonTerrainAndSkinFilesOnly) {
     EXPECT_EQ(Setting("TerrainSet") + " " + Setting("Terrain"), "0 1") << "the season is kept";
     EXPECT_EQ(state->TerrainSet, 0);
     EXPECT_TRUE(g.ui.messages.empty());
+
+    // While the game's default terrain is selected a season changes nothing at all.
+    WriteFile(game + "MAP.TER", "by hand");
+    const std::string before = ReadFile(g.Settings()) + ListFolder(game);
+    g.ui.events.clear();
+    for (Season season : kSeasons) InstallSeason(*state, season);
+    EXPECT_EQ(ReadFile(g.Settings()) + ListFolder(game), before);
+    EXPECT_TRUE(g.ui.events.empty()) << "not even the busy icon";
 }
 
 // The game's own file, found ignoring letter case: comments, other sections, odd spacing, no
@@ -154,19 +153,16 @@ class TerrainSetSelectionTest : public SeasonFixture {
     }
 };
 
-TEST_F(TerrainSetSelectionTest, LowDetailSetLowersObjectDetailAndInstallsItsFilesAndSeason) {
+TEST_F(TerrainSetSelectionTest, ALowDetailSetLowersObjectDetailUntilItIsLeft) {
     Run(cmd::TerrainSet(2));
-
     EXPECT_EQ(ReadFile(game + "eaw.ini"), GameIni("0")) << "only the one line changes";
     EXPECT_EQ(ListFolder(game), "EAW.EXE Harbinet/ ISLANDS.CMN MAP.TER PAC.DAT POLD.TPC eaw.ini");
     EXPECT_EQ(Game("ISLANDS.CMN") + ", " + Game("MAP.TER"),
               "Common/Pacific/ISLANDS.CMN, Terrain/Pacific/MAP.TER");
     EXPECT_EQ(Setting("TerrainSet"), "2");
     EXPECT_EQ(state->TerrainSet, 2);
-}
 
-TEST_F(TerrainSetSelectionTest, LeavingALowDetailSetRestoresTheUsersObjectDetail) {
-    WriteFile(game + "eaw.ini", GameIni("0"));
+    // Back on a set of normal detail, the user's own detail returns.
     SelectTerrainSet(*state, 1);
     EXPECT_EQ(ReadFile(game + "eaw.ini"), GameIni("2"));
     EXPECT_EQ(ListFolder(game), "CHAN.CMN EAW.EXE GRAS1.TPC Harbinet/ MAP.TER POLD.TPC eaw.ini");

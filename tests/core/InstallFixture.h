@@ -8,7 +8,6 @@
 #include <string>
 
 #include "install/FirstInstallation.h"
-#include "platform/Profile.h"
 #include "support/GameFolder.h"
 #include "support/UserHome.h"
 
@@ -26,11 +25,6 @@ class InstallFixture : public ::testing::Test {
     GameFolder g;
     std::unique_ptr<ProgramState> state = g.MakeState();
 
-    // A value of the settings file, "<missing>" when the key is not there.
-    std::string Get(std::string_view section, const std::string& key) const {
-        return profile::GetString(g.Settings(), section, key, "<missing>");
-    }
-    std::string Entry() const { return home.Desktop() + "Harbinet 2.2b.desktop"; }
     // The six pictures beside the program, each holding "picture NAME".
     void PutPictures() const {
         for (std::string_view p : kCataloguePictures)

@@ -15,53 +15,44 @@ namespace {
 
 using namespace std::string_literals;
 
-struct ReadCase {
-    const char* name;
-    std::string text;
-    const char *section, *key, *def;
-    std::size_t size;
-    const char* expected;
-};
-
-class Read : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(Read, GivesTheWindowsValue) {
-    const auto& c = GetParam();
-    EXPECT_EQ(GetStringFromText(c.text, c.section, c.key, c.def, c.size), c.expected);
+TEST(Profile, ReadGivesTheWindowsValue) {
+    const struct {
+        const char* name;
+        std::string text;
+        const char *section, *key, *def;
+        std::size_t size;
+        const char* expected;
+    } cases[] = {
+        {"LoneCr", "[A]\rX=0\rK=1\r", "A", "K", "d", 256, "1"},
+        {"Bom", "\xEF\xBB\xBF[A]\nK=1\n", "A", "K", "d", 256, "1"},
+        {"BlanksTrimmed", " \t[A]\x1A\n\x0B K \t=\t v w \x1A\r\n", "A", "K", "d", 256, "v w"},
+        {"SpacedHeader", "[ Spaced ]\nK=1\n", "spaced", "K", "d", 256, "1"},
+        {"LastBracket", "[Trail] ; x]\nK=1\n", "Trail] ; x", "K", "d", 256, "1"},
+        {"TextAfterHeader", "[Trail] ; x\nK=1\n", "Trail", "K", "d", 256, "1"},
+        {"UnclosedBracketIsALine", "[A]\n[B\nK=1\n", "A", "K", "d", 256, "1"},
+        {"FirstEquals", "[A]\nK==v\n", "A", "K", "d", 256, "=v"},
+        {"InnerBlanks", "[A]\nMy  Key = 1\n", "A", " my  key ", "d", 256, "1"},
+        {"Comment", "[A]\n ;K=1\n", "A", ";K", "d", 256, "d"},
+        {"HashIsNoComment", "[A]\n#K=1\n", "A", "#K", "d", 256, "1"},
+        {"NoEndComment", "[A]\nK=v ; x\n", "A", "K", "d", 256, "v ; x"},
+        {"NoEquals", "[A]\nK\n", "A", "K", "d", 256, "d"},
+        {"EmptyValue", "[A]\nK=\n", "A", "K", "d", 256, ""},
+        {"Quoted", "[A]\nK=\"a\" b \"c\"\n", "A", "K", "d", 256, "a\" b \"c"},
+        {"SingleQuoted", "[A]\nK='a'\n", "A", "K", "d", 256, "a"},
+        {"LoneQuote", "[A]\nK=\"\n", "A", "K", "d", 256, "\""},
+        {"FirstKeyWins", "[A]\nK=1\nk=2\n", "A", "K", "d", 256, "1"},
+        {"FirstSectionOnly", "[A]\nX=1\n[a]\nK=2\n", "A", "K", "d", 256, "d"},
+        {"NotBeforeFirstSection", "K=1\n[A]\n", "A", "K", "d", 256, "d"},
+        {"NulBytesBeforeSection", "\0\0K=\0\n[A]\nK=1\n"s, "A", "K", "d", 256, "1"},
+        {"DefaultTrailingSpaces", "", "A", "K", "  d  ", 256, "  d"},
+        {"DefaultUnquoted", "", "A", "K", "\"d\"  ", 256, "d"},
+        {"Cut", "[A]\nK=abcdef\n", "A", "K", "d", 4, "abc"},
+        {"CutAfterUnquoting", "[A]\nK=\"abc\"\n", "A", "K", "d", 4, "abc"},
+        {"SizeZero", "[A]\nK=abc\n", "A", "K", "d", 0, ""},
+        {"DefaultCut", "", "A", "K", "defg", 3, "de"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(GetStringFromText(c.text, c.section, c.key, c.def, c.size), c.expected) << c.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Profile, Read,
-    testing::Values(
-        ReadCase{"LoneCr", "[A]\rX=0\rK=1\r", "A", "K", "d", 256, "1"},
-        ReadCase{"Bom", "\xEF\xBB\xBF[A]\nK=1\n", "A", "K", "d", 256, "1"},
-        ReadCase{"BlanksTrimmed", " \t[A]\x1A\n\x0B K \t=\t v w \x1A\r\n", "A", "K", "d", 256,
-                 "v w"},
-        ReadCase{"SpacedHeader", "[ Spaced ]\nK=1\n", "spaced", "K", "d", 256, "1"},
-        ReadCase{"LastBracket", "[Trail] ; x]\nK=1\n", "Trail] ; x", "K", "d", 256, "1"},
-        ReadCase{"TextAfterHeader", "[Trail] ; x\nK=1\n", "Trail", "K", "d", 256, "1"},
-        ReadCase{"UnclosedBracketIsALine", "[A]\n[B\nK=1\n", "A", "K", "d", 256, "1"},
-        ReadCase{"FirstEquals", "[A]\nK==v\n", "A", "K", "d", 256, "=v"},
-        ReadCase{"InnerBlanks", "[A]\nMy  Key = 1\n", "A", " my  key ", "d", 256, "1"},
-        ReadCase{"Comment", "[A]\n ;K=1\n", "A", ";K", "d", 256, "d"},
-        ReadCase{"HashIsNoComment", "[A]\n#K=1\n", "A", "#K", "d", 256, "1"},
-        ReadCase{"NoEndComment", "[A]\nK=v ; x\n", "A", "K", "d", 256, "v ; x"},
-        ReadCase{"NoEquals", "[A]\nK\n", "A", "K", "d", 256, "d"},
-        ReadCase{"EmptyValue", "[A]\nK=\n", "A", "K", "d", 256, ""},
-        ReadCase{"Quoted", "[A]\nK=\"a\" b \"c\"\n", "A", "K", "d", 256, "a\" b \"c"},
-        ReadCase{"SingleQuoted", "[A]\nK='a'\n", "A", "K", "d", 256, "a"},
-        ReadCase{"LoneQuote", "[A]\nK=\"\n", "A", "K", "d", 256, "\""},
-        ReadCase{"FirstKeyWins", "[A]\nK=1\nk=2\n", "A", "K", "d", 256, "1"},
-        ReadCase{"FirstSectionOnly", "[A]\nX=1\n[a]\nK=2\n", "A", "K", "d", 256, "d"},
-        ReadCase{"NotBeforeFirstSection", "K=1\n[A]\n", "A", "K", "d", 256, "d"},
-        ReadCase{"NulBytesBeforeSection", "\0\0K=\0\n[A]\nK=1\n"s, "A", "K", "d", 256, "1"},
-        ReadCase{"DefaultTrailingSpaces", "", "A", "K", "  d  ", 256, "  d"},
-        ReadCase{"DefaultUnquoted", "", "A", "K", "\"d\"  ", 256, "d"},
-        ReadCase{"Cut", "[A]\nK=abcdef\n", "A", "K", "d", 4, "abc"},
-        ReadCase{"CutAfterUnquoting", "[A]\nK=\"abc\"\n", "A", "K", "d", 4, "abc"},
-        ReadCase{"SizeZero", "[A]\nK=abc\n", "A", "K", "d", 0, ""},
-        ReadCase{"DefaultCut", "", "A", "K", "defg", 3, "de"}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(Profile, GetIntParsesLikeWindows) {
     // Numbers wrap, only decimal digits count, an empty value gives the default (99).
@@ -76,58 +67,48 @@ TEST(Profile, GetIntParsesLikeWindows) {
     EXPECT_EQ(GetIntFromText("", "A", "K", 5), 5u);
 }
 
-struct WriteCase {
-    const char* name;
-    std::string before;
-    const char *section, *key, *value;
-    std::string after;
-};
-
-class Write : public testing::TestWithParam<WriteCase> {};
-
-TEST_P(Write, ChangesOnlyWhatItMust) {
-    const auto& c = GetParam();
-    std::string after = WriteStringToText(c.before, c.section, c.key, c.value);
-    EXPECT_EQ(after, c.after);
-    // Whatever was written reads back (trailing blanks aside).
-    std::string value = c.value;
-    auto first = value.find_first_not_of(' '), last = value.find_last_not_of(' ');
-    value = first == std::string::npos ? "" : value.substr(first, last - first + 1);
-    if (after != c.before) {
-        EXPECT_EQ(GetStringFromText(after, c.section, c.key, "?"), value);
+TEST(Profile, WriteChangesOnlyWhatItMust) {
+    const struct {
+        const char* name;
+        std::string before;
+        const char *section, *key, *value;
+        std::string after;
+    } cases[] = {
+        {"NewFile", "", " S ", " K ", "  v ", "[S]\r\nK=v \r\n"},
+        {"NewSectionAppended", "[A]\r\nX=1\r\n", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
+        {"NewSectionLf", "[A]\nX=1\n", "B", "K", "v", "[A]\nX=1\n[B]\nK=v\n"},
+        {"NewSectionNoFinalNewline", "[A]\nX=1", "B", "K", "v", "[A]\nX=1\n[B]\nK=v"},
+        {"NewKeyAfterLastEntry", "[A]\r\nX=1\r\n; note\r\n\r\n[B]\r\n", "a", "K", "v",
+         "[A]\r\nX=1\r\n; note\r\nK=v\r\n\r\n[B]\r\n"},
+        {"NewKeyNoFinalNewline", "[A]\r\nX=1", "A", "K", "v", "[A]\r\nX=1\r\nK=v"},
+        {"NewKeyInEmptySection", "[A]\n\n[B]\n", "A", "K", "v", "[A]\nK=v\n\n[B]\n"},
+        {"NewKeyInFirstOfDuplicates", "[A]\nX=1\n[A]\nK=2\n", "A", "K", "v",
+         "[A]\nX=1\nK=v\n[A]\nK=2\n"},
+        {"SpellingKept", "[Game]\r\n Pilot = Old  \r\nX=1\r\n", "GAME", "PILOT", "New",
+         "[Game]\r\n Pilot = New\r\nX=1\r\n"},
+        {"LastLineReplaced", "[A]\nK=1", "A", "K", "22", "[A]\nK=22"},
+        {"FirstKeyReplaced", "[A]\nK=1\nK=2\n", "A", "K", "3", "[A]\nK=3\nK=2\n"},
+        {"QuotesAreRawText", "[A]\nK=\"v\"\n", "A", "K", "v", "[A]\nK=v\n"},
+        {"SameValueUntouched", "[A]\nK = v \n", "A", "K", " v", "[A]\nK = v \n"},
+        {"BomKept", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "2", "\xEF\xBB\xBF[A]\r\nK=2\r\n"},
+        {"BomOnlyFile", "\xEF\xBB\xBF", "A", "K", "v", "\xEF\xBB\xBF[A]\r\nK=v\r\n"},
+        {"NulPreambleKept", "\0x\0\r\n[A]\r\nK=1\r\n"s, "A", "K", "2", "\0x\0\r\n[A]\r\nK=2\r\n"s},
+        {"OtherKeysSpacingKept", "[A]\n  X  =  1  \n\tY=2\t\n", "A", "Y", "3",
+         "[A]\n  X  =  1  \n\tY=3\n"},
+        {"LineBreakRefused", "[A]\n", "A", "K", "a\n[B]", "[A]\n"},
+        {"EqualsInKeyRefused", "[A]\n", "A", "K=X", "v", "[A]\n"}};
+    for (const auto& c : cases) {
+        const std::string after = WriteStringToText(c.before, c.section, c.key, c.value);
+        EXPECT_EQ(after, c.after) << c.name;
+        // Whatever was written reads back (blanks around it aside).
+        std::string value = c.value;
+        const auto first = value.find_first_not_of(' '), last = value.find_last_not_of(' ');
+        value = first == std::string::npos ? "" : value.substr(first, last - first + 1);
+        if (after != c.before) {
+            EXPECT_EQ(GetStringFromText(after, c.section, c.key, "?"), value) << c.name;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Profile, Write,
-    testing::Values(
-        WriteCase{"NewFile", "", " S ", " K ", "  v ", "[S]\r\nK=v \r\n"},
-        WriteCase{"NewSectionAppended", "[A]\r\nX=1\r\n", "B", "K", "v",
-                  "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
-        WriteCase{"NewSectionLf", "[A]\nX=1\n", "B", "K", "v", "[A]\nX=1\n[B]\nK=v\n"},
-        WriteCase{"NewSectionNoFinalNewline", "[A]\nX=1", "B", "K", "v", "[A]\nX=1\n[B]\nK=v"},
-        WriteCase{"NewKeyAfterLastEntry", "[A]\r\nX=1\r\n; note\r\n\r\n[B]\r\n", "a", "K", "v",
-                  "[A]\r\nX=1\r\n; note\r\nK=v\r\n\r\n[B]\r\n"},
-        WriteCase{"NewKeyNoFinalNewline", "[A]\r\nX=1", "A", "K", "v", "[A]\r\nX=1\r\nK=v"},
-        WriteCase{"NewKeyInEmptySection", "[A]\n\n[B]\n", "A", "K", "v", "[A]\nK=v\n\n[B]\n"},
-        WriteCase{"NewKeyInFirstOfDuplicates", "[A]\nX=1\n[A]\nK=2\n", "A", "K", "v",
-                  "[A]\nX=1\nK=v\n[A]\nK=2\n"},
-        WriteCase{"SpellingKept", "[Game]\r\n Pilot = Old  \r\nX=1\r\n", "GAME", "PILOT", "New",
-                  "[Game]\r\n Pilot = New\r\nX=1\r\n"},
-        WriteCase{"LastLineReplaced", "[A]\nK=1", "A", "K", "22", "[A]\nK=22"},
-        WriteCase{"FirstKeyReplaced", "[A]\nK=1\nK=2\n", "A", "K", "3", "[A]\nK=3\nK=2\n"},
-        WriteCase{"QuotesAreRawText", "[A]\nK=\"v\"\n", "A", "K", "v", "[A]\nK=v\n"},
-        WriteCase{"SameValueUntouched", "[A]\nK = v \n", "A", "K", " v", "[A]\nK = v \n"},
-        WriteCase{"BomKept", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "2",
-                  "\xEF\xBB\xBF[A]\r\nK=2\r\n"},
-        WriteCase{"BomOnlyFile", "\xEF\xBB\xBF", "A", "K", "v", "\xEF\xBB\xBF[A]\r\nK=v\r\n"},
-        WriteCase{"NulPreambleKept", "\0x\0\r\n[A]\r\nK=1\r\n"s, "A", "K", "2",
-                  "\0x\0\r\n[A]\r\nK=2\r\n"s},
-        WriteCase{"OtherKeysSpacingKept", "[A]\n  X  =  1  \n\tY=2\t\n", "A", "Y", "3",
-                  "[A]\n  X  =  1  \n\tY=3\n"},
-        WriteCase{"LineBreakRefused", "[A]\n", "A", "K", "a\n[B]", "[A]\n"},
-        WriteCase{"EqualsInKeyRefused", "[A]\n", "A", "K=X", "v", "[A]\n"}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 // Runs a check as an unprivileged user when we are root, since root ignores permission bits.
 int AsUser(const std::function<int()>& check) {
@@ -155,19 +136,16 @@ class ProfileFile : public testing::Test {
     std::string ini = dir / "EAW.INI";
 };
 
-TEST_F(ProfileFile, WriteCreatesTheFileButNotItsFolder) {
+TEST_F(ProfileFile, WriteCreatesTheFileButNotItsFolderAndLeavesItAloneForTheSameValue) {
     EXPECT_EQ(GetInt(dir / "no/such.ini", "A", "K", 7), 7u);
     EXPECT_FALSE(WriteString(dir / "no/such.ini", "A", "K", "v"));
     EXPECT_FALSE(WriteString(dir.Path(), "A", "K", "v"));  // a folder
     ASSERT_TRUE(WriteString(ini, "Game", "Pilot", "Nowotny"));
     EXPECT_EQ(test::ReadFile(ini), "[Game]\r\nPilot=Nowotny\r\n");
     EXPECT_EQ(GetString(ini, "game", "pilot", "", 5), "Nowo");
-}
 
-TEST_F(ProfileFile, SameValueLeavesTheFileAlone) {
-    test::WriteFile(ini, "[A]\r\nK=v\r\n");
     const struct stat before = StatOf(ini);
-    ASSERT_TRUE(WriteString(ini, "a", "k", "v"));
+    ASSERT_TRUE(WriteString(ini, "GAME", "PILOT", "Nowotny"));
     EXPECT_EQ(StatOf(ini).st_ino, before.st_ino);
     EXPECT_EQ(StatOf(ini).st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 }

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Profile.h"
 #include "program/Commands.h"
 #include "support/GameFolder.h"
 
@@ -47,9 +46,7 @@ class SeasonFixture : public ::testing::Test {
                       "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\nObjectsLow1=0\r\n"
                       "Terrain2=Pacific\r\nSeasons2=0\r\nObjectsLow2=1\r\n");
     }
-    std::string Setting(const std::string& key) const {
-        return profile::GetString(g.Settings(), "Harbinet", key, "<missing>");
-    }
+    std::string Setting(const std::string& key) const { return g.Setting("Harbinet", key); }
     void Store(const std::string& relative) { WriteFile(g.Own() + relative, relative); }
     std::string Game(const std::string& name) const { return ReadFile(game + name); }
     // The season whose MAP.TER of set 1 the game folder holds, "" for any other.

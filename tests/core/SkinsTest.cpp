@@ -1,7 +1,6 @@
 // The skin catalogue and the skins of a terrain set, in real folders.
 #include <gtest/gtest.h>
 
-#include "platform/Profile.h"
 #include "skins/SeasonSkinChoices.h"
 #include "skins/SkinCatalogue.h"
 #include "support/GameFolder.h"

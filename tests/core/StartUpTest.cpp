@@ -59,34 +59,27 @@ std::string Mirrors(const ProgramState& s) {
         s.LaunchAfter);
 }
 
-TEST(LoadSettings, MissingKeysGiveTheirDefaultsAndReadingWritesNothing) {
-    GameFolder g;
-    const std::string text = "[Harbinet]\r\nMode=0\r\nVersion=22\r\n";
-    WriteFile(g.Settings(), text);
-    auto state = g.MakeState();
-    LoadSettings(*state);
-    // TerrainSet reads as 1, although the first installation writes 0.
-    EXPECT_EQ(Mirrors(*state),
-              "Manual Terrain=0 TerrainSet=1 Timer=30 ClickDefault=0 "
-              "LoadOnStart=0 CopySkins=0 LaunchAfter=0");
-    EXPECT_TRUE(g.ui.messages.empty());
-    EXPECT_EQ(ReadFile(g.Settings()), text);
-}
-
-TEST(LoadSettings, EachMirroredSettingIsReadIntoItsOwnField) {
+// One flag set at a time tells them apart; without the keys (on = -1) each setting has its
+// default, TerrainSet 1 although the first installation writes 0. A current layout is read as
+// it is: nothing is written, installed or upgraded.
+TEST(LoadSettings, EachMirroredSettingIsReadIntoItsOwnFieldOrHasItsDefault) {
     const char* flags[] = {"ClickDefault", "LoadOnStart", "CopySkins", "LaunchAfter"};
-    for (int on = 0; on < 4; ++on) {  // one flag set at a time tells them apart
+    for (int on = -1; on < 4; ++on) {
         GameFolder g;
-        std::string text =
-            "[Harbinet]\r\nVersion=22\r\nMode=1\r\nTerrain=3\r\nTerrainSet=7\r\n"
-            "Timer=45\r\n";
-        for (int i = 0; i < 4; ++i) text += flags[i] + std::string(i == on ? "=1\r\n" : "=0\r\n");
+        std::string text = "[Harbinet]\r\nVersion=22\r\nMode=" + std::string(on < 0 ? "0" : "1");
+        std::string expected = on < 0 ? "Manual Terrain=0 TerrainSet=1 Timer=30"
+                                      : "Automatic Terrain=3 TerrainSet=7 Timer=45";
+        if (on >= 0) text += "\r\nTerrain=3\r\nTerrainSet=7\r\nTimer=45";
+        for (int i = 0; i < 4; ++i) {
+            if (on >= 0) text += "\r\n" + std::string(flags[i]) + (i == on ? "=1" : "=0");
+            expected += Format(" %s=%d", flags[i], i == on);
+        }
         WriteFile(g.Settings(), text);
         auto state = g.MakeState();
         LoadSettings(*state);
-        std::string expected = "Automatic Terrain=3 TerrainSet=7 Timer=45";
-        for (int i = 0; i < 4; ++i) expected += Format(" %s=%d", flags[i], i == on);
         EXPECT_EQ(Mirrors(*state), expected);
+        EXPECT_EQ(ReadFile(g.Settings()), text);
+        EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
     }
 }
 

@@ -15,13 +15,10 @@ using Messages = std::vector<std::string>;
 
 class UpgradeTest : public InstallFixture {
   protected:
-    std::string InitialFolder() const {
-        return profile::GetString(g.Own() + "Vandelholt/Skins.INI", "Skins", "InitialFolder", "-");
-    }
     // Section Harbinet's values of these keys, each followed by "|".
     std::string Values(std::initializer_list<const char*> keys) const {
         std::string out;
-        for (const char* key : keys) out += Get("Harbinet", key) + "|";
+        for (const char* key : keys) out += g.Setting("Harbinet", key) + "|";
         return out;
     }
 };
@@ -30,15 +27,6 @@ class UpgradeTest : public InstallFixture {
 TEST(CommonPatterns, EverythingButTheTwoStandardSkinPatterns) {
     EXPECT_EQ(CommonPatterns("P*.TPC,A.CMN,*.3DZ, *.3DZ,p*.tpc,"), "A.CMN, *.3DZ,p*.tpc,");
     EXPECT_EQ(CommonPatterns("P*.TPC,*.3DZ"), "");
-}
-
-TEST_F(UpgradeTest, CurrentLayoutIsNotTouched) {
-    const std::string text = "[Harbinet]\r\nMode=1\r\nVersion=22\r\nSkinFiles=X\r\n";
-    WriteFile(g.Settings(), text);
-    LoadSettings(*state);
-    EXPECT_EQ(ReadFile(g.Settings()), text);
-    EXPECT_TRUE(g.ui.messages.empty());
-    EXPECT_FALSE(Exists(home.Desktop()));
 }
 
 // The old file is kept beside the new one (an older backup replaced), or not discarded at all.
@@ -55,7 +43,7 @@ TEST_F(UpgradeTest, LayoutsBefore12AreBackedUpThenDiscardedAndInstalledAfresh) {
         WriteFile(g.Settings(), old);
         LoadSettings(*state);
         EXPECT_EQ(g.ui.messages, (Messages{saved, kQuestion}));
-        EXPECT_EQ(Get("TerrainSets", "Terrain9"), "<missing>");
+        EXPECT_EQ(g.Setting("TerrainSets", "Terrain9"), "<missing>");
         EXPECT_EQ(ReadFile(backup), old);
         EXPECT_EQ(state->Mode, OperatingMode::Manual);
     }
@@ -88,7 +76,8 @@ TEST_F(UpgradeTest, From12EveryStepRuns) {
                       "TerrainSet", "Version", "Mode"}),
               "*.TER,GRAS*.TPC|P*.TPC,*.3DZ||1|1|0|22|1|");
     std::string low;
-    for (unsigned n = 1; n <= 9; ++n) low += Get("TerrainSets", settings::ObjectsLowKey(n)) + "|";
+    for (unsigned n = 1; n <= 9; ++n)
+        low += g.Setting("TerrainSets", settings::ObjectsLowKey(n)) + "|";
     // Reset for sets 1..5, then low detail for the theatres that need it, spelt exactly so.
     EXPECT_EQ(low, "0|0|0|1|0|<missing>|1|0|1|");
     EXPECT_EQ(ListFolder(g.Own() + "Common/"),
@@ -146,7 +135,8 @@ TEST_F(UpgradeTest, From20OnOnlyTheVersionChangesAndTheUserIsTold) {
         g.ui.messages.clear();
         LoadSettings(*state);
         EXPECT_EQ(ReadFile(g.Settings()), "[Harbinet]\r\nVersion=22" + rest);
-        EXPECT_EQ(InitialFolder(), from == "20" ? files::TempFolder() : "C:\\TEMP\\");
+        EXPECT_EQ(profile::GetString(cat + "Skins.INI", "Skins", "InitialFolder", "-"),
+                  from == "20" ? files::TempFolder() : "C:\\TEMP\\");
         EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
     }
     EXPECT_TRUE(Exists(g.Game() + "A.TER")) << "the terrain is left as it is";

@@ -1,4 +1,5 @@
-// Starting programs with the system desktop: real processes in temporary folders.
+// The system desktop's programs, files and sounds: real processes in temporary folders, the
+// stand-in game among them.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -13,8 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include "launch/GameLauncher.h"
 #include "platform/Desktop.h"
-#include "support/TempDir.h"
+#include "support/GameFolder.h"
 #include "support/Wait.h"
 
 namespace harbinet {
@@ -23,29 +25,6 @@ namespace {
 using test::ReadFile;
 using test::WaitUntil;
 using test::WriteFile;
-using test::WriteScript;
-
-TEST(Spawn, RunsFromThePathInItsFolderWithItsArgumentsAndLeavesNoChild) {
-    test::TempDir dir;
-    const std::string folder = dir / "Game Folder/", out = dir / "out.txt";
-    test::MakeFolder(folder);
-    WriteScript(dir / "bin/harbinet-test-tool", "pwd; for a in \"$@\"; do echo \"[$a]\"; done",
-                out);
-    const std::string oldPath = std::getenv("PATH");
-    ::setenv("PATH", (dir.Path() + "bin:" + oldPath).c_str(), 1);
-
-    std::string error;
-    const bool started =
-        MakeSystemDesktop()->Spawn({"harbinet-test-tool", "one two", "", "-x"}, folder, &error);
-    ::setenv("PATH", oldPath.c_str(), 1);
-    ASSERT_TRUE(started) << error;
-    // The program runs as a grandchild whose parent is already reaped: no zombie of ours.
-    errno = 0;
-    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
-    EXPECT_EQ(errno, ECHILD);
-    ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
-    EXPECT_EQ(ReadFile(out), dir / "Game Folder\n[one two]\n[]\n[-x]\n");
-}
 
 TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
     test::TempDir dir;
@@ -54,7 +33,8 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
     const std::string windows = WriteFile(dir / "EAW.EXE", std::string("MZ\x90\0\3\0", 6));
     ::chmod(windows.c_str(), 0755);
     const std::string out = dir / "out.txt";
-    const std::string tool = WriteScript(dir / "tool.sh", "pwd", out);
+    const std::string tool = WriteFile(dir / "tool.sh", "#!/bin/sh\ntouch '" + out + "'\n");
+    ::chmod(tool.c_str(), 0755);
     const struct {
         std::string program, folder, reason;
     } cases[] = {
@@ -73,19 +53,21 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
     EXPECT_FALSE(test::Exists(out));
 }
 
-// A program we start holds nothing of ours: not our standard output, which a caller reading it
-// to its end ($(harbinet-cli launch)) would otherwise wait on until the game ends, nor any
-// other descriptor; its standard streams are the null device. The same for the open handler,
-// which may still run when ShellOpen returns.
-TEST(StartedPrograms, GetTheNullDeviceAndHoldNothingOfTheCaller) {
+// A program we start runs from the PATH in its folder with its arguments, as a grandchild whose
+// parent is already reaped, and holds nothing of ours: not our standard output, which a caller
+// reading it to its end ($(harbinet-cli launch)) would otherwise wait on until the game ends,
+// nor any other descriptor; its standard streams are the null device. The same for the open
+// handler, which may still run when ShellOpen returns.
+TEST(StartedPrograms, RunInTheirFolderWithTheNullDeviceAndHoldNothingOfTheCaller) {
     for (const bool viaOpen : {false, true}) {
         test::TempDir dir;
-        const std::string out = dir / "fds.txt";
-        // Reports its pid, its standard streams as it got them and its descriptors, then stays.
+        const std::string out = dir / "fds.txt", folder = dir / "Game Folder/";
+        test::MakeFolder(folder);
+        // Reports its pid, folder, arguments, standard streams and descriptors, then stays.
         const std::string program = WriteFile(dir / "bin/xdg-open", R"(#!/bin/sh
 std=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)
 d=${0%/bin/xdg-open}
-{ echo $$; echo "$std"; ls /proc/$$/fd; } > "$d/fds.part"
+{ echo $$; pwd; for a in "$@"; do echo "[$a]"; done; echo "$std"; ls /proc/$$/fd; } > "$d/fds.part"
 mv "$d/fds.part" "$d/fds.txt"
 exec sleep 60
 )");
@@ -99,13 +81,16 @@ exec sleep 60
         ::dup2(caller[1], 1);
         std::string error;
         auto desktop = MakeSystemDesktop();
-        const bool started = viaOpen ? desktop->ShellOpen(dir / "Readme.rtf", &error)
-                                     : desktop->Spawn({program}, dir.Path(), &error);
+        const bool started =
+            viaOpen ? desktop->ShellOpen(dir / "Readme.rtf", &error)
+                    : desktop->Spawn({"xdg-open", "one two", "", "-x"}, folder, &error);
         ::dup2(ownOut, 1);
         ::close(ownOut);
         ::close(caller[1]);
         ::setenv("PATH", oldPath.c_str(), 1);
         ASSERT_TRUE(started) << viaOpen << ": " << error;
+        errno = 0;
+        EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD) << "a zombie of ours";
         ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
 
         // The program runs on, yet our pipe has lost its last writer.
@@ -113,14 +98,34 @@ exec sleep 60
         EXPECT_EQ(::poll(&end, 1, 0), 1) << viaOpen;
         EXPECT_TRUE(end.revents & POLLHUP) << viaOpen;
         const std::string fds = ReadFile(out);
-        const std::string rest = fds.substr(fds.find('\n') + 1);
-        EXPECT_TRUE(rest.starts_with("/dev/null\n/dev/null\n/dev/null\n")) << fds;
+        const std::string rest = fds.substr(fds.find('\n'));
+        const std::string ran = viaOpen ? "\n[" + dir / "Readme.rtf]\n"
+                                        : "\n" + dir / "Game Folder\n[one two]\n[]\n[-x]\n";
+        EXPECT_NE(rest.find(ran + "/dev/null\n/dev/null\n/dev/null\n"), std::string::npos) << fds;
         for (const int fd : caller)
-            EXPECT_EQ(("\n" + rest).find("\n" + std::to_string(fd) + "\n"), std::string::npos)
+            EXPECT_EQ(rest.find("\n" + std::to_string(fd) + "\n"), std::string::npos)
                 << viaOpen << ": " << fd << " in " << fds;
         ::kill(std::atoi(fds.c_str()), SIGKILL);
         ::close(caller[0]);
     }
+}
+
+// A native game starts as it is, in its folder, with no runner in between.
+TEST(StartedPrograms, ANativeGameStartsInItsFolder) {
+    test::GameFolder game;
+    const std::string exe = WriteFile(game.Game() + "EAW.EXE", ReadFile(HARBINET_STANDIN_GAME));
+    ::chmod(exe.c_str(), 0755);
+    auto desktop = MakeSystemDesktop();
+    ProgramState state{Folders::FromExecutable(game.Own() + "harbinet"), game.ui, *desktop};
+    LaunchGame(state);
+    // The stand-in records its start in one line, then stays while there is a display.
+    const std::string log = game.Game() + "standin-game.log";
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(log).ends_with("\n"); }));
+    const std::string line = ReadFile(log);
+    ::kill(std::atoi(line.c_str()), SIGTERM);
+    const std::string folder = game.Game().substr(0, game.Game().size() - 1);
+    EXPECT_EQ(line.substr(line.find('\t')), "\t" + folder + "\t" + exe + "\n");
+    EXPECT_TRUE(game.ui.messages.empty());
 }
 
 // xdg-open's verdict reaches the caller; no handler at all is a failure too.
@@ -152,6 +157,26 @@ TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
         EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << c.reason;
     }
     ::setenv("PATH", oldPath.c_str(), 1);
+}
+
+// Started from a terminal, the program must not fill it with the sound library's complaints
+// about a sound card that is not there.
+TEST(PlaySound, WithoutSoundOutputNothingReachesStandardError) {
+    test::TempDir dir;
+    const std::string err = dir / "stderr.txt";
+    // No sound server whatever the machine has; a sound card, if any, plays quietly.
+    ::setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+    ::unsetenv("PULSE_SERVER");
+    const int ownErr = ::dup(2);
+    const int file = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(file, 2);
+    ::close(file);
+    auto desktop = MakeSystemDesktop();
+    for (int i = 0; i < 2; ++i) desktop->PlaySound(HARBINET_CLICK_WAV);
+    std::fflush(stderr);
+    ::dup2(ownErr, 2);
+    ::close(ownErr);
+    EXPECT_EQ(test::ReadFile(err), "");
 }
 
 }  // namespace

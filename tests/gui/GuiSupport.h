@@ -46,11 +46,19 @@ inline bool RunEventsUntil(const std::function<bool()>& done) {
     return true;
 }
 
-inline void SendMouse(wxWindow* window, wxEventType type) {
+// A mouse event on the window, and what it set off.
+inline void SendMouse(wxWindow* window, wxEventType type = wxEVT_LEFT_DOWN) {
     wxMouseEvent event(type);
     event.SetEventObject(window);
     event.SetPosition(wxPoint(2, 2));
     window->GetEventHandler()->ProcessEvent(event);
+    FlushEvents();
+}
+
+// The command of a button of the window, and what it set off.
+inline void Press(wxWindow& window, int command) {
+    window.GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_BUTTON, command));
+    FlushEvents();
 }
 
 // What draw paints into a bitmap of this size, over green.

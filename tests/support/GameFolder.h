@@ -2,12 +2,12 @@
 // the program installed in a sub-folder.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "careers/CareerSave.h"
 #include "model/ProgramState.h"
+#include "platform/Profile.h"
 #include "support/Recorder.h"
 #include "support/TempDir.h"
 
@@ -21,6 +21,10 @@ class GameFolder {
     const std::string& Game() const { return game_; }  // ends in "/"
     const std::string& Own() const { return own_; }    // ends in "/"
     std::string Settings() const { return own_ + "harbinet.INI"; }
+    // A value of the settings file, "<missing>" when the key is not there.
+    std::string Setting(std::string_view section, std::string_view key) const {
+        return profile::GetString(Settings(), section, key, "<missing>");
+    }
 
     // A career save in Savedata/; returns its path.
     std::string AddCareer(const std::string& name, const CareerFields& fields);

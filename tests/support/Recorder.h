@@ -44,12 +44,11 @@ class RecordingDesktop : public Desktop {
     bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolder,
                std::string* error) override {
         spawned.push_back({argv, workingFolder});
-        if (!spawnWorks && error) *error = "refused by the test";
-        return spawnWorks;
+        return Works(error);
     }
-    bool ShellOpen(const std::string& target, std::string*) override {
+    bool ShellOpen(const std::string& target, std::string* error) override {
         opened.push_back(target);
-        return true;
+        return Works(error);
     }
     void PlaySound(const std::string& path) override { sounds.push_back(path); }
 
@@ -58,11 +57,15 @@ class RecordingDesktop : public Desktop {
         std::string workingFolder;
     };
     std::vector<std::string> windows;  // titles of the windows that "exist"
-    bool spawnWorks = true;
+    bool spawnWorks = true;            // for opening too
     std::vector<std::string> raised, opened, sounds;
     std::vector<Spawned> spawned;
 
   private:
+    bool Works(std::string* error) const {
+        if (!spawnWorks && error) *error = "refused by the test";
+        return spawnWorks;
+    }
     bool HasWindow(const std::string& title) const {
         for (const auto& w : windows)
             if (w == title) return true;

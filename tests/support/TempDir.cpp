@@ -60,13 +60,6 @@ bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds) 
     return ::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 
-std::string WriteScript(const std::string& path, const std::string& body, const std::string& out) {
-    WriteFile(path, "#!/bin/sh\n{ " + body + "; } > '" + out + ".part'\nmv '" + out + ".part' '" +
-                        out + "'\n");
-    ::chmod(path.c_str(), 0755);
-    return path;
-}
-
 std::string ListFolder(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;

@@ -29,9 +29,6 @@ bool Exists(const std::string& path);
 void MakeFolder(const std::string& path);
 // Sets the last-write time (since 1970), leaving the access time; false when that failed.
 bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds = 0);
-// An executable shell script that runs body with its output going to out, written whole (by a
-// rename) so that a test waiting for out never reads it half-written.
-std::string WriteScript(const std::string& path, const std::string& body, const std::string& out);
 // Names in a folder, sorted, folders marked with a trailing "/".
 std::string ListFolder(const std::string& folder);
 

@@ -71,8 +71,6 @@ class TestClient {
                e.xclient.message_type == A("_NET_ACTIVE_WINDOW") && e.xclient.data.l[0] == 2;
     }
 
-    Window Root() const { return root_; }
-
     // The window's WM_NAME.
     std::string NameOf(Window w) {
         char* name = nullptr;
@@ -80,17 +78,6 @@ class TestClient {
         std::string title = name;
         XFree(name);
         return title;
-    }
-
-    // A child of the root window with this WM_NAME, or None.
-    Window FindTopLevel(const std::string& title) {
-        Window root, parent, *children = nullptr, found = None;
-        unsigned int count = 0;
-        if (!XQueryTree(d_, root_, &root, &parent, &children, &count)) return None;
-        for (unsigned int i = 0; i < count && found == None; ++i)
-            if (NameOf(children[i]) == title) found = children[i];
-        if (children) XFree(children);
-        return found;
     }
 
   private:
