@@ -33,6 +33,11 @@ struct Invocation {
     std::vector<std::string> args;  // the verb's own arguments
 };
 
+// Installed system-wide, with no --folder and none remembered.
+inline constexpr const char* kNoFolderKnown =
+    "which game? Give --folder DIR (the Harbinet folder in the game's folder), or start harbinet "
+    "once to choose the game";
+
 // The program's folders for the invocation.
 Folders FoldersOf(const Invocation& inv);
 

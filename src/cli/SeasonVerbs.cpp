@@ -75,7 +75,9 @@ int RefreshVerb(const Invocation& inv) {
     const char* usage = "refresh takes no arguments, or -- COMMAND [ARGS...]";
     if (inv.args.empty()) return RunCareerCheck(inv, usage, RefreshSeasonNow);
     if (inv.args[0] != "--" || inv.args.size() < 2) return UsageError(usage);
-    {
+    if (inv.folder.empty()) {
+        std::fprintf(stderr, "harbinet-cli: %s\n", kNoFolderKnown);
+    } else {
         ProgramContext program(inv);
         if (program.ProgramRuns()) {
             std::fprintf(stderr,

@@ -100,11 +100,9 @@ int main(int argc, char** argv) {
     inv.program = FolderOf(files::ExecutablePath()) + "harbinet";
     inv.folder = ServedFolderFor(
         inv.program, inv.folder.empty() ? std::nullopt : std::optional<std::string>(inv.folder));
-    if (inv.folder.empty()) {
-        return cli::UsageError(
-            "which game? Give --folder DIR (the Harbinet folder in the game's folder), or start "
-            "harbinet once to choose the game");
-    }
+    // A launcher's hook still starts the game; refresh says why it could not refresh.
+    const bool hook = verb->run == cli::RefreshVerb && !inv.args.empty() && inv.args[0] == "--";
+    if (inv.folder.empty() && !hook) return cli::UsageError(cli::kNoFolderKnown);
     // A hostile file may still ask for more memory than there is: the run fails with a message
     // rather than an abort.
     try {
