@@ -11,12 +11,12 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// A program in "PREFIX/bin/" with "PREFIX/share/harbinet/" beside it was installed system-wide.
+// A program with "share/harbinet/" beside its own folder ("PREFIX/bin/", or "/usr/games/" as
+// Debian lays out games) was installed system-wide.
 std::string InstalledDataFolder(const std::string& programFolder) {
-    constexpr std::string_view kBin = "/bin/";
-    if (!programFolder.ends_with(kBin)) return {};
+    if (programFolder.size() < 2) return {};
     const std::string data =
-        programFolder.substr(0, programFolder.size() - kBin.size() + 1) + "share/harbinet/";
+        FolderOf(programFolder.substr(0, programFolder.size() - 1)) + "share/harbinet/";
     return files::FolderExists(data) ? data : std::string();
 }
 

@@ -7,6 +7,7 @@
 #include "gui/GuiSupport.h"
 #include "platform/Desktop.h"
 #include "support/RunProgram.h"
+#include "support/UserHome.h"
 
 // Xlib last: its macros clash with the names above.
 #include "support/XTestClient.h"
@@ -18,9 +19,12 @@ namespace {
 
 // A started copy of the program; one that a failed test leaves running is killed.
 struct Started {
-    Started(const std::string& path, const char* argument) {
-        char* argv[] = {const_cast<char*>(path.c_str()), const_cast<char*>(argument), nullptr};
-        if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) {
+    Started(const std::string& path, std::vector<std::string> args) {
+        args.insert(args.begin(), path);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
             ended = true;  // never started, so it never exited either
             status = -1;
         }
@@ -54,12 +58,12 @@ TEST(SerialSingleInstance, ASecondStartBringsTheFirstForwardAndTheCliRefusesToCh
     const std::string program = WriteFile(game.Own() + "harbinet", ReadFile(HARBINET_PROGRAM));
     ASSERT_EQ(chmod(program.c_str(), 0755), 0);
     WriteFile(game.Settings(), "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n");
-    Started first(program, "/Embedding");
+    Started first(program, {"/Embedding"});
     ASSERT_TRUE(RunEventsUntil([&] { return desktop->WindowExists("Harbinet"); }));
     const std::string before = ListFolder(game.Own()) + ReadFile(game.Settings());
 
     TestClient watch;  // as a window manager watches for requests to activate a window
-    EXPECT_EQ(Started(program, nullptr).Ended(), 0);
+    EXPECT_EQ(Started(program, {}).Ended(), 0);
     EXPECT_TRUE(watch.WaitFor([&](const XEvent& e) {
         return e.type == ClientMessage && watch.IsActivationRequest(e, e.xclient.window) &&
                watch.NameOf(e.xclient.window) == "Harbinet";
@@ -71,6 +75,25 @@ TEST(SerialSingleInstance, ASecondStartBringsTheFirstForwardAndTheCliRefusesToCh
     EXPECT_NE(cli.err.find("Harbinet is running"), std::string::npos) << cli.err;
     EXPECT_EQ(ListFolder(game.Own()) + ReadFile(game.Settings()), before);
 
+    kill(first.pid, SIGTERM);
+    EXPECT_EQ(first.Ended(), 0);
+}
+
+// Installed system-wide, the program serves the folder given, and a start without one finds it
+// remembered: here the second start finds the first.
+TEST(SerialSingleInstance, AnInstalledProgramRemembersTheFolderItServes) {
+    auto desktop = MakeSystemDesktop();
+    ASSERT_TRUE(RunEventsUntil([&] { return !desktop->WindowExists("Harbinet"); }));
+    UserHome home;
+    GameFolder game;
+    WriteFile(game.Settings(), "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n");
+    const std::string program = HARBINET_STAGE_BIN "harbinet";
+    Started first(program, {"--folder", game.Own(), "-Embedding"});
+    ASSERT_TRUE(RunEventsUntil([&] { return desktop->WindowExists("Harbinet"); }));
+    EXPECT_EQ(ReadFile(home.Config() + "harbinet/folder"), game.Own() + "\n");
+
+    EXPECT_EQ(Started(program, {}).Ended(), 0);
+    EXPECT_TRUE(first.Running());
     kill(first.pid, SIGTERM);
     EXPECT_EQ(first.Ended(), 0);
 }

@@ -1,0 +1,46 @@
+// harbinet-cli installed system-wide, in the layout `cmake --install` makes (staged in the build
+// folder): it serves the folder given or the one remembered, and a first run there brings the
+// files a copied program would find beside itself.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "support/GameFolder.h"
+#include "support/RunProgram.h"
+#include "support/UserHome.h"
+
+namespace harbinet::test {
+namespace {
+
+TEST(Installed, FirstRunSeedsANewFolderWhichLaterRunsFindRemembered) {
+    UserHome home;
+    GameFolder g;
+    const std::string cli = HARBINET_STAGE_BIN "harbinet-cli";
+    const std::string shared = HARBINET_STAGE "share/harbinet/";
+    ASSERT_EQ(::rmdir(g.Own().c_str()), 0) << "a game without Harbinet yet";
+
+    ProgramResult r = RunProgram(cli, {"status"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--folder"), std::string::npos) << "no folder known yet";
+    EXPECT_EQ(RunProgram(cli, {"refresh", "--", "/bin/sh", "-c", "exit 4"}).status, 4)
+        << "a launcher's hook still starts the game";
+
+    r = RunProgram(cli, {"--folder", g.Own(), "status"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* name : {"HARBINET.WAV", "CLICK.WAV", "Harbinet ReadMe.RTF", "harbinet.png"})
+        EXPECT_EQ(ReadFile(g.Own() + name), ReadFile(shared + name)) << name;
+    for (const char* name : {"EAWLOGO.GIF", "WINTER.GIF"})
+        EXPECT_EQ(ReadFile(g.Own() + "Vandelholt/" + name), ReadFile(shared + name)) << name;
+    EXPECT_NE(ReadFile(g.Settings()).find("Mode=0"), std::string::npos);
+    EXPECT_NE(
+        ReadFile(home.Desktop() + "Harbinet 2.2b.desktop")
+            .find("Exec=\"" HARBINET_STAGE_BIN "harbinet\" \"--folder\" \"" + g.Own() + "\"\n"),
+        std::string::npos);
+
+    WriteFile(home.Config() + "harbinet/folder", g.Own() + "\n");
+    EXPECT_EQ(RunProgram(cli, {"status"}).out, r.out);
+}
+
+}  // namespace
+}  // namespace harbinet::test
