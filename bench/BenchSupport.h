@@ -98,8 +98,9 @@ inline void CheckHoldsSet(const std::string& folder, const char* what) {
     std::uintmax_t bytes = 0;
     int count = 0;
     for (const auto& e : std::filesystem::directory_iterator(folder)) {
-        if (!e.is_regular_file() || e.path().extension() == ".INI" ||
-            e.path().extension() == ".EXE")
+        // Harbinet's own bookkeeping files are hidden.
+        if (!e.is_regular_file() || e.path().filename().string().starts_with(".") ||
+            e.path().extension() == ".INI" || e.path().extension() == ".EXE")
             continue;
         bytes += e.file_size();
         ++count;

@@ -1,5 +1,6 @@
 // A terrain-sized set, 120 files and 256 MiB, against `cp` of the same files:
-// - a season install (InstallSeason) over the files of another install, as a season change;
+// - a season install (InstallSeason) over the autumn files of the same names, as a season
+//   change from autumn to winter; cp copies the winter files over the autumn ones;
 // - a refresh with nothing changed (RefreshSeasonNow, as a launcher's hook runs before every
 //   game start), the season of the newest career being the one installed.
 // Caches warm, dirty pages synced before every run.
@@ -32,7 +33,9 @@ int main(int argc, char** argv) {
     const ScratchFolder root("harbinet-season");
     const std::string game = root.Path() + "EAW/", own = game + "Harbinet/";
     const std::string winter = own + "Terrain/Channel/Winter/";
+    const std::string autumn = own + "Terrain/Channel/Autumn/";
     fs::create_directories(winter);
+    fs::create_directories(autumn);
     std::ofstream(game + "EAW.EXE") << "MZ";
     std::ofstream(own + "harbinet.INI")
         << "[Harbinet]\r\nTerrain=4\r\nTerrainSet=1\r\nTerrainFiles=*.TER,GRAS*.TPC\r\n"
@@ -44,21 +47,29 @@ int main(int argc, char** argv) {
     state.TerrainSet = 1;
 
     std::printf("set: %d files, %zu MiB in %s\n", kSetFiles, kSetBytes >> 20, root.Path().c_str());
-    const auto sources = MakeTerrainSet(winter, 11, [](int i) {
-        char name[32];
-        std::snprintf(name, sizeof name, i % 4 ? "T%03d.TER" : "GRAS%03d.TPC", i);
-        return std::string(name);
-    });
+    const auto name = [](int i) {
+        char text[32];
+        std::snprintf(text, sizeof text, i % 4 ? "T%03d.TER" : "GRAS%03d.TPC", i);
+        return std::string(text);
+    };
+    const auto sources = MakeTerrainSet(winter, 11, name);
+    const auto before = MakeTerrainSet(autumn, 12, name);
+    const std::string elsewhere = root.Path() + "cp/";
+    fs::create_directories(elsewhere);
 
     // Untimed first runs, so that each timed run replaces a previous install with warm caches.
-    RunCp(sources, game);
+    RunInstall(state, Season::Autumn);
     RunInstall(state, Season::Winter);
     CheckHoldsSet(game, "install");
 
     CompareWithCp(
-        rounds, "InstallSeason", [&] { return RunCp(sources, game); },
+        rounds, "InstallSeason",
         [&] {
-            RunCp(sources, game);  // the previous install, which the season change replaces
+            RunCp(before, elsewhere);
+            return RunCp(sources, elsewhere);
+        },
+        [&] {
+            RunInstall(state, Season::Autumn);  // the install the season change replaces
             const double took = RunInstall(state, Season::Winter);
             CheckHoldsSet(game, "install");
             return took;
@@ -71,8 +82,6 @@ int main(int argc, char** argv) {
     const std::string save = EncodeCareerSave(january);
     std::ofstream(game + "Savedata/CAREER1.SVE", std::ios::binary)
         .write(save.data(), static_cast<std::streamsize>(save.size()));
-    const std::string elsewhere = root.Path() + "cp/";
-    fs::create_directories(elsewhere);
     RunInstall(state, Season::Winter);
     CompareWithCp(
         rounds, "refresh", [&] { return RunCp(sources, elsewhere); },

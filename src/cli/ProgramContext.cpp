@@ -37,36 +37,39 @@ int UsageError(const std::string& message) {
 
 ProgramContext::ProgramContext(const Invocation& inv)
     : host_(inv.yes),
-      lock_(inv.folder),
+      programLock_(inv.folder),
       desktop_(MakeSystemDesktop()),
       state_(std::make_unique<ProgramState>(FoldersOf(inv), host_, *desktop_)) {}
 
+ProgramContext::~ProgramContext() = default;
+
 bool ProgramContext::ProgramRuns() {
     // A folder without a lock file of its own can only be told running by the window.
-    return lock_.Usable() ? lock_.HeldElsewhere(InstallationLock::Kind::Program)
-                          : desktop_->WindowExists(text::kProgramTitle);
+    return programLock_.Usable() ? programLock_.HeldElsewhere(InstallationLock::Kind::Program)
+                                 : desktop_->WindowExists(text::kProgramTitle);
 }
 
 bool ProgramContext::RefuseWhileRunning() {
-    using Kind = InstallationLock::Kind;
-    if (!ProgramRuns()) {
-        changing_ = lock_.Take(Kind::Change, std::chrono::seconds(10));
-        if (changing_ || !lock_.Usable()) return false;
-        if (!lock_.HeldElsewhere(Kind::Program)) {
-            std::fprintf(stderr, "harbinet-cli: %s\n", text::kChangeUnderWay);
-            return true;
-        }
+    if (ProgramRuns()) {
+        std::fprintf(stderr,
+                     "harbinet-cli: Harbinet is running and holds the same settings; use its "
+                     "tray menu, or close it first\n");
+        return true;
     }
-    std::fprintf(stderr,
-                 "harbinet-cli: Harbinet is running and holds the same settings; use its tray "
-                 "menu, or close it first\n");
+    changing_ = std::make_unique<ChangeLockHold>(*state_, std::chrono::seconds(10));
+    if (changing_->Held()) return false;
+    changing_.reset();
+    std::fprintf(stderr, "harbinet-cli: %s\n", text::kChangeUnderWay);
     return true;
 }
 
 void ProgramContext::LoadSettings() {
-    if (!changing_) changing_ = lock_.Take(InstallationLock::Kind::Change);
-    if (changing_ || !lock_.Usable())
-        harbinet::LoadSettings(*state_);
+    if (!changing_ && !ProgramRuns()) {
+        changing_ = std::make_unique<ChangeLockHold>(*state_, std::chrono::milliseconds(0));
+        if (!changing_->Held()) changing_.reset();
+    }
+    if (changing_)
+        harbinet::LoadSettings(*state_, StartedBy::Verb);
     else
         ReadSettings(*state_);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "change/Change.h"
 #include "cli/Cli.h"
 #include "model/ProgramState.h"
 #include "platform/InstallationLock.h"
@@ -15,15 +16,16 @@ class ProgramContext {
   public:
     // The program taken as installed in inv.folder; nothing is read yet.
     explicit ProgramContext(const Invocation& inv);
+    ~ProgramContext();
 
     // True when Harbinet itself runs for this folder.
     bool ProgramRuns();
-    // Takes the installation's change lock, waiting briefly for another change to end. True,
-    // after saying why, when nothing may be changed: the program runs (it holds the same state
-    // and would not see changes made behind its back), or another change did not end.
+    // Takes the game folder's change lock for the verb, waiting briefly for another change to
+    // end. True, after saying why, when nothing may be changed: the program runs (it holds the
+    // same state and would not see changes made behind its back), or another change did not end.
     bool RefuseWhileRunning();
-    // Start-up's reading of the settings, reporting what start-up would report. Without the
-    // change lock (the program or another change holds it) the settings are only read.
+    // Start-up's reading of the settings, reporting what start-up would report. While the program
+    // runs or another change holds the lock, the settings are only read.
     void LoadSettings();
 
     ProgramState& State() { return *state_; }
@@ -32,10 +34,10 @@ class ProgramContext {
 
   private:
     CliHost host_;
-    InstallationLock lock_;
-    bool changing_ = false;
+    InstallationLock programLock_;
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<ChangeLockHold> changing_;
 };
 
 // Runs one of the program's operations as the program would, holding the installation's

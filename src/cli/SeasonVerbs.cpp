@@ -13,6 +13,7 @@
 #include "platform/desktop/Processes.h"
 #include "program/CareerCheck.h"
 #include "program/Modes.h"
+#include "program/Report.h"
 #include "program/TerrainSetSelection.h"
 #include "terrain/SeasonInstall.h"
 
@@ -39,7 +40,9 @@ int RunCareerCheck(const Invocation& inv, const char* usage, void (*check)(Progr
 
 int SeasonVerb(const Invocation& inv) {
     const std::string word = inv.args.size() == 1 ? inv.args[0] : std::string();
-    if (word == "default") return RunAsProgram(inv, RestoreDefaultTerrain);
+    if (word == "default")
+        return RunAsProgram(
+            inv, [](ProgramState& state) { ReportChange(state, RestoreDefaultTerrain(state)); });
     for (Season season : kSeasons) {
         if (word != LowerAscii(SeasonName(season))) continue;
         return RunAsProgram(inv, [season](ProgramState& state) {
@@ -48,7 +51,7 @@ int SeasonVerb(const Invocation& inv) {
                              "harbinet-cli: the game's default terrain is selected; choose a "
                              "terrain set first (set N)\n");
             }
-            InstallSeason(state, season);
+            ReportChange(state, InstallSeason(state, season));
         });
     }
     return UsageError("season needs one of spring, summer, autumn, winter, default");

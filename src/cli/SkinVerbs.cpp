@@ -6,17 +6,12 @@
 
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
+#include "program/Report.h"
 #include "skins/SeasonSkinChoices.h"
 #include "skins/SkinCatalogue.h"
 
 namespace harbinet::cli {
 namespace {
-
-std::size_t Characters(const std::string& text) {
-    std::size_t n = 0;
-    for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
 
 // "--name VALUE" pairs; false on anything else.
 bool ParseOptions(const std::vector<std::string>& args, std::size_t from,
@@ -36,9 +31,6 @@ bool ParseOptions(const std::vector<std::string>& args, std::size_t from,
 // text when it breaks a rule.
 std::string ApplyOptions(const std::map<std::string, std::string>& options, SkinRecord& r) {
     for (const auto& [name, value] : options) {
-        for (char c : value)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                return "--" + name + " holds a control character";
         if (name == "model") r.model = value;
         if (name == "unit") r.unit = value;
         if (name == "pilot") r.pilot = value;
@@ -51,13 +43,7 @@ std::string ApplyOptions(const std::map<std::string, std::string>& options, Skin
             r.year = *year;
         }
     }
-    if (r.model.empty() || r.unit.empty() || r.pilot.empty() || r.location.empty())
-        return "a skin needs a model, a unit, a pilot and a location";
-    if (Characters(r.pilot) > kShortTextLimit || Characters(r.location) > kShortTextLimit ||
-        Characters(r.author) > kShortTextLimit)
-        return "pilot, location and author take at most 80 characters";
-    if (Characters(r.url) > kUrlLimit) return "the URL takes at most 255 characters";
-    return {};
+    return CheckSkinRecord(r);
 }
 
 void PrintRow(unsigned n, const SkinRecord& r) {
@@ -100,18 +86,27 @@ std::optional<SetArguments> ParseSetArguments(const std::vector<std::string>& ar
     return a;
 }
 
+// The set's choices; none, after saying why, for a set that cannot have them.
+std::optional<SeasonSkinChoices> LoadChoices(ProgramState& state, unsigned set) {
+    SeasonSkinChoices choices;
+    std::string problem;
+    if (!LoadChoicesOf(state, set, choices, &problem) && choices.Path().empty()) {
+        state.host.ShowError(problem.empty() ? Format(text::kNoTerrainSet, set) : problem);
+        return std::nullopt;
+    }
+    return choices;
+}
+
 // Loads the set's choices, lets change alter them, then saves and stages them.
 void ChangeChoices(ProgramState& state, const SetArguments& a,
                    const std::function<bool(SeasonSkinChoices&)>& change) {
-    const auto file = ChoicesFileOf(state, a.set);
-    if (!file) return;
+    auto choices = LoadChoices(state, a.set);
+    if (!choices) return;
     if (a.row != 0 && !state.Settings().TerrainSetHasSeasons(a.set)) {
         state.host.ShowError("This terrain set has no seasons: its skins are chosen for spring");
         return;
     }
-    SeasonSkinChoices choices;
-    choices.LoadChoices(*file, state.host);
-    if (change(choices)) ConfirmTerrainSkins(state, a.set, choices);
+    if (change(*choices)) ReportChange(state, ConfirmTerrainSkins(state, a.set, *choices));
 }
 
 constexpr const char* kUsage =
@@ -128,26 +123,32 @@ int List(const Invocation& inv) {
 
 int Add(const Invocation& inv) {
     std::map<std::string, std::string> options;
-    if (inv.args.size() < 2 || !ParseOptions(inv.args, 2, options))
+    std::vector<std::string> args = inv.args;
+    bool yes = inv.yes;
+    std::erase_if(args, [&](const std::string& a) { return a == "--yes" && (yes = true); });
+    if (args.size() < 2 || !ParseOptions(args, 2, options))
         return UsageError("skins add needs FILE and --model, --unit and the other fields");
-    SkinRecord record;
-    record.pilot = record.location = "Unknown";
-    record.year = 1940;
+    SkinRecord record = NewSkinRecord();
     if (const std::string error = ApplyOptions(options, record); !error.empty())
         return UsageError(error);
-    const std::string file = inv.args[1];
+    const std::string file = args[1];
     if (!files::FileExists(file)) return UsageError("no skin file " + file);
     return RunAsProgram(inv, [&](ProgramState& state) {
         const SkinCatalogue catalogue(state.SkinCatalogueFolder);
-        const Download download = FindDownload(file);
+        std::string problem;
+        const SkinDownload download = ExamineDownload(
+            state, file, state.Settings().GetText(settings::Key::SkinFiles), problem);
+        if (!problem.empty()) return state.host.ShowError(problem);
         catalogue.SetInitialFolder(download.folder);
-        unsigned stored = 0;
-        const unsigned n =
-            catalogue.AddSkin(download, record, state.Settings().GetText(settings::Key::SkinFiles),
-                              state.host, &stored);
-        if (n == 0) return;
-        std::printf("%u\n", n);
-        std::fprintf(stderr, "harbinet-cli: skin %u added with %u files\n", n, stored);
+        // What moves is shown first; it moves only when the user says yes.
+        std::fprintf(yes ? stderr : stdout, "%s\n", DownloadText(download).c_str());
+        if (!yes) {
+            std::fprintf(stderr, "harbinet-cli: nothing was moved; add --yes to store the skin\n");
+            return;
+        }
+        unsigned n = 0;
+        ReportChange(state, AddSkin(state, download, record, n));
+        if (n != 0) std::printf("%u\n", n);
     });
 }
 
@@ -178,7 +179,7 @@ int Delete(const Invocation& inv) {
         if (state.host.AskYesNo(
                 text::kCaptionDeleteSkin,
                 Format(text::kDeleteSkinQuestion, record.model.c_str(), record.unit.c_str())))
-            catalogue.DeleteSkin(*n);
+            ReportChange(state, DeleteSkin(state, *n));
     });
 }
 
@@ -188,9 +189,8 @@ int Choices(const Invocation& inv) {
     ProgramContext program(inv);
     program.LoadSettings();
     ProgramState& state = program.State();
-    if (const auto file = ChoicesFileOf(state, a->set)) {
-        SeasonSkinChoices choices;
-        choices.LoadChoices(*file, state.host);
+    if (const auto loaded = LoadChoices(state, a->set)) {
+        const SeasonSkinChoices& choices = *loaded;
         for (std::size_t m = 0; m < AircraftModelTable::kCount; ++m)
             std::printf(
                 "%s\t%s\t%u\t%u\t%u\t%u\n", std::string(AircraftModelTable::CodeAt(m)).c_str(),

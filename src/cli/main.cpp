@@ -103,6 +103,15 @@ int main(int argc, char** argv) {
     // A launcher's hook still starts the game; refresh says why it could not refresh.
     const bool hook = verb->run == cli::RefreshVerb && !inv.args.empty() && inv.args[0] == "--";
     if (inv.folder.empty() && !hook) return cli::UsageError(cli::kNoFolderKnown);
+    // Nothing is made for a folder without the game; the hook still starts the command.
+    const bool maintenance = verb->run == cli::IniVerb || verb->run == cli::FilesVerb;
+    if (!inv.folder.empty() && !maintenance) {
+        if (const std::string problem = PrepareServedFolder(inv.folder); !problem.empty()) {
+            std::fprintf(stderr, "harbinet-cli: %s\n", problem.c_str());
+            if (!hook) return 1;
+            inv.folder.clear();
+        }
+    }
     // A hostile file may still ask for more memory than there is: the run fails with a message
     // rather than an abort.
     try {

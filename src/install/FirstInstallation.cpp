@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "change/Change.h"
 #include "install/DesktopShortcut.h"
 #include "install/ServedFolder.h"
 #include "platform/Profile.h"
-#include "terrain/GameFolderChange.h"
+#include "program/Report.h"
 #include "terrain/SeasonInstall.h"
-#include "terrain/TerrainEngine.h"
 
 namespace harbinet {
 
@@ -46,52 +46,77 @@ constexpr std::array<AppDefaults, 5> kAppDefaults = {{
     {"", ""},
 }};
 
-// Moves a file unless the target (found ignoring letter case) exists; the source is deleted
-// only once its copy is in place.
-void MoveFileIfAbsent(const std::string& source, const std::string& targetFolder,
-                      const std::string& name) {
-    if (files::CopyFileIfAbsent(source, files::ResolveName(targetFolder, name)))
-        files::DeleteFile(source);
-}
-
-void WriteTerrainSet(SettingsBatch& batch, unsigned n, const TerrainSetDefaults& set) {
-    batch.Set(settings::kTerrainSets, settings::TerrainNameKey(n), set.name);
-    batch.Set(settings::kTerrainSets, settings::SeasonsKey(n), set.seasons);
-    batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(n), set.objectsLow);
+void WriteTerrainSet(Planner& plan, const std::string& file, unsigned n,
+                     const TerrainSetDefaults& set) {
+    plan.Setting(file, settings::kTerrainSets, settings::TerrainNameKey(n), set.name);
+    plan.Setting(file, settings::kTerrainSets, settings::SeasonsKey(n), set.seasons);
+    plan.Setting(file, settings::kTerrainSets, settings::ObjectsLowKey(n), set.objectsLow);
 }
 
 // Every key but "Mode", in the schema's order, then the tables of sets and applications.
-void WriteDefaults(SettingsBatch& batch, const Folders& folders) {
+void WriteDefaults(Planner& plan, const Folders& folders) {
+    const std::string& file = folders.SettingsPath;
     for (const auto& info : settings::kSchema)
-        if (info.installed && info.key != Key::Mode) batch.Set(info.key, *info.installed);
-    batch.Set(Key::SavedObjectDetail, std::to_string(GameObjectDetail(folders)));
+        if (info.installed && info.key != Key::Mode)
+            plan.Setting(file, settings::kSection, info.name, *info.installed);
+    plan.Setting(file, settings::kSection, settings::Info(Key::SavedObjectDetail).name,
+                 std::to_string(GameObjectDetail(folders)));
     for (unsigned n = 1; n <= kTerrainSetDefaults.size(); ++n)
-        WriteTerrainSet(batch, n, kTerrainSetDefaults[n - 1]);
+        WriteTerrainSet(plan, file, n, kTerrainSetDefaults[n - 1]);
     for (unsigned n = 1; n <= kAppDefaults.size(); ++n) {
         const auto& d = kAppDefaults[n - 1];
-        batch.Set(settings::kExternal, settings::AppDescKey(n), d.desc);
-        batch.Set(settings::kExternal, settings::AppExeKey(n),
-                  *d.exe ? folders.GameFolder + d.exe : "");
+        plan.Setting(file, settings::kExternal, settings::AppDescKey(n), d.desc);
+        plan.Setting(file, settings::kExternal, settings::AppExeKey(n),
+                     *d.exe ? folders.GameFolder + d.exe : "");
     }
 }
 
-// Older versions kept one folder per season straight under the terrain folder. Every file of
-// it moves into the Channel Front season folder: the terrain files by pattern, replacing the
-// ones there, every other file only where no file of that name is there yet, so that nothing
-// is lost; the old folder goes once it is empty.
-void MoveOldSeasonFolder(const std::string& old, const std::string& now) {
-    MoveMatchingFiles(old, now, terrain::kDefaultPattern);
-    for (const auto& found : files::FindFiles(old, "*")) {
-        if (found.folder || files::WildcardMatch(terrain::kDefaultPattern, found.name)) continue;
-        MoveFileIfAbsent(found.path, now, found.name);
-    }
-    files::RemoveEmptyFolder(old);
-}
-
-void CreateSetFolders(const Folders& folders, const std::string& name) {
+void MakeSetFolders(Planner& plan, const Folders& folders, const std::string& name) {
     for (const std::string* store :
          {&folders.TerrainFolder, &folders.SkinsFolder, &folders.CommonFolder})
-        files::CreateFolder(*store + name);
+        plan.MakeFolder(*store + name + "/");
+}
+
+// Older versions kept one folder per season straight under the terrain folder. Its terrain
+// files move into the Channel Front season folder, replacing the ones there; every other file
+// moves too where no file of that name is there yet, so that nothing is lost; the old folder
+// goes once it is empty.
+void PlanOldSeasonFolder(Planner& plan, const std::string& old, const std::string& now) {
+    PlanMoveMatchingFiles(plan, old, now, "*.TER");
+    for (const std::string& name : plan.Files(old, "*"))
+        plan.Move(old + name, files::ResolveName(now, name), false);
+    plan.RemoveFolder(old);
+}
+
+void PlanFirstInstallation(Planner& plan, const ProgramState& state, bool extraSets) {
+    for (const std::string* folder : {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder,
+                                      &state.SkinCatalogueFolder})
+        plan.MakeFolder(*folder);
+    PlanSkinsInitialFolder(plan, state);
+    PlanCataloguePictures(plan, state);
+
+    MakeSetFolders(plan, state, kChannelFront);
+    const std::string channel = std::string(kChannelFront) + "/";
+    for (Season season : kSeasons) {
+        const std::string name(SeasonName(season));
+        plan.MakeFolder(state.TerrainFolder + channel + name + "/");
+        const std::string old = files::ResolveName(state.TerrainFolder, name) + "/";
+        if (files::FolderExists(old))
+            PlanOldSeasonFolder(plan, old, state.TerrainFolder + channel + name + "/");
+        plan.MakeFolder(state.SkinsFolder + channel + name + "/");
+    }
+    // The game's default terrain; the settings below select it.
+    PlanRemoveInstalledFiles(plan, state, PatternLists::Installed());
+
+    if (extraSets)
+        for (const auto& set : kExtraTerrainSets) MakeSetFolders(plan, state, set.name);
+    WriteDefaults(plan, state);
+    if (extraSets)
+        for (unsigned i = 0; i < kExtraTerrainSets.size(); ++i)
+            WriteTerrainSet(plan, state.SettingsPath, 2 + i, kExtraTerrainSets[i]);
+    // "Mode" last: an installation cut short before it is written runs again.
+    plan.Setting(state.SettingsPath, settings::kSection, settings::Info(Key::Mode).name,
+                 *settings::Info(Key::Mode).installed);
 }
 
 }  // namespace
@@ -102,76 +127,49 @@ std::int32_t GameObjectDetail(const Folders& folders) {
         ini, settings::kGraphics, settings::kCityTargets, settings::kCityTargetsDefault));
 }
 
-void SetSkinsInitialFolder(const Folders& folders) {
+void PlanSkinsInitialFolder(Planner& plan, const Folders& folders) {
     std::string temp = files::TempFolder();
     if (temp.size() > 255) temp.resize(255);
-    profile::WriteString(files::ResolveName(folders.SkinCatalogueFolder, settings::kSkinsIni),
-                         settings::kSkinsSection, settings::kInitialFolder, temp);
+    plan.Setting(files::ResolveName(folders.SkinCatalogueFolder, settings::kSkinsIni),
+                 settings::kSkinsSection, settings::kInitialFolder, temp);
 }
 
-void MoveCataloguePictures(const Folders& folders) {
+void PlanCataloguePictures(Planner& plan, const Folders& folders) {
     for (std::string_view picture : kCataloguePictures) {
         const std::string source = files::ResolveName(folders.OwnFolder, picture);
-        const std::string target = files::ResolveName(folders.SkinCatalogueFolder, picture);
-        files::CopyFileIfAbsent(source, target);
-        if (files::FileExists(target) && files::FileExists(source)) files::DeleteFile(source);
+        if (files::FileExists(source))
+            plan.Move(source, files::ResolveName(folders.SkinCatalogueFolder, picture), false);
     }
 }
 
-void MoveMatchingFiles(const std::string& source, const std::string& target,
-                       std::string_view pattern) {
+void PlanMoveMatchingFiles(Planner& plan, const std::string& from, const std::string& to,
+                           std::string_view pattern) {
+    const std::vector<std::string> moving = plan.Files(from, pattern);
     // With nothing to move the target keeps its files: a reinstallation finds the season
     // folders full and no old ones to move from.
-    const auto sources = files::FindFiles(source, pattern);
-    if (std::none_of(sources.begin(), sources.end(),
-                     [](const files::FoundFile& f) { return !f.folder; }))
-        return;
-    terrain::CopyMatchingFiles(source, target, pattern);
-    for (const auto& found : sources) {
-        if (!found.folder && files::IsCopyOf(found.path, target + found.name))
-            files::DeleteFile(found.path);
+    if (moving.empty()) return;
+    for (const std::string& name : plan.Files(to, pattern)) {
+        const bool replaced = std::any_of(moving.begin(), moving.end(), [&](const std::string& m) {
+            return EqualIgnoringCase(m, name);
+        });
+        if (!replaced) plan.Save(to + name);
     }
+    for (const std::string& name : moving)
+        plan.Move(from + name, files::ResolveName(to, name), true);
 }
 
 void RunFirstInstallation(ProgramState& state) {
     // A program installed system-wide brings the files a copied one finds beside itself.
     SeedProgramFolder(state);
-    SettingsBatch batch(state.SettingsPath);
-    WriteDefaults(batch, state);
-
     CreateDesktopShortcut(state);
-
-    for (const std::string* folder : {&state.TerrainFolder, &state.SkinsFolder, &state.CommonFolder,
-                                      &state.SkinCatalogueFolder})
-        files::CreateFolder(*folder);
-    SetSkinsInitialFolder(state);
-    MoveCataloguePictures(state);
-
-    CreateSetFolders(state, kChannelFront);
-    const std::string channel = std::string(kChannelFront) + "/";
-    for (Season season : kSeasons) {
-        const std::string name(SeasonName(season));
-        files::CreateFolder(state.TerrainFolder + channel + name);
-        MoveOldSeasonFolder(files::ResolveName(state.TerrainFolder, name) + "/",
-                            state.TerrainFolder + channel + name + "/");
-        files::CreateFolder(state.SkinsFolder + channel + name);
-    }
-
-    // The game's default terrain: the batch already selects it. A folder without the game (the
-    // user was told at start-up) keeps its files.
-    state.TerrainSet = 0;
-    if (GameFound(state)) RemoveInstalledFiles(state, PatternLists::Installed());
-
-    if (state.host.AskYesNo(text::kCaptionInstall, text::kAddTerrainSetsQuestion)) {
-        for (unsigned i = 0; i < kExtraTerrainSets.size(); ++i) {
-            WriteTerrainSet(batch, 2 + i, kExtraTerrainSets[i]);
-            CreateSetFolders(state, kExtraTerrainSets[i].name);
-        }
-    }
-
-    batch.Set(Key::Mode, *settings::Info(Key::Mode).installed);
-    batch.Commit();
-    state.Mode = OperatingMode::Manual;
+    // Asked before anything changes: the journal holds the answer should the change be cut short.
+    const bool extraSets =
+        state.host.AskYesNo(text::kCaptionInstall, text::kAddTerrainSetsQuestion);
+    const ChangeResult result = RunChange(state, "first installation", [&](Planner& plan) {
+        PlanFirstInstallation(plan, state, extraSets);
+    });
+    ReportChange(state, result);
+    state.Mode = state.Settings().GetMode();
 }
 
 }  // namespace harbinet

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "change/Planner.h"
 #include "model/ProgramState.h"
 
 namespace harbinet {
@@ -14,11 +15,10 @@ namespace harbinet {
 inline constexpr std::array<std::string_view, 6> kCataloguePictures = {
     "EAWLOGO.GIF", "NOIMAGE.GIF", "SPRING.GIF", "SUMMER.GIF", "AUTUMN.GIF", "WINTER.GIF"};
 
-// Seeds the program's folder from a system-wide install, makes the folders and the desktop entry,
-// moves the season folders of older versions into "Channel Front", removes installed terrain from
-// the game folder and asks whether to add the Mediterranean and Pacific sets; then writes every
-// default in one replace of the settings file, "Mode" among them, so that an installation cut short
-// runs again at the next start. Sets Mode to Manual.
+// Seeds the program's folder from a system-wide install, makes the desktop entry, asks whether
+// to add the Mediterranean and Pacific sets, then, as one change: makes the folders, moves the
+// season folders of older versions into "Channel Front", removes installed terrain from the game
+// folder and writes every default, "Mode" last. Sets Mode to Manual once that is written.
 void RunFirstInstallation(ProgramState& state);
 
 // Steps the upgrade shares with the first installation.
@@ -26,15 +26,14 @@ void RunFirstInstallation(ProgramState& state);
 // The game's own ground-object detail, which "SavedObjectDetail" keeps (2 without an EAW.INI).
 std::int32_t GameObjectDetail(const Folders& folders);
 // "InitialFolder" of the skin catalogue = the folder for temporary files.
-void SetSkinsInitialFolder(const Folders& folders);
-// Moves the pictures from the program's folder to the catalogue's; a picture already there is
-// kept and the program folder's copy deleted.
-void MoveCataloguePictures(const Folders& folders);
-
-// Copy-by-pattern from source to target, then each source file whose copy is in the target is
-// deleted; a file that could not be copied stays where it was. Without a matching file in the
-// source nothing changes.
-void MoveMatchingFiles(const std::string& source, const std::string& target,
-                       std::string_view pattern);
+void PlanSkinsInitialFolder(Planner& plan, const Folders& folders);
+// The pictures move from the program's folder to the catalogue's; where the catalogue has one
+// already, the program folder's copy goes (kept when it differs).
+void PlanCataloguePictures(Planner& plan, const Folders& folders);
+// Every file of `from` matching the pattern moves into `to`, replacing a file of its name there
+// (kept when it differs); the matching files of `to` without a counterpart are kept too, so
+// that `to` ends with exactly the moved files. Without a file to move nothing changes.
+void PlanMoveMatchingFiles(Planner& plan, const std::string& from, const std::string& to,
+                           std::string_view pattern);
 
 }  // namespace harbinet

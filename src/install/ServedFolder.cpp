@@ -52,9 +52,22 @@ std::string ServedFolderFor(const std::string& programPath,
     std::error_code ec;
     std::string folder = std::filesystem::weakly_canonical(*given, ec).string();
     if (ec || folder.empty()) folder = *given;
-    folder = WithSlash(folder);
-    if (!files::FolderExists(folder)) files::CreateFolder(folder);
-    return folder;
+    return WithSlash(folder);
+}
+
+std::string PrepareServedFolder(const std::string& folder) {
+    const Folders where = Folders::Serving(folder, "");
+    if (!files::FileExists(files::ResolveName(where.GameFolder, settings::kGameExe))) {
+        std::string problem = Format(text::kNoGameThere, where.GameFolder.c_str());
+        // The game folder itself given for Harbinet's folder inside it.
+        if (files::FileExists(files::ResolveName(folder, settings::kGameExe)))
+            problem +=
+                "\n" + Format(text::kGiveProgramFolder,
+                              (files::ResolveName(folder, text::kProgramTitle) + "/").c_str());
+        return problem;
+    }
+    if (files::FolderExists(folder) || files::CreateFolder(folder)) return {};
+    return Format(text::kUnableToMakeFolder, folder.c_str(), std::strerror(errno));
 }
 
 std::string ProgramFolderInGame(const std::string& gameFolder, std::string& problem) {

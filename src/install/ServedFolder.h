@@ -18,11 +18,15 @@ std::string RememberedFolder();
 bool RememberFolder(const std::string& folder);
 
 // The folder the program at programPath serves, ending in "/": the one given on the command line
-// (its real path; made when missing and its parent exists, so that a first start can install
-// there), else for a system-wide install the remembered one, else the program's own folder.
-// Empty when a system-wide install knows none yet: the user picks the game.
+// (its real path), else for a system-wide install the remembered one, else the program's own
+// folder. Empty when a system-wide install knows none yet: the user picks the game.
 std::string ServedFolderFor(const std::string& programPath,
                             const std::optional<std::string>& given);
+
+// Before anything is made for a served folder: its parent must hold the game ("EAW.EXE", any
+// letter case); the folder is then made when missing. The reason for the user when not (nothing
+// was made), else empty.
+std::string PrepareServedFolder(const std::string& folder);
 
 // The program's folder in a game folder: "Harbinet" in any letter case, made when missing. Empty,
 // with the reason for the user in problem, when the folder does not hold the game ("EAW.EXE",

@@ -1,10 +1,10 @@
 #include "install/Upgrade.h"
 
-#include <filesystem>
-#include <system_error>
-
+#include "change/Change.h"
 #include "install/DesktopShortcut.h"
 #include "install/FirstInstallation.h"
+#include "model/Names.h"
+#include "program/Report.h"
 #include "terrain/SeasonInstall.h"
 #include "terrain/TerrainEngine.h"
 
@@ -17,115 +17,141 @@ using settings::Key;
 constexpr std::array<const char*, 3> kLowDetailSets = {"Pacific", "Mediterranean", "North Africa"};
 constexpr std::array<Season, 3> kLaterSeasons = {Season::Summer, Season::Autumn, Season::Winter};
 
-// Both files read, byte for byte the same.
-bool SameContents(const std::string& a, const std::string& b) {
-    std::string x, y;
-    return files::ReadWholeFile(a, x) && files::ReadWholeFile(b, y) && x == y;
-}
-
 std::string_view Installed(Key key) {
     return *settings::Info(key).installed;
 }
 
-// Layout 12 to 13: the pattern lists, the saved object detail and low detail for the theatres
-// that need it.
-void StepFrom12(ProgramState& state) {
-    const SettingsStore store = state.Settings();
-    SettingsBatch batch(state.SettingsPath);
-    batch.Set(Key::TerrainFiles, Installed(Key::TerrainFiles));
-    batch.Set(Key::SkinFiles, Installed(Key::SkinFiles));
-    batch.Set(Key::SavedObjectDetail, std::to_string(GameObjectDetail(state)));
-    for (unsigned n = 1; n <= 5; ++n)
-        batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(n), "0");
-    for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n) {
-        const std::string name = store.TerrainSetName(n);
-        for (const char* low : kLowDetailSets)
-            if (!name.empty() && name == low)
-                batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(n), "1");
-    }
-    batch.Commit();
+std::string_view Name(Key key) {
+    return settings::Info(key).name;
 }
 
-// Layout 13 to 20: the non-skin patterns of "SkinFiles" become "CommonFiles", and their files
-// move from the skin folders to the new common folders. The settings are written after the
-// files have moved, so a step cut short runs again in full.
-void StepFrom13(ProgramState& state) {
-    const SettingsStore store = state.Settings();
-    const std::string common = CommonPatterns(store.GetText(Key::SkinFiles));
+// The upgrade reads the settings as its earlier steps leave them.
+struct UpgradePlan {
+    Planner& plan;
+    const ProgramState& state;
 
-    files::CreateFolder(state.CommonFolder);
-    for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n) {
-        const std::string name = store.TerrainSetName(n);
-        if (!name.empty()) files::CreateFolder(state.CommonFolder + name);
+    std::string Get(Key key) {
+        return plan.Text(state.SettingsPath, settings::kSection, Name(key));
     }
-    // An empty list moves nothing (its one empty pattern would match nothing anyway).
-    terrain::ForEachPattern(common, [&](std::string_view pattern) {
+    void Set(Key key, std::string_view value) {
+        plan.Setting(state.SettingsPath, settings::kSection, Name(key), value);
+    }
+    std::string SetName(unsigned n) {
+        return plan.Text(state.SettingsPath, settings::kTerrainSets, settings::TerrainNameKey(n));
+    }
+    bool HasSeasons(unsigned n) {
+        return plan.Int(state.SettingsPath, settings::kTerrainSets, settings::SeasonsKey(n), 0) !=
+               0;
+    }
+    // The sets whose names may be folder names; the others are told once and left alone.
+    std::vector<unsigned> UsableSets() {
+        std::vector<unsigned> sets;
         for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n) {
-            const std::string name = store.TerrainSetName(n);
+            const std::string name = SetName(n);
             if (name.empty()) continue;
-            const bool seasons = store.TerrainSetHasSeasons(n);
-            const std::string target = state.CommonFolder + name + "/";
-            MoveMatchingFiles(
-                SetStoreFolder(state.SkinsFolder, name,
-                               seasons ? std::optional(Season::Spring) : std::nullopt),
-                target, pattern);
-            if (!seasons) continue;
-            // The other seasons' copies of the files now common go; a file only one of them
-            // has, or one that differs from the common copy, is kept rather than lost.
-            for (Season season : kLaterSeasons) {
-                const std::string folder = SetStoreFolder(state.SkinsFolder, name, season);
-                for (const auto& found : files::FindFiles(folder, pattern)) {
-                    if (!found.folder &&
-                        SameContents(found.path, files::ResolveName(target, found.name)))
-                        files::DeleteFile(found.path);
+            if (IsUsableName(name))
+                sets.push_back(n);
+            else
+                plan.Tell(Format(text::kSetFoldersLeftAlone, name.c_str()));
+        }
+        return sets;
+    }
+
+    // Layout 12 to 13: the pattern lists, the saved object detail and low detail for the
+    // theatres that need it.
+    void From12() {
+        Set(Key::TerrainFiles, Installed(Key::TerrainFiles));
+        Set(Key::SkinFiles, Installed(Key::SkinFiles));
+        Set(Key::SavedObjectDetail, std::to_string(GameObjectDetail(state)));
+        for (unsigned n = 1; n <= 5; ++n)
+            plan.Setting(state.SettingsPath, settings::kTerrainSets, settings::ObjectsLowKey(n),
+                         "0");
+        for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n) {
+            const std::string name = SetName(n);
+            for (const char* low : kLowDetailSets)
+                if (!name.empty() && name == low)
+                    plan.Setting(state.SettingsPath, settings::kTerrainSets,
+                                 settings::ObjectsLowKey(n), "1");
+        }
+    }
+
+    // Layout 13 to 20: the non-skin patterns of "SkinFiles" become "CommonFiles", and their
+    // files move from the skin folders to the new common folders; the copies the other seasons
+    // had of them go (kept when they differ from the common file).
+    void From13() {
+        const std::string common = CommonPatterns(Get(Key::SkinFiles));
+        const std::vector<unsigned> sets = UsableSets();
+        plan.MakeFolder(state.CommonFolder);
+        for (unsigned n : sets) plan.MakeFolder(state.CommonFolder + SetName(n) + "/");
+        // An empty list moves nothing (its one empty pattern would match nothing anyway).
+        terrain::ForEachPattern(common, [&](std::string_view pattern) {
+            for (unsigned n : sets) {
+                const std::string name = SetName(n);
+                const bool seasons = HasSeasons(n);
+                PlanMoveMatchingFiles(
+                    plan,
+                    SetStoreFolder(state.SkinsFolder, name,
+                                   seasons ? std::optional(Season::Spring) : std::nullopt),
+                    state.CommonFolder + name + "/", pattern);
+                if (!seasons) continue;
+                for (Season season : kLaterSeasons) {
+                    const std::string folder = SetStoreFolder(state.SkinsFolder, name, season);
+                    for (const std::string& file : plan.Files(folder, pattern))
+                        plan.Discard(folder + file);
                 }
             }
+        });
+
+        plan.MakeFolder(state.SkinCatalogueFolder);
+        PlanCataloguePictures(plan, state);
+
+        // The game's default terrain, with the new lists.
+        Set(Key::SkinFiles, Installed(Key::SkinFiles));
+        Set(Key::CommonFiles, common);
+        Set(Key::Terrain, "1");
+        Set(Key::TerrainSet, "0");
+        PlanRemoveInstalledFiles(
+            plan, state, {Get(Key::TerrainFiles), std::string(Installed(Key::SkinFiles)), common});
+        for (std::string_view readme : {"ReadMe.TXT", "Harbinet ReadMe.TXT"}) {
+            const std::string path = files::ResolveName(state.OwnFolder, readme);
+            if (files::FileExists(path)) plan.Save(path);
         }
-    });
+    }
 
-    files::CreateFolder(state.SkinCatalogueFolder);
-    MoveCataloguePictures(state);
-
-    // The game's default terrain, with the new lists.
-    state.TerrainSet = 0;
-    RemoveInstalledFiles(
-        state, {store.GetText(Key::TerrainFiles), std::string(Installed(Key::SkinFiles)), common});
-    for (std::string_view readme : {"ReadMe.TXT", "Harbinet ReadMe.TXT"})
-        files::DeleteFile(files::ResolveName(state.OwnFolder, readme));
-
-    SettingsBatch batch(state.SettingsPath);
-    batch.Set(Key::SkinFiles, Installed(Key::SkinFiles));
-    batch.Set(Key::CommonFiles, common);
-    batch.Set(Key::Terrain, "1");
-    batch.Set(Key::TerrainSet, "0");
-    batch.Commit();
-}
+    void Run(std::uint32_t version) {
+        switch (version) {
+            case 12:
+                From12();
+                [[fallthrough]];
+            case 13:
+                From13();
+                [[fallthrough]];
+            case 20:
+                PlanSkinsInitialFolder(plan, state);
+                break;
+            default:
+                break;
+        }
+        // The pictures beside the program go, but one the catalogue lacks is moved there
+        // rather than lost.
+        PlanCataloguePictures(plan, state);
+        Set(Key::Version, Installed(Key::Version));
+    }
+};
 
 // The settings file about to be discarded is kept beside it, replacing an older backup, and the
 // user is told where. False (the user told) when there is a file that could not be kept: it must
 // then not be discarded.
 bool BackUpSettings(ProgramState& state) {
-    std::error_code ec;
-    if (std::filesystem::symlink_status(state.SettingsPath, ec).type() ==
-        std::filesystem::file_type::not_found)
-        return true;
+    if (files::Stamp(state.SettingsPath).type == files::FileStamp::Type::Missing) return true;
     const std::string backup = state.SettingsPath + ".old";
-    if (!files::CopyFile(state.SettingsPath, backup)) {
+    if (!files::CopyFile(state.SettingsPath, backup, true)) {
         state.host.ShowError(Format(text::kSettingsNotBackedUp, backup.c_str()));
         return false;
     }
     state.host.ShowMessage(MessageIcon::Information, text::kCaptionUpgrade,
                            Format(text::kSettingsBackedUp, backup.c_str()));
     return true;
-}
-
-void FinalStep(ProgramState& state) {
-    // The pictures beside the program go, but one the catalogue lacks is moved there rather
-    // than lost.
-    MoveCataloguePictures(state);
-    state.Settings().Set(Key::Version, Installed(Key::Version));
-    state.host.ShowMessage(MessageIcon::Information, text::kCaptionUpgrade, text::kUpgraded);
-    CreateDesktopShortcut(state);
 }
 
 }  // namespace
@@ -149,20 +175,13 @@ void UpgradeSettings(ProgramState& state) {
         RunFirstInstallation(state);
         return;
     }
-    switch (version) {
-        case 12:
-            StepFrom12(state);
-            [[fallthrough]];
-        case 13:
-            StepFrom13(state);
-            [[fallthrough]];
-        case 20:
-            SetSkinsInitialFolder(state);
-            break;
-        default:
-            break;
-    }
-    FinalStep(state);
+    const ChangeResult result = RunChange(state, "upgrade", [&](Planner& plan) {
+        UpgradePlan{plan, state}.Run(version);
+    });
+    ReportChange(state, result);
+    if (result.refused) return;
+    state.host.ShowMessage(MessageIcon::Information, text::kCaptionUpgrade, text::kUpgraded);
+    CreateDesktopShortcut(state);
 }
 
 }  // namespace harbinet

@@ -2,7 +2,9 @@
 // last acted on, and the host and desktop through which operations reach the user.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "model/Strings.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
+#include "platform/InstallationLock.h"
 
 namespace harbinet {
 
@@ -39,9 +42,12 @@ struct ProgramState : Folders {
     Host& host;
     Desktop& desktop;
 
-    // Changes of the game folder under way (an operation may run others inside it, which share
-    // its mark), and whether a part of them failed.
-    int changeDepth = 0;
+    // The game folder's change lock, held by the changes of this process (one at a time), and
+    // whether the last change failed in part.
+    std::unique_ptr<InstallationLock> changeLock;
+    std::chrono::milliseconds changeLockWait{10000};  // for another process's change to end
+    int changeLockHolds = 0;
+    bool changeRunning = false;
     bool changeFailed = false;
 
     bool Automatic() const { return Mode == OperatingMode::Automatic; }

@@ -19,6 +19,10 @@ inline constexpr const char* kCaptionInstall = "Harbinet Install";
 inline constexpr const char* kCaptionUpgrade = "Harbinet Upgrade";
 inline constexpr const char* kGameWindowTitle = "European Air War";
 inline constexpr const char* kGameNotFound = "EAW executable was not found in expected path of %s";
+// Nothing is made for a folder that does not hold the game.
+inline constexpr const char* kNoGameThere = "The EAW executable was not found in %s";
+inline constexpr const char* kGiveProgramFolder =
+    "That is the game's own folder: give Harbinet's folder inside it, such as %s";
 // A program installed system-wide asks once which game it serves.
 inline constexpr const char* kChooseGameFolder =
     "Choose the folder of European Air War, the one that holds EAW.EXE";
@@ -53,10 +57,15 @@ namespace text {
 inline constexpr const char* kUnusableSetName =
     "The terrain set name \"%s\" cannot be used as a folder name; nothing was changed";
 inline constexpr const char* kUnableToWrite = "Unable to write %s";
-inline constexpr const char* kDigitsSetName =
-    "The terrain set name \"%s\" is a number, which the skin catalogue keeps for a skin; "
-    "rename the set to choose its skins";
+inline constexpr const char* kSetFoldersLeftAlone =
+    "The terrain set name \"%s\" cannot be used as a folder name; its folders were left alone";
 inline constexpr const char* kFilesNotCopied = "These files could not be copied to %s:";
+inline constexpr const char* kListTakesEverything =
+    "The file types of %s (%s) would take every file of the game; they change nothing until "
+    "they name the files of one kind";
+inline constexpr const char* kUnableToKeep = "Unable to keep %s in %s";
+inline constexpr const char* kUnableToDelete = "Unable to delete %s";
+inline constexpr const char* kUnableToMove = "Unable to move %s to %s";
 inline constexpr const char* kOperationFailed = "The operation could not be completed: %s";
 inline constexpr const char* kChangeUnderWay =
     "Another change of this installation is under way; try again when it has finished";
@@ -85,8 +94,21 @@ inline constexpr const char* kTerrainSkinsTitle = "Configure Skins for %s";
 inline constexpr const char* kSkinDoesNotExist = "Skin does not exist!";
 // The line under the catalogue list after an add: number, files stored.
 inline constexpr const char* kSkinAdded = "Skin %u added with %u files";
-inline constexpr const char* kSkinAddedNoFiles = "Skin %u added without any skin file";
-inline constexpr const char* kTextTooLong = "%s takes at most %u characters";
+inline constexpr const char* kTextTooLong =
+    "%s takes at most %u bytes (a letter outside A to Z takes two or more)";
+inline constexpr const char* kTextRequired = "A skin needs its %s";
+inline constexpr const char* kTextControlCharacter = "%s holds a control character";
+inline constexpr const char* kYearOutOfRange = "The year of a skin is one from 1939 to 1945";
+// Adding a skin: what it takes from the download folder, and what it refuses.
+inline constexpr const char* kNotADownload =
+    "%s is a folder of the game or of Harbinet; pick the skin where you downloaded it";
+inline constexpr const char* kNoSkinFile = "%s is no skin file of the kinds \"SkinFiles\" names";
+inline constexpr const char* kSkippedNotAFile = "%s is left: it is no plain file";
+inline constexpr const char* kSkippedTooLarge = "%s is left: it is larger than 64 MiB";
+inline constexpr const char* kDownloadTakes = "Harbinet takes these files from %s:";
+inline constexpr const char* kDownloadLeaves = "and leaves these there:";
+inline constexpr const char* kCaptionAddSkin = "Add Skin";
+inline constexpr const char* kAddSkinQuestion = "Do you want to add this skin?";
 }  // namespace text
 
 // The list of terrain sets and the dialog that names or changes one.

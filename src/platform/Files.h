@@ -39,21 +39,40 @@ bool FileExists(const std::string& path);  // a regular file (or a link to one)
 bool FolderExists(const std::string& path);
 
 // Copies a regular file over an existing target (unless the target is read-only or a folder),
-// keeping the source's permission bits and, as Windows does, its last-write time. The data go to a
+// keeping the source's permission bits, plus the owner's write bit (so that a read-only store
+// never blocks a later change), and, as Windows does, its last-write time. The data go to a
 // temporary name in the target folder that is renamed into place, so a failure never leaves a
-// half-written target.
-bool CopyFile(const std::string& source, const std::string& target);
+// half-written target. A durable copy is flushed to the disk, with its folder, before it counts.
+bool CopyFile(const std::string& source, const std::string& target, bool durable = false);
 // Like CopyFile, but false without touching anything when the target exists.
 bool CopyFileIfAbsent(const std::string& source, const std::string& target);
-// True when the target is what CopyFile would make of the source: a writable regular file of its
-// own (no link, not the source itself) with the source's size, last-write time and permission
-// bits. Contents are not compared: a copy keeps the time, an edit changes it.
-bool IsCopyOf(const std::string& source, const std::string& target);
-// IsCopyOf, and CopyFile made the target from this very source file: each copy is marked with
-// its source (an extended attribute, where the file system keeps them), so that a file of
-// another folder with the same name, size and time (a season's file beside another season's,
-// a skin staged in place of another) never passes for it. Without the mark, false.
-bool IsCopyMadeFrom(const std::string& source, const std::string& target);
+
+// What the file system says of a path (a link is not followed). The change time moves with
+// every write, rename, mode or time change and cannot be set back, so an unchanged stamp proves
+// unchanged contents.
+struct FileStamp {
+    enum class Type { Missing, File, Folder, Link, Other };
+    Type type = Type::Missing;
+    std::uint64_t device = 0, inode = 0;
+    std::int64_t size = 0;
+    FileTime lastWrite = 0, changed = 0;
+    bool readOnly = false;  // a regular file its owner may not write
+    bool operator==(const FileStamp&) const = default;
+    bool IsFile() const { return type == Type::File; }
+};
+FileStamp Stamp(const std::string& path);
+
+// True when both are regular files (links not followed) holding the same bytes.
+bool SameContents(const std::string& a, const std::string& b);
+
+// Moves a regular file (not a link) to a name that is free: a rename on one file system, else a
+// durable copy that is compared with its source before the source goes. The moved file is
+// writable by its owner. TargetExists changes nothing.
+enum class MoveOutcome { Moved, TargetExists, Failed };
+MoveOutcome MoveFile(const std::string& from, const std::string& to);
+
+// Flushes a folder's entries (new, renamed or removed names) to the disk.
+bool SyncFolder(const std::string& folder);
 
 // Deletes a regular file (or a link); read-only files, folders, pipes, sockets and devices are
 // refused.
@@ -79,6 +98,9 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes);
 // regular files named ".harbinet-PID-RANDOM.tmp" whose process is gone, or of the older form
 // ".harbinet-RANDOM.tmp". Nothing else is touched. Returns how many were removed.
 int RemoveStaleTemporaryFiles(const std::string& folder);
+
+// The path with links and "." and ".." resolved; empty when it does not exist.
+std::string RealPath(const std::string& path);
 
 // The folder for temporary files, ending in "/": $TMPDIR, else /tmp/.
 std::string TempFolder();

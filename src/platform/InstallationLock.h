@@ -1,5 +1,6 @@
-// The locks of one installation, on a lock file in the program's folder: the running program
-// holds one for its life, and whoever changes the installation holds the other meanwhile. Both
+// The locks of an installation, on a lock file ".harbinet.lock" in a folder: the running program
+// holds the program lock of its own folder for its life, and whoever changes a game folder
+// holds the change lock of the game folder meanwhile, whichever Harbinet folder serves it. Both
 // go with the process however it ends, so a crash never leaves the installation locked.
 #pragma once
 
@@ -12,8 +13,8 @@ class InstallationLock {
   public:
     enum class Kind { Program, Change };
 
-    // Opens (creating it when needed) the lock file of the program in ownFolder.
-    explicit InstallationLock(const std::string& ownFolder);
+    // Opens (creating it when needed) the lock file in folder.
+    explicit InstallationLock(const std::string& folder);
     ~InstallationLock();
     InstallationLock(const InstallationLock&) = delete;
     InstallationLock& operator=(const InstallationLock&) = delete;
@@ -24,6 +25,7 @@ class InstallationLock {
 
     // Takes the lock, waiting up to `wait` for another holder to let go; true when held.
     bool Take(Kind kind, std::chrono::milliseconds wait = std::chrono::milliseconds(0));
+    void Release(Kind kind);
     // True when another process (or another InstallationLock) holds the lock.
     bool HeldElsewhere(Kind kind) const;
 

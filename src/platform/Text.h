@@ -53,6 +53,40 @@ inline std::string EscapeForLine(std::string_view s) {
     return out;
 }
 
+// The name EscapeForLine wrote; an escape it never writes is taken as it stands.
+inline std::string UnescapeLine(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    auto hex = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    };
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out += s[i];
+            continue;
+        }
+        const char e = s[++i];
+        if (e == '\\') {
+            out += '\\';
+        } else if (e == 'n') {
+            out += '\n';
+        } else if (e == 'r') {
+            out += '\r';
+        } else if (e == 't') {
+            out += '\t';
+        } else if (e == 'x' && i + 2 < s.size() && hex(s[i + 1]) >= 0 && hex(s[i + 2]) >= 0) {
+            out += static_cast<char>(hex(s[i + 1]) * 16 + hex(s[i + 2]));
+            i += 2;
+        } else {
+            out += '\\';
+            out += e;
+        }
+    }
+    return out;
+}
+
 // printf-style formatting of the string table's texts.
 template <typename... Args>
 std::string Format(const char* format, Args... args) {

@@ -1,6 +1,7 @@
 #include "program/CareerCheck.h"
 
 #include "careers/ActiveCareer.h"
+#include "program/Report.h"
 #include "terrain/SeasonInstall.h"
 
 namespace harbinet {
@@ -16,7 +17,8 @@ void CheckActiveCareer(ProgramState& state) {
     if (!ReadCareerOrReport(record, newest->path, state.host)) return;
 
     state.CareerName = CareerNameText(record);
-    if (const auto season = SeasonOfMonth(record.Month())) InstallSeason(state, *season);
+    if (const auto season = SeasonOfMonth(record.Month()))
+        ReportChange(state, InstallSeason(state, *season));
     state.CareerDate = CareerDateText(record);
     state.LastCareerPath = newest->path;
     state.LastCareerTime = newest->lastWrite;

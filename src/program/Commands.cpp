@@ -3,6 +3,7 @@
 #include "launch/ExternalApps.h"
 #include "launch/GameLauncher.h"
 #include "program/Modes.h"
+#include "program/Report.h"
 #include "program/TerrainSetSelection.h"
 #include "terrain/SeasonInstall.h"
 
@@ -79,10 +80,10 @@ bool RunCommand(ProgramState& state, const Command& command) {
             LaunchGame(state);
             break;
         case K::DefaultTerrain:
-            RestoreDefaultTerrain(state);
+            ReportChange(state, RestoreDefaultTerrain(state));
             break;
         case K::InstallSeason:
-            InstallSeason(state, command.season);
+            ReportChange(state, InstallSeason(state, command.season));
             break;
         case K::AutomaticMode:
             SwitchToAutomaticMode(state);

@@ -4,7 +4,7 @@
 
 #include "install/FirstInstallation.h"
 #include "install/Upgrade.h"
-#include "program/TerrainSetSelection.h"
+#include "program/Report.h"
 
 namespace harbinet {
 
@@ -41,17 +41,21 @@ void RemoveStaleTemporaries(const Folders& folders) {
 
 }  // namespace
 
-void LoadSettings(ProgramState& state) {
+void LoadSettings(ProgramState& state, StartedBy startedBy) {
     const std::string game = files::ResolveName(state.GameFolder, settings::kGameExe);
-    if (!files::FileExists(game)) state.host.ShowError(Format(text::kGameNotFound, game.c_str()));
+    if (!files::FileExists(game)) {
+        state.host.ShowError(Format(text::kGameNotFound, game.c_str()));
+        ReadSettings(state);
+        return;
+    }
+    RemoveStaleTemporaries(state);
+    ReportChange(state, ResumeChange(state, startedBy == StartedBy::Program));
 
     state.Mode = state.Settings().GetMode();
     if (state.Mode == OperatingMode::NotInstalled) RunFirstInstallation(state);
-    UpgradeSettings(state);
-
+    // An installation that could not run is tried again at the next start, not upgraded.
+    if (state.Mode != OperatingMode::NotInstalled) UpgradeSettings(state);
     ReadMirroredSettings(state);
-    RemoveStaleTemporaries(state);
-    FinishUnfinishedChange(state);
 }
 
 void ReadSettings(ProgramState& state) {

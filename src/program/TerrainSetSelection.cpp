@@ -1,7 +1,7 @@
 #include "program/TerrainSetSelection.h"
 
 #include "program/Modes.h"
-#include "terrain/GameFolderChange.h"
+#include "program/Report.h"
 #include "terrain/SeasonInstall.h"
 #include "terrain/TerrainSets.h"
 
@@ -10,37 +10,19 @@ namespace harbinet {
 void SelectTerrainSet(ProgramState& state, unsigned n) {
     const bool automatic = state.Automatic();
     if (automatic) state.host.StopSeasonTimer();
-    {
-        GameFolderChange change(state, n);
-        const SettingsStore store = state.Settings();
-        if (change.Begun() &&
-            change.Wrote(store.SetInt(settings::Key::TerrainSet, n), store.Path())) {
-            state.TerrainSet = static_cast<std::int32_t>(n);
-            ApplyTerrainSet(state, n);
-            ReinstallCurrentSeason(state);
-        }
-    }
+    const ChangeResult result = RunChange(state, "set " + std::to_string(n), [&](Planner& plan) {
+        PlanTerrainSet(plan, state, n);
+        if (!plan.Refused()) PlanCurrentSeason(plan, state, n);
+    });
+    ReportChange(state, result);
     if (automatic) StartSeasonTimer(state);
-}
-
-void FinishUnfinishedChange(ProgramState& state) {
-    if (!ChangeUnfinished(state) || !GameFound(state)) return;
-    // The settings were written before the files, so they name what the change was to install.
-    if (state.TerrainSet == 0) {
-        RestoreDefaultTerrain(state);
-        return;
-    }
-    GameFolderChange change(state, static_cast<unsigned>(state.TerrainSet));
-    if (!change.Begun()) return;
-    ApplyTerrainSet(state, static_cast<unsigned>(state.TerrainSet));
-    ReinstallCurrentSeason(state);
 }
 
 void ReinstallCurrentSeason(ProgramState& state) {
     if (const auto season = state.InstalledSeason())
-        InstallSeason(state, *season);
+        ReportChange(state, InstallSeason(state, *season));
     else
-        RestoreDefaultTerrain(state);
+        ReportChange(state, RestoreDefaultTerrain(state));
 }
 
 }  // namespace harbinet

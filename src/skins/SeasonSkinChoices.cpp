@@ -1,9 +1,11 @@
 #include "skins/SeasonSkinChoices.h"
 
 #include <cerrno>
+#include <map>
 
 #include "model/Names.h"
 #include "platform/Files.h"
+#include "skins/SkinCatalogue.h"
 #include "terrain/SeasonInstall.h"
 #include "terrain/TerrainEngine.h"
 
@@ -14,8 +16,20 @@ namespace {
 // Beyond this a file is no choices file of ours.
 constexpr std::size_t kMaxFile = 1 << 20;
 
-void ReportOpenFailure(Host& host, const std::string& path, int error) {
-    host.ShowError(Format(text::kOpenFailed, path.c_str(), static_cast<unsigned>(error)));
+bool DigitsOnly(std::string_view name) {
+    return !name.empty() && name.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The older name of a digits-only set's choices, when that file really holds choices and not
+// a skin's record.
+std::optional<std::string> OlderChoicesFile(const ProgramState& state, const std::string& name) {
+    if (!DigitsOnly(name)) return std::nullopt;
+    const std::string path = files::ResolveName(state.SkinCatalogueFolder, name + ".DAT");
+    std::string bytes;
+    if (!files::ReadWholeFile(path, bytes, kMaxFile) || bytes.size() < 4 ||
+        bytes.compare(0, 4, std::string("\1\0\0\0", 4)) != 0)
+        return std::nullopt;
+    return path;
 }
 
 }  // namespace
@@ -27,9 +41,10 @@ bool SeasonSkinChoices::LoadChoices(const std::string& path, Host& host) {
     if (!files::ReadWholeFile(path, bytes, kMaxFile)) {
         const int error = errno ? errno : EIO;
         if (files::FileExists(path) || files::FolderExists(path))
-            ReportOpenFailure(host, path, error);
+            host.ShowError(Format(text::kOpenFailed, path.c_str(), static_cast<unsigned>(error)));
         return false;
     }
+    loaded_ = bytes;
     for (std::size_t i = 0; i < entries_.size() && 4 + 4 * i + 4 <= bytes.size(); ++i) {
         std::uint32_t value = 0;
         for (int b = 3; b >= 0; --b)
@@ -39,76 +54,90 @@ bool SeasonSkinChoices::LoadChoices(const std::string& path, Host& host) {
     return true;
 }
 
-bool SeasonSkinChoices::SaveChoices(Host& host) const {
-    std::string bytes;
-    if (files::FileExists(path_)) files::ReadWholeFile(path_, bytes, kMaxFile);
+std::string SeasonSkinChoices::Bytes() const {
+    std::string bytes = loaded_;
     if (bytes.size() < kFileSize) bytes.resize(kFileSize);
     auto put = [&](std::size_t at, std::uint32_t value) {
         for (int b = 0; b < 4; ++b) bytes[at + b] = static_cast<char>((value >> (8 * b)) & 0xFF);
     };
     put(0, 1);
     for (std::size_t i = 0; i < entries_.size(); ++i) put(4 + 4 * i, entries_[i]);
-    errno = 0;
-    if (files::WriteFileAtomic(path_, bytes)) return true;
-    ReportOpenFailure(host, path_, errno ? errno : EACCES);
-    return false;
+    return bytes;
 }
 
-void CopyNumberedSkinFiles(const std::string& store, const std::string& target,
-                           const std::string& prefix, std::string_view pattern) {
-    for (const auto& found : files::FindFiles(store, prefix + std::string(pattern))) {
-        if (found.folder) continue;
-        files::CopyFile(found.path, files::ResolveName(target, found.name.substr(prefix.size())));
-    }
-}
-
-void StageSeasonSkins(const std::string& catalogue, const std::string& target,
-                      std::string_view patterns, const SeasonSkinChoices& choices,
-                      std::size_t row) {
-    terrain::ForEachPattern(patterns, [&](std::string_view pattern) {
-        terrain::DeleteMatchingFiles(target, pattern);
-        for (std::size_t m = 0; m < AircraftModelTable::kCount; ++m)
-            if (const unsigned n = choices.GetChoice(row, m))
-                CopyNumberedSkinFiles(catalogue, target, std::to_string(n) + "_", pattern);
-    });
-}
-
-std::optional<std::string> ChoicesFileOf(const ProgramState& state, unsigned set) {
+std::optional<std::string> ChoicesFileOf(const ProgramState& state, unsigned set,
+                                         std::string* problem) {
     const std::string name = state.Settings().TerrainSetName(set);
+    if (name.empty()) return std::nullopt;
     if (!IsUsableName(name)) {
-        state.host.ShowError(Format(text::kUnusableSetName, name.c_str()));
+        if (problem) *problem = Format(text::kUnusableSetName, name.c_str());
         return std::nullopt;
     }
-    if (name.find_first_not_of("0123456789") == std::string::npos) {
-        state.host.ShowError(Format(text::kDigitsSetName, name.c_str()));
-        return std::nullopt;
-    }
-    return files::ResolveName(state.SkinCatalogueFolder, name + ".DAT");
+    return files::ResolveName(state.SkinCatalogueFolder,
+                              (DigitsOnly(name) ? "Set " : "") + name + ".DAT");
 }
 
-bool ConfirmTerrainSkins(const ProgramState& state, unsigned set,
-                         const SeasonSkinChoices& choices) {
-    if (!choices.SaveChoices(state.host)) return false;
+bool LoadChoicesOf(const ProgramState& state, unsigned set, SeasonSkinChoices& choices,
+                   std::string* problem) {
+    const auto file = ChoicesFileOf(state, set, problem);
+    if (!file) return false;
+    if (!files::FileExists(*file))
+        if (const auto older = OlderChoicesFile(state, state.Settings().TerrainSetName(set))) {
+            const bool read = choices.LoadChoices(*older, state.host);
+            choices.MoveTo(*file);
+            return read;
+        }
+    return choices.LoadChoices(*file, state.host);
+}
+
+void PlanTerrainSkins(Planner& plan, const ProgramState& state, unsigned set,
+                      const SeasonSkinChoices& choices) {
     const SettingsStore store = state.Settings();
-    const std::string patterns = store.GetText(settings::Key::SkinFiles);
-    if (patterns.empty()) {
-        state.host.ShowError(Format(text::kBadFileTypes, "Skins"));
-        return false;
-    }
     const std::string name = store.TerrainSetName(set);
-    // A set made by hand may lack its folders; the staged skins need them.
-    files::CreateFolder(SetStoreFolder(state.SkinsFolder, name));
-    if (!store.TerrainSetHasSeasons(set)) {
-        StageSeasonSkins(state.SkinCatalogueFolder, SetStoreFolder(state.SkinsFolder, name),
-                         patterns, choices, 0);
-        return true;
-    }
-    for (Season season : kSeasons) {
-        files::CreateFolder(SetStoreFolder(state.SkinsFolder, name, season));
-        StageSeasonSkins(state.SkinCatalogueFolder, SetStoreFolder(state.SkinsFolder, name, season),
-                         patterns, choices, static_cast<std::size_t>(Stored(season) - 1));
-    }
-    return true;
+    plan.WriteFile(choices.Path(), choices.Bytes());
+    // Saved under the new name, the older file of a digits-only set has served.
+    if (const auto older = OlderChoicesFile(state, name); older && *older != choices.Path())
+        plan.Erase(*older);
+    const std::string patterns = store.GetText(settings::Key::SkinFiles);
+    const auto list = UsableList(plan, patterns, settings::Key::SkinFiles, "Skins");
+    // The choices are saved all the same; the dialog stays open to say so.
+    if (!list) return plan.Fail();
+
+    // The stored files of every chosen skin, read once.
+    const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+    std::map<unsigned, std::vector<std::string>> stored;
+    for (std::size_t row = 0; row < SeasonSkinChoices::kSeasonRows; ++row)
+        for (std::size_t m = 0; m < AircraftModelTable::kCount; ++m)
+            if (const unsigned n = choices.GetChoice(row, m); n != 0 && !stored.count(n))
+                stored[n] = catalogue.StoredFiles(n, *list);
+
+    const auto stage = [&](const std::string& target, std::size_t row) {
+        plan.MakeFolder(target);
+        terrain::ForEachPattern(*list, [&](std::string_view pattern) {
+            std::vector<std::pair<std::string, std::string>> wanted;
+            for (std::size_t m = 0; m < AircraftModelTable::kCount; ++m) {
+                const unsigned n = choices.GetChoice(row, m);
+                if (n == 0) continue;
+                const std::string prefix = std::to_string(n) + "_";
+                for (const std::string& path : stored[n]) {
+                    const std::string installed = path.substr(path.rfind('/') + 1 + prefix.size());
+                    if (files::WildcardMatch(pattern, installed))
+                        wanted.emplace_back(installed, path);
+                }
+            }
+            plan.Install(target, pattern, wanted);
+        });
+    };
+    if (!store.TerrainSetHasSeasons(set)) return stage(SetStoreFolder(state.SkinsFolder, name), 0);
+    for (Season season : kSeasons)
+        stage(SetStoreFolder(state.SkinsFolder, name, season),
+              static_cast<std::size_t>(Stored(season) - 1));
+}
+
+ChangeResult ConfirmTerrainSkins(ProgramState& state, unsigned set,
+                                 const SeasonSkinChoices& choices) {
+    return RunChange(state, "skins " + std::to_string(set),
+                     [&](Planner& plan) { PlanTerrainSkins(plan, state, set, choices); });
 }
 
 }  // namespace harbinet

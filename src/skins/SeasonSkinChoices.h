@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "change/Change.h"
 #include "model/ProgramState.h"
 #include "skins/AircraftModels.h"
 
@@ -29,35 +30,43 @@ class SeasonSkinChoices {
     }
     void ClearChoices() { entries_.fill(0); }
 
-    // Reads the entries a file holds (a shorter file only the first ones). A missing file
-    // reads nothing silently; another failure is reported. True when read.
+    // Reads the entries a file holds (a shorter file only the first ones) and keeps the path. A
+    // missing file reads nothing silently; another failure is reported. True when read.
     bool LoadChoices(const std::string& path, Host& host);
-    // Writes the file at the loaded path in one atomic replace, keeping any bytes a longer
-    // file holds beyond the entries. False, after reporting, when it could not be written.
-    bool SaveChoices(Host& host) const;
     const std::string& Path() const { return path_; }
+    // Saving goes to this path from now on.
+    void MoveTo(const std::string& path) { path_ = path; }
+    // The file as saving writes it: the entries over the loaded file's bytes, so that a longer
+    // file keeps what it holds beyond them.
+    std::string Bytes() const;
 
   private:
     std::string path_;
+    std::string loaded_;
     std::array<std::uint32_t, kSeasonRows * AircraftModelTable::kCount> entries_{};
 };
 
-// Copies every "prefixPATTERN" file of the store into the target, the prefix dropped.
-void CopyNumberedSkinFiles(const std::string& store, const std::string& target,
-                           const std::string& prefix, std::string_view pattern);
+// The choices file of terrain set n: NAME.DAT in the catalogue, or "Set NAME.DAT" for a name
+// of digits only, whose NAME.DAT is the record of a skin. None for an empty slot, or (with the
+// reason in problem) for a name that cannot be a file name.
+std::optional<std::string> ChoicesFileOf(const ProgramState& state, unsigned set,
+                                         std::string* problem = nullptr);
 
-// For each pattern of the list: deletes the target's matching files, then copies those of the
-// skins chosen in the row.
-void StageSeasonSkins(const std::string& catalogue, const std::string& target,
-                      std::string_view patterns, const SeasonSkinChoices& choices, std::size_t row);
+// Loads the choices of set n (from NAME.DAT of a digits-only set that has no "Set NAME.DAT"
+// yet, as older versions kept them). False, with the reason in problem when there is one, when
+// the set has none to load.
+bool LoadChoicesOf(const ProgramState& state, unsigned set, SeasonSkinChoices& choices,
+                   std::string* problem);
 
-// The choices file of terrain set n; none, after saying why, for a set whose name cannot be
-// a file name in the catalogue (a name of digits only would be a skin's record).
-std::optional<std::string> ChoicesFileOf(const ProgramState& state, unsigned set);
+// Saving the choices of set n and staging them: every season folder of the set (its one folder
+// for a set without seasons) holds, for each "SkinFiles" pattern, exactly the chosen skins'
+// files, their "n_" dropped.
+void PlanTerrainSkins(Planner& plan, const ProgramState& state, unsigned set,
+                      const SeasonSkinChoices& choices);
 
-// The OK of the terrain set's skins: saves the choices, then stages every season of the set
-// (its one folder for a set without seasons) with the "SkinFiles" patterns. False, after
-// saying why, when the choices could not be saved or the pattern list is empty.
-bool ConfirmTerrainSkins(const ProgramState& state, unsigned set, const SeasonSkinChoices& choices);
+// The OK of the terrain set's skins: saves and stages as one change. Refused, saying why, when
+// the pattern list is empty.
+ChangeResult ConfirmTerrainSkins(ProgramState& state, unsigned set,
+                                 const SeasonSkinChoices& choices);
 
 }  // namespace harbinet

@@ -1,6 +1,8 @@
 #include "skins/SkinCatalogue.h"
 
-#include <sys/stat.h>
+#include <algorithm>
+#include <charconv>
+#include <climits>
 
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -8,6 +10,8 @@
 #include "platform/Profile.h"
 #include "platform/TextEncoding.h"
 #include "skins/AircraftModels.h"
+#include "skins/SeasonSkinChoices.h"
+#include "terrain/SeasonInstall.h"
 #include "terrain/TerrainEngine.h"
 
 namespace harbinet {
@@ -16,50 +20,186 @@ namespace {
 
 constexpr std::string_view kSkinSection = "Skin";
 constexpr std::string_view kSkinCount = "SkinCount";
+// The stored files of a skin, separated by "/", which no file name holds.
+constexpr std::string_view kFilesKey = "Files";
 
-// The copy is atomic already; the size is checked as well before the download goes.
-bool StoreCopy(const std::string& source, const std::string& target) {
-    struct stat a, b;
-    return files::CopyFile(source, target) && ::stat(source.c_str(), &a) == 0 &&
-           ::stat(target.c_str(), &b) == 0 && a.st_size == b.st_size;
+// The number a catalogue file name starts with, before "_" or ".": "7_P109ETEX.TPC" and
+// "7.JPG" give 7; 0 for any other name (and for numbers written with a leading zero).
+unsigned NumberOfName(std::string_view name) {
+    const auto end = name.find_first_not_of("0123456789");
+    if (end == 0 || end == std::string_view::npos || name[0] == '0') return 0;
+    if (name[end] != '_' && name[end] != '.') return 0;
+    unsigned n = 0;
+    const auto [p, ec] = std::from_chars(name.data(), name.data() + end, n);
+    return ec == std::errc() && n <= INT_MAX ? n : 0;
 }
 
-// The seven keys the user may change, in their documented order.
-void SetUserKeys(SettingsBatch& batch, const SkinRecord& record) {
-    batch.Set(kSkinSection, "Model", record.model);
-    batch.Set(kSkinSection, "Unit", record.unit);
-    batch.Set(kSkinSection, "Pilot", record.pilot);
-    batch.Set(kSkinSection, "Year", std::to_string(record.year));
-    batch.Set(kSkinSection, "Location", record.location);
-    batch.Set(kSkinSection, "Author", record.author);
-    batch.Set(kSkinSection, "URL", record.url);
+// n + ".DAT", any letter case.
+unsigned RecordNumberOfName(std::string_view name) {
+    const unsigned n = NumberOfName(name);
+    if (n == 0) return 0;
+    return EqualIgnoringCase(name.substr(name.find('.')), ".DAT") ? n : 0;
 }
 
-std::string FirstMatch(const std::string& folder, std::string_view pattern) {
-    for (const auto& found : files::FindFiles(folder, pattern))
-        if (!found.folder) return found.path;
-    return {};
-}
-
-std::string StoredName(const std::string& number, const std::string& name) {
-    std::string stored = number + "_" + name;
+std::string StoredName(const std::string& name) {
+    std::string stored = name;
     // Case matters here: only the upper-case spelling is renamed.
     if (stored.size() >= 7 && stored.compare(stored.size() - 7, 7, "TXS.TPC") == 0)
         stored.replace(stored.size() - 7, 7, "TES.TPC");
     return stored;
 }
 
+// A name that belongs to the skin of a model code: "P" and the code, or the code, first.
+bool BelongsToSkin(std::string_view name, std::string_view code) {
+    if (code.empty()) return false;
+    const auto startsWith = [&](std::string_view prefix) {
+        return name.size() > prefix.size() &&
+               EqualIgnoringCase(name.substr(0, prefix.size()), prefix);
+    };
+    return startsWith("P" + std::string(code)) || startsWith(code);
+}
+
+bool MatchesList(std::string_view list, std::string_view name) {
+    bool match = false;
+    terrain::ForEachPattern(
+        list, [&](std::string_view p) { match = match || files::WildcardMatch(p, name); });
+    return match;
+}
+
+// A text value of a record as the user wrote it: files written on Windows hold their texts in
+// its code page, and a value may have been cut at the read limit.
+std::string RecordText(std::string_view text, std::string_view key) {
+    const std::string raw = profile::GetStringFromText(text, kSkinSection, key, "");
+    return Utf8OrCp1252(raw, raw.size() == 255);
+}
+
+bool Inside(const std::string& path, const std::string& folder) {
+    return !folder.empty() && path.starts_with(folder);
+}
+
+std::string RealFolder(const std::string& folder) {
+    const std::string real = files::RealPath(folder);
+    return real.empty() ? folder : (real.back() == '/' ? real : real + "/");
+}
+
 }  // namespace
 
-Download FindDownload(const std::string& pickedPath) {
-    Download d;
-    const auto slash = pickedPath.rfind('/');
-    d.folder = slash == std::string::npos ? "./" : pickedPath.substr(0, slash + 1);
-    d.mainFile = pickedPath.substr(slash == std::string::npos ? 0 : slash + 1);
-    d.preview = FirstMatch(d.folder, "*.JPG");
-    if (d.preview.empty()) d.preview = FirstMatch(d.folder, "*.GIF");
-    d.readme = FirstMatch(d.folder, "*.TXT");
+SkinRecord NewSkinRecord() {
+    SkinRecord r;
+    r.pilot = r.location = "Unknown";
+    r.year = kFirstYear + 1;
+    return r;
+}
+
+std::string CheckSkinRecord(const SkinRecord& r) {
+    const struct {
+        const char* name;
+        const std::string& value;
+        std::size_t limit;
+        bool required;
+    } fields[] = {{"Model", r.model, kLongTextLimit, true},
+                  {"Unit", r.unit, kLongTextLimit, true},
+                  {"Pilot", r.pilot, kShortTextLimit, true},
+                  {"Location", r.location, kShortTextLimit, true},
+                  {"Author", r.author, kShortTextLimit, false},
+                  {"Download URL", r.url, kLongTextLimit, false}};
+    for (const auto& f : fields) {
+        if (f.required && f.value.empty()) return Format(text::kTextRequired, f.name);
+        for (char c : f.value)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return Format(text::kTextControlCharacter, f.name);
+        if (f.value.size() > f.limit)
+            return Format(text::kTextTooLong, f.name, static_cast<unsigned>(f.limit));
+    }
+    // No year (0) is allowed: a record without one keeps it so.
+    if (r.year != 0 && (r.year < kFirstYear || r.year > kLastYear)) return text::kYearOutOfRange;
+    return {};
+}
+
+SkinDownload ExamineDownload(const Folders& folders, const std::string& picked,
+                             std::string_view skinFiles, std::string& problem) {
+    SkinDownload d;
+    const auto slash = picked.rfind('/');
+    d.folder = slash == std::string::npos ? "./" : picked.substr(0, slash + 1);
+    d.mainFile = picked.substr(slash == std::string::npos ? 0 : slash + 1);
+    d.code = AircraftModelTable::CodeOfSkinFile(d.mainFile);
+
+    // A skin is taken from a download, never from the game or from Harbinet's own folders.
+    const std::string real = RealFolder(d.folder);
+    if (real == RealFolder(folders.GameFolder) || Inside(real, RealFolder(folders.OwnFolder))) {
+        problem = Format(text::kNotADownload, d.folder.c_str());
+        return d;
+    }
+    const files::FileStamp main = files::Stamp(picked);
+    if (!main.IsFile()) {
+        problem = Format(text::kNoSkinFile, picked.c_str());
+        return d;
+    }
+
+    std::vector<std::string> pictures, texts;
+    for (const auto& found : files::FindFiles(d.folder, "*")) {
+        if (found.folder) continue;
+        const bool skinFile = MatchesList(skinFiles, found.name);
+        const bool picture =
+            files::WildcardMatch("*.JPG", found.name) || files::WildcardMatch("*.GIF", found.name);
+        const bool readme = files::WildcardMatch("*.TXT", found.name);
+        if (!skinFile && !picture && !readme) continue;
+        const files::FileStamp s = files::Stamp(found.path);
+        if (!s.IsFile()) {
+            d.skipped.push_back(Format(text::kSkippedNotAFile, found.name.c_str()));
+            continue;
+        }
+        if (s.size > kMaxSkinFile) {
+            d.skipped.push_back(Format(text::kSkippedTooLarge, found.name.c_str()));
+            continue;
+        }
+        const bool ours = found.name == d.mainFile || BelongsToSkin(found.name, d.code);
+        if (skinFile && ours) {
+            if (found.name == d.mainFile)
+                d.files.insert(d.files.begin(), found.name);
+            else
+                d.files.push_back(found.name);
+        } else if (picture) {
+            pictures.push_back(found.name);
+        } else if (readme) {
+            texts.push_back(found.name);
+        } else {
+            d.left.push_back(found.name);
+        }
+    }
+    // A preview and a readme: one named for the skin (a JPEG before a GIF), else the folder's
+    // only one of its kind.
+    const auto choose = [&](std::vector<std::string>& names, std::string& chosen) {
+        std::stable_sort(
+            names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+                return files::WildcardMatch("*.JPG", a) && !files::WildcardMatch("*.JPG", b);
+            });
+        for (const std::string& name : names)
+            if (chosen.empty() && BelongsToSkin(name, d.code)) chosen = name;
+        if (chosen.empty() && names.size() == 1) chosen = names[0];
+        for (const std::string& name : names)
+            if (name != chosen) d.left.push_back(name);
+    };
+    choose(pictures, d.preview);
+    choose(texts, d.readme);
+    std::sort(d.left.begin(), d.left.end());
+    if (d.files.empty() || d.files.front() != d.mainFile)
+        problem = Format(text::kNoSkinFile, picked.c_str());
     return d;
+}
+
+std::string DownloadText(const SkinDownload& d) {
+    std::string out = Format(text::kDownloadTakes, d.folder.c_str());
+    for (const std::string& name : d.files) out += "\n  " + name;
+    if (!d.preview.empty()) out += "\n  " + d.preview;
+    if (!d.readme.empty()) out += "\n  " + d.readme;
+    if (!d.left.empty()) {
+        out += "\n";
+        out += text::kDownloadLeaves;
+        for (const std::string& name : d.left) out += "\n  " + name;
+    }
+    for (const std::string& skipped : d.skipped) out += "\n" + skipped;
+    return out;
 }
 
 std::string SkinCatalogue::IniPath() const {
@@ -68,10 +208,6 @@ std::string SkinCatalogue::IniPath() const {
 
 std::string SkinCatalogue::RecordPath(unsigned n) const {
     return files::ResolveName(folder_, std::to_string(n) + ".DAT");
-}
-
-unsigned SkinCatalogue::SkinCount() const {
-    return profile::GetInt(IniPath(), settings::kSkinsSection, kSkinCount, 0);
 }
 
 std::string SkinCatalogue::InitialFolder() const {
@@ -83,29 +219,49 @@ bool SkinCatalogue::SetInitialFolder(const std::string& downloadFolder) const {
                                 downloadFolder);
 }
 
+std::vector<unsigned> SkinCatalogue::Numbers() const {
+    std::vector<unsigned> numbers;
+    for (const auto& found : files::FindFiles(folder_, "*.DAT"))
+        if (const unsigned n = RecordNumberOfName(found.name); n != 0 && !found.folder)
+            numbers.push_back(n);
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+unsigned SkinCatalogue::NextNumber() const {
+    // A count that is negative, past 2^31 or behind the files is no guide.
+    const std::uint32_t count = profile::GetInt(IniPath(), settings::kSkinsSection, kSkinCount, 0);
+    unsigned highest = count <= static_cast<std::uint32_t>(INT_MAX) ? count : 0;
+    for (const auto& found : files::FindFiles(folder_, "*"))
+        highest = std::max(highest, NumberOfName(found.name));
+    return highest < static_cast<unsigned>(INT_MAX) ? highest + 1 : 0;
+}
+
 SkinRecord SkinCatalogue::ReadRecord(unsigned n) const {
     std::string text;
     SkinRecord r;
     if (!profile::ReadFile(RecordPath(n), text)) return r;
-    // Records written on Windows hold their texts in its code page.
-    auto get = [&](std::string_view key) {
-        return Utf8OrCp1252(profile::GetStringFromText(text, kSkinSection, key, ""));
-    };
-    r.baseModel = get("BaseModel");
-    r.model = get("Model");
-    r.unit = get("Unit");
-    r.pilot = get("Pilot");
-    r.location = get("Location");
-    r.author = get("Author");
-    r.url = get("URL");
+    r.baseModel = RecordText(text, "BaseModel");
+    r.model = RecordText(text, "Model");
+    r.unit = RecordText(text, "Unit");
+    r.pilot = RecordText(text, "Pilot");
+    r.location = RecordText(text, "Location");
+    r.author = RecordText(text, "Author");
+    r.url = RecordText(text, "URL");
     r.year = profile::GetIntFromText(text, kSkinSection, "Year", 0);
+    const std::string list = profile::GetStringFromText(text, kSkinSection, kFilesKey, "", 1 << 16);
+    for (std::size_t start = 0; start < list.size();) {
+        const auto end = std::min(list.find('/', start), list.size());
+        if (end > start) r.files.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
     return r;
 }
 
 std::vector<SkinRow> SkinCatalogue::ListSkins() const {
     std::vector<SkinRow> rows;
-    const unsigned count = SkinCount();
-    for (unsigned n = 1; n <= count && n != 0; ++n) {
+    for (unsigned n : Numbers()) {
         SkinRecord record = ReadRecord(n);
         if (!record.model.empty()) rows.push_back({n, std::move(record)});
     }
@@ -120,9 +276,25 @@ std::string SkinCatalogue::FindPreview(unsigned n) const {
     return files::ResolveName(folder_, "NOIMAGE.GIF");
 }
 
+std::vector<std::string> SkinCatalogue::StoredFiles(unsigned n, std::string_view skinFiles) const {
+    const std::string prefix = std::to_string(n) + "_";
+    std::vector<std::string> paths;
+    const SkinRecord record = ReadRecord(n);
+    for (const std::string& name : record.files) {
+        const std::string path = files::ResolveName(folder_, prefix + name);
+        if (files::Stamp(path).type != files::FileStamp::Type::Missing) paths.push_back(path);
+    }
+    if (!record.files.empty()) return paths;
+    for (const auto& found : files::FindFiles(folder_, prefix + "*"))
+        if (!found.folder && found.name.starts_with(prefix) &&
+            MatchesList(skinFiles, std::string_view(found.name).substr(prefix.size())))
+            paths.push_back(found.path);
+    return paths;
+}
+
 unsigned SkinCatalogue::NextSkinOf(std::string_view code, unsigned current) const {
-    const unsigned count = SkinCount();
-    for (unsigned n = current + 1; n <= count && n != 0; ++n) {
+    for (unsigned n : Numbers()) {
+        if (n <= current) continue;
         const std::string base = ReadRecord(n).baseModel;
         if (!base.empty() && EqualIgnoringCase(base, code)) return n;
     }
@@ -130,9 +302,11 @@ unsigned SkinCatalogue::NextSkinOf(std::string_view code, unsigned current) cons
 }
 
 unsigned SkinCatalogue::PreviousSkinOf(std::string_view code, unsigned current) const {
-    for (unsigned n = current == 0 ? SkinCount() : current - 1; n >= 1; --n) {
-        const std::string base = ReadRecord(n).baseModel;
-        if (!base.empty() && EqualIgnoringCase(base, code)) return n;
+    const std::vector<unsigned> numbers = Numbers();
+    for (auto it = numbers.rbegin(); it != numbers.rend(); ++it) {
+        if (current != 0 && *it >= current) continue;
+        const std::string base = ReadRecord(*it).baseModel;
+        if (!base.empty() && EqualIgnoringCase(base, code)) return *it;
     }
     return 0;
 }
@@ -143,93 +317,118 @@ SkinSlot SkinCatalogue::SlotOf(std::size_t model, unsigned n) const {
                 std::string(AircraftModelTable::DisplayNameAt(model))};
     std::string text;
     profile::ReadFile(RecordPath(n), text);
-    auto get = [&](std::string_view key) {
-        return Utf8OrCp1252(profile::GetStringFromText(text, kSkinSection, key, ""));
-    };
-    if (get("Model").empty()) return {FindPreview(n), text::kSkinDoesNotExist};
+    if (RecordText(text, "Model").empty()) return {FindPreview(n), text::kSkinDoesNotExist};
     // The year as it stands in the record, so that a missing one shows nothing.
-    return {FindPreview(n), get("Model") + ", " + get("Unit") + "\n" + get("Pilot") + "\n" +
-                                get("Location") + ", " + get("Year")};
+    return {FindPreview(n), RecordText(text, "Model") + ", " + RecordText(text, "Unit") + "\n" +
+                                RecordText(text, "Pilot") + "\n" + RecordText(text, "Location") +
+                                ", " + RecordText(text, "Year")};
 }
 
-unsigned SkinCatalogue::AddSkin(const Download& download, const SkinRecord& record,
-                                std::string_view skinFiles, Host& host,
-                                unsigned* filesStored) const {
-    const unsigned n = SkinCount() + 1;
-    const std::string number = std::to_string(n);
-    if (!profile::WriteString(IniPath(), settings::kSkinsSection, kSkinCount, number)) {
-        host.ShowError(Format(text::kUnableToWrite, IniPath().c_str()));
-        return 0;
-    }
+namespace {
 
-    // One write, the keys in their documented order.
-    SettingsBatch batch(RecordPath(n));
-    batch.Set(kSkinSection, "Version", "1");
-    batch.Set(kSkinSection, "BaseModel", AircraftModelTable::CodeOfSkinFile(download.mainFile));
-    SetUserKeys(batch, record);
-    if (!batch.Commit()) {
-        host.ShowError(Format(text::kUnableToWrite, RecordPath(n).c_str()));
-        return 0;
-    }
+// The seven keys the user may change, in their documented order.
+std::string WithUserKeys(std::string text, const SkinRecord& record) {
+    const auto set = [&](std::string_view key, const std::string& value) {
+        text = profile::WriteStringToText(text, kSkinSection, key, value);
+    };
+    set("Model", record.model);
+    set("Unit", record.unit);
+    set("Pilot", record.pilot);
+    set("Year", std::to_string(record.year));
+    set("Location", record.location);
+    set("Author", record.author);
+    set("URL", record.url);
+    return text;
+}
 
-    unsigned stored = 0;
-    std::vector<std::string> failed;
-    if (skinFiles.empty())
-        host.ShowError(Format(text::kBadFileTypes, "Skins"));
-    else
-        terrain::ForEachPattern(skinFiles, [&](std::string_view pattern) {
-            stored += MoveSkinFiles(download.folder, folder_, pattern, number, failed);
-        });
+}  // namespace
 
-    if (!download.preview.empty()) {
-        const std::string extension = download.preview.substr(download.preview.size() - 3);
-        if (StoreCopy(download.preview, folder_ + number + "." + extension))
-            files::DeleteFile(download.preview);
-        else
-            failed.push_back(download.preview);
-    }
-    if (!download.readme.empty()) files::DeleteFile(download.readme);
-
-    if (!failed.empty()) {
-        std::string message = Format(text::kFilesNotCopied, folder_.c_str());
-        for (const std::string& name : failed) message += "\n" + name;
-        host.ShowError(message);
-    }
-    if (filesStored) *filesStored = stored;
-    return n;
+std::string SkinRecordText(const SkinRecord& record) {
+    std::string text = profile::WriteStringToText("", kSkinSection, "Version", "1");
+    text = profile::WriteStringToText(text, kSkinSection, "BaseModel", record.baseModel);
+    text = WithUserKeys(std::move(text), record);
+    std::string list;
+    for (const std::string& name : record.files) list += (list.empty() ? "" : "/") + name;
+    if (!list.empty()) text = profile::WriteStringToText(text, kSkinSection, kFilesKey, list);
+    return text;
 }
 
 bool SkinCatalogue::UpdateSkinRecord(unsigned n, const SkinRecord& record) const {
-    SettingsBatch batch(RecordPath(n));
-    SetUserKeys(batch, record);
-    return batch.Commit();
+    std::string text;
+    if (!profile::ReadFile(RecordPath(n), text)) return false;
+    return files::WriteFileAtomic(RecordPath(n), WithUserKeys(std::move(text), record));
 }
 
-void SkinCatalogue::DeleteSkin(unsigned n) const {
-    const std::string number = std::to_string(n);
-    for (const char* extension : {".DAT", ".JPG", ".GIF"})
-        files::DeleteFile(files::ResolveName(folder_, number + extension));
-    DeleteSkinFiles(folder_, number);
-}
-
-unsigned MoveSkinFiles(const std::string& downloadFolder, const std::string& catalogueFolder,
-                       std::string_view pattern, const std::string& number,
-                       std::vector<std::string>& failed) {
-    unsigned stored = 0;
-    for (const auto& found : files::FindFiles(downloadFolder, pattern)) {
-        if (found.folder) continue;
-        if (StoreCopy(found.path, catalogueFolder + StoredName(number, found.name))) {
-            files::DeleteFile(found.path);
-            ++stored;
-        } else {
-            failed.push_back(found.path);
+ChangeResult AddSkin(ProgramState& state, const SkinDownload& download, const SkinRecord& record,
+                     unsigned& number) {
+    const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+    number = 0;
+    unsigned n = 0;
+    ChangeResult result = RunChange(state, "skins add", [&](Planner& plan) {
+        n = catalogue.NextNumber();
+        if (n == 0) return plan.Refuse(Format(text::kUnableToWrite, catalogue.Folder().c_str()));
+        const std::string prefix = std::to_string(n) + "_";
+        SkinRecord stored = record;
+        stored.baseModel = download.code;
+        stored.files.clear();
+        for (const std::string& name : download.files) {
+            stored.files.push_back(StoredName(name));
+            plan.Move(download.folder + name, catalogue.Folder() + prefix + StoredName(name),
+                      false);
         }
-    }
-    return stored;
+        if (!download.preview.empty())
+            plan.Move(download.folder + download.preview,
+                      catalogue.Folder() + std::to_string(n) + "." +
+                          download.preview.substr(download.preview.size() - 3),
+                      false);
+        if (!download.readme.empty()) {
+            stored.files.push_back(download.readme);
+            plan.Move(download.folder + download.readme,
+                      catalogue.Folder() + prefix + download.readme, false);
+        }
+        plan.Setting(files::ResolveName(catalogue.Folder(), settings::kSkinsIni),
+                     settings::kSkinsSection, kSkinCount, std::to_string(n));
+        // The record last: a listed skin has its files.
+        plan.WriteFile(catalogue.Folder() + std::to_string(n) + ".DAT", SkinRecordText(stored));
+    });
+    if (!result.failed) number = n;
+    return result;
 }
 
-void DeleteSkinFiles(const std::string& catalogueFolder, const std::string& number) {
-    terrain::DeleteMatchingFiles(catalogueFolder, number + "_*.*");
+ChangeResult DeleteSkin(ProgramState& state, unsigned n) {
+    const SkinCatalogue catalogue(state.SkinCatalogueFolder);
+    return RunChange(state, "skins delete " + std::to_string(n), [&](Planner& plan) {
+        const SettingsStore store = state.Settings();
+        const std::string patterns = store.GetText(settings::Key::SkinFiles);
+        std::vector<std::string> erased = catalogue.StoredFiles(n, patterns);
+        for (const char* extension : {".JPG", ".GIF"}) {
+            const std::string preview =
+                files::ResolveName(catalogue.Folder(), std::to_string(n) + extension);
+            if (files::FileExists(preview)) erased.push_back(preview);
+        }
+        bool activeChanged = false;
+        for (unsigned set = 1; set <= settings::kMaxTerrainSets; ++set) {
+            const auto file = ChoicesFileOf(state, set);
+            if (!file) continue;
+            SeasonSkinChoices choices;
+            if (!LoadChoicesOf(state, set, choices, nullptr)) continue;
+            bool named = false;
+            for (std::size_t row = 0; row < SeasonSkinChoices::kSeasonRows; ++row)
+                for (std::size_t m = 0; m < AircraftModelTable::kCount; ++m)
+                    if (choices.GetChoice(row, m) == n) {
+                        choices.SetChoice(row, m, 0);
+                        named = true;
+                    }
+            if (!named) continue;
+            PlanTerrainSkins(plan, state, set, choices);
+            activeChanged = activeChanged || static_cast<std::int32_t>(set) == state.TerrainSet;
+        }
+        if (activeChanged && state.CopySkins) PlanCurrentSeason(plan, state, state.TerrainSet);
+
+        for (const std::string& path : erased) plan.Erase(path);
+        // The record last: a skin cut short in its deletion can still be deleted.
+        plan.Erase(catalogue.RecordPath(n));
+    });
 }
 
 }  // namespace harbinet

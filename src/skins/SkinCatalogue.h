@@ -1,43 +1,67 @@
 // The skin catalogue: every installed skin under a number of its own in the catalogue folder
-// ("Vandelholt" on disk), with its description n.DAT, its preview and its stored files
-// "n_NAME"; "Skins.INI" holds the highest number given out and the last download folder.
+// ("Vandelholt" on disk), with its description n.DAT, its preview n.JPG or n.GIF and its stored
+// files "n_NAME"; "Skins.INI" holds the highest number given out and the last download folder.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "model/Host.h"
+#include "change/Change.h"
+#include "model/ProgramState.h"
 
 namespace harbinet {
 
 // One skin's description. The base model is taken from the main texture's name when the skin
-// is added and never changes; it decides which aircraft the skin belongs to.
+// is added and never changes; it decides which aircraft the skin belongs to. `files` are the
+// names the catalogue stored after "n_" (empty for records of older versions, which did not
+// list them).
 struct SkinRecord {
     std::string baseModel;
     std::string model, unit, pilot, location, author, url;
     unsigned year = 0;  // 1939..1945 as written; 0 when missing
+    std::vector<std::string> files;
 };
+
+// The user's limits on a record's texts, in bytes as stored, so that every text reads back
+// whole: Model, Unit, Pilot and Location are required.
+inline constexpr std::size_t kShortTextLimit = 80;  // Pilot, Location, Author
+inline constexpr std::size_t kLongTextLimit = 255;  // Model, Unit, URL
+inline constexpr unsigned kFirstYear = 1939, kLastYear = 1945;
+
+// What a new record offers before the user fills it in.
+SkinRecord NewSkinRecord();
+// The first rule the record breaks, as a message for the user; empty when it keeps them all.
+std::string CheckSkinRecord(const SkinRecord& record);
 
 struct SkinRow {
     unsigned number = 0;
     SkinRecord record;
 };
 
-// A downloaded skin: the folder of the main texture the user picked, and the first preview
-// (a JPEG before a GIF) and readme found beside it.
-struct Download {
+// What adding a picked main texture takes from its folder: the skin's own files (those the
+// "SkinFiles" patterns match whose names start with "P" and the model code, or with the model
+// code), a preview and a readme when their names start so too or the folder holds only one of
+// that kind, and what it leaves there.
+struct SkinDownload {
     std::string folder;  // ends in "/"
     std::string mainFile;
-    std::string preview;  // full path; empty when there is none
-    std::string readme;   // full path; empty when there is none
+    std::string code;                  // the model code of the main file
+    std::vector<std::string> files;    // names in folder, the main file first
+    std::string preview, readme;       // names in folder; empty for none
+    std::vector<std::string> left;     // pictures, texts and pattern matches not taken
+    std::vector<std::string> skipped;  // not taken, with the reason: links, devices, too large
 };
-Download FindDownload(const std::string& pickedPath);
 
-// The user's limits on a record's texts: Model, Unit, Pilot and Location are required.
-inline constexpr std::size_t kShortTextLimit = 80;  // Pilot, Location, Author
-inline constexpr std::size_t kUrlLimit = 255;
-inline constexpr unsigned kFirstYear = 1939, kLastYear = 1945;
+// Files larger than this are no skin file.
+inline constexpr std::int64_t kMaxSkinFile = 64 << 20;
+
+// Looks at the picked file's folder. Empty problem, or the reason nothing can be taken: a
+// file inside the game folder, the program's folder or the catalogue, or no skin file.
+SkinDownload ExamineDownload(const Folders& folders, const std::string& picked,
+                             std::string_view skinFiles, std::string& problem);
+// The list of a download as the user sees it before anything moves.
+std::string DownloadText(const SkinDownload& download);
 
 // What a slot of a terrain set's skin board shows: a picture file and up to three lines.
 struct SkinSlot {
@@ -50,17 +74,25 @@ class SkinCatalogue {
     explicit SkinCatalogue(std::string folder) : folder_(std::move(folder)) {}
     const std::string& Folder() const { return folder_; }
 
-    // "SkinCount": the highest number ever given out; numbers are never used twice.
-    unsigned SkinCount() const;
     std::string InitialFolder() const;
     bool SetInitialFolder(const std::string& downloadFolder) const;
+
+    // The numbers of the records on disk, in increasing order (one reading of the folder).
+    std::vector<unsigned> Numbers() const;
+    // The number the next skin gets: one above "SkinCount" and above every number a record,
+    // preview or stored file of the catalogue uses, so that none is ever given twice.
+    unsigned NextNumber() const;
 
     // The installed skins (a record with a Model) in increasing number.
     std::vector<SkinRow> ListSkins() const;
     SkinRecord ReadRecord(unsigned n) const;
     bool IsInstalled(unsigned n) const { return !ReadRecord(n).model.empty(); }
+    std::string RecordPath(unsigned n) const;
     // n.JPG, else n.GIF, else "NOIMAGE.GIF".
     std::string FindPreview(unsigned n) const;
+    // The stored files of skin n: those its record lists, or for a record that lists none the
+    // "n_" files matching the patterns (never another file that merely starts with "n_").
+    std::vector<std::string> StoredFiles(unsigned n, std::string_view skinFiles) const;
 
     // The installed skins of an aircraft model after and before `current` (0: the game's own
     // skin), by number; 0 when there is none, so that stepping wraps through the default.
@@ -71,32 +103,27 @@ class SkinCatalogue {
     // gone.
     SkinSlot SlotOf(std::size_t model, unsigned n) const;
 
-    // Adds a downloaded skin described by record (its base model is taken from the main file):
-    // the next number, its record, its files by the comma-separated skinFiles patterns, the
-    // preview; the readme is deleted. A download file is deleted only once its copy is
-    // complete in the catalogue; files that could not be stored are reported by name, an
-    // empty pattern list as unusable. Returns the number (0, after saying so, when the record
-    // could not be written); filesStored counts the skin's files.
-    unsigned AddSkin(const Download& download, const SkinRecord& record, std::string_view skinFiles,
-                     Host& host, unsigned* filesStored = nullptr) const;
     // Rewrites the seven texts the user may change.
     bool UpdateSkinRecord(unsigned n, const SkinRecord& record) const;
-    // The record, the previews and the stored files; "SkinCount" stays.
-    void DeleteSkin(unsigned n) const;
 
   private:
     std::string IniPath() const;
-    std::string RecordPath(unsigned n) const;
     std::string folder_;
 };
 
-// Moves every download file matching the pattern into the catalogue as "number_NAME" (a name
-// ending in "TXS.TPC" is stored ending in "TES.TPC"). The names of the files that could not be
-// stored are added to failed; returns how many were stored.
-unsigned MoveSkinFiles(const std::string& downloadFolder, const std::string& catalogueFolder,
-                       std::string_view pattern, const std::string& number,
-                       std::vector<std::string>& failed);
-// Deletes every "number_*.*" of the catalogue.
-void DeleteSkinFiles(const std::string& catalogueFolder, const std::string& number);
+// The text of a whole new record n.DAT, its keys in their documented order.
+std::string SkinRecordText(const SkinRecord& record);
+
+// Adds a downloaded skin described by record as one change: the skin's files move into the
+// catalogue as "n_NAME" (a name ending in "TXS.TPC" is stored ending in "TES.TPC"), the preview
+// as n.JPG or n.GIF, the readme as "n_NAME"; then "SkinCount" and last the record. number is
+// the new skin's number (0 when nothing was added).
+ChangeResult AddSkin(ProgramState& state, const SkinDownload& download, const SkinRecord& record,
+                     unsigned& number);
+
+// Deletes skin n as one change: the choices that name it go back to the game's default and
+// those sets are staged again (the game folder follows when the active set's skins changed),
+// then the stored files, the previews and last the record. "SkinCount" stays.
+ChangeResult DeleteSkin(ProgramState& state, unsigned n);
 
 }  // namespace harbinet

@@ -1,6 +1,6 @@
 #include "terrain/SeasonInstall.h"
 
-#include "terrain/GameFolderChange.h"
+#include "model/Names.h"
 #include "terrain/TerrainEngine.h"
 #include "terrain/TerrainSets.h"
 
@@ -10,26 +10,27 @@ namespace {
 
 using settings::Key;
 
-// An empty list changes nothing; when the caller names it, the user is told it is unusable.
-void CheckList(ProgramState& state, const std::string& list, const char* reportAs) {
-    if (list.empty() && reportAs) state.host.ShowError(Format(text::kBadFileTypes, reportAs));
-}
-
-void CopyList(ProgramState& state, const std::string& list, const char* reportAs,
-              const std::string& source, std::vector<std::string>& failed) {
-    CheckList(state, list, reportAs);
-    const auto notCopied = terrain::CopyMatchingList(source, state.GameFolder, list);
-    failed.insert(failed.end(), notCopied.begin(), notCopied.end());
-}
-
-void DeleteList(ProgramState& state, const std::string& list, const char* reportAs) {
-    CheckList(state, list, reportAs);
-    terrain::ForEachPattern(list, [&](std::string_view pattern) {
-        terrain::DeleteMatchingFiles(state.GameFolder, pattern);
-    });
+std::string SeasonWord(Season season) {
+    return LowerAscii(SeasonName(season));
 }
 
 }  // namespace
+
+// The list when it may be used. An empty terrain or skin list is told (reportAs), and a list
+// that would take every file of the game changes nothing and is told by its key.
+std::optional<std::string> UsableList(Planner& plan, const std::string& list, Key key,
+                                      const char* reportAs) {
+    if (list.empty()) {
+        if (reportAs) plan.Tell(Format(text::kBadFileTypes, reportAs));
+        return std::nullopt;
+    }
+    if (terrain::TakesEveryFile(list)) {
+        const std::string name(settings::Info(key).name);
+        plan.Tell(Format(text::kListTakesEverything, name.c_str(), list.c_str()));
+        return std::nullopt;
+    }
+    return list;
+}
 
 PatternLists PatternLists::Read(const SettingsStore& store) {
     return {store.GetText(Key::TerrainFiles), store.GetText(Key::SkinFiles),
@@ -49,50 +50,62 @@ std::string SetStoreFolder(const std::string& store, const std::string& name,
     return files::ResolveName(store, relative) + "/";
 }
 
-void InstallSeason(ProgramState& state, Season season) {
-    if (state.TerrainSet == 0) return;
-    const auto set = static_cast<unsigned>(state.TerrainSet);
-    GameFolderChange change(state, set);
-    if (!change.Begun()) return;
-
-    // The season is recorded first: should the copy be cut short, the next start finishes it.
+void PlanSeason(Planner& plan, const ProgramState& state, unsigned set, Season season) {
     const SettingsStore store = state.Settings();
-    if (!change.Wrote(store.SetInt(Key::Terrain, Stored(season)), store.Path())) return;
-    state.Terrain = Stored(season);
-
     const std::string name = store.TerrainSetName(set);
+    if (!IsUsableName(name)) return plan.Refuse(Format(text::kUnusableSetName, name.c_str()));
+
+    // The season is recorded first: should the copy be cut short, the journal finishes it.
+    plan.Setting(state.SettingsPath, settings::kSection, settings::Info(Key::Terrain).name,
+                 std::to_string(Stored(season)));
     // A set without seasons installs its one terrain whichever season is asked for.
     const std::optional<Season> folder =
         store.TerrainSetHasSeasons(set) ? std::optional(season) : std::nullopt;
     const PatternLists lists = PatternLists::Read(store);
-
-    std::vector<std::string> failed;
-    CopyList(state, lists.terrain, "Terrain", SetStoreFolder(state.TerrainFolder, name, folder),
-             failed);
-    if (state.CopySkins)
-        CopyList(state, lists.skins, "Skins", SetStoreFolder(state.SkinsFolder, name, folder),
-                 failed);
-    change.NotCopied(failed);
+    if (const auto list = UsableList(plan, lists.terrain, Key::TerrainFiles, "Terrain"))
+        plan.CopyMatchingList(SetStoreFolder(state.TerrainFolder, name, folder), state.GameFolder,
+                              *list);
+    if (!state.CopySkins) return;
+    if (const auto list = UsableList(plan, lists.skins, Key::SkinFiles, "Skins"))
+        plan.CopyMatchingList(SetStoreFolder(state.SkinsFolder, name, folder), state.GameFolder,
+                              *list);
 }
 
-void RestoreDefaultTerrain(ProgramState& state) {
-    GameFolderChange change(state, 0);
-    if (!change.Begun()) return;
-    const SettingsStore store = state.Settings();
-    if (!change.Wrote(store.SetInt(Key::TerrainSet, 0), store.Path())) return;
-    state.TerrainSet = 0;
-    RemoveInstalledFiles(state, PatternLists::Read(store));
-    // The low detail of a theatre like the Pacific must not outlive it.
-    RestoreObjectDetail(state);
-}
-
-void RemoveInstalledFiles(ProgramState& state, const PatternLists& lists) {
-    GameFolderChange change(state, 0);
-    if (!change.Begun()) return;
+void PlanRemoveInstalledFiles(Planner& plan, const ProgramState& state, const PatternLists& lists) {
     // Common files are optional, so an empty list of them is no fault (and matches nothing).
-    DeleteList(state, lists.common, nullptr);
-    DeleteList(state, lists.terrain, "Terrain");
-    if (state.CopySkins) DeleteList(state, lists.skins, "Skins");
+    if (const auto list = UsableList(plan, lists.common, Key::CommonFiles, nullptr))
+        plan.DeleteMatchingList(state.GameFolder, *list);
+    if (const auto list = UsableList(plan, lists.terrain, Key::TerrainFiles, "Terrain"))
+        plan.DeleteMatchingList(state.GameFolder, *list);
+    if (!state.CopySkins) return;
+    if (const auto list = UsableList(plan, lists.skins, Key::SkinFiles, "Skins"))
+        plan.DeleteMatchingList(state.GameFolder, *list);
+}
+
+void PlanDefaultTerrain(Planner& plan, const ProgramState& state) {
+    plan.Setting(state.SettingsPath, settings::kSection, settings::Info(Key::TerrainSet).name, "0");
+    PlanRemoveInstalledFiles(plan, state, PatternLists::Read(state.Settings()));
+    // The low detail of a theatre like the Pacific must not outlive it.
+    PlanObjectDetail(plan, state, false);
+}
+
+void PlanCurrentSeason(Planner& plan, const ProgramState& state, unsigned set) {
+    if (const auto season = state.InstalledSeason())
+        PlanSeason(plan, state, set, *season);
+    else
+        PlanDefaultTerrain(plan, state);
+}
+
+ChangeResult InstallSeason(ProgramState& state, Season season) {
+    if (state.TerrainSet == 0) return {};
+    const auto set = static_cast<unsigned>(state.TerrainSet);
+    return RunChange(state, "season " + SeasonWord(season),
+                     [&](Planner& plan) { PlanSeason(plan, state, set, season); });
+}
+
+ChangeResult RestoreDefaultTerrain(ProgramState& state) {
+    return RunChange(state, "season default",
+                     [&](Planner& plan) { PlanDefaultTerrain(plan, state); });
 }
 
 }  // namespace harbinet

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "change/Change.h"
 #include "model/ProgramState.h"
 
 namespace harbinet {
@@ -18,21 +19,32 @@ struct PatternLists {
     static PatternLists Installed();
 };
 
+// A pattern list when it may be used. An empty list is told as "The file types specified for
+// REPORTAS ..." (not at all without reportAs), and a list that would take every file of the
+// game changes nothing and is told by its key.
+std::optional<std::string> UsableList(Planner& plan, const std::string& list, settings::Key key,
+                                      const char* reportAs);
+
 // The store folder of a set, ending in "/": store + name + "/", plus the season's folder for a
 // set with seasons; each name matched ignoring letter case against what is on disk.
 std::string SetStoreFolder(const std::string& store, const std::string& name,
                            std::optional<Season> season = std::nullopt);
 
-// Installs a season of the active terrain set and records it in "Terrain"; does nothing while
-// the game's default terrain is selected. Failures are reported.
-void InstallSeason(ProgramState& state, Season season);
+// The installation of a season of set n: "Terrain" recorded, then the set's terrain and, with
+// skin copying on, its staged skins for that season. A set whose name cannot be a folder name
+// is refused.
+void PlanSeason(Planner& plan, const ProgramState& state, unsigned set, Season season);
+// The game's default terrain: "TerrainSet" 0, the installed common, terrain and (with skin
+// copying on) skin files out of the game folder, and the user's own ground-object detail back.
+void PlanDefaultTerrain(Planner& plan, const ProgramState& state);
+// The removal alone, with these lists; an empty terrain or skin list is told.
+void PlanRemoveInstalledFiles(Planner& plan, const ProgramState& state, const PatternLists& lists);
+// The season "Terrain" records installed again for set n; with none recorded, the default.
+void PlanCurrentSeason(Planner& plan, const ProgramState& state, unsigned set);
 
-// Selects the game's default terrain ("TerrainSet" 0), removes the installed common, terrain
-// and (with skin copying on) skin files from the game folder, and gives the game back the
-// user's own ground-object detail.
-void RestoreDefaultTerrain(ProgramState& state);
-
-// The removal alone, with these lists; an empty terrain or skin list is reported.
-void RemoveInstalledFiles(ProgramState& state, const PatternLists& lists);
+// Installs a season of the active terrain set; does nothing while the game's default terrain
+// is selected.
+ChangeResult InstallSeason(ProgramState& state, Season season);
+ChangeResult RestoreDefaultTerrain(ProgramState& state);
 
 }  // namespace harbinet

@@ -1,46 +1,30 @@
 #include "terrain/TerrainSets.h"
 
-#include "platform/Profile.h"
-#include "terrain/GameFolderChange.h"
+#include "model/Names.h"
 #include "terrain/SeasonInstall.h"
-#include "terrain/TerrainEngine.h"
 
 namespace harbinet {
 
-namespace {
-
-// Sets "3dCityTargets" to 0, or back to the saved level when it differs from it.
-void SetObjectDetail(ProgramState& state, bool low) {
+void PlanObjectDetail(Planner& plan, const ProgramState& state, bool low) {
     namespace k = settings;
-    GameFolderChange change(state, 0);
-    if (!change.Begun()) return;
     const std::string ini = files::ResolveName(state.GameFolder, k::kGameIni);
-    if (low) {
-        change.Wrote(profile::WriteString(ini, k::kGraphics, k::kCityTargets, "0"), ini);
-        return;
-    }
+    if (low) return plan.Setting(ini, k::kGraphics, k::kCityTargets, "0");
     const auto current = static_cast<std::int32_t>(
-        profile::GetInt(ini, k::kGraphics, k::kCityTargets, k::kCityTargetsDefault));
+        plan.Int(ini, k::kGraphics, k::kCityTargets, k::kCityTargetsDefault));
     const std::int32_t saved = state.Settings().GetInt(k::Key::SavedObjectDetail);
-    if (current != saved)
-        change.Wrote(
-            profile::WriteString(ini, k::kGraphics, k::kCityTargets, std::to_string(saved)), ini);
+    if (current != saved) plan.Setting(ini, k::kGraphics, k::kCityTargets, std::to_string(saved));
 }
 
-}  // namespace
-
-void RestoreObjectDetail(ProgramState& state) {
-    SetObjectDetail(state, false);
-}
-
-void ApplyTerrainSet(ProgramState& state, unsigned n) {
-    GameFolderChange change(state, n);
-    if (!change.Begun()) return;
+void PlanTerrainSet(Planner& plan, const ProgramState& state, unsigned n) {
     const SettingsStore store = state.Settings();
-    SetObjectDetail(state, store.TerrainSetObjectsLow(n));
-    const std::string source = SetStoreFolder(state.CommonFolder, store.TerrainSetName(n));
-    change.NotCopied(terrain::CopyMatchingList(source, state.GameFolder,
-                                               store.GetText(settings::Key::CommonFiles)));
+    const std::string name = store.TerrainSetName(n);
+    if (!IsUsableName(name)) return plan.Refuse(Format(text::kUnusableSetName, name.c_str()));
+    plan.Setting(state.SettingsPath, settings::kSection,
+                 settings::Info(settings::Key::TerrainSet).name, std::to_string(n));
+    PlanObjectDetail(plan, state, store.TerrainSetObjectsLow(n));
+    if (const auto common = UsableList(plan, store.GetText(settings::Key::CommonFiles),
+                                       settings::Key::CommonFiles, nullptr))
+        plan.CopyMatchingList(SetStoreFolder(state.CommonFolder, name), state.GameFolder, *common);
 }
 
 }  // namespace harbinet

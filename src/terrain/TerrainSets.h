@@ -1,18 +1,17 @@
 // The terrain sets of section TerrainSets: what choosing one does to the game folder.
 #pragma once
 
+#include "change/Planner.h"
 #include "model/ProgramState.h"
 
 namespace harbinet {
 
-// "3dCityTargets" back to the user's "SavedObjectDetail" when it differs, as with the game's
-// own default terrain.
-void RestoreObjectDetail(ProgramState& state);
+// "3dCityTargets" of the game's EAW.INI: 0 while a set asks for low ground-object detail (low),
+// else the user's "SavedObjectDetail", written only when it differs.
+void PlanObjectDetail(Planner& plan, const ProgramState& state, bool low);
 
-// The game folder's part of choosing set n: "3dCityTargets" of the game's EAW.INI lowered to 0
-// while the set asks for low ground-object detail, else brought back to the user's
-// "SavedObjectDetail" (written only when it differs); then the set's common files. The season
-// is the caller's to install.
-void ApplyTerrainSet(ProgramState& state, unsigned n);
+// The game folder's part of choosing set n: "TerrainSet" = n, the ground-object detail, then
+// the set's common files. The season is the caller's to plan.
+void PlanTerrainSet(Planner& plan, const ProgramState& state, unsigned n);
 
 }  // namespace harbinet

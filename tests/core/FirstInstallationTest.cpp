@@ -42,7 +42,7 @@ std::string InstalledSettings(const std::string& game, bool extraSets) {
 class FirstInstallationTest : public InstallFixture {};
 
 TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDefaultTerrain) {
-    // Installed terrain goes; a skin stays while skins are not copied.
+    // Terrain goes, kept for the player; a skin stays while skins are not copied.
     for (const char* file : {"A.TER", "GRAS1.TPC", "P51.TPC"}) WriteFile(g.Game() + file, file);
     PutPictures();
     g.ui.answer = false;
@@ -52,8 +52,9 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
     EXPECT_EQ(ReadFile(g.Settings()), InstalledSettings(g.Game(), false));
     EXPECT_EQ(state->Mode, OperatingMode::Manual);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion}) << "no upgrade message";
-    EXPECT_EQ(ListFolder(g.Own()), "Common/ Skins/ Terrain/ Vandelholt/ harbinet.INI")
+    EXPECT_EQ(ListFolder(g.Own()), "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI")
         << "the pictures went into the catalogue";
+    EXPECT_EQ(KeptFiles(g), "A.TER=A.TER GRAS1.TPC=GRAS1.TPC");
     for (const char* store : {"Terrain/", "Skins/", "Common/"})
         EXPECT_EQ(ListFolder(g.Own() + store), "Channel Front/");
     for (const char* folder : {"Terrain/Channel Front/", "Skins/Channel Front/"})
@@ -127,13 +128,12 @@ TEST_F(FirstInstallationTest, OldSeasonFoldersMoveIntoChannelFrontWithEveryFile)
     EXPECT_EQ(ListFolder(spring), "A.TER notes.txt");
     EXPECT_EQ(ReadFile(spring + "A.TER") + ", " + ReadFile(spring + "notes.txt"),
               "old a, newer notes");
-    EXPECT_EQ(ListFolder(terrain + "Spring/"), "NOTES.TXT")
-        << "a file whose name is taken stays in the old folder rather than being lost";
+    EXPECT_EQ(KeptFiles(g), "NOTES.TXT=old notes STALE.TER=replaced by the copy")
+        << "a file whose name is taken, and a terrain file the old season lacks, are kept";
     EXPECT_EQ(ReadFile(terrain + "Autumn/LOCKED.TER"), "autumn")
-        << "a terrain file that could not be copied is not deleted";
+        << "a terrain file that could not replace a read-only one stays";
     EXPECT_EQ(ReadFile(locked), "newer");
-    EXPECT_EQ(ListFolder(terrain), "Autumn/ Channel Front/ Spring/")
-        << "emptied old folders are removed";
+    EXPECT_EQ(ListFolder(terrain), "Autumn/ Channel Front/") << "emptied old folders are removed";
     EXPECT_EQ(ListFolder(terrain + "Channel Front/Winter/"), "W.TER")
         << "without an old folder the new one keeps its files";
 }

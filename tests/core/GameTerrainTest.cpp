@@ -34,19 +34,34 @@ TEST_F(SeasonInstallTest, ReplacesTheGamesTerrainAndSkinsByTheSeasonOfTheActiveS
     EXPECT_TRUE(g.ui.messages.empty());
 }
 
-// A store brought over from Windows spells its folders in any letter case.
+// A store brought over from Windows spells its folders in any letter case. A change that
+// failed is kept, and retried once at each start of the program, never by a verb.
 TEST_F(SeasonInstallTest, StoreFoldersAreFoundIgnoringLetterCaseAndFailedCopiesAreNamed) {
+    profile::WriteString(g.Settings(), "Harbinet", "Version", "22");
     std::filesystem::rename(g.Own() + "Terrain/Channel", g.Own() + "Terrain/channel");
     std::filesystem::rename(g.Own() + "Terrain/channel/Summer", g.Own() + "Terrain/channel/SUMMER");
-    ::chmod(WriteFile(game + "gras1.tpc", "read-only").c_str(), 0444);
-    InstallSeason(*state, Season::Summer);
+    const std::string locked = WriteFile(game + "gras1.tpc", "read-only");
+    ::chmod(locked.c_str(), 0444);
+    Run(cmd::Season(Season::Summer));
     EXPECT_EQ(Game("MAP.TER"), "Terrain/Channel/Summer/MAP.TER");
-    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ MAP.TER POLD.TPC gras1.tpc");
-    EXPECT_EQ(g.ui.messages, std::vector<std::string>{
-                                 "error Harbinet Error: These files could not be copied to " +
-                                 game + ":\n" + g.Own() + "Terrain/channel/SUMMER/GRAS1.TPC"});
+    EXPECT_EQ(ListFolder(game),
+              ".harbinet-journal EAW.EXE EAW.INI Harbinet/ MAP.TER POLD.TPC gras1.tpc");
+    const std::vector<std::string> failure = {
+        "error Harbinet Error: These files could not be copied to " + game + ":\n" + g.Own() +
+        "Terrain/channel/SUMMER/GRAS1.TPC"};
+    EXPECT_EQ(g.ui.messages, failure);
     EXPECT_EQ(TrayTooltip(*state, false), "Harbinet - Manual Mode (Channel)")
         << "no season claimed";
+
+    g.ui.messages.clear();
+    LoadSettings(*g.MakeState(), StartedBy::Verb);
+    EXPECT_TRUE(g.ui.messages.empty());
+    LoadSettings(*g.MakeState(), StartedBy::Program);
+    EXPECT_EQ(g.ui.messages, failure);
+    ::chmod(locked.c_str(), 0644);
+    LoadSettings(*g.MakeState(), StartedBy::Program);
+    EXPECT_EQ(Game("gras1.tpc"), "Terrain/Channel/Summer/GRAS1.TPC");
+    EXPECT_FALSE(Exists(JournalPath(*state)));
 }
 
 // Settings typed by hand or brought from elsewhere: nothing outside Harbinet's stores is
@@ -75,17 +90,23 @@ TEST_F(SeasonInstallTest, UnusableSetNamesAndAMissingGameChangeNothing) {
 }
 
 // The settings name the season before its files are copied; a change cut short is finished at
-// the next start, and one whose settings cannot be written does not begin.
+// the next start, and one whose settings cannot be written changes nothing more.
 TEST_F(SeasonInstallTest, AChangeCutShortIsFinishedAtTheNextStart) {
     profile::WriteString(g.Settings(), "Harbinet", "Version", "22");
-    profile::WriteString(g.Settings(), "Harbinet", "Terrain", "4");
-    WriteFile(g.Own() + ".harbinet-change", "");
-    WriteFile(game + "MAP.TER", "Terrain/Channel/Spring/MAP.TER");
+    Provenance provenance(*state);
+    Planner planner(*state, provenance, "season winter");
+    PlanSeason(planner, *state, 1, Season::Winter);
+    WriteFile(JournalPath(*state), JournalText(Journal{planner.Result(), false, {}}));
+    Plan firstStep = planner.Result();
+    firstStep.actions.resize(1);
+    RunSteps(*state, provenance, firstStep);
+    EXPECT_EQ(Setting("Terrain"), "4");
+
     auto restarted = g.MakeState();
     LoadSettings(*restarted);
     EXPECT_EQ(InstalledSeason(), "Winter");
     EXPECT_EQ(Game("GRAS1.TPC"), "Terrain/Channel/Winter/GRAS1.TPC");
-    EXPECT_FALSE(Exists(g.Own() + ".harbinet-change"));
+    EXPECT_FALSE(Exists(JournalPath(*state)));
 
     ::chmod(g.Settings().c_str(), 0444);
     Run(cmd::Season(Season::Summer));
@@ -97,7 +118,7 @@ TEST_F(SeasonInstallTest, AChangeCutShortIsFinishedAtTheNextStart) {
 TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
     state->CopySkins = true;
     WriteSettings("SkinFiles=P*.TPC\r\n");
-    InstallSeason(*state, Season::Summer);
+    Run(cmd::Season(Season::Summer));
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{"error Harbinet Error: The file types "
                                                       "specified for Terrain are invalid or "
                                                       "incorrectly formatted"});
@@ -108,8 +129,8 @@ TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
     g.ui.messages.clear();
     WriteSettings("TerrainFiles=*.TER\r\n");
     state->CopySkins = false;
-    InstallSeason(*state, Season::Summer);
-    RestoreDefaultTerrain(*state);
+    Run(cmd::Season(Season::Summer));
+    Run(cmd::kDefaultTerrain);
     EXPECT_TRUE(g.ui.messages.empty());
 }
 

@@ -1,6 +1,10 @@
 // The skin catalogue and the skins of a terrain set, in real folders.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+
+#include "program/LoadSettings.h"
 #include "skins/SeasonSkinChoices.h"
 #include "skins/SkinCatalogue.h"
 #include "support/GameFolder.h"
@@ -21,10 +25,16 @@ class SkinsTest : public ::testing::Test {
     GameFolder g;
     std::unique_ptr<ProgramState> state = g.MakeState();
     const std::string store = state->SkinCatalogueFolder;
-    const std::string download = g.Game() + "download/";
+    const std::string download = g.Game() + "../Downloads/";
     SkinCatalogue catalogue{store};
 
-    void SetUp() override { MakeFolder(store); }
+    void SetUp() override {
+        MakeFolder(store);
+        WriteFile(g.Settings(),
+                  "[Harbinet]\nMode=0\nVersion=22\nSkinFiles=P*.TPC,*.3DZ\n[TerrainSets]\n"
+                  "Terrain1=Channel\nSeasons1=1\nTerrain2=Pacific\n");
+        state->changeLockWait = std::chrono::milliseconds(0);
+    }
     void Record(unsigned n, const std::string& base, const std::string& model = "M") {
         WriteFile(store + std::to_string(n) + ".DAT",
                   "[Skin]\nBaseModel=" + base + "\nModel=" + model + "\nUnit=U\nYear=1941\n");
@@ -32,56 +42,141 @@ class SkinsTest : public ::testing::Test {
     void Download(std::initializer_list<const char*> names) {
         for (const char* name : names) WriteFile(download + name, name);
     }
-    unsigned Add(unsigned* stored = nullptr) {
-        SkinRecord record;
+    // Adds the Emil picked in the download folder; its number, 0 when nothing was added.
+    unsigned Add(const std::string& picked = "P109ETEX.TPC") {
+        std::string problem;
+        const SkinDownload d = ExamineDownload(*state, download + picked, "P*.TPC,*.3DZ", problem);
+        EXPECT_EQ(problem, "");
+        SkinRecord record = NewSkinRecord();
         record.model = "Emil";
         record.unit = "JG 26";
-        return catalogue.AddSkin(FindDownload(download + "P109ETEX.TPC"), record, "P*.TPC,*.3DZ",
-                                 g.ui, stored);
+        unsigned n = 0;
+        const ChangeResult result = AddSkin(*state, d, record, n);
+        EXPECT_TRUE(result.messages.empty()) << result.messages.front();
+        return n;
+    }
+    std::string Numbers() const {
+        std::string out;
+        for (const SkinRow& row : catalogue.ListSkins()) out += std::to_string(row.number) + " ";
+        return out;
     }
 };
 
-// Numbers are never given twice: gaps stay, and the count never goes down.
-TEST_F(SkinsTest, AddingTakesTheDownloadApartUnderTheNextNumber) {
-    WriteFile(store + "Skins.INI", "[Skins]\nSkinCount=5\n");
-    for (unsigned n : {1u, 2u, 4u}) Record(n, "109E");
-    Download({"P109ETEX.TPC", "P109ETXS.TPC", "p110ctxs.tpc", "P109E.3DZ", "readme.txt", "shot.gif",
-              "other.TXT"});
-    unsigned stored = 0;
-    EXPECT_EQ(Add(&stored), 6u);
-    EXPECT_EQ(stored, 4u);
-    EXPECT_EQ(ListFolder(download), "readme.txt") << "the first text goes, the picture moves";
-    for (const char* name : {"6_P109ETEX.TPC", "6_P109ETES.TPC", "6_p110ctxs.tpc", "6_P109E.3DZ"})
-        EXPECT_TRUE(Exists(store + name)) << name;
-    EXPECT_EQ(catalogue.FindPreview(6), store + "6.gif");
-    EXPECT_EQ(catalogue.FindPreview(4), store + "NOIMAGE.GIF");
-    EXPECT_EQ(catalogue.ReadRecord(6).baseModel, "109E");
+// A download folder that holds two skins, pictures and texts of other things: only the picked
+// skin's files go, with the picture named for it; what is left is said before anything moves.
+TEST_F(SkinsTest, AddingTakesExactlyThePickedSkin) {
+    Download({"P109ETEX.TPC", "P109ETXS.TPC", "p109e.3dz", "PB17TEX.TPC", "PB17.3DZ", "holiday.jpg",
+              "p109e.gif", "A-notes.txt", "readme.txt"});
+    std::string problem;
+    const SkinDownload d =
+        ExamineDownload(*state, download + "P109ETEX.TPC", "P*.TPC,*.3DZ", problem);
+    EXPECT_EQ(DownloadText(d), "Harbinet takes these files from " + download +
+                                   ":\n  P109ETEX.TPC\n  p109e.3dz\n  P109ETXS.TPC\n  p109e.gif\n"
+                                   "and leaves these there:\n  A-notes.txt\n  PB17.3DZ\n  "
+                                   "PB17TEX.TPC\n  holiday.jpg\n  readme.txt");
 
-    catalogue.DeleteSkin(6);
-    EXPECT_EQ(ListFolder(store), "1.DAT 2.DAT 4.DAT Skins.INI");
-    std::string numbers;
-    for (const SkinRow& row : catalogue.ListSkins()) numbers += std::to_string(row.number);
-    EXPECT_EQ(numbers, "124");
-    EXPECT_EQ(catalogue.SkinCount(), 6u);
-    EXPECT_TRUE(g.ui.messages.empty());
+    EXPECT_EQ(Add(), 1u);
+    EXPECT_EQ(ListFolder(download), "A-notes.txt PB17.3DZ PB17TEX.TPC holiday.jpg readme.txt");
+    EXPECT_EQ(ListFolder(store), "1.DAT 1.gif 1_P109ETES.TPC 1_P109ETEX.TPC 1_p109e.3dz Skins.INI");
+    EXPECT_EQ(catalogue.ReadRecord(1).files,
+              (std::vector<std::string>{"P109ETEX.TPC", "p109e.3dz", "P109ETES.TPC"}));
+
+    // A folder's only picture and only text belong to the skin picked there; the text is kept
+    // with the skin.
+    std::filesystem::remove_all(download);
+    Download({"P109ETEX.TPC", "shot.JPG", "notes.txt"});
+    EXPECT_EQ(Add(), 2u);
+    EXPECT_EQ(ListFolder(download), "");
+    EXPECT_TRUE(Exists(store + "2.JPG") && Exists(store + "2_notes.txt"));
 }
 
-// A download file goes only once its copy is in the catalogue; the rest are named.
-TEST_F(SkinsTest, AFileThatCannotBeStoredStaysInTheDownloadAndIsNamed) {
-    Download({"P109ETEX.TPC", "P109E.3DZ", "a.jpg", "b.gif"});
-    MakeFolder(store + "1_P109E.3DZ");
-    unsigned stored = 0;
-    Add(&stored);
-    EXPECT_EQ(stored, 1u);
-    EXPECT_EQ(ListFolder(download), "P109E.3DZ b.gif") << "the JPEG is the preview";
-    EXPECT_EQ(g.ui.messages, std::vector<std::string>{"error Harbinet Error: These files could "
-                                                      "not be copied to " +
-                                                      store + ":\n" + download + "P109E.3DZ"});
+// The game, Harbinet's own folders and the catalogue are no download; links, devices and huge
+// files are never taken.
+TEST_F(SkinsTest, OnlyPlainFilesOfADownloadFolderAreTaken) {
+    for (const std::string& folder : {g.Game(), g.Own(), store}) {
+        WriteFile(folder + "P109ETEX.TPC", "x");
+        std::string problem;
+        ExamineDownload(*state, folder + "P109ETEX.TPC", "P*.TPC,*.3DZ", problem);
+        EXPECT_NE(problem.find("is a folder of the game or of Harbinet"), std::string::npos)
+            << folder;
+    }
+    Download({"P109ETEX.TPC"});
+    ASSERT_EQ(::symlink("/etc/passwd", (download + "P109EPAS.TPC").c_str()), 0);
+    ASSERT_EQ(::mkfifo((download + "P109E.3DZ").c_str(), 0644), 0);
+    ASSERT_EQ(::truncate(WriteFile(download + "P109EBIG.TPC", "").c_str(), 65 << 20), 0);
+    std::string problem;
+    const SkinDownload d =
+        ExamineDownload(*state, download + "P109ETEX.TPC", "P*.TPC,*.3DZ", problem);
+    EXPECT_EQ(d.files, std::vector<std::string>{"P109ETEX.TPC"});
+    EXPECT_EQ(d.skipped, (std::vector<std::string>{"P109EBIG.TPC is left: it is larger than 64 MiB",
+                                                   "P109EPAS.TPC is left: it is no plain file"}));
+}
+
+// The next number is one above every number the catalogue uses, whatever "SkinCount" says,
+// and the count written back is that number.
+TEST_F(SkinsTest, NumbersComeFromWhatIsOnDisk) {
+    const struct {
+        const char* count;
+        std::vector<unsigned> records;
+        const char* file;  // a stored file or preview of a skin without a record
+        unsigned next;
+    } cases[] = {{"5", {1, 2, 4}, "", 6},
+                 {"1", {3}, "", 4},
+                 {"-1", {2}, "", 3},
+                 {"4294967295", {}, "", 1},
+                 {"2", {1}, "9_P109E.3DZ", 10},
+                 {"0", {}, "12.JPG", 13},
+                 {"4000000000", {7}, "", 8}};
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(store);
+        WriteFile(store + "Skins.INI", std::string("[Skins]\nSkinCount=") + c.count + "\n");
+        for (unsigned n : c.records) Record(n, "109E");
+        if (*c.file) WriteFile(store + c.file, "");
+        Download({"P109ETEX.TPC"});
+        EXPECT_EQ(Add(), c.next) << c.count;
+        EXPECT_EQ(profile::GetString(store + "Skins.INI", "Skins", "SkinCount", ""),
+                  std::to_string(c.next))
+            << c.count;
+    }
+    EXPECT_EQ(Numbers(), "7 8 ") << "the records that exist, however high the count";
+}
+
+// Deleting takes the skin's own files, previews and record (last), and nothing that merely
+// starts with its number; the sets that chose it go back to the game's skin, their staged files
+// too.
+TEST_F(SkinsTest, DeletingTakesExactlyTheSkinAndItsChoices) {
+    profile::WriteString(g.Settings(), "TerrainSets", "Terrain3", "6_Kanal");
+    Download({"P109ETEX.TPC", "P109E.3DZ", "shot.gif"});
+    for (unsigned n = 1; n < 6; ++n) Record(n, "109E");
+    ASSERT_EQ(Add(), 6u);
+    WriteFile(store + "6_OTHER.TPC", "not the skin's");
+    for (unsigned set : {1u, 3u}) {
+        SeasonSkinChoices choices;
+        LoadChoicesOf(*state, set, choices, nullptr);
+        choices.SetChoice(0, 16, 6);
+        choices.SetChoice(0, 17, 2);
+        ASSERT_FALSE(ConfirmTerrainSkins(*state, set, choices).failed);
+    }
+    EXPECT_EQ(ListFolder(g.Own() + "Skins/6_Kanal"), "P109E.3DZ P109ETEX.TPC");
+
+    ASSERT_FALSE(DeleteSkin(*state, 6).failed);
+
+    EXPECT_EQ(ListFolder(store),
+              "1.DAT 2.DAT 3.DAT 4.DAT 5.DAT 6_Kanal.DAT 6_OTHER.TPC Channel.DAT Skins.INI");
+    EXPECT_EQ(ListFolder(g.Own() + "Skins/6_Kanal"), "");
+    EXPECT_EQ(ListFolder(g.Own() + "Skins/Channel/Spring"), "");
+    for (unsigned set : {1u, 3u}) {
+        SeasonSkinChoices choices;
+        LoadChoicesOf(*state, set, choices, nullptr);
+        EXPECT_EQ(choices.GetChoice(0, 16) * 10 + choices.GetChoice(0, 17), 2u) << set;
+    }
+    EXPECT_EQ(KeptFiles(g), "") << "what the user deleted is not kept";
+    EXPECT_EQ(profile::GetString(store + "Skins.INI", "Skins", "SkinCount", ""), "6");
 }
 
 // Skins 2 and 5 are Emils, 3 a Gustav: clicks walk through the model's skins and the default.
 TEST_F(SkinsTest, StepsThroughTheSkinsOfOneModel) {
-    WriteFile(store + "Skins.INI", "[Skins]\nSkinCount=5\n");
+    WriteFile(store + "Skins.INI", "[Skins]\nSkinCount=1\n");
     Record(2, "109E");
     Record(3, "109G");
     Record(5, "109e");
@@ -93,16 +188,18 @@ TEST_F(SkinsTest, StepsThroughTheSkinsOfOneModel) {
     EXPECT_EQ(forward + " " + back, "250 520");
 }
 
+// A text cut at the read limit in the middle of a character is still the user's text.
 TEST_F(SkinsTest, BoardSlotsShowTheLogoASkinsDescriptionOrThatItIsGone) {
-    WriteFile(store + "7.DAT",
-              "[Skin]\nModel=Emil\nUnit=JG 26\nPilot=Galland\nLocation=Audembert\n");
+    const std::string longUnit = std::string(254, 'x') + "üx";  // ü straddles byte 255
+    WriteFile(store + "7.DAT", "[Skin]\nModel=Küstenstaffel\nUnit=" + longUnit +
+                                   "\nPilot=Galland\nLocation=Audembert\n");
     WriteFile(store + "7.jpg", "");
     const struct {
         unsigned n;
         const char* picture;
-        const char* caption;
+        std::string caption;
     } cases[] = {{0, "EAWLOGO.GIF", "Bf 109E-4"},
-                 {7, "7.jpg", "Emil, JG 26\nGalland\nAudembert, "},
+                 {7, "7.jpg", "Küstenstaffel, " + std::string(254, 'x') + "\nGalland\nAudembert, "},
                  {8, "NOIMAGE.GIF", "Skin does not exist!"}};
     for (const auto& c : cases) {
         const SkinSlot slot = catalogue.SlotOf(16, c.n);
@@ -111,57 +208,86 @@ TEST_F(SkinsTest, BoardSlotsShowTheLogoASkinsDescriptionOrThatItIsGone) {
     }
 }
 
+TEST(SkinRecords, TheRulesOfTheEditDialog) {
+    const auto with = [](auto change) {
+        SkinRecord r = NewSkinRecord();
+        r.model = "Emil";
+        r.unit = "JG 26";
+        change(r);
+        return CheckSkinRecord(r);
+    };
+    EXPECT_EQ(with([](SkinRecord&) {}), "");
+    EXPECT_EQ(with([](SkinRecord& r) { r.model.clear(); }), "A skin needs its Model");
+    EXPECT_EQ(with([](SkinRecord& r) { r.unit = "JG\t26"; }), "Unit holds a control character");
+    EXPECT_EQ(with([](SkinRecord& r) {
+                  for (int i = 0; i < 41; ++i) r.pilot += "ü";  // 41 letters, 82 bytes
+              }),
+              "Pilot takes at most 80 bytes (a letter outside A to Z takes two or more)");
+    EXPECT_EQ(with([](SkinRecord& r) { r.year = 1946; }),
+              "The year of a skin is one from 1939 to 1945");
+}
+
 TEST_F(SkinsTest, ChoicesFileReadsWhatItHoldsAndIsWrittenWhole) {
     std::string bytes(100, '\0');
     bytes[4] = 7;   // Spring, P-38H
     bytes[96] = 9;  // Spring, model 23: the last whole entry
-    WriteFile(store + "A.DAT", bytes);
+    WriteFile(store + "A.DAT", bytes + "");
     SeasonSkinChoices choices;
     EXPECT_TRUE(choices.LoadChoices(store + "A.DAT", g.ui));
     EXPECT_EQ(choices.GetChoice(0, 0) + choices.GetChoice(0, 23) + choices.GetChoice(0, 24), 16u);
     choices.SetChoice(3, 29, 0x01020304);
-    ASSERT_TRUE(choices.SaveChoices(g.ui));
-    bytes = ReadFile(store + "A.DAT");
+    bytes = choices.Bytes();
     ASSERT_EQ(bytes.size(), 484u);
     EXPECT_EQ(bytes.substr(0, 8), std::string("\1\0\0\0\7\0\0\0", 8));
     EXPECT_EQ(bytes.substr(480), "\4\3\2\1");
 
     WriteFile(store + "A.DAT", bytes + "tail");
-    ASSERT_TRUE(choices.SaveChoices(g.ui));
-    EXPECT_EQ(ReadFile(store + "A.DAT").substr(484), "tail") << "a longer file keeps its tail";
+    choices.LoadChoices(store + "A.DAT", g.ui);
+    EXPECT_EQ(choices.Bytes().substr(484), "tail") << "a longer file keeps its tail";
     EXPECT_FALSE(choices.LoadChoices(store + "missing.DAT", g.ui));
     EXPECT_TRUE(g.ui.messages.empty());
 }
 
-// Staging leaves exactly the chosen skins' files in each season folder, prefixes dropped.
+// Staging leaves exactly the chosen skins' files in each season folder, prefixes dropped; a
+// set named by a number keeps its choices beside the skins' records.
 TEST_F(SkinsTest, ConfirmingSavesAndStagesEverySeasonOfTheSet) {
-    WriteFile(g.Settings(),
-              "[Harbinet]\nSkinFiles=P*.TPC,*.3DZ\n[TerrainSets]\nTerrain1=Channel\n"
-              "Seasons1=1\nTerrain2=Pacific\nTerrain3=1940\nTerrain4=../..\n");
+    profile::WriteString(g.Settings(), "TerrainSets", "Terrain3", "1940");
+    profile::WriteString(g.Settings(), "TerrainSets", "Terrain4", "../..");
     for (const char* name : {"1_P51DTEX.TPC", "11_P51DTEX.TPC", "11_P51D.3DZ", "1_P51D.3DZ"})
         WriteFile(store + name, name);
     const std::string spring = g.Own() + "Skins/Channel/Spring/";
-    WriteFile(spring + "POLD.TPC", "an earlier choice");
+    WriteFile(spring + "POLD.TPC", "an earlier choice the player put there");
     MakeFolder(g.Own() + "Skins/Channel/WINTER");
+    std::string older(484, '\0');
+    older[0] = 1;
+    older[4 + 4 * 5] = 11;  // Spring, P-51D
+    WriteFile(store + "1940.DAT", older);
 
     SeasonSkinChoices choices;
-    EXPECT_FALSE(choices.LoadChoices(*ChoicesFileOf(*state, 1), g.ui)) << "none yet";
+    EXPECT_FALSE(LoadChoicesOf(*state, 1, choices, nullptr)) << "none yet";
     choices.SetChoice(0, 5, 1);   // Spring, P-51D
     choices.SetChoice(3, 5, 11);  // Winter
-    ASSERT_TRUE(ConfirmTerrainSkins(*state, 1, choices));
+    ASSERT_FALSE(ConfirmTerrainSkins(*state, 1, choices).failed);
     EXPECT_EQ(ListFolder(spring), "P51D.3DZ P51DTEX.TPC");
     EXPECT_EQ(ReadFile(spring + "P51DTEX.TPC"), "1_P51DTEX.TPC");
     EXPECT_EQ(ReadFile(g.Own() + "Skins/Channel/WINTER/P51DTEX.TPC"), "11_P51DTEX.TPC");
     EXPECT_EQ(ReadFile(store + "Channel.DAT").size(), 484u);
+    EXPECT_EQ(KeptFiles(g), "POLD.TPC=an earlier choice the player put there");
 
-    ASSERT_TRUE(ConfirmTerrainSkins(*state, 2, choices)) << "no seasons: Spring's row";
+    ASSERT_FALSE(ConfirmTerrainSkins(*state, 2, choices).failed) << "no seasons: Spring's row";
     EXPECT_EQ(ListFolder(g.Own() + "Skins/Pacific"), "P51D.3DZ P51DTEX.TPC");
-    EXPECT_TRUE(g.ui.messages.empty());
 
-    // A number would be a skin's record, a path would leave the catalogue.
-    EXPECT_FALSE(ChoicesFileOf(*state, 3));
-    EXPECT_FALSE(ChoicesFileOf(*state, 4));
-    EXPECT_EQ(g.ui.messages.size(), 2u);
+    SeasonSkinChoices numbered;
+    ASSERT_TRUE(LoadChoicesOf(*state, 3, numbered, nullptr));
+    EXPECT_EQ(numbered.GetChoice(0, 5), 11u);
+    ASSERT_FALSE(ConfirmTerrainSkins(*state, 3, numbered).failed);
+    EXPECT_TRUE(Exists(store + "Set 1940.DAT") && !Exists(store + "1940.DAT"));
+    EXPECT_EQ(ReadFile(g.Own() + "Skins/1940/P51DTEX.TPC"), "11_P51DTEX.TPC");
+
+    std::string problem;
+    EXPECT_FALSE(ChoicesFileOf(*state, 4, &problem)) << "a path would leave the catalogue";
+    EXPECT_NE(problem.find("cannot be used as a folder name"), std::string::npos);
+    EXPECT_TRUE(g.ui.messages.empty());
 }
 
 }  // namespace

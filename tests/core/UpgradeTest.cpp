@@ -113,8 +113,9 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
     EXPECT_EQ(ListFolder(common + "Channel Front/"), "COCKPIT.TPC a.lbm");
     EXPECT_EQ(ReadFile(common + "Channel Front/a.lbm"), "Spring/a.lbm");
     for (const char* season : {"Spring/", "Summer/"}) EXPECT_EQ(ListFolder(cf + season), "P51.TPC");
-    EXPECT_EQ(ListFolder(cf + "Autumn/"), "COCKPIT.TPC") << "one that differs from the common one";
-    EXPECT_EQ(ListFolder(cf + "Winter/"), "b.LBM") << "one no common file stands for is kept";
+    EXPECT_EQ(ListFolder(cf + "Autumn/") + ListFolder(cf + "Winter/"), "");
+    EXPECT_EQ(KeptFiles(g), "COCKPIT.TPC=Autumn/COCKPIT.TPC SKY.LBM= b.LBM=Winter/b.LBM")
+        << "one that differs from the common one, and one no common file stands for, are kept";
     EXPECT_EQ(ListFolder(common + "Mediterranean/"), "x.LBM y.LBM");
     EXPECT_EQ(ReadFile(common + "Mediterranean/x.LBM"), "read-only");
     EXPECT_EQ(ListFolder(med), "P40.TPC x.LBM") << "one that could not be copied stays";
@@ -142,7 +143,8 @@ TEST_F(UpgradeTest, From20OnOnlyTheVersionChangesAndTheUserIsTold) {
     EXPECT_TRUE(Exists(g.Game() + "A.TER")) << "the terrain is left as it is";
     EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
     // The pictures beside the program move to the catalogue, which keeps its own.
-    EXPECT_EQ(ListFolder(g.Own()), "Vandelholt/ harbinet.INI");
+    EXPECT_EQ(ListFolder(g.Own()), "Originals/ Vandelholt/ harbinet.INI");
+    EXPECT_EQ(KeptFiles(g), "SPRING.GIF=picture SPRING.GIF") << "unlike the catalogue's own";
     EXPECT_EQ(ReadFile(cat + "spring.gif") + ", " + ReadFile(cat + "WINTER.GIF"),
               "the catalogue's own, picture WINTER.GIF");
 }

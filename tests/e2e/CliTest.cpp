@@ -12,6 +12,7 @@
 #include "platform/InstallationLock.h"
 #include "support/GameFolder.h"
 #include "support/RunProgram.h"
+#include "support/UserHome.h"
 
 namespace harbinet::test {
 namespace {
@@ -83,11 +84,38 @@ TEST_F(Cli, StatusAndMenuPrintWhatTheTrayShows) {
 
     EXPECT_TRUE(
         Run("menu").out.starts_with("108\t&Launch MicroProse's European Air War [default]\n"));
+}
 
-    ::unlink((game + "EAW.EXE").c_str());
-    r = Run("status");
-    EXPECT_EQ(r.status, 1) << "an error message fails the run, the status still prints";
-    EXPECT_NE(r.out.find("terrain=autumn\n"), std::string::npos);
+// A folder mistyped or run from elsewhere: nothing is made there, no desktop entry either.
+TEST_F(Cli, NothingIsMadeForAFolderWithoutTheGame) {
+    UserHome home;
+    TempDir elsewhere;
+    WriteFile(elsewhere / "Harbinet/.keep", "");
+    const struct {
+        std::string folder;
+        std::string told;
+    } cases[] = {
+        {elsewhere / "New/", "The EAW executable was not found in " + elsewhere.Path()},
+        {elsewhere / "Harbinet/", "The EAW executable was not found in " + elsewhere.Path()},
+        {game, "The EAW executable was not found in " +
+                   game.substr(0, game.rfind('/', game.size() - 2) + 1) +
+                   "\nThat is the game's own folder: give Harbinet's folder inside it, such as " +
+                   game + "Harbinet/"},
+    };
+    for (const auto& c : cases) {
+        const std::string before = ListFolder(elsewhere.Path()) + ListFolder(game);
+        for (const char* verb : {"status", "season winter", "skins list"}) {
+            std::vector<std::string> args = {"--folder", c.folder};
+            std::istringstream words(verb);
+            for (std::string w; words >> w;) args.push_back(w);
+            const ProgramResult r = RunProgram(HARBINET_CLI, args);
+            EXPECT_EQ(r.status, 1) << c.folder << " " << verb;
+            EXPECT_EQ(r.err, "harbinet-cli: " + c.told + "\n") << verb;
+        }
+        EXPECT_EQ(ListFolder(elsewhere.Path()) + ListFolder(game), before) << c.folder;
+        EXPECT_EQ(ListFolder(elsewhere / "Harbinet/"), ".keep");
+    }
+    EXPECT_EQ(ListFolder(home.Desktop()), "");
 }
 
 TEST_F(Cli, VerbsThatChangeTheGameFolder) {
@@ -134,15 +162,18 @@ TEST_F(Cli, ConcurrentSeasonChangesNeverMixAndALinkedFolderIsFollowed) {
 
 TEST_F(Cli, SkinVerbsPrintOneRecordALineAndRefuseWrongChoices) {
     Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\n");
-    const std::string file = WriteFile(game + "dl/p109etex.tpc", "texture");
-    EXPECT_EQ(Run("skins add " + file + " --model Emil --unit JG26").status, 1)
-        << "no catalogue folder to write to";
-    MakeFolder(g.Own() + "Vandelholt");
+    const std::string file = WriteFile(game + "../dl/p109etex.tpc", "texture");
     // Not through Run, which would split the field at the tab.
     const std::vector<std::string> tab = {"--folder", g.Own(), "skins",  "add", file,
                                           "--model",  "E",     "--unit", "J\tG"};
     EXPECT_EQ(RunProgram(HARBINET_CLI, tab).status, 2) << "a tab in a field is refused";
-    EXPECT_EQ(Run("skins add " + file + " --model Emil --unit JG26 --year 1941").out, "1\n");
+    const std::string add = "skins add " + file + " --model Emil --unit JG26 --year 1941";
+    ProgramResult r = Run(add);
+    EXPECT_EQ(r.out, "Harbinet takes these files from " + game + "../dl/:\n  p109etex.tpc\n");
+    EXPECT_EQ(r.err, "harbinet-cli: nothing was moved; add --yes to store the skin\n");
+    EXPECT_TRUE(Exists(file));
+    r = Run(add + " --yes");
+    EXPECT_EQ(r.out, "1\n") << r.err;
     EXPECT_EQ(Run("skins list").out, "1\tEmil\tJG26\tUnknown\tUnknown\t1941\n");
     EXPECT_EQ(Run("skins next 1 summer 109e").out, "1\n");
     EXPECT_NE(Run("skins choices 1").out.find("\n109E\tBf 109E-4\t0\t1\t0\t0\n"),

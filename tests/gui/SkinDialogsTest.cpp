@@ -70,6 +70,7 @@ TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
         }
         Press(form, wxID_OK);
     });
+    game.ui.answer = true;  // to what the skin takes from the download folder
     Press(dialog, ui::id::kAddCommand);
     EXPECT_EQ(Rows(list), "Anton=2 Emil=3 Spit=1 ");
     EXPECT_EQ(game.desktop.opened, std::vector<std::string>{download + "readme.txt"});
@@ -83,14 +84,18 @@ TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
     EXPECT_EQ(Rows(list), "Anton=2 Bf 109E=3 Spit=1 ");
     EXPECT_EQ(Key(store + "3.DAT", "Model") + Key(store + "3.DAT", "Year"), "Bf 109E1945");
 
-    game.ui.answer = true;
     list.SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     Press(dialog, ui::id::kDeleteCommand);
     EXPECT_EQ(Rows(list), "Anton=2 Spit=1 ");
-    EXPECT_EQ(game.ui.messages,
-              std::vector<std::string>{"ask Delete Skin: Do you really want to delete the Skin for "
-                                       "the Bf 109E, JG 26?\n(This will also delete ALL files "
-                                       "associated with this Skin from your PC!)"});
+    EXPECT_EQ(
+        game.ui.messages,
+        (std::vector<std::string>{
+            "ask Add Skin: Harbinet takes these files from " + download +
+                ":\n  p109etex.tpc\n  P109E.3DZ\n  shot.jpg\n  readme.txt\n\nDo you want to "
+                "add this skin?",
+            "ask Delete Skin: Do you really want to delete the Skin for the Bf 109E, JG "
+            "26?\n(This will also delete ALL files associated with this Skin from your PC!)"}));
+    EXPECT_EQ(ListFolder(store), "1.DAT 2.DAT Skins.INI") << "the skin's files went with it";
 }
 
 // Typing stops at the limits; a text longer already is refused at OK, not cut.
@@ -118,7 +123,8 @@ TEST(SkinEditDialog, LimitsHoldWhileTypingAndATooLongTextKeepsTheDialogOpen) {
     });
     EXPECT_EQ(ui::RunDialog(form), wxID_OK);
     EXPECT_EQ(game.ui.messages,
-              std::vector<std::string>{"error Harbinet Error: Pilot takes at most 80 characters"});
+              std::vector<std::string>{"error Harbinet Error: Pilot takes at most 80 bytes (a "
+                                       "letter outside A to Z takes two or more)"});
     EXPECT_EQ(form.Record().pilot, "Galland");
     EXPECT_EQ(form.Record().year, 0u) << "no year offered, none invented";
 }
@@ -182,12 +188,12 @@ TEST_F(TerrainSkinsDialogTest, ChoicesAreStagedOnOkAndTheSeasonInstalledAgain) {
     frame->RunCommand(cmd::kTerrainSkins);
     EXPECT_EQ(ReadFile(store + "Channel Front.DAT"), choices);
 
-    // A set named by digits alone would share a skin's record file: it does not open.
+    // A set named by digits alone keeps its choices apart from the skin of that number.
     Dialog digits(frame->State(), 2, nullptr);
-    EXPECT_EQ(ui::RunDialog(digits), wxID_CANCEL);
-    ASSERT_GE(game.ui.messages.size(), 2u);
-    EXPECT_EQ(game.ui.messages.end()[-2].substr(0, 23), "ask Reset Terrain Skins");
-    EXPECT_EQ(game.ui.messages.back().substr(0, 40), "error Harbinet Error: The terrain set na");
+    ModalHook ok([&](wxDialog& d) { Press(d, wxID_OK); });
+    EXPECT_EQ(ui::RunDialog(digits), wxID_OK);
+    EXPECT_TRUE(Exists(store + "Set 12.DAT"));
+    EXPECT_EQ(game.ui.messages.back().substr(0, 23), "ask Reset Terrain Skins");
 }
 
 }  // namespace

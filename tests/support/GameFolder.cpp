@@ -1,5 +1,9 @@
 #include "support/GameFolder.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
 namespace harbinet::test {
 
 GameFolder::GameFolder(bool withGame) {
@@ -18,6 +22,18 @@ std::string GameFolder::AddCareer(const std::string& name, const CareerFields& f
 
 std::unique_ptr<ProgramState> GameFolder::MakeState() {
     return std::make_unique<ProgramState>(Folders::FromExecutable(own_ + "harbinet"), ui, desktop);
+}
+
+std::string KeptFiles(const GameFolder& g) {
+    std::vector<std::string> kept;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(g.Own() + "Originals", ec))
+        if (e.is_regular_file())
+            kept.push_back(e.path().filename().string() + "=" + ReadFile(e.path().string()));
+    std::sort(kept.begin(), kept.end());
+    std::string out;
+    for (const auto& k : kept) out += (out.empty() ? "" : " ") + k;
+    return out;
 }
 
 }  // namespace harbinet::test

@@ -40,4 +40,8 @@ class GameFolder {
     std::string game_, own_;
 };
 
+// The files Harbinet kept for the player, as "NAME=BYTES" in name order, whatever change and
+// path they were kept under.
+std::string KeptFiles(const GameFolder& g);
+
 }  // namespace harbinet::test

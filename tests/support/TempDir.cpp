@@ -64,6 +64,9 @@ std::string ListFolder(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(folder, ec)) {
+        // Harbinet's lock and record of its copies belong to every game folder it served.
+        const std::string name = e.path().filename().string();
+        if (name == ".harbinet.lock" || name == ".harbinet-copies") continue;
         names.push_back(e.path().filename().string() + (e.is_directory() ? "/" : ""));
     }
     std::sort(names.begin(), names.end());

@@ -29,7 +29,8 @@ bool Exists(const std::string& path);
 void MakeFolder(const std::string& path);
 // Sets the last-write time (since 1970), leaving the access time; false when that failed.
 bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds = 0);
-// Names in a folder, sorted, folders marked with a trailing "/".
+// Names in a folder, sorted, folders marked with a trailing "/"; Harbinet's lock and record of
+// copies are left out.
 std::string ListFolder(const std::string& folder);
 
 }  // namespace harbinet::test

@@ -140,7 +140,7 @@ void ShootSkins(const Context& context) {
     const std::pair<std::size_t, unsigned> chosen[] = {{1, 10}, {3, 6},  {5, 3},
                                                        {16, 2}, {22, 5}, {17, 4}};
     for (const auto& [model, skin] : chosen) choices.SetChoice(0, model, skin);
-    choices.SaveChoices(context.host);
+    files::WriteFileAtomic(choices.Path(), choices.Bytes());
 
     {
         auto* dialog = new ConfigureSkinsDialog(state, nullptr);

@@ -43,7 +43,7 @@ bool HarbinetApp::OnInit() {
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(argv[i].utf8_string());
     const auto served = ServedFolders(arguments);
-    if (!served) return false;
+    if (!served) return endWith_.has_value();
     const Folders& folders = *served;
     ui::CStaticEx::SetSoundFolder(folders.OwnFolder);
     using Kind = InstallationLock::Kind;
@@ -53,15 +53,9 @@ bool HarbinetApp::OnInit() {
         lock_->Usable() ? !lock_->Take(Kind::Program) : desktop_->WindowExists(text::kProgramTitle);
     if (running) {
         desktop_->BringWindowForward(text::kProgramTitle);
-        secondInstance_ = true;
+        endWith_ = 0;
         return true;
     }
-    // A change that harbinet-cli is making ends first; from here on the program changes alone.
-    if (lock_->Usable() && !lock_->Take(Kind::Change, std::chrono::seconds(30))) {
-        ui::MessageBox(text::kChangeUnderWay, text::kCaptionError, wxOK | wxICON_ERROR);
-        return false;
-    }
-
     // From here on a termination signal ends the program the orderly way, even mid start-up.
     SetSignalHandler(SIGTERM, &HarbinetApp::OnSignal);
     SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
@@ -91,6 +85,12 @@ std::optional<Folders> HarbinetApp::ServedFolders(const std::vector<std::string>
         folder = AskForProgramFolder();
         if (folder.empty()) return std::nullopt;
     }
+    // Nothing is made for a folder that does not hold the game.
+    if (const std::string problem = PrepareServedFolder(folder); !problem.empty()) {
+        ui::MessageBox(wxString::FromUTF8(problem), text::kCaptionError, wxOK | wxICON_ERROR);
+        endWith_ = 1;
+        return std::nullopt;
+    }
     Folders folders = Folders::Serving(folder, program);
     // What the desktop entry starts without arguments next time.
     if ((given || !folders.DataFolder.empty()) && !RememberFolder(folder)) {
@@ -116,9 +116,10 @@ std::string HarbinetApp::AskForProgramFolder() {
     }
 }
 
-// A second instance has brought the first one forward and ends without a trace.
+// A second instance has brought the first one forward and ends without a trace; a folder
+// without the game ends the program after saying so.
 int HarbinetApp::OnRun() {
-    return secondInstance_ ? 0 : wxApp::OnRun();
+    return endWith_ ? *endWith_ : wxApp::OnRun();
 }
 
 int HarbinetApp::OnExit() {

@@ -38,8 +38,9 @@ class HarbinetApp : public wxApp {
     static void OnSignal(int signal);
 
     std::unique_ptr<Desktop> desktop_;
-    std::unique_ptr<InstallationLock> lock_;  // held for the program's life
-    bool secondInstance_ = false;
+    std::unique_ptr<InstallationLock> lock_;  // the program lock, held for the program's life
+    // Set when the program ends before its loop runs: a second instance (0), no game (1).
+    std::optional<int> endWith_;
 };
 
 }  // namespace harbinet

@@ -9,6 +9,7 @@
 #include "gui/widgets/StaticEx.h"
 #include "model/ProgramState.h"
 #include "platform/Files.h"
+#include "program/Report.h"
 #include "skins/AircraftModels.h"
 
 namespace harbinet {
@@ -89,32 +90,35 @@ std::string ConfigureSkinsDialog::PickSkinFile(const std::string& initialFolder)
 void ConfigureSkinsDialog::OnAdd(wxCommandEvent&) {
     const std::string picked = PickSkinFile(catalogue_.InitialFolder());
     if (picked.empty()) return;
-    const Download download = FindDownload(picked);
+    std::string problem;
+    const SkinDownload download = ExamineDownload(
+        state_, picked, state_.Settings().GetText(settings::Key::SkinFiles), problem);
     catalogue_.SetInitialFolder(download.folder);
+    if (!problem.empty()) return state_.host.ShowError(problem);
+    // The player sees what moves out of the download folder before anything does.
+    if (!state_.host.AskYesNo(text::kCaptionAddSkin,
+                              DownloadText(download) + "\n\n" + text::kAddSkinQuestion))
+        return;
     // The readme is read beside the form; a missing viewer is no reason to stop.
-    if (!download.readme.empty()) state_.desktop.ShellOpen(download.readme, nullptr);
+    if (!download.readme.empty())
+        state_.desktop.ShellOpen(download.folder + download.readme, nullptr);
 
-    SkinRecord record;
-    record.pilot = record.location = "Unknown";
-    record.year = kFirstYear + 1;
     const std::string preview = download.preview.empty()
                                     ? files::ResolveName(catalogue_.Folder(), "NOIMAGE.GIF")
-                                    : download.preview;
-    const std::string code = AircraftModelTable::CodeOfSkinFile(download.mainFile);
+                                    : download.folder + download.preview;
     SkinEditDialog edit(SkinEditDialog::Mode::Add, preview,
-                        std::string(AircraftModelTable::DisplayNameOf(code)), record, this,
-                        state_.host, &state_.desktop);
+                        std::string(AircraftModelTable::DisplayNameOf(download.code)),
+                        NewSkinRecord(), this, state_.host, &state_.desktop);
     if (ui::RunDialog(edit) != wxID_OK) return;
 
-    unsigned stored = 0;
-    const unsigned n = catalogue_.AddSkin(download, edit.Record(),
-                                          state_.Settings().GetText(settings::Key::SkinFiles),
-                                          state_.host, &stored);
+    unsigned n = 0;
+    const ChangeResult result = AddSkin(state_, download, edit.Record(), n);
+    ReportChange(state_, result);
     if (n == 0) return;
     const long row = InsertRow(n, catalogue_.ReadRecord(n));
     ui::SelectRow(*list_, row);
-    status_->SetLabel(
-        Wx(stored == 0 ? Format(text::kSkinAddedNoFiles, n) : Format(text::kSkinAdded, n, stored)));
+    const auto stored = static_cast<unsigned>(download.files.size());
+    status_->SetLabel(Wx(Format(text::kSkinAdded, n, stored)));
 }
 
 void ConfigureSkinsDialog::OnModify(wxCommandEvent&) {
@@ -152,8 +156,9 @@ void ConfigureSkinsDialog::OnDelete(wxCommandEvent&) {
     if (!state_.host.AskYesNo(text::kCaptionDeleteSkin,
                               Format(text::kDeleteSkinQuestion, model.c_str(), unit.c_str())))
         return;
-    catalogue_.DeleteSkin(n);
-    list_->DeleteItem(row);
+    const ChangeResult result = DeleteSkin(state_, n);
+    ReportChange(state_, result);
+    if (!catalogue_.IsInstalled(n)) list_->DeleteItem(row);
 }
 
 }  // namespace harbinet

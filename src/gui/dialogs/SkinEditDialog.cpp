@@ -52,7 +52,7 @@ SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std:
     ui::CStaticEx* authorLabel = label("Author (optional):", 9, 108, 76);
     author_ = AddEdit(record.author, kShortTextLimit, 86, 107, 120);
     ui::CStaticEx* urlLabel = label("Download URL (optional):", 9, 128, 76);
-    url_ = AddEdit(record.url, kUrlLimit, 86, 126, 180);
+    url_ = AddEdit(record.url, kLongTextLimit, 86, 126, 180);
     // The two long labels keep their words whole where the font runs wider than planned.
     for (ui::CStaticEx* long_label : {authorLabel, urlLabel}) {
         const int right =
@@ -93,9 +93,10 @@ void SkinEditDialog::OnOk(wxCommandEvent&) {
     } limited[] = {{pilot_, "Pilot", kShortTextLimit},
                    {location_, "Location", kShortTextLimit},
                    {author_, "Author", kShortTextLimit},
-                   {url_, "Download URL", kUrlLimit}};
+                   {url_, "Download URL", kLongTextLimit}};
     for (const auto& field : limited)
-        if (field.edit->GetValue().length() > field.limit) {
+        // As stored: in bytes of UTF-8.
+        if (field.edit->GetValue().utf8_string().size() > field.limit) {
             host_.ShowError(
                 Format(text::kTextTooLong, field.name, static_cast<unsigned>(field.limit)));
             field.edit->SetFocus();

@@ -1,5 +1,7 @@
 #include "gui/dialogs/TerrainSkinsDialog.h"
 
+#include "program/Report.h"
+
 #include "gui/widgets/Ids.h"
 #include "gui/widgets/StaticEx.h"
 #include "model/ProgramState.h"
@@ -36,13 +38,16 @@ TerrainSkinsDialog::TerrainSkinsDialog(ProgramState& state, unsigned set, wxWind
       state_(state),
       set_(set),
       catalogue_(state.SkinCatalogueFolder) {
-    const auto file = ChoicesFileOf(state, set);
-    usable_ = file.has_value();
-    if (!usable_) return;
+    std::string problem;
+    usable_ = ChoicesFileOf(state, set, &problem).has_value();
+    if (!usable_) {
+        if (!problem.empty()) state.host.ShowError(problem);
+        return;
+    }
     seasons_ = state.Settings().TerrainSetHasSeasons(set);
     BuildBoard();
     InitLook(ui::Background::Paper);
-    choices_.LoadChoices(*file, state.host);
+    LoadChoicesOf(state, set, choices_, nullptr);
     RefreshPage();
 }
 
@@ -151,7 +156,9 @@ void TerrainSkinsDialog::OnReset(wxCommandEvent&) {
 }
 
 void TerrainSkinsDialog::OnOk(wxCommandEvent&) {
-    if (ConfirmTerrainSkins(state_, set_, choices_)) Finish(wxID_OK);
+    const ChangeResult result = ConfirmTerrainSkins(state_, set_, choices_);
+    ReportChange(state_, result);
+    if (!result.failed) Finish(wxID_OK);
 }
 
 }  // namespace harbinet

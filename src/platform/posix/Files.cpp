@@ -7,7 +7,6 @@
 #include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -207,15 +206,15 @@ bool IsSpecial(mode_t mode) {
     return !S_ISREG(mode) && !S_ISDIR(mode) && !S_ISLNK(mode);
 }
 
-// The mark of a copy: the device and inode of the file it was copied from.
-constexpr const char* kOriginAttribute = "user.harbinet.origin";
-std::string OriginMark(const struct stat& source) {
-    return std::to_string(source.st_dev) + ":" + std::to_string(source.st_ino);
-}
-
 enum class Replace { Always, Never };
 
-bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace) {
+bool SyncPath(const std::string& path, int flags) {
+    Fd fd(::open(path.c_str(), flags | O_CLOEXEC));
+    return fd.ok() && ::fsync(fd.get()) == 0;
+}
+
+bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace,
+                  bool durable) {
     struct stat src;
     Fd in(OpenRegularFile(source, src));
     if (!in.ok()) return false;
@@ -227,17 +226,15 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) return false;
     }
 
-    TempFile temp(FolderOfPath(target), 0600);
+    const std::string folder = FolderOfPath(target);
+    TempFile temp(folder, 0600);
     if (!temp.ok()) return false;
     if (!CopyData(in.get(), temp.fd(), src.st_size)) return false;
-    if (::fchmod(temp.fd(), src.st_mode & 0777) != 0) return false;
+    if (::fchmod(temp.fd(), (src.st_mode & 0777) | S_IWUSR) != 0) return false;
     // Windows copies keep the last-write time; career stamps are compared against it.
     const struct timespec times[2] = {{0, UTIME_OMIT}, src.st_mtim};
     if (::futimens(temp.fd(), times) != 0) return false;
-    // Where the file system has no room for the mark, the copy is simply never taken for
-    // current later on.
-    const std::string origin = OriginMark(src);
-    ::fsetxattr(temp.fd(), kOriginAttribute, origin.data(), origin.size(), 0);
+    if (durable && ::fsync(temp.fd()) != 0) return false;
     if (!temp.Close()) return false;
 
     if (replace == Replace::Always) {
@@ -247,10 +244,10 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
         if (errno != EINVAL && errno != ENOSYS) return false;
         // File systems without the flag: a hard link fails the same way on an existing name.
         if (::link(temp.path().c_str(), target.c_str()) != 0) return false;
-        return true;  // the temporary name goes away with temp
+        return !durable || SyncPath(folder, O_RDONLY | O_DIRECTORY);  // temp goes with it
     }
     temp.Keep();
-    return true;
+    return !durable || SyncPath(folder, O_RDONLY | O_DIRECTORY);
 }
 
 std::string ResolveComponent(const std::string& folder, std::string_view name) {
@@ -322,30 +319,87 @@ bool FolderExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool CopyFile(const std::string& source, const std::string& target) {
-    return CopyFileImpl(source, target, Replace::Always);
+bool CopyFile(const std::string& source, const std::string& target, bool durable) {
+    return CopyFileImpl(source, target, Replace::Always, durable);
 }
 
 bool CopyFileIfAbsent(const std::string& source, const std::string& target) {
-    return CopyFileImpl(source, target, Replace::Never);
+    return CopyFileImpl(source, target, Replace::Never, false);
 }
 
-bool IsCopyOf(const std::string& source, const std::string& target) {
-    struct stat src, dst;
-    return ::stat(source.c_str(), &src) == 0 && ::lstat(target.c_str(), &dst) == 0 &&
-           S_ISREG(src.st_mode) && S_ISREG(dst.st_mode) && (dst.st_mode & S_IWUSR) &&
-           !(dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) && dst.st_size == src.st_size &&
-           (dst.st_mode & 0777) == (src.st_mode & 0777) &&
-           dst.st_mtim.tv_sec == src.st_mtim.tv_sec && dst.st_mtim.tv_nsec == src.st_mtim.tv_nsec;
+FileStamp Stamp(const std::string& path) {
+    FileStamp s;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return s;
+    using T = FileStamp::Type;
+    s.type = S_ISREG(st.st_mode)   ? T::File
+             : S_ISDIR(st.st_mode) ? T::Folder
+             : S_ISLNK(st.st_mode) ? T::Link
+                                   : T::Other;
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    s.size = st.st_size;
+    s.lastWrite = ToFileTime(st.st_mtim);
+    s.changed = ToFileTime(st.st_ctim);
+    s.readOnly = S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR);
+    return s;
 }
 
-bool IsCopyMadeFrom(const std::string& source, const std::string& target) {
-    struct stat src;
-    if (!IsCopyOf(source, target) || ::stat(source.c_str(), &src) != 0) return false;
-    const std::string expected = OriginMark(src);
-    char mark[64];
-    const ssize_t n = ::lgetxattr(target.c_str(), kOriginAttribute, mark, sizeof mark);
-    return n >= 0 && std::string_view(mark, static_cast<std::size_t>(n)) == expected;
+bool SameContents(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    if (::lstat(a.c_str(), &sa) != 0 || ::lstat(b.c_str(), &sb) != 0 || !S_ISREG(sa.st_mode) ||
+        !S_ISREG(sb.st_mode) || sa.st_size != sb.st_size)
+        return false;
+    if (sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino) return true;
+    Fd x(OpenRegularFile(a, sa)), y(OpenRegularFile(b, sb));
+    if (!x.ok() || !y.ok()) return false;
+    ::posix_fadvise(x.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    ::posix_fadvise(y.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    constexpr std::size_t kBuffer = 1 << 18;
+    std::unique_ptr<char[]> bx(new char[kBuffer]), by(new char[kBuffer]);
+    auto fill = [](int fd, char* buffer) -> ssize_t {
+        std::size_t got = 0;
+        while (got < kBuffer) {
+            const ssize_t n = ::read(fd, buffer + got, kBuffer - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return -1;
+            if (n == 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        return static_cast<ssize_t>(got);
+    };
+    for (;;) {
+        const ssize_t n = fill(x.get(), bx.get());
+        if (n < 0 || fill(y.get(), by.get()) != n) return false;
+        if (n == 0) return true;
+        if (std::memcmp(bx.get(), by.get(), static_cast<std::size_t>(n)) != 0) return false;
+    }
+}
+
+MoveOutcome MoveFile(const std::string& from, const std::string& to) {
+    struct stat st;
+    if (::lstat(from.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return MoveOutcome::Failed;
+    if (::lstat(to.c_str(), &st) == 0) return MoveOutcome::TargetExists;
+    const std::string fromFolder = FolderOfPath(from), toFolder = FolderOfPath(to);
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        const bool synced =
+            SyncPath(toFolder, O_RDONLY | O_DIRECTORY) &&
+            (fromFolder == toFolder || SyncPath(fromFolder, O_RDONLY | O_DIRECTORY));
+        if (::stat(to.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+            ::chmod(to.c_str(), (st.st_mode & 07777) | S_IWUSR);
+        return synced ? MoveOutcome::Moved : MoveOutcome::Failed;
+    }
+    if (errno == EEXIST) return MoveOutcome::TargetExists;
+    if (errno != EXDEV && errno != EINVAL && errno != ENOSYS) return MoveOutcome::Failed;
+    // Another file system: the source goes only once its copy is on the disk and proven equal.
+    if (!CopyFileImpl(from, to, Replace::Never, true))
+        return ::lstat(to.c_str(), &st) == 0 ? MoveOutcome::TargetExists : MoveOutcome::Failed;
+    if (!SameContents(from, to) || ::unlink(from.c_str()) != 0) return MoveOutcome::Failed;
+    return SyncPath(fromFolder, O_RDONLY | O_DIRECTORY) ? MoveOutcome::Moved : MoveOutcome::Failed;
+}
+
+bool SyncFolder(const std::string& folder) {
+    return SyncPath(folder.empty() ? "." : folder, O_RDONLY | O_DIRECTORY);
 }
 
 bool DeleteFile(const std::string& path) {
@@ -442,7 +496,8 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     if (!temp.Close()) return false;
     if (::rename(temp.path().c_str(), real.c_str()) != 0) return false;
     temp.Keep();
-    return true;
+    // The new name itself must survive a power cut: a journal is worth nothing otherwise.
+    return SyncPath(FolderOfPath(real), O_RDONLY | O_DIRECTORY);
 }
 
 namespace {
@@ -492,6 +547,11 @@ int RemoveStaleTemporaryFiles(const std::string& folder) {
         if (::unlinkat(dirFd, e->d_name, 0) == 0) ++removed;
     }
     return removed;
+}
+
+std::string RealPath(const std::string& path) {
+    char buf[PATH_MAX];
+    return ::realpath(path.c_str(), buf) ? std::string(buf) : std::string();
 }
 
 std::string TempFolder() {

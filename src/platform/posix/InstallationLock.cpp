@@ -23,8 +23,8 @@ struct flock ByteOf(InstallationLock::Kind kind, short type) {
 
 }  // namespace
 
-InstallationLock::InstallationLock(const std::string& ownFolder) {
-    const std::string path = ownFolder + ".harbinet.lock";
+InstallationLock::InstallationLock(const std::string& folder) {
+    const std::string path = folder + ".harbinet.lock";
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
 }
 
@@ -44,6 +44,12 @@ bool InstallationLock::Take(Kind kind, std::chrono::milliseconds wait) {
         const struct timespec pause = {0, 20'000'000};
         ::nanosleep(&pause, nullptr);
     }
+}
+
+void InstallationLock::Release(Kind kind) {
+    if (fd_ < 0) return;
+    struct flock lock = ByteOf(kind, F_UNLCK);
+    ::fcntl(fd_, F_OFD_SETLK, &lock);
 }
 
 bool InstallationLock::HeldElsewhere(Kind kind) const {

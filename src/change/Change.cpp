@@ -1,0 +1,380 @@
+#include "change/Change.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "model/Names.h"
+#include "model/Settings.h"
+#include "platform/Profile.h"
+
+namespace harbinet {
+
+namespace {
+
+using Kind = Action::Kind;
+using files::FileStamp;
+
+std::string FolderOfPath(const std::string& path) {
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+// Makes a folder and those above it.
+bool MakeFolders(const std::string& folder) {
+    if (files::FolderExists(folder)) return true;
+    std::string parent = folder;
+    if (!parent.empty() && parent.back() == '/') parent.pop_back();
+    parent = FolderOfPath(parent);
+    return (parent.empty() || MakeFolders(parent)) && files::CreateFolder(folder);
+}
+
+class Steps {
+  public:
+    Steps(const Folders& folders, Provenance& provenance, const Plan& plan)
+        : folders_(folders), provenance_(provenance), plan_(plan) {
+        // Each step that removes bytes checks that they are elsewhere as it runs, so that the
+        // last copy always stays; only a file the plan rewrites in place cannot stand for them.
+        for (const Action& a : plan.actions)
+            if (a.kind == Kind::WriteFile) leaving_.insert(a.path);
+    }
+
+    StepFailures Run() {
+        for (std::size_t i = 0; i < plan_.actions.size(); ++i) {
+            const Action& a = plan_.actions[i];
+            if (a.kind == Kind::Setting) {
+                // Consecutive keys of one file are written in one replace of it.
+                SettingsBatch batch(a.path);
+                std::size_t j = i;
+                for (; j < plan_.actions.size() && plan_.actions[j].kind == Kind::Setting &&
+                       plan_.actions[j].path == a.path;
+                     ++j)
+                    batch.Set(plan_.actions[j].section, plan_.actions[j].key,
+                              plan_.actions[j].value);
+                if (!batch.Commit()) {
+                    out_.messages.push_back(Format(text::kUnableToWrite, a.path.c_str()));
+                    // The settings say what the game folder holds: without them nothing more
+                    // is changed. Another file's keys (the game's EAW.INI) are only told.
+                    const std::size_t end = a.path == folders_.SettingsPath ? plan_.actions.size() : j;
+                    for (std::size_t k = i; k < end; ++k) out_.actions.push_back(plan_.actions[k]);
+                    if (end == plan_.actions.size()) break;
+                }
+                i = j - 1;
+                continue;
+            }
+            if (!Run(a)) out_.actions.push_back(a);
+        }
+        for (const auto& [folder, sources] : notCopied_) {
+            std::string message = Format(text::kFilesNotCopied, folder.c_str());
+            for (const std::string& source : sources) message += "\n" + source;
+            out_.messages.insert(out_.messages.begin(), message);
+        }
+        return std::move(out_);
+    }
+
+  private:
+    // True when the bytes of path are also elsewhere, so that it may go without being kept.
+    bool Dispensable(const std::string& path) {
+        return provenance_.Twin(path, leaving_).has_value();
+    }
+
+    bool Fail(std::string message) {
+        out_.messages.push_back(std::move(message));
+        return false;
+    }
+
+    // Moves the player's file into this change's kept files, under its path in the game folder.
+    bool Keep(const std::string& path) {
+        const std::string relative = path.starts_with(folders_.GameFolder)
+                                         ? path.substr(folders_.GameFolder.size())
+                                         : path.substr(path.rfind('/') + 1);
+        std::string folder = plan_.keptFolder;
+        for (int n = 2; n < 1000; ++n) {
+            const std::string to = folder + relative;
+            if (files::Stamp(to).type != FileStamp::Type::Missing) {
+                if (files::SameContents(path, to)) return Delete(path);
+            } else if (MakeFolders(FolderOfPath(to))) {
+                switch (files::MoveFile(path, to)) {
+                    case files::MoveOutcome::Moved:
+                        provenance_.Index().Forget(path);
+                        provenance_.Added(to);
+                        return true;
+                    case files::MoveOutcome::TargetExists:
+                        continue;
+                    case files::MoveOutcome::Failed:
+                        break;
+                }
+                break;
+            }
+            folder = plan_.keptFolder.substr(0, plan_.keptFolder.size() - 1) + " (" +
+                     std::to_string(n) + ")/";
+        }
+        return Fail(Format(text::kUnableToKeep, path.c_str(), plan_.keptFolder.c_str()));
+    }
+
+    bool Delete(const std::string& path) {
+        if (!files::DeleteFile(path)) return Fail(Format(text::kUnableToDelete, path.c_str()));
+        provenance_.Index().Forget(path);
+        return true;
+    }
+
+    // Leaves path: deleted when its bytes are elsewhere, kept otherwise. A read-only file stays.
+    bool Leave(const std::string& path) {
+        const FileStamp s = files::Stamp(path);
+        if (s.type == FileStamp::Type::Missing || s.readOnly) return true;
+        if (!s.IsFile()) return Delete(path);  // a link: the file it names stays
+        return Dispensable(path) ? Delete(path) : Keep(path);
+    }
+
+    bool Copy(const Action& a) {
+        if (!files::Stamp(a.from).IsFile()) return NotCopied(a);
+        const FileStamp t = files::Stamp(a.path);
+        if (t.type != FileStamp::Type::Missing) {
+            if (provenance_.Index().IsCurrentCopy(a.path, a.from)) return true;
+            if (t.IsFile() && !t.readOnly && !Dispensable(a.path)) {
+                if (files::SameContents(a.path, a.from)) {
+                    provenance_.Index().Record(a.path, a.from);
+                    return true;
+                }
+                if (!Keep(a.path)) return NotCopied(a);
+            }
+        }
+        if (!files::CopyFile(a.from, a.path)) return NotCopied(a);
+        provenance_.Index().Record(a.path, a.from);
+        return true;
+    }
+
+    bool NotCopied(const Action& a) {
+        notCopied_[FolderOfPath(a.path)].push_back(a.from);
+        return false;
+    }
+
+    bool Move(const Action& a) {
+        // A source that is gone was moved before: the target is never touched then.
+        if (!files::Stamp(a.from).IsFile()) return true;
+        if (const FileStamp t = files::Stamp(a.path); t.type != FileStamp::Type::Missing) {
+            if (files::SameContents(a.from, a.path)) return Delete(a.from);
+            if (a.kind == Kind::MoveIfAbsent) return Keep(a.from);
+            // A read-only file refuses to be replaced, as on Windows: both stay where they are.
+            if (t.readOnly) return true;
+            if (!Keep(a.path)) return false;
+        }
+        if (!MakeFolders(FolderOfPath(a.path)))
+            return Fail(Format(text::kUnableToMakeFolder, FolderOfPath(a.path).c_str(), ""));
+        if (files::MoveFile(a.from, a.path) != files::MoveOutcome::Moved)
+            return Fail(Format(text::kUnableToMove, a.from.c_str(), a.path.c_str()));
+        provenance_.Added(a.path);
+        return true;
+    }
+
+    bool Run(const Action& a) {
+        switch (a.kind) {
+            case Kind::Copy:
+                return Copy(a);
+            case Kind::Keep:
+                if (!provenance_.Index().IsCurrentCopy(a.path, a.from))
+                    provenance_.Index().Record(a.path, a.from);
+                return true;
+            case Kind::Delete:
+            case Kind::Save:
+                return Leave(a.path);
+            case Kind::Move:
+            case Kind::MoveIfAbsent:
+                return Move(a);
+            case Kind::Erase:
+                return files::Stamp(a.path).type == FileStamp::Type::Missing || Delete(a.path);
+            case Kind::MakeFolder:
+                return MakeFolders(a.path) ||
+                       Fail(Format(text::kUnableToMakeFolder, a.path.c_str(), ""));
+            case Kind::RemoveFolder:
+                files::RemoveEmptyFolder(a.path);
+                return true;
+            case Kind::WriteFile:
+                return files::WriteFileAtomic(a.path, a.value) ||
+                       Fail(Format(text::kUnableToWrite, a.path.c_str()));
+            case Kind::Setting:
+                break;
+        }
+        return true;
+    }
+
+    const Folders& folders_;
+    Provenance& provenance_;
+    const Plan& plan_;
+    std::set<std::string> leaving_;
+    std::map<std::string, std::vector<std::string>> notCopied_;
+    StepFailures out_;
+};
+
+std::optional<Journal> ReadJournal(const Folders& folders) {
+    std::string text;
+    if (!files::ReadWholeFile(JournalPath(folders), text, 64u << 20)) return std::nullopt;
+    return ParseJournal(text);
+}
+
+// The settings the program mirrors, as the change left them.
+void ReadBackMirrors(ProgramState& state) {
+    const SettingsStore store = state.Settings();
+    state.Terrain = store.GetInt(settings::Key::Terrain);
+    state.TerrainSet = store.GetInt(settings::Key::TerrainSet);
+}
+
+// Runs a journal's plan and leaves the journal as the outcome asks: gone when every step
+// succeeded, else holding the failed steps.
+ChangeResult RunJournal(ProgramState& state, Provenance& provenance, Journal journal) {
+    ChangeResult result;
+    if (!files::WriteFileAtomic(JournalPath(state), JournalText(journal))) {
+        result.refused = result.failed = true;
+        result.messages.push_back(Format(text::kUnableToWrite, JournalPath(state).c_str()));
+        return result;
+    }
+    state.host.UpdateTrayIcon(true);
+    StepFailures failures = RunSteps(state, provenance, journal.plan);
+    provenance.Index().Save();
+    if (failures.actions.empty()) {
+        files::DeleteFile(JournalPath(state));
+        files::SyncFolder(state.GameFolder);
+    } else {
+        journal.failed = true;
+        journal.plan.actions = failures.actions;
+        journal.messages = failures.messages;
+        files::WriteFileAtomic(JournalPath(state), JournalText(journal));
+        result.failed = true;
+    }
+    result.messages = std::move(failures.messages);
+    state.changeFailed = result.failed;
+    ReadBackMirrors(state);
+    state.host.UpdateTrayIcon(false);
+    return result;
+}
+
+// What every change checks before it begins: no other change in this process, the lock, the
+// game. Refusals come back in result.
+bool MayBegin(ProgramState& state, ChangeResult& result) {
+    const auto refuse = [&](std::string message) {
+        result.refused = result.failed = true;
+        result.messages.push_back(std::move(message));
+        return false;
+    };
+    if (state.changeRunning) return refuse(text::kChangeUnderWay);
+    if (!GameFound(state)) {
+        const std::string game = files::ResolveName(state.GameFolder, settings::kGameExe);
+        return refuse(Format(text::kGameNotFound, game.c_str()));
+    }
+    return true;
+}
+
+class Running {
+  public:
+    explicit Running(ProgramState& state) : state_(state) { state_.changeRunning = true; }
+    ~Running() { state_.changeRunning = false; }
+
+  private:
+    ProgramState& state_;
+};
+
+}  // namespace
+
+void ChangeResult::Add(const ChangeResult& other) {
+    refused = refused || other.refused;
+    failed = failed || other.failed;
+    messages.insert(messages.end(), other.messages.begin(), other.messages.end());
+}
+
+std::string JournalPath(const Folders& folders) {
+    return folders.GameFolder + ".harbinet-journal";
+}
+
+std::string CopyIndexPath(const Folders& folders) {
+    return folders.GameFolder + ".harbinet-copies";
+}
+
+bool GameFound(const Folders& folders) {
+    return files::FileExists(files::ResolveName(folders.GameFolder, settings::kGameExe));
+}
+
+ChangeLockHold::ChangeLockHold(ProgramState& state, std::chrono::milliseconds wait)
+    : state_(state) {
+    if (state_.changeLockHolds == 0) {
+        if (!state_.changeLock)
+            state_.changeLock = std::make_unique<InstallationLock>(state_.GameFolder);
+        // A folder where no lock file can be made cannot be changed anyway; the change then
+        // reports what fails.
+        if (state_.changeLock->Usable() &&
+            !state_.changeLock->Take(InstallationLock::Kind::Change, wait))
+            return;
+    }
+    ++state_.changeLockHolds;
+    held_ = true;
+}
+
+ChangeLockHold::~ChangeLockHold() {
+    if (held_ && --state_.changeLockHolds == 0)
+        state_.changeLock->Release(InstallationLock::Kind::Change);
+}
+
+StepFailures RunSteps(const Folders& folders, Provenance& provenance, const Plan& plan) {
+    return Steps(folders, provenance, plan).Run();
+}
+
+ChangeResult ResumeChange(ProgramState& state, bool retryFailed) {
+    ChangeResult result;
+    if (!files::FileExists(JournalPath(state))) return result;
+    if (!MayBegin(state, result)) return result;
+    const Running running(state);
+    const ChangeLockHold lock(state, state.changeLockWait);
+    if (!lock.Held()) {
+        result.refused = result.failed = true;
+        result.messages.push_back(text::kChangeUnderWay);
+        return result;
+    }
+    std::optional<Journal> journal = ReadJournal(state);
+    if (!journal || (journal->failed && !retryFailed)) {
+        // A failed change waits for the program's next start; until then it stays untold.
+        if (journal) state.changeFailed = true;
+        return result;
+    }
+    journal->failed = false;
+    journal->messages.clear();
+    Provenance provenance(state);
+    result.Add(RunJournal(state, provenance, std::move(*journal)));
+    return result;
+}
+
+ChangeResult RunChange(ProgramState& state, std::string what,
+                       const std::function<void(Planner&)>& plan) {
+    ChangeResult result;
+    if (!MayBegin(state, result)) return result;
+    const ChangeLockHold lock(state, state.changeLockWait);
+    if (!lock.Held()) {
+        result.refused = result.failed = true;
+        result.messages.push_back(text::kChangeUnderWay);
+        return result;
+    }
+    // A change a kill cut short is finished before this one is planned on top of it.
+    result.Add(ResumeChange(state, false));
+    const Running running(state);
+
+    Provenance provenance(state);
+    Planner planner(state, provenance, std::move(what));
+    plan(planner);
+    result.messages.insert(result.messages.end(), planner.Messages().begin(),
+                           planner.Messages().end());
+    if (planner.Refused()) {
+        result.refused = result.failed = true;
+        return result;
+    }
+    result.failed = planner.Failed();
+    const Plan& steps = planner.Result();
+    if (!steps.Changes()) {
+        // Nothing to change on disk; what was proven current is remembered.
+        RunSteps(state, provenance, steps);
+        provenance.Index().Save();
+        state.changeFailed = false;
+        return result;
+    }
+    result.Add(RunJournal(state, provenance, Journal{steps, false, {}}));
+    result.failed = result.failed || planner.Failed();
+    return result;
+}
+
+}  // namespace harbinet

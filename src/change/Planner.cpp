@@ -1,0 +1,210 @@
+#include "change/Planner.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "platform/Profile.h"
+#include "platform/Text.h"
+#include "terrain/TerrainEngine.h"
+
+namespace harbinet {
+
+namespace {
+
+using Kind = Action::Kind;
+
+// One folder a change, named by its local time, so that the player finds what went when.
+std::string KeptFolderName() {
+    const std::time_t now = std::time(nullptr);
+    char name[64] = "kept";
+    if (const std::tm* t = std::localtime(&now))
+        std::strftime(name, sizeof name, "%Y-%m-%d %H.%M.%S", t);
+    return std::string(name) + "/";
+}
+
+std::string FolderOfPath(const std::string& path) {
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+std::string NameOfPath(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+}  // namespace
+
+bool IsGameOwnFile(std::string_view name) {
+    return EqualIgnoringCase(name, "EAW.INI") || files::WildcardMatch("*.EXE", name) ||
+           files::WildcardMatch("*.DLL", name);
+}
+
+std::string StoreFolder(const std::string& store, const std::string& relative) {
+    return files::ResolveName(store, relative) + "/";
+}
+
+Planner::Planner(const Folders& folders, Provenance& provenance, std::string what)
+    : folders_(folders), provenance_(provenance) {
+    plan_.what = std::move(what);
+    plan_.keptFolder = provenance.KeptRoot() + KeptFolderName();
+}
+
+Planner::View& Planner::ViewOf(const std::string& folder) {
+    auto [it, added] = views_.try_emplace(folder);
+    if (added) {
+        for (const auto& found : files::FindFiles(folder, "*")) {
+            Entry e;
+            e.folder = found.folder;
+            e.readOnly = !found.folder && files::IsReadOnly(found.path);
+            it->second.emplace(found.name, e);
+        }
+    }
+    return it->second;
+}
+
+void Planner::Add(Action action) {
+    // Every step that removes bytes checks, when it runs, that they are elsewhere then; only a
+    // file the plan rewrites in place cannot stand for them.
+    if (action.kind == Kind::WriteFile) leaving_.insert(action.path);
+    plan_.actions.push_back(std::move(action));
+}
+
+void Planner::Remove(const std::string& folder, const std::string& name, const Entry& entry) {
+    const std::string path = folder + name;
+    // A read-only file refuses to go, as on Windows: it stays where it is.
+    if (entry.readOnly) return;
+    const bool ours = !entry.plannedFrom.empty() || provenance_.Twin(path, leaving_).has_value();
+    Add(Action::Of(ours ? Kind::Delete : Kind::Save, path));
+}
+
+void Planner::Install(const std::string& folder, std::string_view pattern,
+                      const std::vector<std::pair<std::string, std::string>>& wanted) {
+    std::map<std::string, std::string> want;
+    for (const auto& [name, source] : wanted) want[name] = source;
+    View& view = ViewOf(folder);
+    std::set<std::string> kept;
+    for (auto it = view.begin(); it != view.end();) {
+        const auto& [name, entry] = *it;
+        if (entry.folder || IsGameOwnFile(name) || !files::WildcardMatch(pattern, name)) {
+            ++it;
+            continue;
+        }
+        const auto w = want.find(name);
+        if (w != want.end()) {
+            const bool planned = entry.plannedFrom == w->second;
+            if (planned || (entry.plannedFrom.empty() &&
+                            provenance_.IsCurrentCopy(folder + name, w->second))) {
+                if (!planned) Add(Action::Of(Kind::Keep, folder + name, w->second));
+                kept.insert(name);
+            }
+            ++it;  // otherwise replaced by its copy below
+            continue;
+        }
+        Remove(folder, name, entry);
+        it = entry.readOnly ? std::next(it) : view.erase(it);
+    }
+    for (const auto& [name, source] : want) {
+        if (kept.count(name) || IsGameOwnFile(name)) continue;
+        // A file that stays (read-only) is the one replaced, or not at all, rather than given a
+        // twin that differs only in letter case.
+        std::string to = name;
+        for (const auto& [there, entry] : view)
+            if (there != name && !entry.folder && EqualIgnoringCase(there, name)) to = there;
+        Add(Action::Of(Kind::Copy, folder + to, source));
+        view[to].plannedFrom = source;
+    }
+}
+
+void Planner::CopyMatchingFiles(const std::string& source, const std::string& target,
+                                std::string_view pattern) {
+    const files::FileStamp s = files::Stamp(source), t = files::Stamp(target);
+    // Deleting the target's files first would delete the very files to be copied.
+    if (s.type != files::FileStamp::Type::Missing && s.device == t.device && s.inode == t.inode)
+        return;
+    std::vector<std::pair<std::string, std::string>> wanted;
+    for (const auto& found : files::FindFiles(source, pattern))
+        if (!found.folder) wanted.emplace_back(found.name, found.path);
+    Install(target, pattern, wanted);
+}
+
+void Planner::CopyMatchingList(const std::string& source, const std::string& target,
+                               std::string_view list) {
+    terrain::ForEachPattern(list,
+                            [&](std::string_view pattern) { CopyMatchingFiles(source, target, pattern); });
+}
+
+void Planner::DeleteMatchingFiles(const std::string& folder, std::string_view pattern) {
+    Install(folder, pattern, {});
+}
+
+void Planner::DeleteMatchingList(const std::string& folder, std::string_view list) {
+    terrain::ForEachPattern(list, [&](std::string_view pattern) { DeleteMatchingFiles(folder, pattern); });
+}
+
+void Planner::Move(const std::string& from, const std::string& to, bool replace) {
+    Add(Action::Of(replace ? Kind::Move : Kind::MoveIfAbsent, to, from));
+    if (auto it = views_.find(FolderOfPath(from)); it != views_.end()) it->second.erase(NameOfPath(from));
+    if (auto it = views_.find(FolderOfPath(to)); it != views_.end()) it->second[NameOfPath(to)];
+}
+
+void Planner::Save(const std::string& path) {
+    Add(Action::Of(Kind::Save, path));
+    if (auto it = views_.find(FolderOfPath(path)); it != views_.end()) it->second.erase(NameOfPath(path));
+}
+
+void Planner::Discard(const std::string& path) {
+    Add(Action::Of(Kind::Delete, path));
+    if (auto it = views_.find(FolderOfPath(path)); it != views_.end()) it->second.erase(NameOfPath(path));
+}
+
+void Planner::Erase(const std::string& path) {
+    Add(Action::Of(Kind::Erase, path));
+    if (auto it = views_.find(FolderOfPath(path)); it != views_.end()) it->second.erase(NameOfPath(path));
+}
+
+void Planner::MakeFolder(const std::string& path) {
+    Add(Action::Of(Kind::MakeFolder, path));
+}
+
+void Planner::RemoveFolder(const std::string& path) {
+    Add(Action::Of(Kind::RemoveFolder, path));
+}
+
+void Planner::Setting(const std::string& file, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    auto [it, added] = settings_.try_emplace(file);
+    if (added) profile::ReadFile(file, it->second);
+    it->second = profile::WriteStringToText(it->second, section, key, value);
+    Action a = Action::Of(Kind::Setting, file);
+    a.section = section;
+    a.key = key;
+    a.value = value;
+    Add(std::move(a));
+}
+
+void Planner::WriteFile(const std::string& path, std::string bytes) {
+    Action a = Action::Of(Kind::WriteFile, path);
+    a.value = std::move(bytes);
+    Add(std::move(a));
+}
+
+std::string Planner::Text(const std::string& file, std::string_view section, std::string_view key,
+                          std::size_t size) {
+    const auto it = settings_.find(file);
+    if (it != settings_.end()) return profile::GetStringFromText(it->second, section, key, "", size);
+    return profile::GetString(file, section, key, "", size);
+}
+
+std::uint32_t Planner::Int(const std::string& file, std::string_view section, std::string_view key,
+                           std::int32_t defaultValue) {
+    const auto it = settings_.find(file);
+    if (it != settings_.end()) return profile::GetIntFromText(it->second, section, key, defaultValue);
+    return profile::GetInt(file, section, key, defaultValue);
+}
+
+std::vector<std::string> Planner::Files(const std::string& folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    for (const auto& [name, entry] : ViewOf(folder))
+        if (!entry.folder && files::WildcardMatch(pattern, name)) names.push_back(name);
+    return names;
+}
+
+}  // namespace harbinet
