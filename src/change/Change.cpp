@@ -54,7 +54,8 @@ class Steps {
                     out_.messages.push_back(Format(text::kUnableToWrite, a.path.c_str()));
                     // The settings say what the game folder holds: without them nothing more
                     // is changed. Another file's keys (the game's EAW.INI) are only told.
-                    const std::size_t end = a.path == folders_.SettingsPath ? plan_.actions.size() : j;
+                    const std::size_t end =
+                        a.path == folders_.SettingsPath ? plan_.actions.size() : j;
                     for (std::size_t k = i; k < end; ++k) out_.actions.push_back(plan_.actions[k]);
                     if (end == plan_.actions.size()) break;
                 }
@@ -156,7 +157,7 @@ class Steps {
             if (a.kind == Kind::MoveIfAbsent) return Keep(a.from);
             // A read-only file refuses to be replaced, as on Windows: both stay where they are.
             if (t.readOnly) return true;
-            if (!Keep(a.path)) return false;
+            if (!Leave(a.path)) return false;
         }
         if (!MakeFolders(FolderOfPath(a.path)))
             return Fail(Format(text::kUnableToMakeFolder, FolderOfPath(a.path).c_str(), ""));

@@ -55,6 +55,9 @@ constexpr Verb kVerbs[] = {
     {"configure", cli::ConfigureVerb,
      "configure show\n"
      "  configure set KEY VALUE"},
+    {"originals", cli::OriginalsVerb,
+     "originals list\n"
+     "  originals restore NAME"},
     {"ini", cli::IniVerb,
      "ini get FILE SECTION KEY [--default TEXT] [--size N]\n"
      "  ini getint FILE SECTION KEY [--default N]\n"

@@ -79,10 +79,23 @@ int CreateDesktopShortcut(const Folders& folders) {
     fs::create_directories(desktop, ec);
     if (ec && !files::FolderExists(desktop)) return ec.value();
 
-    const std::string path = desktop + text::kProgramVersionTitle + ".desktop";
-    const std::string text =
-        DesktopEntryText(folders.StartCommand(), text::kProgramVersionTitle, folders.OwnFolder,
-                         folders.OwnFolder + "harbinet.png");
+    // An entry of this name that starts another folder is that folder's: a second folder gets
+    // an entry of its own, "Harbinet 2.2b (2)" and so on.
+    const std::string ownPath = "\nPath=" + EscapeValue(folders.OwnFolder) + "\n";
+    std::string name, path;
+    for (int n = 1; n < 100 && path.empty(); ++n) {
+        name = std::string(text::kProgramVersionTitle) +
+               (n == 1 ? "" : " (" + std::to_string(n) + ")");
+        const std::string candidate = desktop + name + ".desktop";
+        std::string existing;
+        if (files::Stamp(candidate).type == files::FileStamp::Type::Missing ||
+            (files::ReadWholeFile(candidate, existing, 64 * 1024) &&
+             existing.find(ownPath) != std::string::npos))
+            path = candidate;
+    }
+    if (path.empty()) return EEXIST;
+    const std::string text = DesktopEntryText(folders.StartCommand(), name, folders.OwnFolder,
+                                              folders.OwnFolder + "harbinet.png");
     errno = 0;
     if (!files::WriteFileAtomic(path, text)) return LastError();
     fs::permissions(path,

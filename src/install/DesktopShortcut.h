@@ -14,8 +14,10 @@ std::string DesktopEntryText(const std::vector<std::string>& command, const std:
                              const std::string& workingFolder, const std::string& icon);
 
 // Writes "Harbinet 2.2b.desktop" into the user's desktop folder (created when missing), starting
-// the program for its folders (Folders::StartCommand), executable so that desktops launch it; an
-// entry of the same name is replaced. 0 on success, else an errno value.
+// the program for its folders (Folders::StartCommand), executable so that desktops launch it. An
+// entry of that name for the same folder is replaced; one for another folder (or any other file
+// of that name) stays, and this folder's entry is "Harbinet 2.2b (2).desktop", or the next free
+// number. 0 on success, else an errno value.
 int CreateDesktopShortcut(const Folders& folders);
 
 }  // namespace harbinet

@@ -64,6 +64,7 @@ inline constexpr const char* kListTakesEverything =
     "The file types of %s (%s) would take every file of the game; they change nothing until "
     "they name the files of one kind";
 inline constexpr const char* kUnableToKeep = "Unable to keep %s in %s";
+inline constexpr const char* kNoKeptFile = "%s is no file Harbinet kept (see: originals list)";
 inline constexpr const char* kUnableToDelete = "Unable to delete %s";
 inline constexpr const char* kUnableToMove = "Unable to move %s to %s";
 inline constexpr const char* kOperationFailed = "The operation could not be completed: %s";

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "install/Autostart.h"
+#include "terrain/TerrainEngine.h"
 
 namespace harbinet {
 
@@ -24,13 +25,13 @@ Configuration ReadConfiguration(const ProgramState& state) {
 }
 
 std::optional<std::string> RefusedPatternList(const Configuration& options) {
-    const auto endsInComma = [](const std::string& list) {
-        return !list.empty() && list.back() == ',';
+    // A list that would take every file of the game folder is refused as well.
+    const auto faulty = [](const std::string& list) {
+        return (!list.empty() && list.back() == ',') || terrain::TakesEveryFile(list);
     };
-    if (options.terrainFiles.empty() || endsInComma(options.terrainFiles))
-        return text::kTerrainListName;
-    if (options.skinFiles.empty() || endsInComma(options.skinFiles)) return text::kSkinsListName;
-    if (endsInComma(options.commonFiles)) return text::kCommonListName;
+    if (options.terrainFiles.empty() || faulty(options.terrainFiles)) return text::kTerrainListName;
+    if (options.skinFiles.empty() || faulty(options.skinFiles)) return text::kSkinsListName;
+    if (faulty(options.commonFiles)) return text::kCommonListName;
     return std::nullopt;
 }
 

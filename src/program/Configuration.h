@@ -25,7 +25,8 @@ struct Configuration {
 Configuration ReadConfiguration(const ProgramState& state);
 
 // "Terrain", "Skins" or "Common" for the first list that is refused, in that order; none when
-// all pass. Terrain and skin lists may not be empty, and no list may end in a comma.
+// all pass. Terrain and skin lists may not be empty, and no list may end in a comma or take
+// every file of the game ("*", "*.*").
 std::optional<std::string> RefusedPatternList(const Configuration& options);
 // The message for a refused list, as the user sees it.
 std::string RefusedPatternListText(const std::string& list);

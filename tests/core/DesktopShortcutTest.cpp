@@ -10,23 +10,32 @@
 namespace harbinet::test {
 namespace {
 
-TEST(DesktopShortcut, ExecutableEntryStartsTheProgramInItsFolderAndReplacesAnOldOne) {
+// An entry of the folder's own is replaced; one of another folder, or anything else of that
+// name, is never overwritten.
+TEST(DesktopShortcut, ExecutableEntryStartsTheProgramInItsFolderAndKeepsOtherFoldersEntries) {
     UserHome home;
     GameFolder game;
-    const std::string entry = WriteFile(home.Desktop() + "Harbinet 2.2b.desktop", "stale");
-    ::chmod(entry.c_str(), 0600);
+    WriteFile(home.Desktop() + "Harbinet 2.2b.desktop", "the user's own");
 
     EXPECT_EQ(CreateDesktopShortcut(*game.MakeState()), 0);
+    EXPECT_EQ(CreateDesktopShortcut(*game.MakeState()), 0);
 
-    EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
+    const std::string entry = home.Desktop() + "Harbinet 2.2b (2).desktop";
+    EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b (2).desktop Harbinet 2.2b.desktop");
+    EXPECT_EQ(ReadFile(home.Desktop() + "Harbinet 2.2b.desktop"), "the user's own");
     const std::string o = game.Own();
     EXPECT_EQ(ReadFile(entry),
               "[Desktop Entry]\nType=Application\nVersion=1.0\n"
-              "Name=Harbinet 2.2b\nExec=\"" +
+              "Name=Harbinet 2.2b (2)\nExec=\"" +
                   o + "harbinet\"\nPath=" + o + "\nIcon=" + o + "harbinet.png\nTerminal=false\n");
     struct stat st {};
     ::stat(entry.c_str(), &st);
     EXPECT_EQ(st.st_mode & 07777, 0755u);
+
+    GameFolder other;
+    EXPECT_EQ(CreateDesktopShortcut(*other.MakeState()), 0);
+    EXPECT_TRUE(Exists(home.Desktop() + "Harbinet 2.2b (3).desktop"));
+    EXPECT_EQ(ReadFile(entry).find(other.Own()), std::string::npos);
 }
 
 TEST(DesktopFolder, UserDirsAreReadAsTheShellWould) {

@@ -145,6 +145,9 @@ TEST(Configuration, PatternListsAreCheckedTerrainSkinsCommonInThatOrder) {
         {"*.TER", "P*.TPC,", "*.INI,", "Skins"},
         {"*.TER", "", "", "Skins"},
         {"*.TER", "P*.TPC", "*.INI,", "Common"},
+        {"*.TER,*", "P*.TPC", "", "Terrain"},
+        {"*.TER", "*.*", "", "Skins"},
+        {"*.TER", "P*.TPC", "*.", "Common"},
     };
     for (const auto& c : cases) {
         Configuration options;

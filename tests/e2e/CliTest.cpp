@@ -135,6 +135,24 @@ TEST_F(Cli, VerbsThatChangeTheGameFolder) {
     EXPECT_NE(r.err.find("default terrain is selected"), std::string::npos);
 }
 
+// A file of the player's that a change took out is listed, and goes back where it was.
+TEST_F(Cli, ThePlayersFilesAreKeptAndCanBeRestored) {
+    Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
+    WriteFile(game + "EAW3.TER", "my own terrain");
+    EXPECT_EQ(Run("season summer").status, 0);
+    EXPECT_FALSE(Exists(game + "EAW3.TER"));
+    const std::string listed = Run("originals list").out;
+    ASSERT_EQ(listed.size() - listed.rfind('/'), std::string("/EAW3.TER\n").size()) << listed;
+    const std::string name = listed.substr(0, listed.size() - 1);
+
+    EXPECT_EQ(Run("originals restore " + name.substr(0, name.find(' ')) + "x").status, 1);
+    const ProgramResult r =
+        RunProgram(HARBINET_CLI, {"--folder", g.Own(), "originals", "restore", name});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(game + "EAW3.TER"), "my own terrain");
+    EXPECT_EQ(Run("originals list").out, "");
+}
+
 // Two changers at once take turns, and a folder named through a link is the folder itself.
 TEST_F(Cli, ConcurrentSeasonChangesNeverMixAndALinkedFolderIsFollowed) {
     Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\nTerrainFiles=*.TER\r\n");
