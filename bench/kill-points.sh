@@ -43,6 +43,10 @@ is_scenario() {
 
 build=build
 if [ $# -gt 0 ] && ! is_scenario "$1"; then
+  [ -d "$1" ] || {
+    echo "kill-points: '$1' is neither a build folder nor a scenario (${all_scenarios[*]})" >&2
+    exit 2
+  }
   build=$1
   shift
 fi
