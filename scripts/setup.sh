@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer x11-utils xdotool imagemagick librsvg2-bin
   fonts-dejavu-core fonts-comic-neue
-  desktop-file-utils appstream
+  desktop-file-utils appstream strace
 )
 
 missing=()

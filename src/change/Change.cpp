@@ -131,12 +131,14 @@ class Steps {
         const FileStamp t = files::Stamp(a.path);
         if (t.type != FileStamp::Type::Missing) {
             if (provenance_.Index().IsCurrentCopy(a.path, a.from)) return true;
-            if (t.IsFile() && !t.readOnly && !Dispensable(a.path)) {
-                if (files::SameContents(a.path, a.from)) {
+            if (t.IsFile() && !t.readOnly) {
+                const auto twin = provenance_.Twin(a.path, leaving_);
+                // Already the source's bytes (a copy a kill left unrecorded): it stays.
+                if ((twin && *twin == a.from) || (!twin && files::SameContents(a.path, a.from))) {
                     provenance_.Index().Record(a.path, a.from);
                     return true;
                 }
-                if (!Keep(a.path)) return NotCopied(a);
+                if (!twin && !Keep(a.path)) return NotCopied(a);
             }
         }
         if (!files::CopyFile(a.from, a.path)) return NotCopied(a);
@@ -232,8 +234,8 @@ ChangeResult RunJournal(ProgramState& state, Provenance& provenance, Journal jou
     StepFailures failures = RunSteps(state, provenance, journal.plan);
     provenance.Index().Save();
     if (failures.actions.empty()) {
+        // Not flushed: a journal that comes back after a power cut runs again, harmlessly.
         files::DeleteFile(JournalPath(state));
-        files::SyncFolder(state.GameFolder);
     } else {
         journal.failed = true;
         journal.plan.actions = failures.actions;

@@ -14,9 +14,8 @@ constexpr std::string_view kHeader = "Harbinet copies 1\n";
 constexpr std::size_t kMaxFile = 64u << 20;
 
 std::string StampText(const files::FileStamp& s) {
-    return std::to_string(s.device) + " " + std::to_string(s.inode) + " " +
-           std::to_string(s.size) + " " + std::to_string(s.lastWrite) + " " +
-           std::to_string(s.changed);
+    return std::to_string(s.device) + " " + std::to_string(s.inode) + " " + std::to_string(s.size) +
+           " " + std::to_string(s.lastWrite) + " " + std::to_string(s.changed);
 }
 
 bool ParseStamp(std::string_view text, files::FileStamp& s) {
@@ -102,7 +101,9 @@ bool CopyIndex::Save() {
     for (const auto& [target, copy] : copies_)
         text += EscapeForLine(target) + "\t" + EscapeForLine(copy.source) + "\t" +
                 StampText(copy.sourceStamp) + "\t" + StampText(copy.targetStamp) + "\n";
-    if (!files::WriteFileAtomic(file_, text)) return false;
+    // Not flushed: waiting for the disk here would wait for every copy the change made. An
+    // index lost to a power cut only makes the next change prove its copies by their bytes.
+    if (!files::WriteFileAtomic(file_, text, false)) return false;
     changed_ = false;
     return true;
 }

@@ -78,6 +78,8 @@ int CreateDesktopShortcut(const Folders& folders) {
     std::error_code ec;
     fs::create_directories(desktop, ec);
     if (ec && !files::FolderExists(desktop)) return ec.value();
+    // What a write of an entry cut short by a kill left there.
+    files::RemoveStaleTemporaryFiles(desktop);
 
     // An entry of this name that starts another folder is that folder's: a second folder gets
     // an entry of its own, "Harbinet 2.2b (2)" and so on.

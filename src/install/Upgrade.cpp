@@ -175,13 +175,15 @@ void UpgradeSettings(ProgramState& state) {
         RunFirstInstallation(state);
         return;
     }
+    // The desktop entry first: once the change has written the new layout, no later start
+    // upgrades again to make it.
+    CreateDesktopShortcut(state);
     const ChangeResult result = RunChange(state, "upgrade", [&](Planner& plan) {
         UpgradePlan{plan, state}.Run(version);
     });
     ReportChange(state, result);
     if (result.refused) return;
     state.host.ShowMessage(MessageIcon::Information, text::kCaptionUpgrade, text::kUpgraded);
-    CreateDesktopShortcut(state);
 }
 
 }  // namespace harbinet

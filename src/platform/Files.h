@@ -92,7 +92,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes,
 // Replaces a file atomically (temporary file in the same folder, flushed, renamed), keeping the
 // permission bits of the file it replaces. False leaves the old file exactly as it was; a
 // read-only file is refused, as Windows refuses to write it.
-bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+// A durable write is on the disk, its name too, before it returns; one that is not may be lost
+// to a power cut (never torn), and costs no wait for the disk.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durable = true);
 
 // Removes the temporary files of copies and rewrites that a killed process left in the folder:
 // regular files named ".harbinet-PID-RANDOM.tmp" whose process is gone, or of the older form

@@ -51,7 +51,8 @@ void LoadSettings(ProgramState& state, StartedBy startedBy) {
     RemoveStaleTemporaries(state);
     ReportChange(state, ResumeChange(state, startedBy == StartedBy::Program));
 
-    state.Mode = state.Settings().GetMode();
+    // The upgrade's default terrain needs "CopySkins" as the older settings have it.
+    ReadSettings(state);
     if (state.Mode == OperatingMode::NotInstalled) RunFirstInstallation(state);
     // An installation that could not run is tried again at the next start, not upgraded.
     if (state.Mode != OperatingMode::NotInstalled) UpgradeSettings(state);

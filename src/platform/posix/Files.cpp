@@ -468,7 +468,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxS
     return true;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
+bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durable) {
     // A link is followed, so that the file it names is replaced rather than the link.
     std::string real = path;
     struct stat st;
@@ -492,12 +492,12 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
             (void)!::fchown(temp.fd(), st.st_uid, st.st_gid);
     }
     if (!WriteAll(temp.fd(), bytes.data(), bytes.size())) return false;
-    if (::fsync(temp.fd()) != 0) return false;
+    if (durable && ::fsync(temp.fd()) != 0) return false;
     if (!temp.Close()) return false;
     if (::rename(temp.path().c_str(), real.c_str()) != 0) return false;
     temp.Keep();
     // The new name itself must survive a power cut: a journal is worth nothing otherwise.
-    return SyncPath(FolderOfPath(real), O_RDONLY | O_DIRECTORY);
+    return !durable || SyncPath(FolderOfPath(real), O_RDONLY | O_DIRECTORY);
 }
 
 namespace {
