@@ -83,8 +83,10 @@ struct UpgradePlan {
         const std::vector<unsigned> sets = UsableSets();
         plan.MakeFolder(state.CommonFolder);
         for (unsigned n : sets) plan.MakeFolder(state.CommonFolder + SetName(n) + "/");
-        // An empty list moves nothing (its one empty pattern would match nothing anyway).
-        terrain::ForEachPattern(common, [&](std::string_view pattern) {
+        // An empty list moves nothing, nor does one that would take every file (it is told).
+        const std::string moving =
+            UsableList(plan, common, Key::CommonFiles, nullptr).value_or(std::string());
+        terrain::ForEachPattern(moving, [&](std::string_view pattern) {
             for (unsigned n : sets) {
                 const std::string name = SetName(n);
                 const bool seasons = HasSeasons(n);

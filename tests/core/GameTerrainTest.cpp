@@ -134,6 +134,26 @@ TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
     EXPECT_TRUE(g.ui.messages.empty());
 }
 
+// A list typed into the settings file that would take every file changes nothing and is told.
+TEST_F(SeasonInstallTest, AListThatTakesEveryFileChangesNothing) {
+    WriteFile(game + "MUSIC.WAV", "the game's own data");
+    for (const char* list : {"*", "*.*", "*.TER,?*"}) {
+        WriteSettings(std::string("TerrainFiles=") + list + "\r\nCommonFiles=*.*\r\n");
+        g.ui.messages.clear();
+        Run(cmd::kDefaultTerrain);
+        state->TerrainSet = 1;
+        Run(cmd::Season(Season::Winter));
+        EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ MUSIC.WAV OLD.TER POLD.TPC") << list;
+        EXPECT_EQ(g.ui.messages.back(), std::string("error Harbinet Error: The file types of "
+                                                    "TerrainFiles (") +
+                                            list +
+                                            ") would take every file of the game; they "
+                                            "change nothing until they name the files of "
+                                            "one kind")
+            << list;
+    }
+}
+
 TEST_F(SeasonInstallTest, DefaultTerrainRemovesCommonTerrainAndSkinFilesOnly) {
     state->CopySkins = true;
     for (const char* name : {"A.3DZ", "Z.CMN", "PAC.DAT", "GRAS2.TPC", "PZ.TPC", "README.TXT"})

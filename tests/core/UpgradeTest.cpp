@@ -124,6 +124,29 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
     EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
 }
 
+// Set names from an older file that would lead out of the stores are told and left alone.
+TEST_F(UpgradeTest, SetNamesThatLeaveTheStoresAreNeverFollowed) {
+    WriteFile(
+        g.Settings(),
+        "[Harbinet]\r\nVersion=13\r\nMode=0\r\nTerrainFiles=*.TER\r\nSkinFiles=P*.TPC,*.LBM\r\n"
+        "[TerrainSets]\r\nTerrain4=../../..\r\nSeasons4=1\r\nTerrain5=../../../NewSet\r\n");
+    const std::string above = g.Game() + "../";
+    WriteFile(above + "Spring/EAW1.TER", "above the game");
+    WriteFile(above + "Spring/notes.txt", "the user's");
+    const std::string before = ListFolder(above) + ListFolder(above + "Spring/");
+
+    LoadSettings(*state);
+
+    EXPECT_EQ(ListFolder(above) + ListFolder(above + "Spring/"), before);
+    EXPECT_EQ(g.Setting("Harbinet", "Version"), "22");
+    EXPECT_EQ(g.ui.messages,
+              (Messages{"error Harbinet Error: The terrain set name \"../../..\" cannot be used as "
+                        "a folder name; its folders were left alone",
+                        "error Harbinet Error: The terrain set name \"../../../NewSet\" cannot be "
+                        "used as a folder name; its folders were left alone",
+                        kUpgraded}));
+}
+
 TEST_F(UpgradeTest, From20OnOnlyTheVersionChangesAndTheUserIsTold) {
     WriteFile(g.Game() + "A.TER", "installed");
     const std::string cat = g.Own() + "Vandelholt/";
