@@ -94,6 +94,8 @@ namespace text {
 inline constexpr const char* kCaptionDeleteTerrainSet = "Delete Terrain Set";
 inline constexpr const char* kDeleteTerrainSetQuestion =
     "Do you really want to delete the %s Terrain Set?";
+inline constexpr const char* kDeleteActiveTerrainSetNote =
+    "(It is the active Terrain Set: EAW goes back to its Default Terrain first.)";
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";
 inline constexpr const char* kTerrainSetTitle = "%s Terrain Set";
@@ -117,7 +119,7 @@ inline constexpr const char* kSetNameTaken =
 inline constexpr const char* kSetNameTooLong = "A terrain set name takes at most %u characters";
 inline constexpr const char* kTerrainSetsFull =
     "All 25 terrain sets are in use: delete one before adding another";
-inline constexpr const char* kNoTerrainSet = "There is no terrain set %u";
+inline constexpr const char* kNoTerrainSet = "Terrain set %u does not exist";
 }  // namespace text
 
 // The external applications dialogs and the Configure dialog.

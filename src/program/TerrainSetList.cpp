@@ -35,6 +35,12 @@ std::optional<TerrainSetRow> TerrainSetList::Row(unsigned slot) const {
     return row;
 }
 
+std::optional<TerrainSetRow> TerrainSetList::ExistingRow(unsigned slot) const {
+    auto row = Row(slot);
+    if (!row) state_.host.ShowError(Format(text::kNoTerrainSet, slot));
+    return row;
+}
+
 std::optional<unsigned> TerrainSetList::FirstFreeSlot() const {
     const SettingsStore store = state_.Settings();
     for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n)
@@ -84,11 +90,8 @@ std::optional<unsigned> TerrainSetList::Add(std::string_view typed, bool seasons
 }
 
 bool TerrainSetList::Modify(unsigned slot, bool seasons, bool objectsLow) const {
-    const auto row = Row(slot);
-    if (!row) {
-        state_.host.ShowError(Format(text::kNoTerrainSet, slot));
-        return false;
-    }
+    const auto row = ExistingRow(slot);
+    if (!row) return false;
     SettingsBatch batch(state_.SettingsPath);
     batch.Set(settings::kTerrainSets, settings::SeasonsKey(slot), Flag(seasons));
     batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(slot), Flag(objectsLow));
@@ -99,14 +102,20 @@ bool TerrainSetList::Modify(unsigned slot, bool seasons, bool objectsLow) const 
 }
 
 bool TerrainSetList::Delete(unsigned slot) const {
-    const auto row = Row(slot);
-    if (!row) {
-        state_.host.ShowError(Format(text::kNoTerrainSet, slot));
-        return false;
+    const auto row = ExistingRow(slot);
+    if (!row) return false;
+    const auto active = [&] { return state_.TerrainSet == static_cast<std::int32_t>(slot); };
+    std::string question = Format(text::kDeleteTerrainSetQuestion, row->name.c_str());
+    if (active()) question += std::string("\n") + text::kDeleteActiveTerrainSetNote;
+    if (!state_.host.AskYesNo(text::kCaptionDeleteTerrainSet, question)) return false;
+    // The question leaves the user time to change the sets: what is deleted is what was asked.
+    const auto now = ExistingRow(slot);
+    if (!now || now->name != row->name) return false;
+    if (active()) {
+        RestoreDefaultTerrain(state_);
+        // The settings must never name a set that is gone.
+        if (active()) return false;
     }
-    if (!state_.host.AskYesNo(text::kCaptionDeleteTerrainSet,
-                              Format(text::kDeleteTerrainSetQuestion, row->name.c_str())))
-        return false;
     SettingsBatch batch(state_.SettingsPath);
     batch.Set(settings::kTerrainSets, settings::TerrainNameKey(slot), "");
     batch.Set(settings::kTerrainSets, settings::SeasonsKey(slot), "0");
