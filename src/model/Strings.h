@@ -120,6 +120,8 @@ inline constexpr const char* kSetNameTooLong = "A terrain set name takes at most
 inline constexpr const char* kTerrainSetsFull =
     "All 25 terrain sets are in use: delete one before adding another";
 inline constexpr const char* kNoTerrainSet = "Terrain set %u does not exist";
+inline constexpr const char* kTerrainSetGone = "The %s Terrain Set does not exist any more";
+inline constexpr const char* kAppSlotEmpty = "External application slot %u is empty";
 }  // namespace text
 
 // The external applications dialogs and the Configure dialog.

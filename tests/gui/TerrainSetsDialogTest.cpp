@@ -6,6 +6,7 @@
 #include "gui/GuiSupport.h"
 #include "gui/dialogs/TerrainSetEditDialog.h"
 #include "gui/dialogs/TerrainSetsDialog.h"
+#include "gui/dialogs/TerrainSkinsDialog.h"
 #include "gui/widgets/StaticEx.h"
 #include "program/Commands.h"
 
@@ -28,7 +29,7 @@ void SelectRow(wxListCtrl* list, const char* id) {
 // changes nothing.
 TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
     Start(
-        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=2\n[TerrainSets]\nTerrain1=Channel Front\n"
+        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n[TerrainSets]\nTerrain1=Channel Front\n"
         "Seasons1=1\nTerrain2=Med\nTerrain10=Pacific\nObjectsLow10=1\n");
     game.ui.messages.clear();  // no tray on this display
     game.ui.answer = true;
@@ -93,6 +94,39 @@ TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
                   "ask Delete Terrain Set: Do you really want to delete the Med Terrain Set?",
                   "error Harbinet Error: There is already a terrain set named \"Channel Front\" "
                   "(letter case does not count in folder names)"}));
+}
+
+// With a set's skins open, real clicks on the list's DELETE do nothing: the list waits for the
+// skins, and OK there still finds its set.
+TEST_F(FrameTest, TheListWaitsWhileTheSkinsOfASetAreOpen) {
+    Start(
+        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\nSkinFiles=P*.TPC\n[TerrainSets]\n"
+        "Terrain1=Med\n");
+    MakeFolder(game.Own() + "Vandelholt");
+    game.ui.messages.clear();  // no tray on this display
+    game.ui.answer = true;
+    TerrainSetsDialog* sets = nullptr;
+    ModalHook user([&](wxDialog& d) {
+        if (d.GetTitle() == TerrainSetsDialog::kTitle) {
+            sets = static_cast<TerrainSetsDialog*>(&d);
+            d.Move(600, 600);
+            SelectRow(sets->List(), "1");
+            SendMouse(sets->Button(ui::Button::Skins));
+            return;
+        }
+        auto& skins = static_cast<TerrainSkinsDialog&>(d);
+        skins.Move(0, 0);
+        ClickOn(sets->Button(ui::Button::Delete));
+        ClickOn(skins.NextButton());  // handled after the click before it
+        EXPECT_TRUE(RunEventsUntil([&] { return skins.Page() == 2; }));
+        Press(skins, wxID_OK);
+    });
+    frame->RunCommand(cmd::kConfigureTerrainSets);
+    EXPECT_EQ(user.shown,
+              (std::vector<std::string>{"Configure Terrain Sets", "Configure Skins for Med"}));
+    EXPECT_EQ(game.Setting("TerrainSets", "Terrain1"), "Med");
+    EXPECT_TRUE(Exists(game.Own() + "Vandelholt/Med.DAT"));
+    EXPECT_EQ(game.ui.messages, std::vector<std::string>{});
 }
 
 }  // namespace

@@ -132,13 +132,14 @@ void ConfigureSkinsDialog::Modify(long row) {
                         std::string(AircraftModelTable::DisplayNameOf(record.baseModel)), record,
                         this, state_.host, &state_.desktop);
     if (ui::RunDialog(edit) != wxID_OK) return;
+    if (!StillInstalled(n)) return;
     if (!catalogue_.UpdateSkinRecord(n, edit.Record())) {
         state_.host.ShowError(Format(text::kUnableToWrite,
                                      (catalogue_.Folder() + std::to_string(n) + ".DAT").c_str()));
         return;
     }
     // A changed model text moves the row to its new place.
-    list_->DeleteItem(row);
+    ui::DeleteRowWithData(*list_, n);
     row = InsertRow(n, edit.Record());
     ui::SelectRow(*list_, row);
 }
@@ -150,10 +151,18 @@ void ConfigureSkinsDialog::OnDelete(wxCommandEvent&) {
     const std::string model = list_->GetItemText(row, kModel).utf8_string();
     const std::string unit = list_->GetItemText(row, kUnit).utf8_string();
     if (!state_.host.AskYesNo(text::kCaptionDeleteSkin,
-                              Format(text::kDeleteSkinQuestion, model.c_str(), unit.c_str())))
+                              Format(text::kDeleteSkinQuestion, model.c_str(), unit.c_str())) ||
+        !StillInstalled(n))
         return;
     catalogue_.DeleteSkin(n);
-    list_->DeleteItem(row);
+    ui::DeleteRowWithData(*list_, n);
+}
+
+bool ConfigureSkinsDialog::StillInstalled(unsigned n) {
+    if (catalogue_.IsInstalled(n)) return true;
+    state_.host.ShowError(text::kSkinDoesNotExist);
+    ui::DeleteRowWithData(*list_, n);
+    return false;
 }
 
 }  // namespace harbinet

@@ -35,6 +35,7 @@ TerrainSkinsDialog::TerrainSkinsDialog(ProgramState& state, unsigned set, wxWind
                   &state.desktop),
       state_(state),
       set_(set),
+      name_(state.Settings().TerrainSetName(set)),
       catalogue_(state.SkinCatalogueFolder) {
     const auto file = ChoicesFileOf(state, set);
     usable_ = file.has_value();
@@ -151,6 +152,12 @@ void TerrainSkinsDialog::OnReset(wxCommandEvent&) {
 }
 
 void TerrainSkinsDialog::OnOk(wxCommandEvent&) {
+    // The board may have outlived its set: its choices must not become another set's.
+    if (state_.Settings().TerrainSetName(set_) != name_) {
+        state_.host.ShowError(Format(text::kTerrainSetGone, name_.c_str()));
+        Finish(wxID_CANCEL);
+        return;
+    }
     if (ConfirmTerrainSkins(state_, set_, choices_)) Finish(wxID_OK);
 }
 
