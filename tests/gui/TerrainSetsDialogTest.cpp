@@ -7,8 +7,11 @@
 #include "gui/dialogs/TerrainSetEditDialog.h"
 #include "gui/dialogs/TerrainSetsDialog.h"
 #include "gui/dialogs/TerrainSkinsDialog.h"
+#include "gui/widgets/Ids.h"
 #include "gui/widgets/StaticEx.h"
 #include "program/Commands.h"
+
+#include <map>
 
 namespace harbinet::test {
 namespace {
@@ -94,6 +97,67 @@ TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
                   "ask Delete Terrain Set: Do you really want to delete the Med Terrain Set?",
                   "error Harbinet Error: There is already a terrain set named \"Channel Front\" "
                   "(letter case does not count in folder names)"}));
+}
+
+// What has the keyboard focus: the command of a bitmap button, else the kind of control.
+std::string Focused() {
+    wxWindow* focus = wxWindow::FindFocus();
+    if (auto* button = dynamic_cast<ui::CStaticEx*>(focus)) {
+        const std::map<unsigned, std::string> names = {{wxID_OK, "OK"},
+                                                       {wxID_CANCEL, "CANCEL"},
+                                                       {ui::id::kAddCommand, "ADD"},
+                                                       {ui::id::kDeleteCommand, "DELETE"},
+                                                       {ui::id::kModifyCommand, "MODIFY"},
+                                                       {ui::id::kSkinsCommand, "SKINS"}};
+        return names.at(button->Command());
+    }
+    if (auto* check = dynamic_cast<wxCheckBox*>(focus)) return check->GetLabel().utf8_string();
+    if (dynamic_cast<wxTextCtrl*>(focus)) return "name";
+    if (dynamic_cast<wxListCtrl*>(focus) ||
+        (focus && dynamic_cast<wxListCtrl*>(focus->GetParent())))
+        return "list";
+    return "?";
+}
+
+// Presses Tab and waits for the focus to move.
+void PressTab() {
+    wxWindow* before = wxWindow::FindFocus();
+    wxUIActionSimulator().Char(WXK_TAB);
+    EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != before; }));
+}
+
+// Presses Tab until the focus has gone round once; the names of the controls it visited.
+std::vector<std::string> TabRound() {
+    const std::string first = Focused();
+    std::vector<std::string> visited{first};
+    for (PressTab(); Focused() != first && visited.size() < 10; PressTab())
+        visited.push_back(Focused());
+    return visited;
+}
+
+// Tab goes through the controls as they are read, and Space presses the bitmap button it
+// reached.
+TEST_F(FrameTest, TabReachesEveryControlInReadingOrderAndSpacePressesAButton) {
+    Start("[Harbinet]\nVersion=22\nMode=0\n[TerrainSets]\nTerrain1=Med\n");
+    game.ui.messages.clear();  // no tray on this display
+    ModalHook user([&](wxDialog& d) {
+        EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != nullptr; }));
+        if (d.GetTitle() == "Add Terrain Set") {
+            EXPECT_EQ(TabRound(),
+                      (std::vector<std::string>{"name", text::kHasSeasonsCheck,
+                                                text::kObjectsLowCheck, "OK", "CANCEL"}));
+            return;
+        }
+        EXPECT_EQ(TabRound(),
+                  (std::vector<std::string>{"list", "SKINS", "ADD", "MODIFY", "DELETE", "OK"}));
+        PressTab();
+        PressTab();
+        ASSERT_EQ(Focused(), "ADD");
+        wxUIActionSimulator().Char(' ');
+        EXPECT_TRUE(RunEventsUntil([&] { return user.shown.size() == 2; }));
+    });
+    frame->RunCommand(cmd::kConfigureTerrainSets);
+    EXPECT_EQ(user.shown, (std::vector<std::string>{"Configure Terrain Sets", "Add Terrain Set"}));
 }
 
 // With a set's skins open, real clicks on the list's DELETE do nothing: the list waits for the

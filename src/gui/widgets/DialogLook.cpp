@@ -152,7 +152,55 @@ void CDialogLook::InitLook(Background background) {
     for (const auto& [command, id] : buttonIds_)
         if (wxWindow* button = FindWindow(id)) rows[button->GetPosition().y].push_back(button);
     for (auto& [y, row] : rows) SeparateRow(row);
+    OrderTabsByPosition();
+    FixSize();
     if (look_.centred) CentreOnScreen();
+}
+
+void CDialogLook::OrderTabsByPosition() {
+    std::vector<wxWindow*> windows(GetChildren().begin(), GetChildren().end());
+    if (windows.size() < 2) return;
+    std::stable_sort(windows.begin(), windows.end(), [](const wxWindow* a, const wxWindow* b) {
+        return a->GetPosition().y < b->GetPosition().y;
+    });
+    // Tops a few dialog units apart still make one row (a label beside its edit field).
+    const int sameRow = Dlu(0, 4).y;
+    for (auto row = windows.begin(); row != windows.end();) {
+        const int top = (*row)->GetPosition().y;
+        const auto end = std::find_if(row, windows.end(), [&](const wxWindow* w) {
+            return w->GetPosition().y - top >= sameRow;
+        });
+        std::stable_sort(row, end, [](const wxWindow* a, const wxWindow* b) {
+            return a->GetPosition().x < b->GetPosition().x;
+        });
+        row = end;
+    }
+    for (std::size_t i = 1; i < windows.size(); ++i)
+        windows[i]->MoveAfterInTabOrder(windows[i - 1]);
+}
+
+void CDialogLook::MoveFocus(bool forward) {
+    // GTK's own traversal would stop in a list, whose focus is in a window of its own.
+    std::vector<wxWindow*> order;
+    for (wxWindow* child : GetChildren())
+        if (child->IsShown() && child->IsEnabled() && child->CanAcceptFocusFromKeyboard())
+            order.push_back(child);
+    if (order.empty()) return;
+    wxWindow* focus = FindFocus();
+    while (focus && focus->GetParent() != this) focus = focus->GetParent();
+    const auto at = std::find(order.begin(), order.end(), focus);
+    std::size_t next = 0;
+    if (at != order.end()) {
+        const auto i = static_cast<std::size_t>(at - order.begin());
+        next = forward ? (i + 1) % order.size() : (i + order.size() - 1) % order.size();
+    } else if (!forward) {
+        next = order.size() - 1;
+    }
+    order[next]->SetFocusFromKbd();
+}
+
+void CDialogLook::FixSize() {
+    SetSizeHints(GetSize(), GetSize());
 }
 
 void CDialogLook::SeparateRow(std::vector<wxWindow*> row) const {
@@ -230,9 +278,10 @@ wxWindow* CDialogLook::ButtonFor(int command) const {
 
 namespace {
 
-// Multi-line edits, edits that take Enter and native buttons keep their Return.
+// Multi-line edits, edits that take Enter and buttons, native or bitmap, keep their Return.
 bool TakesReturn(const wxWindow* focus) {
     if (dynamic_cast<const wxAnyButton*>(focus)) return true;
+    if (auto* control = dynamic_cast<const CStaticEx*>(focus)) return control->Acts();
     return dynamic_cast<const wxTextCtrl*>(focus) &&
            focus->HasFlag(wxTE_MULTILINE | wxTE_PROCESS_ENTER);
 }
@@ -241,6 +290,10 @@ bool TakesReturn(const wxWindow* focus) {
 
 void CDialogLook::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
+    if (key == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0) {
+        MoveFocus(!event.ShiftDown());
+        return;
+    }
     wxWindow* const ok = ButtonFor(wxID_OK);
     wxWindow* const cancel = ButtonFor(wxID_CANCEL);
     int command = wxID_NONE;

@@ -19,6 +19,10 @@ wxColour FromColourRef(ColourRef value) {
                     static_cast<unsigned char>((value >> 16) & 0xFF));
 }
 
+namespace {
+constexpr ColourRef kPlateColour = 0x20534B;  // the olive drab of the button plates
+}  // namespace
+
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
     MessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
                wxOK | wxICON_STOP, parent);
@@ -44,6 +48,13 @@ CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const 
     Bind(wxEVT_LEAVE_WINDOW, &CStaticEx::OnLeave, this);
     Bind(wxEVT_MOTION, &CStaticEx::OnMotion, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStaticEx::OnCaptureLost, this);
+    Bind(wxEVT_KEY_DOWN, &CStaticEx::OnKeyDown, this);
+    const auto markFocus = [this](wxFocusEvent& event) {
+        Refresh();
+        event.Skip();
+    };
+    Bind(wxEVT_SET_FOCUS, markFocus);
+    Bind(wxEVT_KILL_FOCUS, markFocus);
     FitToText();
 }
 
@@ -56,6 +67,7 @@ void CStaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize
     commandId_ = command;
     autoSize_ = autoSize;
     hoverHighlight_ = hoverHighlight;
+    SetCanFocus(Acts());
     if (text) SetLabel(*text);
     FitToText();
 }
@@ -63,6 +75,7 @@ void CStaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize
 void CStaticEx::SetLink(const wxString& text, const wxString* target) {
     linkTarget_ = target ? *target : text;
     autoSize_ = true;
+    SetCanFocus(Acts());
     linkCursor_ = LinkCursor();
     SetCursor(linkCursor_);
     textColour_ = FromColourRef(0xFF0000);
@@ -205,6 +218,21 @@ void CStaticEx::OpenLink() {
         [this, target, error] { ShowUnableToOpen(wxGetTopLevelParent(this), target, error); });
 }
 
+void CStaticEx::OnKeyDown(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    const bool press = key == WXK_SPACE || key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
+    const bool rightPress =
+        key == WXK_WINDOWS_MENU || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT);
+    if (press && commandId_ != 0 && event.GetModifiers() == wxMOD_NONE)
+        PostCommand(commandId_);
+    else if (press && !linkTarget_.empty())
+        OpenLink();
+    else if (rightPress && rightCommandId_ != 0)
+        PostCommand(rightCommandId_);
+    else
+        event.Skip();
+}
+
 void CStaticEx::OnRightDown(wxMouseEvent& event) {
     if (rightCommandId_ != 0)
         PostCommand(rightCommandId_);
@@ -255,6 +283,7 @@ void CStaticEx::Render(wxDC& dc) {
                 scaledPicture_ = wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
         }
         if (scaledPicture_.IsOk()) dc.DrawBitmap(scaledPicture_, 0, 0);
+        DrawFocusMark(dc);
         return;
     }
     if (auto* look = dynamic_cast<const CDialogLook*>(GetParent())) {
@@ -266,6 +295,7 @@ void CStaticEx::Render(wxDC& dc) {
     }
     if (bitmap_.IsOk()) {
         DrawTransparentBitmap(dc, bitmap_, 0, 0);
+        DrawFocusMark(dc);
         return;
     }
     if (text_.empty()) return;
@@ -278,6 +308,22 @@ void CStaticEx::Render(wxDC& dc) {
     if (style & kRight) align = wxALIGN_RIGHT;
     align |= (style & kCentreVertical) ? wxALIGN_CENTRE_VERTICAL : wxALIGN_TOP;
     dc.DrawLabel(text_, wxRect(size), align);
+    DrawFocusMark(dc);
+}
+
+void CStaticEx::DrawFocusMark(wxDC& dc) const {
+    if (!HasFocus()) return;
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    if (bitmap_.IsOk() && !HasPicture()) {
+        // Dotted in the plate's lettering colour, inside its rim and clear of its rivets.
+        dc.SetPen(wxPen(wxColour(0xF1, 0xED, 0xDB), 1, wxPENSTYLE_DOT));
+        const wxSize plate = bitmap_.GetLogicalSize();
+        dc.DrawRoundedRectangle(4, 4, plate.x - 8, plate.y - 9, 3);
+        return;
+    }
+    dc.SetPen(
+        wxPen(HasPicture() ? FromColourRef(kPlateColour) : CurrentTextColour(), 1, wxPENSTYLE_DOT));
+    dc.DrawRectangle(wxRect(GetClientSize()));
 }
 
 }  // namespace harbinet::ui

@@ -38,7 +38,10 @@ class CStaticEx : public wxControl {
     ~CStaticEx() override;
 
     void SetCommand(unsigned command, const wxString* text, bool autoSize, bool hoverHighlight);
-    void SetRightCommand(unsigned command) { rightCommandId_ = command; }
+    void SetRightCommand(unsigned command) {
+        rightCommandId_ = command;
+        SetCanFocus(Acts());
+    }
     void SetLink(const wxString& text, const wxString* target = nullptr);
     void SetTextAndFit(const wxString& text);
     void SetLabelFont(const wxFont& font);
@@ -59,6 +62,7 @@ class CStaticEx : public wxControl {
     void FitToText();
 
     bool HasPicture() const { return picture_.IsOk(); }
+    unsigned Command() const { return commandId_; }
     // The colour the text is drawn in now, after the parent's colour rule.
     wxColour CurrentTextColour() const;
     // The sound file a click plays: the program's folder + "CLICK.WAV".
@@ -69,7 +73,10 @@ class CStaticEx : public wxControl {
     // Draws the control as it looks now (background under it included) into dc.
     void Render(wxDC& dc);
 
-    bool AcceptsFocus() const override { return false; }
+    // Whatever acts on a click is reached with Tab and acts on Space and Return too (Shift+F10
+    // or the menu key for a right click), showing a focus mark meanwhile.
+    bool AcceptsFocus() const override { return Acts(); }
+    bool Acts() const { return commandId_ != 0 || rightCommandId_ != 0 || !linkTarget_.empty(); }
 
   protected:
     wxSize DoGetBestSize() const override;
@@ -82,6 +89,8 @@ class CStaticEx : public wxControl {
     void OnLeave(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void DrawFocusMark(wxDC& dc) const;
     void PostCommand(unsigned command);
     void OpenLink();
     void SetHovering(bool hovering);
