@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include <wx/anybutton.h>
+#include <wx/checkbox.h>
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
+#include <wx/radiobut.h>
 #include <wx/settings.h>
 #include <wx/textctrl.h>
 
@@ -148,6 +150,7 @@ void CDialogLook::InitLook(Background background) {
             SetClientSize(GetClientSize().x, background_.GetHeight());
         }
     }
+    if (background == Background::Paper) FitContents();
     std::map<int, std::vector<wxWindow*>> rows;
     for (const auto& [command, id] : buttonIds_)
         if (wxWindow* button = FindWindow(id)) rows[button->GetPosition().y].push_back(button);
@@ -157,14 +160,14 @@ void CDialogLook::InitLook(Background background) {
     if (look_.centred) CentreOnScreen();
 }
 
-void CDialogLook::OrderTabsByPosition() {
+std::vector<std::vector<wxWindow*>> CDialogLook::ReadingRows() const {
     std::vector<wxWindow*> windows(GetChildren().begin(), GetChildren().end());
-    if (windows.size() < 2) return;
     std::stable_sort(windows.begin(), windows.end(), [](const wxWindow* a, const wxWindow* b) {
         return a->GetPosition().y < b->GetPosition().y;
     });
     // Tops a few dialog units apart still make one row (a label beside its edit field).
     const int sameRow = Dlu(0, 4).y;
+    std::vector<std::vector<wxWindow*>> rows;
     for (auto row = windows.begin(); row != windows.end();) {
         const int top = (*row)->GetPosition().y;
         const auto end = std::find_if(row, windows.end(), [&](const wxWindow* w) {
@@ -173,10 +176,66 @@ void CDialogLook::OrderTabsByPosition() {
         std::stable_sort(row, end, [](const wxWindow* a, const wxWindow* b) {
             return a->GetPosition().x < b->GetPosition().x;
         });
+        rows.emplace_back(row, end);
         row = end;
     }
-    for (std::size_t i = 1; i < windows.size(); ++i)
-        windows[i]->MoveAfterInTabOrder(windows[i - 1]);
+    return rows;
+}
+
+void CDialogLook::OrderTabsByPosition() {
+    wxWindow* previous = nullptr;
+    for (const auto& row : ReadingRows())
+        for (wxWindow* window : row) {
+            if (previous) window->MoveAfterInTabOrder(previous);
+            previous = window;
+        }
+}
+
+namespace {
+
+// A one-line text of the layout that must show whole: a check box, a radio button, a label.
+bool ShowsItsText(const wxWindow* window) {
+    if (dynamic_cast<const wxCheckBox*>(window) || dynamic_cast<const wxRadioButton*>(window))
+        return true;
+    const auto* label = dynamic_cast<const CStaticEx*>(window);
+    return label && !label->HasBitmap() && !label->HasPicture() && !label->Acts() &&
+           !label->HasFlag(CStaticEx::kCentre | CStaticEx::kRight) &&
+           !label->GetLabel().Contains("\n");
+}
+
+bool IsBitmapButton(const wxWindow* window) {
+    const auto* button = dynamic_cast<const CStaticEx*>(window);
+    return button && button->HasBitmap();
+}
+
+}  // namespace
+
+void CDialogLook::FitContents() {
+    const int gap = std::max(Dlu(2, 0).x, 3);
+    int needed = 0;
+    for (const auto& row : ReadingRows()) {
+        int right = -1;
+        for (wxWindow* window : row) {
+            // The buttons' rows are spread apart by SeparateRow.
+            if (IsBitmapButton(window)) continue;
+            if (ShowsItsText(window) && window->GetBestSize().x > window->GetSize().x)
+                window->SetSize(window->GetBestSize().x, -1);
+            // A text grown into the next control of its row pushes it on.
+            if (right >= 0 && window->GetPosition().x < right + gap)
+                window->Move(right + gap, window->GetPosition().y);
+            right = std::max(right, window->GetRect().GetRight() + 1);
+            needed = std::max(needed, right);
+        }
+    }
+    needed += Dlu(7, 0).x;
+    const int width = GetClientSize().x;
+    if (needed <= width) return;
+    SetClientSize(needed, GetClientSize().y);
+    // The buttons on the right stay on the right.
+    for (wxWindow* window : GetChildren())
+        if (IsBitmapButton(window) &&
+            window->GetRect().GetLeft() + window->GetSize().x / 2 > width / 2)
+            window->Move(window->GetPosition().x + needed - width, window->GetPosition().y);
 }
 
 void CDialogLook::MoveFocus(bool forward) {

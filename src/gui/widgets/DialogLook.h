@@ -107,6 +107,10 @@ class CDialogLook : public wxDialog {
     void InitLook(Background background);
     // Tab goes through the controls as they are read: row by row from the top, left to right.
     void OrderTabsByPosition();
+    // Every text shows whole in the font the system gave: check boxes, radio buttons and labels
+    // take the width their text needs, pushing what follows in their row, and the dialog
+    // grows to hold them (its buttons on the right going along).
+    void FitContents();
     // The size is the layout's: the window manager offers no resizing nor maximizing.
     void FixSize();
     // Native edits and lists that the rule shows over the background get the paper's colour
@@ -114,6 +118,8 @@ class CDialogLook : public wxDialog {
     void ApplyColourRule();
 
   private:
+    // The controls row by row from the top, each row from the left.
+    std::vector<std::vector<wxWindow*>> ReadingRows() const;
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);
     // Tab and Shift+Tab: the next or previous control in the tab order that takes the focus.

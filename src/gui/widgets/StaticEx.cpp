@@ -23,6 +23,19 @@ namespace {
 constexpr ColourRef kPlateColour = 0x20534B;  // the olive drab of the button plates
 }  // namespace
 
+wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
+    if (picture.x <= 0 || picture.y <= 0 || frame.x <= 0 || frame.y <= 0) return {};
+    // Compared in whole numbers: which side limits the picture.
+    const long long byWidth = static_cast<long long>(frame.x) * picture.y;
+    const long long byHeight = static_cast<long long>(frame.y) * picture.x;
+    wxSize fit = frame;
+    if (byWidth < byHeight)
+        fit.y = std::max(1, static_cast<int>(byWidth / picture.x));
+    else
+        fit.x = std::max(1, static_cast<int>(byHeight / picture.y));
+    return {wxPoint((frame.x - fit.x) / 2, (frame.y - fit.y) / 2), fit};
+}
+
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
     MessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
                wxOK | wxICON_STOP, parent);
@@ -277,21 +290,22 @@ void CStaticEx::OnPaint(wxPaintEvent&) {
 
 void CStaticEx::Render(wxDC& dc) {
     const wxSize size = GetClientSize();
-    if (HasPicture()) {
-        if (!scaledPicture_.IsOk() || scaledPicture_.GetSize() != size) {
-            if (size.x > 0 && size.y > 0)
-                scaledPicture_ = wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
-        }
-        if (scaledPicture_.IsOk()) dc.DrawBitmap(scaledPicture_, 0, 0);
-        DrawFocusMark(dc);
-        return;
-    }
     if (auto* look = dynamic_cast<const CDialogLook*>(GetParent())) {
         look->DrawBackgroundUnder(dc, GetRect());
     } else {
         dc.SetBackground(
             wxBrush(GetParent() ? GetParent()->GetBackgroundColour() : GetBackgroundColour()));
         dc.Clear();
+    }
+    if (HasPicture()) {
+        // As large as the frame allows in the picture's own proportions, centred in it.
+        const wxRect fit = FitPicture(picture_.GetSize(), size);
+        if (!fit.IsEmpty() && (!scaledPicture_.IsOk() || scaledPicture_.GetSize() != fit.GetSize()))
+            scaledPicture_ =
+                wxBitmap(picture_.Scale(fit.width, fit.height, wxIMAGE_QUALITY_BILINEAR));
+        if (scaledPicture_.IsOk()) dc.DrawBitmap(scaledPicture_, fit.GetPosition());
+        DrawFocusMark(dc);
+        return;
     }
     if (bitmap_.IsOk()) {
         DrawTransparentBitmap(dc, bitmap_, 0, 0);

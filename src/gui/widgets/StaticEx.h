@@ -22,6 +22,10 @@ namespace harbinet::ui {
 using ColourRef = std::uint32_t;
 wxColour FromColourRef(ColourRef value);
 
+// Where a picture of this size is drawn in a frame: as large as fits in its own proportions,
+// centred. Empty when either size is.
+wxRect FitPicture(const wxSize& picture, const wxSize& frame);
+
 // Tells the user that the desktop could not open target (a file or a link), and why.
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason);
 
@@ -62,6 +66,7 @@ class CStaticEx : public wxControl {
     void FitToText();
 
     bool HasPicture() const { return picture_.IsOk(); }
+    bool HasBitmap() const { return bitmap_.IsOk(); }
     unsigned Command() const { return commandId_; }
     // The colour the text is drawn in now, after the parent's colour rule.
     wxColour CurrentTextColour() const;
