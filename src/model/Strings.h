@@ -87,6 +87,7 @@ inline constexpr const char* kSkinDoesNotExist = "Skin does not exist!";
 inline constexpr const char* kSkinAdded = "Skin %u added with %u files";
 inline constexpr const char* kSkinAddedNoFiles = "Skin %u added without any skin file";
 inline constexpr const char* kTextTooLong = "%s takes at most %u characters";
+inline constexpr const char* kFieldEmpty = "%s cannot be empty";
 }  // namespace text
 
 // The list of terrain sets and the dialog that names or changes one.

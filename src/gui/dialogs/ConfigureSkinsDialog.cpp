@@ -9,6 +9,7 @@
 #include "gui/widgets/StaticEx.h"
 #include "model/ProgramState.h"
 #include "platform/Files.h"
+#include "platform/UserFolders.h"
 #include "skins/AircraftModels.h"
 
 namespace harbinet {
@@ -87,7 +88,14 @@ std::string ConfigureSkinsDialog::PickSkinFile(const std::string& initialFolder)
 }
 
 void ConfigureSkinsDialog::OnAdd(wxCommandEvent&) {
-    const std::string picked = PickSkinFile(catalogue_.InitialFolder());
+    // The folder of the last download, else where downloads go, else home.
+    std::string start = files::HomeFolder();
+    for (const std::string& folder : {catalogue_.InitialFolder(), files::DownloadFolder()})
+        if (!folder.empty() && files::FolderExists(folder)) {
+            start = folder;
+            break;
+        }
+    const std::string picked = PickSkinFile(start);
     if (picked.empty()) return;
     const Download download = FindDownload(picked);
     catalogue_.SetInitialFolder(download.folder);

@@ -28,7 +28,7 @@ class ConfigureSkinsDialog : public ui::CDialogLook {
 
   protected:
     // The main texture file the user picks in the system's file dialog, starting in
-    // initialFolder; empty when the user cancels.
+    // initialFolder (one that exists); empty when the user cancels.
     virtual std::string PickSkinFile(const std::string& initialFolder);
 
   private:
