@@ -135,8 +135,8 @@ std::vector<std::string> TabRound() {
     return visited;
 }
 
-// Tab goes through the controls as they are read, and Space presses the bitmap button it
-// reached.
+// Tab goes through the controls as they are read, Space presses the bitmap button it reached,
+// Escape leaves the child.
 TEST_F(FrameTest, TabReachesEveryControlInReadingOrderAndSpacePressesAButton) {
     Start("[Harbinet]\nVersion=22\nMode=0\n[TerrainSets]\nTerrain1=Med\n");
     game.ui.messages.clear();  // no tray on this display
@@ -146,6 +146,8 @@ TEST_F(FrameTest, TabReachesEveryControlInReadingOrderAndSpacePressesAButton) {
             EXPECT_EQ(TabRound(),
                       (std::vector<std::string>{"name", text::kHasSeasonsCheck,
                                                 text::kObjectsLowCheck, "OK", "CANCEL"}));
+            wxUIActionSimulator().Char(WXK_ESCAPE);
+            EXPECT_TRUE(RunEventsUntil([&] { return !d.IsShown(); }));
             return;
         }
         EXPECT_EQ(TabRound(),

@@ -9,6 +9,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include <vector>
 
@@ -27,6 +28,7 @@ int RunDialog(wxDialog& dialog) {
     if (const int answer = wxModalDialogHook::CallEnter(&dialog); answer != wxID_NONE)
         return answer;
     dialog.SetReturnCode(wxID_CANCEL);
+    const wxWeakRef<wxWindow> focus = wxWindow::FindFocus();
     OpenDialogs().push_back(&dialog);
     {
         const wxWindowDisabler others(&dialog);
@@ -42,6 +44,7 @@ int RunDialog(wxDialog& dialog) {
     wxModalDialogHook::CallExit(&dialog);
     // The window the user comes back to takes the keyboard again.
     RaiseInnermostDialog();
+    if (focus && focus->IsShown() && focus->IsEnabled()) focus->SetFocus();
     return dialog.GetReturnCode();
 }
 
