@@ -33,14 +33,6 @@ bool Acceptable(ProgramState& state, const std::string& description,
     return false;
 }
 
-// The slot's description; an error was shown when the slot is free.
-std::optional<std::string> InUse(ProgramState& state, unsigned slot) {
-    std::string description = state.Settings().AppDescription(slot);
-    if (!description.empty()) return description;
-    state.host.ShowError(Format("External application slot %u is empty", slot));
-    return std::nullopt;
-}
-
 int List(const Invocation& inv) {
     ProgramContext program(inv);
     program.LoadSettings();
@@ -67,7 +59,7 @@ int Modify(const Invocation& inv) {
     const auto slot = inv.args.size() == 4 ? Slot(inv.args[1]) : std::nullopt;
     if (!slot) return UsageError("apps modify needs N (1 to 25) DESCRIPTION EXECUTABLE");
     return RunAsProgram(inv, [&](ProgramState& state) {
-        if (InUse(state, *slot) && Acceptable(state, inv.args[2], inv.args[3]))
+        if (AppInUse(state, *slot) && Acceptable(state, inv.args[2], inv.args[3]))
             ModifyExternalApp(state, *slot, inv.args[2], inv.args[3]);
     });
 }
@@ -76,7 +68,7 @@ int Delete(const Invocation& inv) {
     const auto slot = inv.args.size() == 2 ? Slot(inv.args[1]) : std::nullopt;
     if (!slot) return UsageError("apps delete needs N (1 to 25)");
     return RunAsProgram(inv, [&](ProgramState& state) {
-        const auto description = InUse(state, *slot);
+        const auto description = AppInUse(state, *slot);
         if (description &&
             state.host.AskYesNo(text::kCaptionDeleteApp,
                                 Format(text::kDeleteAppQuestion, description->c_str())))

@@ -14,7 +14,6 @@
 #include "program/CareerCheck.h"
 #include "program/Modes.h"
 #include "program/Report.h"
-#include "program/TerrainSetSelection.h"
 #include "terrain/SeasonInstall.h"
 
 namespace harbinet::cli {
@@ -55,14 +54,6 @@ int SeasonVerb(const Invocation& inv) {
         });
     }
     return UsageError("season needs one of spring, summer, autumn, winter, default");
-}
-
-int SetVerb(const Invocation& inv) {
-    const auto set = inv.args.size() == 1
-                         ? NumberArgument(inv.args[0], 1, settings::kMaxTerrainSets)
-                         : std::nullopt;
-    if (!set) return UsageError("set needs a terrain set number from 1 to 25");
-    return RunAsProgram(inv, [n = *set](ProgramState& state) { SelectTerrainSet(state, n); });
 }
 
 int ModeVerb(const Invocation& inv) {

@@ -1,4 +1,5 @@
-// sets: the list of terrain sets, as the Configure Terrain Sets dialog keeps it.
+// set: choosing the active terrain set; sets: the list of terrain sets, as the Configure
+// Terrain Sets dialog keeps it.
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -6,6 +7,7 @@
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
 #include "program/TerrainSetList.h"
+#include "program/TerrainSetSelection.h"
 
 namespace harbinet::cli {
 namespace {
@@ -65,11 +67,8 @@ int Modify(const Invocation& inv) {
             "--no-objects-low");
     return RunAsProgram(inv, [&](ProgramState& state) {
         const TerrainSetList list(state);
-        const auto row = list.Row(*slot);
-        if (!row) {
-            state.host.ShowError(Format(text::kNoTerrainSet, *slot));
-            return;
-        }
+        const auto row = list.ExistingRow(*slot);
+        if (!row) return;
         list.Modify(*slot, seasons.value_or(row->seasons), objectsLow.value_or(row->objectsLow));
     });
 }
@@ -81,6 +80,14 @@ int Delete(const Invocation& inv) {
 }
 
 }  // namespace
+
+int SetVerb(const Invocation& inv) {
+    const auto set = inv.args.size() == 1 ? SlotNumber(inv.args[0]) : std::nullopt;
+    if (!set) return UsageError("set needs a terrain set number from 1 to 25");
+    return RunAsProgram(inv, [n = *set](ProgramState& state) {
+        if (TerrainSetList(state).ExistingRow(n)) SelectTerrainSet(state, n);
+    });
+}
 
 int SetsVerb(const Invocation& inv) {
     const std::string sub = inv.args.empty() ? std::string() : inv.args[0];

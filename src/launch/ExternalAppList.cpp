@@ -71,6 +71,13 @@ unsigned AddExternalApp(ProgramState& state, const std::string& description,
     return slot;
 }
 
+std::optional<std::string> AppInUse(const ProgramState& state, unsigned slot) {
+    std::string description = state.Settings().AppDescription(slot);
+    if (!description.empty()) return description;
+    state.host.ShowError(Format(text::kAppSlotEmpty, slot));
+    return std::nullopt;
+}
+
 bool ModifyExternalApp(ProgramState& state, unsigned slot, const std::string& description,
                        const std::string& executable) {
     return ValidSlot(slot) && WriteSlot(state, slot, description, executable);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ AppEntryCheck CheckExternalApp(const ProgramState& state, const std::string& des
                                const std::string& executable);
 // "The executable TEXT does not exist", with the text as typed.
 std::string ExecutableNotFoundText(const std::string& executable);
+
+// The slot's description; none, after saying the slot is empty, when it is free.
+std::optional<std::string> AppInUse(const ProgramState& state, unsigned slot);
 
 // Writes both keys of the slot in one replace of the settings file; a failure is reported
 // through the host. Adding takes the lowest free slot and returns it, 0 when none is free or

@@ -4,6 +4,7 @@
 
 #include "launch/GameLauncher.h"
 #include "model/Strings.h"
+#include "platform/Executables.h"
 
 namespace harbinet {
 
@@ -25,16 +26,12 @@ std::string FolderOfPath(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string ExtensionOfPath(const std::string& path) {
-    const std::string name = path.substr(FolderOfPath(path).size());
-    const auto dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
 void LaunchExternalApp(ProgramState& state, unsigned slot) {
     if (slot < 1 || slot > settings::kMaxExternalApps) return;
     const std::string path = ResolveAppPath(state, state.Settings().AppExecutable(slot));
-    if (EqualIgnoringCase(ExtensionOfPath(path), ".exe"))
+    // What the file is decides, not its name: a Windows program goes through the runner, a
+    // program of this system runs itself, anything else is a document.
+    if (IsWindowsExecutable(path) || files::IsExecutableFile(path))
         StartProcess(state, path, nullptr, FolderOfPath(path));
     else if (std::string error; !state.desktop.ShellOpen(path, &error))
         state.host.ShowError(text::UnableToOpen(path, error));

@@ -16,11 +16,9 @@ std::string ResolveAppPath(const ProgramState& state, const std::string& value);
 // The folder part of a path, ending in its last separator ("/" or "\"); empty when it has none.
 std::string FolderOfPath(const std::string& path);
 
-// The extension of the path's file name, from its last dot; empty when the name has none.
-std::string ExtensionOfPath(const std::string& path);
-
-// Application slot 1..25: an ".exe" (any letter case) is started in its own folder; any other
-// path, an empty one included, goes to the desktop's "open". A failure is reported.
+// Application slot 1..25: a Windows program (through the runner) or an executable file is
+// started in its own folder; anything else, a folder or an empty path included, goes to the
+// desktop's "open". A failure is reported.
 void LaunchExternalApp(ProgramState& state, unsigned slot);
 
 }  // namespace harbinet

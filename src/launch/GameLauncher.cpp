@@ -11,6 +11,8 @@ constexpr const char* kDefaultRunner = "wine";
 }
 
 bool IsWindowsExecutable(const std::string& path) {
+    // Only a regular file is opened: a pipe would block.
+    if (!files::FileExists(path)) return false;
     std::ifstream in(path, std::ios::binary);
     char magic[2] = {};
     return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';

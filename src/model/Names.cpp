@@ -33,8 +33,6 @@ TypedNameFault CheckTypedName(std::string_view name) {
     for (char c : name)
         if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             return TypedNameFault::NotAFolderName;
-    if (name.find_first_not_of("0123456789") == std::string_view::npos)
-        return TypedNameFault::DigitsOnly;
     return TypedNameFault::None;
 }
 

@@ -15,9 +15,8 @@ std::string_view TrimBlanks(std::string_view name);
 
 // What keeps a name the user types for a new store folder from being used. Stricter than
 // IsUsableName, which must accept what older settings files hold: the name must be one folder
-// name (no "/" or "\", not "." or "..", no control characters), and not digits only, which in
-// the skin catalogue is the record of a skin. The name is taken as trimmed.
-enum class TypedNameFault { None, Empty, NotAFolderName, DigitsOnly };
+// name (no "/" or "\", not "." or "..", no control characters). The name is taken as trimmed.
+enum class TypedNameFault { None, Empty, NotAFolderName };
 TypedNameFault CheckTypedName(std::string_view name);
 
 }  // namespace harbinet

@@ -97,7 +97,7 @@ inline constexpr const char* kSkinDoesNotExist = "Skin does not exist!";
 inline constexpr const char* kSkinAdded = "Skin %u added with %u files";
 inline constexpr const char* kTextTooLong =
     "%s takes at most %u bytes (a letter outside A to Z takes two or more)";
-inline constexpr const char* kTextRequired = "A skin needs its %s";
+inline constexpr const char* kFieldEmpty = "%s cannot be empty";
 inline constexpr const char* kTextControlCharacter = "%s holds a control character";
 inline constexpr const char* kYearOutOfRange = "The year of a skin is one from 1939 to 1945";
 // Adding a skin: what it takes from the download folder, and what it refuses.
@@ -117,6 +117,8 @@ namespace text {
 inline constexpr const char* kCaptionDeleteTerrainSet = "Delete Terrain Set";
 inline constexpr const char* kDeleteTerrainSetQuestion =
     "Do you really want to delete the %s Terrain Set?";
+inline constexpr const char* kDeleteActiveTerrainSetNote =
+    "(It is the active Terrain Set: EAW goes back to its Default Terrain first.)";
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";
 inline constexpr const char* kTerrainSetTitle = "%s Terrain Set";
@@ -132,15 +134,14 @@ inline constexpr const char* kSetNameEmpty = "A terrain set needs a name";
 inline constexpr const char* kSetNameNotAFolder =
     "A terrain set name becomes a folder name: it cannot be \".\" or \"..\", nor hold \"/\", "
     "\"\\\" or control characters";
-inline constexpr const char* kSetNameDigits =
-    "The terrain set name \"%s\" is a number, which the skin catalogue keeps for a skin; "
-    "give the set a name with a letter in it";
 inline constexpr const char* kSetNameTaken =
     "There is already a terrain set named \"%s\" (letter case does not count in folder names)";
 inline constexpr const char* kSetNameTooLong = "A terrain set name takes at most %u characters";
 inline constexpr const char* kTerrainSetsFull =
     "All 25 terrain sets are in use: delete one before adding another";
-inline constexpr const char* kNoTerrainSet = "There is no terrain set %u";
+inline constexpr const char* kNoTerrainSet = "Terrain set %u does not exist";
+inline constexpr const char* kTerrainSetGone = "The %s Terrain Set does not exist any more";
+inline constexpr const char* kAppSlotEmpty = "External application slot %u is empty";
 }  // namespace text
 
 // The external applications dialogs and the Configure dialog.

@@ -17,8 +17,13 @@ std::string ConfigFolder();
 // the home folder + "Desktop/".
 std::string DesktopFolder();
 
-// The desktop folder named by the text of a user-dirs.dirs file, ending in "/"; empty when the
-// text names none. home ends in "/".
-std::string DesktopFolderFromUserDirs(std::string_view text, const std::string& home);
+// The user's download folder, ending in "/": XDG_DOWNLOAD_DIR, read as for the desktop, else
+// the home folder + "Downloads/". It may not exist.
+std::string DownloadFolder();
+
+// The folder XDG_<name>_DIR names in the text of a user-dirs.dirs file, ending in "/"; empty
+// when the text names none. home ends in "/".
+std::string UserDirFromUserDirs(std::string_view text, std::string_view name,
+                                const std::string& home);
 
 }  // namespace harbinet::files

@@ -1,6 +1,8 @@
 #include "program/TerrainSetList.h"
 
 #include "model/Names.h"
+#include "program/Report.h"
+#include "skins/SeasonSkinChoices.h"
 #include "terrain/SeasonInstall.h"
 
 namespace harbinet {
@@ -35,6 +37,12 @@ std::optional<TerrainSetRow> TerrainSetList::Row(unsigned slot) const {
     return row;
 }
 
+std::optional<TerrainSetRow> TerrainSetList::ExistingRow(unsigned slot) const {
+    auto row = Row(slot);
+    if (!row) state_.host.ShowError(Format(text::kNoTerrainSet, slot));
+    return row;
+}
+
 std::optional<unsigned> TerrainSetList::FirstFreeSlot() const {
     const SettingsStore store = state_.Settings();
     for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n)
@@ -49,8 +57,6 @@ std::string TerrainSetList::RefusalOf(std::string_view typed) const {
             return text::kSetNameEmpty;
         case TypedNameFault::NotAFolderName:
             return text::kSetNameNotAFolder;
-        case TypedNameFault::DigitsOnly:
-            return Format(text::kSetNameDigits, name.c_str());
         case TypedNameFault::None:
             break;
     }
@@ -84,11 +90,8 @@ std::optional<unsigned> TerrainSetList::Add(std::string_view typed, bool seasons
 }
 
 bool TerrainSetList::Modify(unsigned slot, bool seasons, bool objectsLow) const {
-    const auto row = Row(slot);
-    if (!row) {
-        state_.host.ShowError(Format(text::kNoTerrainSet, slot));
-        return false;
-    }
+    const auto row = ExistingRow(slot);
+    if (!row) return false;
     SettingsBatch batch(state_.SettingsPath);
     batch.Set(settings::kTerrainSets, settings::SeasonsKey(slot), Flag(seasons));
     batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(slot), Flag(objectsLow));
@@ -99,14 +102,21 @@ bool TerrainSetList::Modify(unsigned slot, bool seasons, bool objectsLow) const 
 }
 
 bool TerrainSetList::Delete(unsigned slot) const {
-    const auto row = Row(slot);
-    if (!row) {
-        state_.host.ShowError(Format(text::kNoTerrainSet, slot));
-        return false;
+    const auto row = ExistingRow(slot);
+    if (!row) return false;
+    const auto active = [&] { return state_.TerrainSet == static_cast<std::int32_t>(slot); };
+    std::string question = Format(text::kDeleteTerrainSetQuestion, row->name.c_str());
+    if (active()) question += std::string("\n") + text::kDeleteActiveTerrainSetNote;
+    if (!state_.host.AskYesNo(text::kCaptionDeleteTerrainSet, question)) return false;
+    // The question leaves the user time to change the sets: what is deleted is what was asked.
+    const auto now = ExistingRow(slot);
+    if (!now || now->name != row->name) return false;
+    if (active()) {
+        ReportChange(state_, RestoreDefaultTerrain(state_));
+        // The settings must never name a set that is gone.
+        if (active()) return false;
     }
-    if (!state_.host.AskYesNo(text::kCaptionDeleteTerrainSet,
-                              Format(text::kDeleteTerrainSetQuestion, row->name.c_str())))
-        return false;
+    const auto choices = ChoicesFileOf(state_, slot);
     SettingsBatch batch(state_.SettingsPath);
     batch.Set(settings::kTerrainSets, settings::TerrainNameKey(slot), "");
     batch.Set(settings::kTerrainSets, settings::SeasonsKey(slot), "0");
@@ -114,14 +124,12 @@ bool TerrainSetList::Delete(unsigned slot) const {
     if (!Report(batch.Commit())) return false;
 
     // The choices file goes only when it is surely this set's own: a name from an old settings
-    // file may point outside the catalogue, be a skin's record (digits only) or be shared with
-    // another set that differs only in letter case.
-    const std::string& name = row->name;
-    if (!IsUsableName(name) || name.find_first_not_of("0123456789") == std::string::npos)
-        return true;
+    // file may point outside the catalogue, or be shared with another set that differs only in
+    // letter case.
+    if (!choices) return true;
     for (const TerrainSetRow& other : Rows())
-        if (EqualIgnoringCase(other.name, name)) return true;
-    files::DeleteFile(files::ResolveName(state_.SkinCatalogueFolder, name + ".DAT"));
+        if (EqualIgnoringCase(other.name, row->name)) return true;
+    files::DeleteFile(*choices);
     return true;
 }
 

@@ -22,11 +22,13 @@ class TerrainSetList {
   public:
     static constexpr std::size_t kNameLimit = 60;  // characters, as the edit field takes
 
-    explicit TerrainSetList(const ProgramState& state) : state_(state) {}
+    explicit TerrainSetList(ProgramState& state) : state_(state) {}
 
     // The used slots (a nonempty name), in slot order.
     std::vector<TerrainSetRow> Rows() const;
     std::optional<TerrainSetRow> Row(unsigned slot) const;
+    // The same, saying "Terrain set N does not exist" when the slot is free.
+    std::optional<TerrainSetRow> ExistingRow(unsigned slot) const;
     std::optional<unsigned> FirstFreeSlot() const;
 
     // Why a typed name cannot name a new set ("" when it can): it must make one folder name,
@@ -42,14 +44,15 @@ class TerrainSetList {
     // False after saying why.
     bool Modify(unsigned slot, bool seasons, bool objectsLow) const;
     // Asks the user, then frees the slot (name emptied, flags "0") and deletes the set's skin
-    // choices file. The set's folders stay, and so does the active set. True when deleted.
+    // choices file; the set's folders stay. The active set first gives the game back its
+    // default terrain (the question says so), and stays when that fails. True when deleted.
     bool Delete(unsigned slot) const;
 
   private:
     void CreateFolders(const std::string& name, bool seasons, bool common) const;
     bool Report(bool written) const;
 
-    const ProgramState& state_;
+    ProgramState& state_;
 };
 
 }  // namespace harbinet

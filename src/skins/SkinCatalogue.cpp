@@ -104,7 +104,7 @@ std::string CheckSkinRecord(const SkinRecord& r) {
                   {"Author", r.author, kShortTextLimit, false},
                   {"Download URL", r.url, kLongTextLimit, false}};
     for (const auto& f : fields) {
-        if (f.required && f.value.empty()) return Format(text::kTextRequired, f.name);
+        if (f.required && f.value.empty()) return Format(text::kFieldEmpty, f.name);
         for (char c : f.value)
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
                 return Format(text::kTextControlCharacter, f.name);

@@ -38,16 +38,22 @@ TEST(DesktopShortcut, ExecutableEntryStartsTheProgramInItsFolderAndKeepsOtherFol
     EXPECT_EQ(ReadFile(entry).find(other.Own()), std::string::npos);
 }
 
-TEST(DesktopFolder, UserDirsAreReadAsTheShellWould) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n", "/home/pilot/Desktop/"},
-        {"XDG_DESKTOP_DIR=\"/srv/desk/\"\r\n", "/srv/desk/"},
-        {"XDG_DESKTOP_DIR=\"$HOME/\"\n", "/home/pilot/"},  // a disabled desktop: the home
-        {"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "/two/"},  // the later wins
-        {"#XDG_DESKTOP_DIR=\"/x\"\nXDG_MUSIC_DIR=\"/m\"\n", ""},
+TEST(UserDirs, AreReadAsTheShellWould) {
+    const struct {
+        const char* text;
+        const char* name;
+        const char* folder;
+    } cases[] = {
+        {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n", "DESKTOP", "/home/pilot/Desktop/"},
+        {"XDG_DESKTOP_DIR=\"/srv/desk/\"\r\n", "DESKTOP", "/srv/desk/"},
+        {"XDG_DESKTOP_DIR=\"$HOME/\"\n", "DESKTOP", "/home/pilot/"},  // disabled: the home
+        {"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "DESKTOP", "/two/"},  // later wins
+        {"#XDG_DESKTOP_DIR=\"/x\"\nXDG_MUSIC_DIR=\"/m\"\n", "DESKTOP", ""},
+        {"XDG_DESKTOP_DIR=\"/d\"\nXDG_DOWNLOAD_DIR=\"${HOME}/Downloads\"\n", "DOWNLOAD",
+         "/home/pilot/Downloads/"},
     };
-    for (const auto& [text, folder] : cases)
-        EXPECT_EQ(files::DesktopFolderFromUserDirs(text, "/home/pilot/"), folder) << text;
+    for (const auto& [text, name, folder] : cases)
+        EXPECT_EQ(files::UserDirFromUserDirs(text, name, "/home/pilot/"), folder) << text;
 }
 
 TEST(DesktopEntryText, ExecQuotesEachArgumentAndValuesAreEscaped) {

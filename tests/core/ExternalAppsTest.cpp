@@ -90,22 +90,31 @@ TEST_F(ExternalAppsTest, ExecutableIsFoundWhereItWillBeLaunched) {
 }
 
 // A stored path is relative to the game folder after "../" (or "..\\" as Windows wrote it),
-// absolute, or else relative to the program's folder.
-TEST_F(ExternalAppsTest, ApplicationExecutablesStartInTheirFolderAndAnythingElseIsOpened) {
+// absolute, or else relative to the program's folder. What the file holds decides how it
+// starts: a Windows program through the runner, an executable file itself, both in their own
+// folder; anything else is opened.
+TEST_F(ExternalAppsTest, ProgramsStartInTheirFolderAndAnythingElseIsOpened) {
+    WriteFile(g + "TOOLS/X.EXE", "MZ");
+    WriteFile(o + "Panel.Exe", "MZ");
+    WriteFile(o + "README.TXT", "Read me");
+    WriteFile(o + "tool.sh", "#!/bin/sh\n");
+    std::filesystem::permissions(o + "tool.sh", std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
     const std::pair<const char*, std::string> cases[] = {
-        {"../TOOLS/X.EXE", "start " + g + "TOOLS/X.EXE in " + g + "TOOLS/;"},
-        {"..\\TOOLS\\X.EXE", "start " + g + "TOOLS/X.EXE in " + g + "TOOLS/;"},
-        {"Panel.Exe", "start " + o + "Panel.Exe in " + o + ";"},
-        {"..X.EXE", "start " + o + "..X.EXE in " + o + ";"},
-        {"D:\\Util\\P.EXE", "start D:\\Util\\P.EXE in D:\\Util\\;"},
+        {"../TOOLS/X.EXE", "start wine " + g + "TOOLS/X.EXE in " + g + "TOOLS/;"},
+        {"..\\TOOLS\\X.EXE", "start wine " + g + "TOOLS/X.EXE in " + g + "TOOLS/;"},
+        {"Panel.Exe", "start wine " + o + "Panel.Exe in " + o + ";"},
+        {"tool.sh", "start " + o + "tool.sh in " + o + ";"},
         {"README.TXT", "open " + o + "README.TXT;"},
+        {"..X.EXE", "open " + o + "..X.EXE;"},
+        {"D:\\Util\\P.EXE", "open D:\\Util\\P.EXE;"},
         {"/opt/Tools/X.EXE -fast", "open /opt/Tools/X.EXE -fast;"},
         {"", "open " + o + ";"},
     };
     for (const auto& [stored, asked] : cases) {
         ASSERT_TRUE(profile::WriteString(game.Settings(), "External", "App25EXE", stored));
         LaunchExternalApp(*state, 25);
-        EXPECT_EQ(Asked(), asked);
+        EXPECT_EQ(Asked(), asked) << stored;
     }
     LaunchExternalApp(*state, 26);
     EXPECT_EQ(Asked(), "") << "there are 25 slots";

@@ -217,7 +217,7 @@ TEST(SkinRecords, TheRulesOfTheEditDialog) {
         return CheckSkinRecord(r);
     };
     EXPECT_EQ(with([](SkinRecord&) {}), "");
-    EXPECT_EQ(with([](SkinRecord& r) { r.model.clear(); }), "A skin needs its Model");
+    EXPECT_EQ(with([](SkinRecord& r) { r.model.clear(); }), "Model cannot be empty");
     EXPECT_EQ(with([](SkinRecord& r) { r.unit = "JG\t26"; }), "Unit holds a control character");
     EXPECT_EQ(with([](SkinRecord& r) {
                   for (int i = 0; i < 41; ++i) r.pilot += "ü";  // 41 letters, 82 bytes

@@ -1,6 +1,7 @@
 // The list of terrain sets, its folders and its refused names, in real folders.
 #include <gtest/gtest.h>
 
+#include "platform/Profile.h"
 #include "program/TerrainSetList.h"
 #include "support/GameFolder.h"
 
@@ -43,20 +44,41 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
 }
 
-TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesButKeepsFoldersAndTheActiveSet) {
-    Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\n");
-    WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
-    WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
-    g.ui.answer = true;
-    ASSERT_TRUE(list.Delete(2));
-    EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
-    EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
-    EXPECT_EQ(state->Settings().GetInt(settings::Key::TerrainSet), 2);
-    EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
-    EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
-    EXPECT_EQ(g.ui.messages, std::vector<std::string>{"ask Delete Terrain Set: Do you really want "
-                                                      "to delete the Pacific Terrain Set?"});
-    EXPECT_EQ(list.Add("Burma", false, false), 2u);
+// Deleting the active set gives the game back its default terrain first, so that the settings
+// never name a set that is gone.
+TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesNoActiveSetBehind) {
+    for (const unsigned active : {1u, 2u}) {
+        SCOPED_TRACE(active);
+        Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\n");
+        profile::WriteString(g.Settings(), "Harbinet", "TerrainSet", std::to_string(active));
+        profile::WriteString(g.Settings(), "Harbinet", "TerrainFiles", "*.TER");
+        state->TerrainSet = static_cast<std::int32_t>(active);
+        WriteFile(g.Game() + "MAP.TER", "installed");
+        WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
+        WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
+        g.ui.messages.clear();
+        g.ui.answer = true;
+        ASSERT_TRUE(list.Delete(2));
+        EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
+        EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
+        EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
+        EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
+        const std::string question =
+            "ask Delete Terrain Set: Do you really want to delete the Pacific Terrain Set?";
+        if (active == 2) {
+            EXPECT_EQ(state->Settings().GetInt(settings::Key::TerrainSet), 0);
+            EXPECT_FALSE(Exists(g.Game() + "MAP.TER"));
+            EXPECT_EQ(g.ui.messages,
+                      std::vector<std::string>{question +
+                                               "\n(It is the active Terrain Set: EAW goes back "
+                                               "to its Default Terrain first.)"});
+        } else {
+            EXPECT_EQ(state->Settings().GetInt(settings::Key::TerrainSet), 1);
+            EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), "installed");
+            EXPECT_EQ(g.ui.messages, std::vector<std::string>{question});
+        }
+        EXPECT_EQ(list.Add("Burma", false, false), 2u);
+    }
 }
 
 // Names from an old settings file are kept, but deleting their set touches no file that
@@ -75,15 +97,15 @@ TEST_F(TerrainSetListTest, DeletingASetWithAnUnsafeNameLeavesEveryFile) {
 TEST_F(TerrainSetListTest, TypedNamesThatCannotNameASetAreRefused) {
     Settings("Terrain1=Channel Front\n");
     const std::string before = ReadFile(g.Settings());
-    const char* refused[] = {"",   "  ",   "a/b",  "a\\b",          ".",
-                             "..", "a\tb", "0123", "channel FRONT", " Channel Front"};
+    const char* refused[] = {"",   "  ",   "a/b",           "a\\b",          ".",
+                             "..", "a\tb", "channel FRONT", " Channel Front"};
     for (const char* name : refused) {
         EXPECT_NE(list.RefusalOf(name), "") << name;
         EXPECT_EQ(list.Add(name, true, true), std::nullopt) << name;
     }
     EXPECT_NE(list.RefusalOf(std::string(61, 'x')), "");
     EXPECT_EQ(list.RefusalOf(std::string(60, 'x')), "");
-    EXPECT_EQ(list.RefusalOf("Ärmelkanal 1940"), "");
+    EXPECT_EQ(list.RefusalOf("Ärmelkanal 1940") + list.RefusalOf("1940"), "");
     EXPECT_EQ(ReadFile(g.Settings()), before);
     EXPECT_EQ(ListFolder(g.Own()), "harbinet.INI");
 }

@@ -313,7 +313,8 @@ TEST_F(Cli, SetVerbsPrintOneSetALineAndRefuseWhatTheDialogsRefuse) {
          "not count in folder names)\n"},
         {"sets delete 2", 0, "",
          "Delete Terrain Set: Do you really want to delete the Med Terrain Set? [No]\n"},
-        {"sets modify 4 --seasons", 1, "", "Harbinet Error: There is no terrain set 4\n"},
+        {"sets modify 4 --seasons", 1, "", "Harbinet Error: Terrain set 4 does not exist\n"},
+        {"set 4", 1, "", "Harbinet Error: Terrain set 4 does not exist\n"},
         {"sets list", 0,
          "1\tChannel\tyes\tno\n2\tMed\tno\tno\n3\tBurma\tyes\tyes\n10\tPacific\tyes\tno\n", ""},
     });

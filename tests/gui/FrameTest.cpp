@@ -1,7 +1,5 @@
 // The main frame: the tray icon's clicks and menu, the season timer, Set Active Career; and the
 // splash shown at start-up.
-#include <wx/uiaction.h>
-
 #include <filesystem>
 
 #include "gui/GuiSupport.h"
@@ -68,26 +66,43 @@ TEST_F(FrameTest, RightPressShowsTheMenuWithTheDefaultItemInBold) {
     Tray(wxEVT_TASKBAR_RIGHT_DOWN);
 }
 
-// The real menu, chosen with the keyboard while About is open: GTK drops the choices of a
-// menu popped up while a modal dialog runs.
+// The real menu, chosen with the keyboard while About is open.
 TEST_F(FrameTest, AMenuChoiceWhileADialogIsOpenInstallsTheSeason) {
     StartSeasonal("0");
-    int downs = 0;  // the first press selects the first item; separators are skipped
-    for (const TrayMenuItem& item : BuildTrayMenu(frame->State())) {
-        if (item.kind != TrayMenuItem::Kind::Separator) ++downs;
-        if (item.command == cmd::Season(Season::Winter)) break;
-    }
     ModalHook about([&](wxDialog&) {
-        frame->CallAfter([downs] {  // runs in the menu's own loop, once the menu is up
-            wxUIActionSimulator keys;
-            for (int i = 0; i < downs; ++i) keys.Char(WXK_DOWN);
-            keys.Char(WXK_RETURN);
-        });
-        frame->ShowTrayMenu();
+        ChooseFromTrayMenu(*frame, cmd::Season(Season::Winter));
         EXPECT_TRUE(RunEventsUntil([&] { return Terrain() == "Winter"; }));
     });
     frame->RunCommand(cmd::kAbout);
     EXPECT_EQ(about.shown, std::vector<std::string>{"About Harbinet"});
+}
+
+// "Set Channel Front" cannot write the game's EAW.INI; "Set Med", chosen from the tray while that
+// error is shown, runs once the first set is in place, and takes its common file away again.
+TEST_F(FrameTest, ATerrainSetChosenDuringAnErrorOfAChangeRunsAfterIt) {
+    for (const char* file : {"Terrain/Channel Front/Summer/MAP.TER", "Common/Channel Front/CF.CMN",
+                             "Terrain/Med/MAP.TER", "Common/Med/MED.CMN"})
+        WriteFile(game.Own() + file, file);
+    Start(
+        "[Harbinet]\nVersion=22\nMode=0\nTerrain=2\nTerrainSet=0\nSavedObjectDetail=2\n"
+        "TerrainFiles=*.TER\nCommonFiles=*.CMN\n[TerrainSets]\nTerrain1=Channel Front\n"
+        "Seasons1=1\nObjectsLow1=1\nTerrain2=Med\n",
+        true);
+    unexpected.shown.clear();  // the note that this display has no tray
+    std::filesystem::permissions(game.Game() + "EAW.INI", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    ModalHook error([&](wxDialog& box) {
+        ChooseFromTrayMenu(*frame, cmd::TerrainSet(2));
+        FlushEvents();
+        EXPECT_EQ(game.Setting("Harbinet", "TerrainSet"), "1") << "Med waits";
+        ClickOn(box.FindWindow(wxID_OK));
+        EXPECT_TRUE(RunEventsUntil([&] { return !box.IsShown(); }));
+    });
+    frame->RunCommand(cmd::TerrainSet(1));
+    EXPECT_TRUE(RunEventsUntil([&] { return Terrain() == "Terrain/Med/MAP.TER"; }));
+    EXPECT_EQ(game.Setting("Harbinet", "TerrainSet"), "2");
+    EXPECT_EQ(ListFolder(game.Game()), "EAW.EXE EAW.INI Harbinet/ MAP.TER MED.CMN");
+    EXPECT_EQ(error.shown, std::vector<std::string>{"Harbinet Error"});
 }
 
 TEST_F(FrameTest, SeasonTimerInstallsTheSeasonOfANewlyWrittenCareer) {

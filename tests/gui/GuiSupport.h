@@ -10,6 +10,7 @@
 #include <wx/evtloop.h>
 #include <wx/modalhook.h>
 #include <wx/taskbar.h>
+#include <wx/uiaction.h>
 
 #include <chrono>
 #include <functional>
@@ -44,6 +45,36 @@ inline bool RunEventsUntil(const std::function<bool()>& done) {
         FlushEvents();
     }
     return true;
+}
+
+// A real click (through the X server) in the middle of the window.
+inline void ClickOn(wxWindow* window) {
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(window->GetScreenRect().GetPosition() + window->GetSize() / 2);
+    mouse.MouseClick();
+}
+
+// The key presses that choose the item of command from the tray menu built now: the first
+// press selects the first item; separators are skipped.
+inline std::vector<int> KeysChoosing(const ProgramState& state, int command) {
+    std::vector<int> keys;
+    for (const TrayMenuItem& item : BuildTrayMenu(state)) {
+        if (item.kind != TrayMenuItem::Kind::Separator) keys.push_back(WXK_DOWN);
+        if (item.command == command) break;
+    }
+    keys.push_back(WXK_RETURN);
+    return keys;
+}
+
+// Pops up the real tray menu and chooses the command with the keyboard; returns once the menu
+// has closed. GTK drops the choices of a menu popped up while a modal dialog runs, so this
+// works also where the program's dialogs are open.
+inline void ChooseFromTrayMenu(CMainFrame& frame, int command) {
+    frame.CallAfter([keys = KeysChoosing(frame.State(), command)] {
+        wxUIActionSimulator keyboard;  // runs in the menu's own loop, once the menu is up
+        for (int key : keys) keyboard.Char(key);
+    });
+    frame.ShowTrayMenu();
 }
 
 // A mouse event on the window, and what it set off.
@@ -126,10 +157,11 @@ class FrameTest : public ::testing::Test {
     }
 
     // Writes the settings file and builds the frame on it, as the program does at start-up.
-    CMainFrame& Start(const std::string& settings) {
+    // The recording host answers its messages, unless they are to be shown as message boxes.
+    CMainFrame& Start(const std::string& settings, bool messageBoxes = false) {
         WriteFile(game.Settings(), settings);
         frame = new CMainFrame(Folders::FromExecutable(game.Own() + "harbinet"), game.desktop,
-                               &game.ui);
+                               messageBoxes ? nullptr : &game.ui);
         return *frame;
     }
     // Terrain set 1 with seasons, checked every second; each season's MAP.TER holds its name.

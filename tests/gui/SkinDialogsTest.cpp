@@ -11,6 +11,7 @@
 #include "gui/widgets/RunDialog.h"
 #include "gui/widgets/StaticEx.h"
 #include "platform/Profile.h"
+#include "platform/UserFolders.h"
 #include "program/Commands.h"
 
 namespace harbinet::test {
@@ -33,7 +34,11 @@ class PickingDialog : public ConfigureSkinsDialog {
   public:
     PickingDialog(ProgramState& state, std::string file)
         : ConfigureSkinsDialog(state, nullptr), file_(std::move(file)) {}
-    std::string PickSkinFile(const std::string&) override { return file_; }
+    std::string PickSkinFile(const std::string& start) override {
+        starts.push_back(start);
+        return file_;
+    }
+    std::vector<std::string> starts;  // where each file dialog opened
 
   private:
     std::string file_;
@@ -49,18 +54,22 @@ TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
     WriteFile(store + "2.DAT", "[Skin]\nBaseModel=190A\nModel=Anton\nUnit=JG 2\n");
     for (const char* name : {"p109etex.tpc", "P109E.3DZ", "readme.txt", "shot.jpg"})
         WriteFile(download + name, name);
+    const std::string downloads = files::HomeFolder() + "Downloads/";
+    MakeFolder(downloads);
     PickingDialog dialog(*state, download + "p109etex.tpc");
     wxListCtrl& list = *dialog.List();
     EXPECT_EQ(Rows(list), "Anton=2 Spit=1 ");
 
-    // The first OK, with Model and Unit still empty, is ignored.
+    // The first OK, with Model and Unit still empty, says so and waits for the Model.
     ModalHook edit([&](wxDialog& d) {
         auto& form = static_cast<SkinEditDialog&>(d);
         if (form.GetTitle() == "Add Skin") {
             EXPECT_EQ(form.PilotBox()->GetValue(), "Unknown");
             EXPECT_EQ(form.YearList()->GetStringSelection(), "1940");
+            form.UnitBox()->SetFocus();
             Press(form, wxID_OK);
             EXPECT_TRUE(form.IsShown());
+            EXPECT_TRUE(RunEventsUntil([&] { return form.ModelBox()->HasFocus(); }));
             form.ModelBox()->SetValue("Emil");
             form.UnitBox()->SetValue("JG 26");
         } else {
@@ -72,6 +81,7 @@ TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
     });
     game.ui.answer = true;  // to what the skin takes from the download folder
     Press(dialog, ui::id::kAddCommand);
+    EXPECT_EQ(dialog.starts, std::vector<std::string>{downloads}) << "no download folder yet";
     EXPECT_EQ(Rows(list), "Anton=2 Emil=3 Spit=1 ");
     EXPECT_EQ(game.desktop.opened, std::vector<std::string>{download + "readme.txt"});
     EXPECT_EQ(dialog.Status()->GetLabel(), "Skin 3 added with 2 files");
@@ -93,6 +103,7 @@ TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
             "ask Add Skin: Harbinet takes these files from " + download +
                 ":\n  p109etex.tpc\n  P109E.3DZ\n  shot.jpg\n  readme.txt\n\nDo you want to "
                 "add this skin?",
+            "error Harbinet Error: Model cannot be empty",
             "ask Delete Skin: Do you really want to delete the Skin for the Bf 109E, JG "
             "26?\n(This will also delete ALL files associated with this Skin from your PC!)"}));
     EXPECT_EQ(ListFolder(store), "1.DAT 2.DAT Skins.INI") << "the skin's files went with it";

@@ -6,8 +6,12 @@
 #include "gui/GuiSupport.h"
 #include "gui/dialogs/TerrainSetEditDialog.h"
 #include "gui/dialogs/TerrainSetsDialog.h"
+#include "gui/dialogs/TerrainSkinsDialog.h"
+#include "gui/widgets/Ids.h"
 #include "gui/widgets/StaticEx.h"
 #include "program/Commands.h"
+
+#include <map>
 
 namespace harbinet::test {
 namespace {
@@ -28,7 +32,7 @@ void SelectRow(wxListCtrl* list, const char* id) {
 // changes nothing.
 TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
     Start(
-        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=2\n[TerrainSets]\nTerrain1=Channel Front\n"
+        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n[TerrainSets]\nTerrain1=Channel Front\n"
         "Seasons1=1\nTerrain2=Med\nTerrain10=Pacific\nObjectsLow10=1\n");
     game.ui.messages.clear();  // no tray on this display
     game.ui.answer = true;
@@ -93,6 +97,102 @@ TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
                   "ask Delete Terrain Set: Do you really want to delete the Med Terrain Set?",
                   "error Harbinet Error: There is already a terrain set named \"Channel Front\" "
                   "(letter case does not count in folder names)"}));
+}
+
+// What has the keyboard focus: the command of a bitmap button, else the kind of control.
+std::string Focused() {
+    wxWindow* focus = wxWindow::FindFocus();
+    if (auto* button = dynamic_cast<ui::CStaticEx*>(focus)) {
+        const std::map<unsigned, std::string> names = {{wxID_OK, "OK"},
+                                                       {wxID_CANCEL, "CANCEL"},
+                                                       {ui::id::kAddCommand, "ADD"},
+                                                       {ui::id::kDeleteCommand, "DELETE"},
+                                                       {ui::id::kModifyCommand, "MODIFY"},
+                                                       {ui::id::kSkinsCommand, "SKINS"}};
+        return names.at(button->Command());
+    }
+    if (auto* check = dynamic_cast<wxCheckBox*>(focus)) return check->GetLabel().utf8_string();
+    if (dynamic_cast<wxTextCtrl*>(focus)) return "name";
+    if (dynamic_cast<wxListCtrl*>(focus) ||
+        (focus && dynamic_cast<wxListCtrl*>(focus->GetParent())))
+        return "list";
+    return "?";
+}
+
+// Presses Tab and waits for the focus to move.
+void PressTab() {
+    wxWindow* before = wxWindow::FindFocus();
+    wxUIActionSimulator().Char(WXK_TAB);
+    EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != before; }));
+}
+
+// Presses Tab until the focus has gone round once; the names of the controls it visited.
+std::vector<std::string> TabRound() {
+    const std::string first = Focused();
+    std::vector<std::string> visited{first};
+    for (PressTab(); Focused() != first && visited.size() < 10; PressTab())
+        visited.push_back(Focused());
+    return visited;
+}
+
+// Tab goes through the controls as they are read, Space presses the bitmap button it reached,
+// Escape leaves the child.
+TEST_F(FrameTest, TabReachesEveryControlInReadingOrderAndSpacePressesAButton) {
+    Start("[Harbinet]\nVersion=22\nMode=0\n[TerrainSets]\nTerrain1=Med\n");
+    game.ui.messages.clear();  // no tray on this display
+    ModalHook user([&](wxDialog& d) {
+        EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != nullptr; }));
+        if (d.GetTitle() == "Add Terrain Set") {
+            EXPECT_EQ(TabRound(),
+                      (std::vector<std::string>{"name", text::kHasSeasonsCheck,
+                                                text::kObjectsLowCheck, "OK", "CANCEL"}));
+            wxUIActionSimulator().Char(WXK_ESCAPE);
+            EXPECT_TRUE(RunEventsUntil([&] { return !d.IsShown(); }));
+            return;
+        }
+        EXPECT_EQ(TabRound(),
+                  (std::vector<std::string>{"list", "SKINS", "ADD", "MODIFY", "DELETE", "OK"}));
+        PressTab();
+        PressTab();
+        ASSERT_EQ(Focused(), "ADD");
+        wxUIActionSimulator().Char(' ');
+        EXPECT_TRUE(RunEventsUntil([&] { return user.shown.size() == 2; }));
+    });
+    frame->RunCommand(cmd::kConfigureTerrainSets);
+    EXPECT_EQ(user.shown, (std::vector<std::string>{"Configure Terrain Sets", "Add Terrain Set"}));
+}
+
+// With a set's skins open, real clicks on the list's DELETE do nothing: the list waits for the
+// skins, and OK there still finds its set.
+TEST_F(FrameTest, TheListWaitsWhileTheSkinsOfASetAreOpen) {
+    Start(
+        "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\nSkinFiles=P*.TPC\n[TerrainSets]\n"
+        "Terrain1=Med\n");
+    MakeFolder(game.Own() + "Vandelholt");
+    game.ui.messages.clear();  // no tray on this display
+    game.ui.answer = true;
+    TerrainSetsDialog* sets = nullptr;
+    ModalHook user([&](wxDialog& d) {
+        if (d.GetTitle() == TerrainSetsDialog::kTitle) {
+            sets = static_cast<TerrainSetsDialog*>(&d);
+            d.Move(600, 600);
+            SelectRow(sets->List(), "1");
+            SendMouse(sets->Button(ui::Button::Skins));
+            return;
+        }
+        auto& skins = static_cast<TerrainSkinsDialog&>(d);
+        skins.Move(0, 0);
+        ClickOn(sets->Button(ui::Button::Delete));
+        ClickOn(skins.NextButton());  // handled after the click before it
+        EXPECT_TRUE(RunEventsUntil([&] { return skins.Page() == 2; }));
+        Press(skins, wxID_OK);
+    });
+    frame->RunCommand(cmd::kConfigureTerrainSets);
+    EXPECT_EQ(user.shown,
+              (std::vector<std::string>{"Configure Terrain Sets", "Configure Skins for Med"}));
+    EXPECT_EQ(game.Setting("TerrainSets", "Terrain1"), "Med");
+    EXPECT_TRUE(Exists(game.Own() + "Vandelholt/Med.DAT"));
+    EXPECT_EQ(game.ui.messages, std::vector<std::string>{});
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
-#include <wx/modalhook.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -38,24 +37,6 @@ constexpr const char* kNoTrayText =
     "the terrain in season with your active career.";
 
 CMainFrame* current = nullptr;
-
-// Counts the modal dialogs and message boxes open right now. Made with the program, before
-// any other hook: one that answers a dialog unshown is asked first, so this one sees only
-// dialogs that really run.
-class ModalCounter : public wxModalDialogHook {
-  public:
-    ModalCounter() { Register(); }
-    int depth = 0;
-
-  protected:
-    int Enter(wxDialog*) override {
-        ++depth;
-        return wxID_NONE;
-    }
-    void Exit(wxDialog*) override { --depth; }
-};
-
-ModalCounter modals;
 
 // A GTK frame gets its X window only when first shown; a second instance must find ours by its
 // title while it stays hidden, so the window is made without being shown.
@@ -98,8 +79,13 @@ CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
 
     Bind(wxEVT_PAINT, &CMainFrame::OnPaint, this);
     Bind(wxEVT_MENU, &CMainFrame::OnMenuCommand, this);
+    // A tick while an operation runs is left out: the next one comes soon enough.
     Bind(
-        wxEVT_TIMER, [this](wxTimerEvent&) { SeasonTimerTick(state_); }, kSeasonTimer);
+        wxEVT_TIMER,
+        [this](wxTimerEvent&) {
+            if (!Operating() && waiting_.empty()) RunNow([this] { SeasonTimerTick(state_); });
+        },
+        kSeasonTimer);
     Bind(wxEVT_TIMER, &CMainFrame::OnPanelDelay, this, kPanelDelayTimer);
     Bind(wxEVT_TIMER, &CMainFrame::OnPanelHide, this, kPanelHideTimer);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnCloseWindow, this);
@@ -135,6 +121,9 @@ bool CMainFrame::AskYesNo(const std::string& caption, const std::string& text) {
 }
 
 void CMainFrame::UpdateTrayIcon(bool busy) {
+    // A change the core runs from within a dialog counts as an operation too.
+    busy_ = busy;
+    if (!busy) RunWaitingLater();
     // Like a notification-area icon that was removed, one that is not there stays away.
     if (!tray_ || !tray_->Shown()) return;
     tray_->Show(busy ? kTrayIconBusy : kTrayIcon, wxString::FromUTF8(TrayTooltip(state_, busy)));
@@ -242,22 +231,51 @@ void CMainFrame::RunCommand(int id) {
             EndProgram();
             break;
         case Command::Kind::About:
-            OpenAbout();
-            break;
         case Command::Kind::SetActiveCareer:
-            OpenSetActiveCareer();
-            break;
         case Command::Kind::Configure:
         case Command::Kind::ConfigureTerrainSets:
         case Command::Kind::ConfigureExternalApps:
         case Command::Kind::ConfigureSkins:
         case Command::Kind::TerrainSkins:
-            OpenConfigurationDialog(command->kind);
+            // The open dialog, a message box of a running operation included, is finished first.
+            if (ui::RaiseInnermostDialog()) return;
+            if (command->kind == Command::Kind::About)
+                OpenAbout();
+            else if (command->kind == Command::Kind::SetActiveCareer)
+                OpenSetActiveCareer();
+            else
+                OpenConfigurationDialog(command->kind);
             break;
         default:
-            harbinet::RunCommand(state_, *command);
+            RunOperation([this, c = *command] { harbinet::RunCommand(state_, c); });
             break;
     }
+}
+
+void CMainFrame::RunOperation(std::function<void()> operation) {
+    if (Operating() || !waiting_.empty()) {
+        waiting_.push_back(std::move(operation));
+        return;
+    }
+    RunNow(operation);
+}
+
+void CMainFrame::RunNow(const std::function<void()>& operation) {
+    operating_ = true;
+    operation();
+    operating_ = false;
+    RunWaitingLater();
+}
+
+void CMainFrame::RunWaitingLater() {
+    if (waiting_.empty()) return;
+    // From the event loop, once the one running has returned.
+    CallAfter([this] {
+        if (Operating() || waiting_.empty()) return;
+        const std::function<void()> next = std::move(waiting_.front());
+        waiting_.pop_front();
+        RunNow(next);
+    });
 }
 
 void CMainFrame::OpenAbout() {
@@ -271,8 +289,10 @@ void CMainFrame::OpenSetActiveCareer() {
     SetActiveCareerDialog dialog(state_.GameFolder, state_.LastCareerPath, nullptr, *this,
                                  &state_.desktop);
     if (ui::RunDialog(dialog) != wxID_OK) return;
-    RefreshSeasonNow(state_);
-    if (state_.LaunchAfter) LaunchGame(state_);
+    RunOperation([this] {
+        RefreshSeasonNow(state_);
+        if (state_.LaunchAfter) LaunchGame(state_);
+    });
 }
 
 void CMainFrame::PrepareForSessionEnd() {
@@ -286,7 +306,7 @@ void CMainFrame::EndProgram() {
     PrepareForSessionEnd();
     // A modal dialog or message box runs a loop of its own that would keep the program alive
     // after the frame is gone; every setting is already on disk, so the process ends here.
-    if (modals.depth > 0) std::_Exit(0);
+    if (ui::InnermostDialog()) std::_Exit(0);
     Destroy();
     if (wxTheApp) wxTheApp->ExitMainLoop();
 }

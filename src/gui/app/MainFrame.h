@@ -9,6 +9,7 @@
 #include <wx/menu.h>
 #include <wx/timer.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -56,7 +57,10 @@ class CMainFrame : public wxFrame, public Host {
     // The session is about to end: the same, short of ending.
     void PrepareForSessionEnd();
 
-    // Runs a menu command now; an id the menu never carries does nothing.
+    // Runs a menu command now; an id the menu never carries does nothing. A command that opens
+    // a window brings forward the dialog open already, if any. Operations on the game and its
+    // folder run one at a time: one chosen while another runs (its message boxes keep the tray
+    // alive) waits until that one has ended, then runs on its own.
     void RunCommand(int command);
 
     TrayIcon* Tray() { return tray_.get(); }
@@ -77,6 +81,12 @@ class CMainFrame : public wxFrame, public Host {
     // (WindowCommands.cpp).
     void OpenConfigurationDialog(Command::Kind kind);
 
+    // An operation of the core, run now or, while another runs, queued after it.
+    void RunOperation(std::function<void()> operation);
+    void RunNow(const std::function<void()>& operation);
+    void RunWaitingLater();
+    bool Operating() const { return operating_ || busy_; }
+
     ProgramState state_;
     Host* prompts_;
     bool created_ = false;
@@ -89,6 +99,9 @@ class CMainFrame : public wxFrame, public Host {
     wxTimer panelHideTimer_;
     std::function<void(wxMenu&)> menuPresenter_;
     bool ending_ = false;
+    bool operating_ = false;  // an operation runs
+    bool busy_ = false;       // the core changes the game folder (the busy tray icon)
+    std::deque<std::function<void()>> waiting_;
 };
 
 }  // namespace harbinet

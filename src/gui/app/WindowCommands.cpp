@@ -33,7 +33,10 @@ void CMainFrame::OpenConfigurationDialog(Command::Kind kind) {
         case Command::Kind::Configure:
             RunOnce<ConfigureDialog>(
                 state_, ConfigureDialog::kTitle,
-                [this](ConfigureDialog& d) { ApplyConfiguration(state_, d.Options()); },
+                [this](ConfigureDialog& d) {
+                    RunOperation(
+                        [this, options = d.Options()] { ApplyConfiguration(state_, options); });
+                },
                 ReadConfiguration(state_));
             break;
         case Command::Kind::ConfigureTerrainSets:
@@ -50,7 +53,10 @@ void CMainFrame::OpenConfigurationDialog(Command::Kind kind) {
             // New choices reach the game with the current season installed again.
             RunOnce<TerrainSkinsDialog>(
                 state_, TerrainSkinsDialog::TitleOf(state_, set),
-                [this](TerrainSkinsDialog&) { ReinstallCurrentSeason(state_); }, set);
+                [this](TerrainSkinsDialog&) {
+                    RunOperation([this] { ReinstallCurrentSeason(state_); });
+                },
+                set);
             break;
         }
         default:

@@ -9,6 +9,7 @@
 #include "gui/widgets/StaticEx.h"
 #include "model/ProgramState.h"
 #include "platform/Files.h"
+#include "platform/UserFolders.h"
 #include "program/Report.h"
 #include "skins/AircraftModels.h"
 
@@ -88,7 +89,14 @@ std::string ConfigureSkinsDialog::PickSkinFile(const std::string& initialFolder)
 }
 
 void ConfigureSkinsDialog::OnAdd(wxCommandEvent&) {
-    const std::string picked = PickSkinFile(catalogue_.InitialFolder());
+    // The folder of the last download, else where downloads go, else home.
+    std::string start = files::HomeFolder();
+    for (const std::string& folder : {catalogue_.InitialFolder(), files::DownloadFolder()})
+        if (!folder.empty() && files::FolderExists(folder)) {
+            start = folder;
+            break;
+        }
+    const std::string picked = PickSkinFile(start);
     if (picked.empty()) return;
     std::string problem;
     const SkinDownload download = ExamineDownload(
@@ -136,13 +144,14 @@ void ConfigureSkinsDialog::Modify(long row) {
                         std::string(AircraftModelTable::DisplayNameOf(record.baseModel)), record,
                         this, state_.host, &state_.desktop);
     if (ui::RunDialog(edit) != wxID_OK) return;
+    if (!StillInstalled(n)) return;
     if (!catalogue_.UpdateSkinRecord(n, edit.Record())) {
         state_.host.ShowError(Format(text::kUnableToWrite,
                                      (catalogue_.Folder() + std::to_string(n) + ".DAT").c_str()));
         return;
     }
     // A changed model text moves the row to its new place.
-    list_->DeleteItem(row);
+    ui::DeleteRowWithData(*list_, n);
     row = InsertRow(n, edit.Record());
     ui::SelectRow(*list_, row);
 }
@@ -154,11 +163,19 @@ void ConfigureSkinsDialog::OnDelete(wxCommandEvent&) {
     const std::string model = list_->GetItemText(row, kModel).utf8_string();
     const std::string unit = list_->GetItemText(row, kUnit).utf8_string();
     if (!state_.host.AskYesNo(text::kCaptionDeleteSkin,
-                              Format(text::kDeleteSkinQuestion, model.c_str(), unit.c_str())))
+                              Format(text::kDeleteSkinQuestion, model.c_str(), unit.c_str())) ||
+        !StillInstalled(n))
         return;
     const ChangeResult result = DeleteSkin(state_, n);
     ReportChange(state_, result);
-    if (!catalogue_.IsInstalled(n)) list_->DeleteItem(row);
+    if (!catalogue_.IsInstalled(n)) ui::DeleteRowWithData(*list_, n);
+}
+
+bool ConfigureSkinsDialog::StillInstalled(unsigned n) {
+    if (catalogue_.IsInstalled(n)) return true;
+    state_.host.ShowError(text::kSkinDoesNotExist);
+    ui::DeleteRowWithData(*list_, n);
+    return false;
 }
 
 }  // namespace harbinet

@@ -28,7 +28,7 @@ class ConfigureSkinsDialog : public ui::CDialogLook {
 
   protected:
     // The main texture file the user picks in the system's file dialog, starting in
-    // initialFolder; empty when the user cancels.
+    // initialFolder (one that exists); empty when the user cancels.
     virtual std::string PickSkinFile(const std::string& initialFolder);
 
   private:
@@ -37,6 +37,8 @@ class ConfigureSkinsDialog : public ui::CDialogLook {
     void OnDelete(wxCommandEvent& event);
     void OnActivated(wxListEvent& event);
     void Modify(long row);
+    // True when skin n is still installed; else the user is told and its row goes.
+    bool StillInstalled(unsigned n);
     // Puts the skin into the list at its place in the order by model.
     long InsertRow(unsigned n, const SkinRecord& record);
     void SetColumns(long row, const SkinRecord& record);

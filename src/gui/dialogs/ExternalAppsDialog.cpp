@@ -2,6 +2,8 @@
 
 #include <wx/listctrl.h>
 
+#include <algorithm>
+
 #include "gui/widgets/Ids.h"
 #include "gui/widgets/ListRows.h"
 #include "gui/widgets/RunDialog.h"
@@ -16,6 +18,9 @@ wxString Wx(const std::string& text) {
     return wxString::FromUTF8(text);
 }
 
+constexpr int kExecutableWidth = 400;
+constexpr int kCellPadding = 16;  // the list's margins around a cell's text
+
 }  // namespace
 
 ExternalAppsDialog::ExternalAppsDialog(ProgramState& state, wxWindow* parent)
@@ -27,9 +32,11 @@ ExternalAppsDialog::ExternalAppsDialog(ProgramState& state, wxWindow* parent)
     list_->InsertColumn(kId, text::kAppColumnId, wxLIST_FORMAT_RIGHT, FromDIP(25));
     list_->InsertColumn(kDescription, text::kAppColumnDescription, wxLIST_FORMAT_LEFT,
                         FromDIP(250));
-    list_->InsertColumn(kExecutable, text::kAppColumnExecutable, wxLIST_FORMAT_LEFT, FromDIP(400));
+    list_->InsertColumn(kExecutable, text::kAppColumnExecutable, wxLIST_FORMAT_LEFT,
+                        FromDIP(kExecutableWidth));
     for (const ExternalAppSlot& app : ListExternalApps(state.Settings()))
         InsertRow(app.slot, app.description, app.executable);
+    FitExecutableColumn();
 
     AddButton(ui::Button::Add, 7, 119);
     AddButton(ui::Button::Modify, 51, 119);
@@ -66,6 +73,7 @@ void ExternalAppsDialog::OnAdd(wxCommandEvent&) {
     const unsigned slot = AddExternalApp(state_, edit.Description(), edit.Executable());
     if (slot == 0) return;
     const long row = InsertRow(slot, edit.Description(), edit.Executable());
+    FitExecutableColumn();
     ui::SelectRow(*list_, row);
 }
 
@@ -83,20 +91,37 @@ void ExternalAppsDialog::Modify(long row) {
                                list_->GetItemText(row, kDescription).utf8_string(),
                                list_->GetItemText(row, kExecutable).utf8_string());
     if (ui::RunDialog(edit) != wxID_OK) return;
+    if (!StillInUse(slot)) return;
     if (!ModifyExternalApp(state_, slot, edit.Description(), edit.Executable())) return;
+    row = ui::RowWithData(*list_, slot);
     list_->SetItem(row, kDescription, Wx(edit.Description()));
     list_->SetItem(row, kExecutable, Wx(edit.Executable()));
+    FitExecutableColumn();
 }
 
 void ExternalAppsDialog::OnDelete(wxCommandEvent&) {
     const long row = ui::SelectedRow(*list_);
     if (row == -1) return;
+    const auto slot = static_cast<unsigned>(list_->GetItemData(row));
     const std::string description = list_->GetItemText(row, kDescription).utf8_string();
     if (!state_.host.AskYesNo(text::kCaptionDeleteApp,
                               Format(text::kDeleteAppQuestion, description.c_str())))
         return;
-    if (DeleteExternalApp(state_, static_cast<unsigned>(list_->GetItemData(row))))
-        list_->DeleteItem(row);
+    if (StillInUse(slot) && DeleteExternalApp(state_, slot)) ui::DeleteRowWithData(*list_, slot);
+}
+
+void ExternalAppsDialog::FitExecutableColumn() {
+    int width = FromDIP(kExecutableWidth);
+    for (long row = 0; row < list_->GetItemCount(); ++row)
+        width = std::max(width, list_->GetTextExtent(list_->GetItemText(row, kExecutable)).x +
+                                    FromDIP(kCellPadding));
+    list_->SetColumnWidth(kExecutable, width);
+}
+
+bool ExternalAppsDialog::StillInUse(unsigned slot) {
+    if (AppInUse(state_, slot)) return true;
+    ui::DeleteRowWithData(*list_, slot);
+    return false;
 }
 
 }  // namespace harbinet

@@ -29,6 +29,10 @@ class ExternalAppsDialog : public ui::CDialogLook {
     void OnDelete(wxCommandEvent& event);
     void OnActivated(wxListEvent& event);
     void Modify(long row);
+    // True when the slot still holds an application; else the user is told and the row goes.
+    bool StillInUse(unsigned slot);
+    // Wide enough for the longest path, so that none is cut.
+    void FitExecutableColumn();
     // Puts the slot at its place in the order of the Ids as text ("10" before "2").
     long InsertRow(unsigned slot, const std::string& description, const std::string& executable);
 

@@ -84,8 +84,14 @@ wxTextCtrl* SkinEditDialog::AddEdit(const std::string& value, std::size_t limit,
 }
 
 void SkinEditDialog::OnOk(wxCommandEvent&) {
-    for (wxTextCtrl* required : {model_, unit_, pilot_, location_})
-        if (required->GetValue().empty()) return;
+    const std::pair<wxTextCtrl*, const char*> required[] = {
+        {model_, "Model"}, {unit_, "Unit"}, {pilot_, "Pilot"}, {location_, "Location"}};
+    for (const auto& [edit, name] : required)
+        if (edit->GetValue().empty()) {
+            host_.ShowError(Format(text::kFieldEmpty, name));
+            edit->SetFocus();
+            return;
+        }
     const struct {
         wxTextCtrl* edit;
         const char* name;

@@ -11,9 +11,9 @@
 
 namespace harbinet {
 
-TerrainSetEditDialog::TerrainSetEditDialog(const ProgramState& state, bool addMode,
-                                           wxWindow* parent, const std::string& setName,
-                                           bool hasSeasons, bool objectsLow)
+TerrainSetEditDialog::TerrainSetEditDialog(ProgramState& state, bool addMode, wxWindow* parent,
+                                           const std::string& setName, bool hasSeasons,
+                                           bool objectsLow)
     : CDialogLook(parent, wxString::FromUTF8(Format(kTitle, addMode ? text::kAdd : text::kModify)),
                   ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::B, false}, wxSize(219, 86),
                   &state.desktop),

@@ -20,7 +20,7 @@ class TerrainSetEditDialog : public ui::CDialogLook {
 
     // In add mode the name is typed and checked against the other sets on OK; in modify mode
     // it is shown but cannot be changed.
-    TerrainSetEditDialog(const ProgramState& state, bool addMode, wxWindow* parent,
+    TerrainSetEditDialog(ProgramState& state, bool addMode, wxWindow* parent,
                          const std::string& setName = "", bool hasSeasons = false,
                          bool objectsLow = false);
 
@@ -37,7 +37,7 @@ class TerrainSetEditDialog : public ui::CDialogLook {
   private:
     void OnOk(wxCommandEvent& event);
 
-    const ProgramState& state_;
+    ProgramState& state_;
     bool addMode_;
     std::string setName_;
     bool hasSeasons_, objectsLow_;

@@ -85,7 +85,7 @@ void TerrainSetsDialog::Fill() {
 }
 
 void TerrainSetsDialog::Select(unsigned slot) {
-    const long i = list_->FindItem(-1, static_cast<wxUIntPtr>(slot));
+    const long i = ui::RowWithData(*list_, slot);
     if (i < 0) return;
     ui::SelectRow(*list_, i);
 }
@@ -115,10 +115,11 @@ void TerrainSetsDialog::Modify() {
     const auto slot = SelectedSlot();
     if (!slot) return;
     const TerrainSetList sets(state_);
-    const auto row = sets.Row(*slot);
+    const auto row = sets.ExistingRow(*slot);
     if (!row) return;
     TerrainSetEditDialog edit(state_, false, this, row->name, row->seasons, row->objectsLow);
     if (ui::RunDialog(edit) != wxID_OK) return;
+    if (!StillThere(*row)) return;
     sets.Modify(*slot, edit.HasSeasons(), edit.ObjectsLow());
     Fill();
     Select(*slot);
@@ -134,8 +135,16 @@ void TerrainSetsDialog::OnSkins(wxCommandEvent&) {
     if (!slot) return;
     // The choices are saved by the skins dialog itself; the season is installed again only
     // when the skins are chosen from the tray.
-    TerrainSkinsDialog skins(state_, *slot, nullptr);
+    TerrainSkinsDialog skins(state_, *slot, this);
     ui::RunDialog(skins);
+}
+
+bool TerrainSetsDialog::StillThere(const TerrainSetRow& row) {
+    const auto now = TerrainSetList(state_).Row(row.slot);
+    if (now && now->name == row.name) return true;
+    state_.host.ShowError(Format(text::kTerrainSetGone, row.name.c_str()));
+    Fill();
+    return false;
 }
 
 void TerrainSetsDialog::OnActivated(wxListEvent&) {

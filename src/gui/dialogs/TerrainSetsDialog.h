@@ -12,6 +12,7 @@ class wxListEvent;
 namespace harbinet {
 
 struct ProgramState;
+struct TerrainSetRow;
 
 class TerrainSetsDialog : public ui::CDialogLook {
   public:
@@ -35,6 +36,9 @@ class TerrainSetsDialog : public ui::CDialogLook {
     void OnSkins(wxCommandEvent& event);
     void OnActivated(wxListEvent& event);
     void Modify();
+    // Handlers that ran a dialog first look again: true when the slot still holds that set;
+    // else the user is told and the list is read anew.
+    bool StillThere(const TerrainSetRow& row);
 
     ProgramState& state_;
     ui::CStaticEx* skins_ = nullptr;

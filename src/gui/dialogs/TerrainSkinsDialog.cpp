@@ -15,12 +15,10 @@ namespace {
 constexpr int kFirstLeft = 275;
 constexpr int kFirstRight = 300;
 
-constexpr struct {
-    int x, y;                // picture, 103 x 72
-    int captionX, captionY;  // three lines under it, 103 x 24
-} kBoard[TerrainSkinsDialog::kSlots] = {
-    {8, 6, 8, 82},      {118, 6, 118, 82},    {228, 6, 228, 82},    {338, 6, 338, 82},
-    {11, 134, 10, 210}, {120, 134, 119, 210}, {229, 134, 228, 210}, {338, 134, 337, 210}};
+// The board in dialog units: two rows of four pictures (103 x 72), each with three lines of
+// caption (103 x 24) under it, in columns and rows of equal pitch.
+constexpr int kColumns = 4;
+constexpr int kLeft = 8, kTop = 6, kColumnPitch = 110, kRowPitch = 128, kCaptionDrop = 76;
 
 constexpr const char* kSeasonPictures[SeasonSkinChoices::kSeasonRows] = {
     "SPRING.GIF", "SUMMER.GIF", "AUTUMN.GIF", "WINTER.GIF"};
@@ -37,6 +35,7 @@ TerrainSkinsDialog::TerrainSkinsDialog(ProgramState& state, unsigned set, wxWind
                   &state.desktop),
       state_(state),
       set_(set),
+      name_(state.Settings().TerrainSetName(set)),
       catalogue_(state.SkinCatalogueFolder) {
     std::string problem;
     usable_ = ChoicesFileOf(state, set, &problem).has_value();
@@ -62,14 +61,13 @@ bool TerrainSkinsDialog::Show(bool show) {
 void TerrainSkinsDialog::BuildBoard() {
     Desktop* desktop = &state_.desktop;
     for (int k = 0; k < kSlots; ++k) {
-        const auto& place = kBoard[k];
-        auto* tile =
-            new ui::CStaticEx(this, wxID_ANY, Dlu(place.x, place.y), DluSize(103, 72), 0, desktop);
+        const int x = kLeft + kColumnPitch * (k % kColumns), y = kTop + kRowPitch * (k / kColumns);
+        auto* tile = new ui::CStaticEx(this, wxID_ANY, Dlu(x, y), DluSize(103, 72), 0, desktop);
         tile->SetCommand(static_cast<unsigned>(kFirstLeft + k), nullptr, false, false);
         tile->SetRightCommand(static_cast<unsigned>(kFirstRight + k));
         tiles_[static_cast<std::size_t>(k)] = tile;
         captions_[static_cast<std::size_t>(k)] =
-            new ui::CStaticEx(this, wxID_ANY, Dlu(place.captionX, place.captionY), DluSize(103, 24),
+            new ui::CStaticEx(this, wxID_ANY, Dlu(x, y + kCaptionDrop), DluSize(103, 24),
                               ui::CStaticEx::kCentre, desktop);
     }
     prev_ = AddButton(ui::Button::Prev, 9, 239);
@@ -156,6 +154,12 @@ void TerrainSkinsDialog::OnReset(wxCommandEvent&) {
 }
 
 void TerrainSkinsDialog::OnOk(wxCommandEvent&) {
+    // The board may have outlived its set: its choices must not become another set's.
+    if (state_.Settings().TerrainSetName(set_) != name_) {
+        state_.host.ShowError(Format(text::kTerrainSetGone, name_.c_str()));
+        Finish(wxID_CANCEL);
+        return;
+    }
     const ChangeResult result = ConfirmTerrainSkins(state_, set_, choices_);
     ReportChange(state_, result);
     if (!result.failed) Finish(wxID_OK);

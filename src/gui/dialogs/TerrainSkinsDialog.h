@@ -56,6 +56,7 @@ class TerrainSkinsDialog : public ui::CDialogLook {
 
     ProgramState& state_;
     unsigned set_;
+    std::string name_;  // the set's name when the board opened
     bool usable_ = false;
     bool seasons_ = false;
     SkinCatalogue catalogue_;

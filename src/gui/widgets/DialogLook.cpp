@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include <wx/anybutton.h>
+#include <wx/checkbox.h>
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
+#include <wx/radiobut.h>
 #include <wx/settings.h>
 #include <wx/textctrl.h>
 
@@ -148,11 +150,116 @@ void CDialogLook::InitLook(Background background) {
             SetClientSize(GetClientSize().x, background_.GetHeight());
         }
     }
+    if (background == Background::Paper) FitContents();
     std::map<int, std::vector<wxWindow*>> rows;
     for (const auto& [command, id] : buttonIds_)
         if (wxWindow* button = FindWindow(id)) rows[button->GetPosition().y].push_back(button);
     for (auto& [y, row] : rows) SeparateRow(row);
+    OrderTabsByPosition();
+    FixSize();
     if (look_.centred) CentreOnScreen();
+}
+
+std::vector<std::vector<wxWindow*>> CDialogLook::ReadingRows() const {
+    std::vector<wxWindow*> windows(GetChildren().begin(), GetChildren().end());
+    std::stable_sort(windows.begin(), windows.end(), [](const wxWindow* a, const wxWindow* b) {
+        return a->GetPosition().y < b->GetPosition().y;
+    });
+    // Tops a few dialog units apart still make one row (a label beside its edit field).
+    const int sameRow = Dlu(0, 4).y;
+    std::vector<std::vector<wxWindow*>> rows;
+    for (auto row = windows.begin(); row != windows.end();) {
+        const int top = (*row)->GetPosition().y;
+        const auto end = std::find_if(row, windows.end(), [&](const wxWindow* w) {
+            return w->GetPosition().y - top >= sameRow;
+        });
+        std::stable_sort(row, end, [](const wxWindow* a, const wxWindow* b) {
+            return a->GetPosition().x < b->GetPosition().x;
+        });
+        rows.emplace_back(row, end);
+        row = end;
+    }
+    return rows;
+}
+
+void CDialogLook::OrderTabsByPosition() {
+    wxWindow* previous = nullptr;
+    for (const auto& row : ReadingRows())
+        for (wxWindow* window : row) {
+            if (previous) window->MoveAfterInTabOrder(previous);
+            previous = window;
+        }
+}
+
+namespace {
+
+// A one-line text of the layout that must show whole: a check box, a radio button, a label.
+bool ShowsItsText(const wxWindow* window) {
+    if (dynamic_cast<const wxCheckBox*>(window) || dynamic_cast<const wxRadioButton*>(window))
+        return true;
+    const auto* label = dynamic_cast<const CStaticEx*>(window);
+    return label && !label->HasBitmap() && !label->HasPicture() && !label->Acts() &&
+           !label->HasFlag(CStaticEx::kCentre | CStaticEx::kRight) &&
+           !label->GetLabel().Contains("\n");
+}
+
+bool IsBitmapButton(const wxWindow* window) {
+    const auto* button = dynamic_cast<const CStaticEx*>(window);
+    return button && button->HasBitmap();
+}
+
+}  // namespace
+
+void CDialogLook::FitContents() {
+    const int gap = std::max(Dlu(2, 0).x, 3);
+    int needed = 0;
+    for (const auto& row : ReadingRows()) {
+        int right = -1;
+        for (wxWindow* window : row) {
+            // The buttons' rows are spread apart by SeparateRow.
+            if (IsBitmapButton(window)) continue;
+            if (ShowsItsText(window) && window->GetBestSize().x > window->GetSize().x)
+                window->SetSize(window->GetBestSize().x, -1);
+            // A text grown into the next control of its row pushes it on.
+            if (right >= 0 && window->GetPosition().x < right + gap)
+                window->Move(right + gap, window->GetPosition().y);
+            right = std::max(right, window->GetRect().GetRight() + 1);
+            needed = std::max(needed, right);
+        }
+    }
+    needed += Dlu(7, 0).x;
+    const int width = GetClientSize().x;
+    if (needed <= width) return;
+    SetClientSize(needed, GetClientSize().y);
+    // The buttons on the right stay on the right.
+    for (wxWindow* window : GetChildren())
+        if (IsBitmapButton(window) &&
+            window->GetRect().GetLeft() + window->GetSize().x / 2 > width / 2)
+            window->Move(window->GetPosition().x + needed - width, window->GetPosition().y);
+}
+
+void CDialogLook::MoveFocus(bool forward) {
+    // GTK's own traversal would stop in a list, whose focus is in a window of its own.
+    std::vector<wxWindow*> order;
+    for (wxWindow* child : GetChildren())
+        if (child->IsShown() && child->IsEnabled() && child->CanAcceptFocusFromKeyboard())
+            order.push_back(child);
+    if (order.empty()) return;
+    wxWindow* focus = FindFocus();
+    while (focus && focus->GetParent() != this) focus = focus->GetParent();
+    const auto at = std::find(order.begin(), order.end(), focus);
+    std::size_t next = 0;
+    if (at != order.end()) {
+        const auto i = static_cast<std::size_t>(at - order.begin());
+        next = forward ? (i + 1) % order.size() : (i + order.size() - 1) % order.size();
+    } else if (!forward) {
+        next = order.size() - 1;
+    }
+    order[next]->SetFocusFromKbd();
+}
+
+void CDialogLook::FixSize() {
+    SetSizeHints(GetSize(), GetSize());
 }
 
 void CDialogLook::SeparateRow(std::vector<wxWindow*> row) const {
@@ -230,9 +337,10 @@ wxWindow* CDialogLook::ButtonFor(int command) const {
 
 namespace {
 
-// Multi-line edits, edits that take Enter and native buttons keep their Return.
+// Multi-line edits, edits that take Enter and buttons, native or bitmap, keep their Return.
 bool TakesReturn(const wxWindow* focus) {
     if (dynamic_cast<const wxAnyButton*>(focus)) return true;
+    if (auto* control = dynamic_cast<const CStaticEx*>(focus)) return control->Acts();
     return dynamic_cast<const wxTextCtrl*>(focus) &&
            focus->HasFlag(wxTE_MULTILINE | wxTE_PROCESS_ENTER);
 }
@@ -241,6 +349,10 @@ bool TakesReturn(const wxWindow* focus) {
 
 void CDialogLook::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
+    if (key == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0) {
+        MoveFocus(!event.ShiftDown());
+        return;
+    }
     wxWindow* const ok = ButtonFor(wxID_OK);
     wxWindow* const cancel = ButtonFor(wxID_CANCEL);
     int command = wxID_NONE;

@@ -85,9 +85,9 @@ class CDialogLook : public wxDialog {
     wxPoint Dlu(int x, int y) const { return ConvertDialogToPixels(wxPoint(x, y)); }
     wxSize DluSize(int w, int h) const { return ConvertDialogToPixels(wxSize(w, h)); }
 
-    // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command. The
-    // picture buttons never take the focus, so Escape and Return post the commands of the
-    // dialog's Cancel and OK buttons for them.
+    // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command. Escape
+    // posts the command of the dialog's Cancel button, Return that of its OK button unless
+    // the focus is on a control that takes Return itself (another bitmap button, for one).
     CStaticEx* AddButton(Button button, int x, int y);
 
     // Ends the dialog with this code, whether it runs modal or not (a dialog that is not
@@ -102,15 +102,28 @@ class CDialogLook : public wxDialog {
 
   protected:
     // The common first steps: program icon, background, centring. Picture backgrounds size
-    // the window so that the client is exactly as tall as the picture.
+    // the window so that the client is exactly as tall as the picture. The controls made so
+    // far are put in reading order for Tab, and the window keeps its size.
     void InitLook(Background background);
+    // Tab goes through the controls as they are read: row by row from the top, left to right.
+    void OrderTabsByPosition();
+    // Every text shows whole in the font the system gave: check boxes, radio buttons and labels
+    // take the width their text needs, pushing what follows in their row, and the dialog
+    // grows to hold them (its buttons on the right going along).
+    void FitContents();
+    // The size is the layout's: the window manager offers no resizing nor maximizing.
+    void FixSize();
     // Native edits and lists that the rule shows over the background get the paper's colour
     // (their own windows cannot show the texture itself).
     void ApplyColourRule();
 
   private:
+    // The controls row by row from the top, each row from the left.
+    std::vector<std::vector<wxWindow*>> ReadingRows() const;
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    // Tab and Shift+Tab: the next or previous control in the tab order that takes the focus.
+    void MoveFocus(bool forward);
     // The bitmap button posting command, if the dialog has one.
     wxWindow* ButtonFor(int command) const;
 

@@ -8,29 +8,61 @@
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+#include <wx/utils.h>
+#include <wx/weakref.h>
+
+#include <vector>
 
 namespace harbinet::ui {
+
+namespace {
+
+std::vector<wxDialog*>& OpenDialogs() {
+    static std::vector<wxDialog*> open;
+    return open;
+}
+
+}  // namespace
 
 int RunDialog(wxDialog& dialog) {
     if (const int answer = wxModalDialogHook::CallEnter(&dialog); answer != wxID_NONE)
         return answer;
     dialog.SetReturnCode(wxID_CANCEL);
-    dialog.Show();
-    dialog.Raise();
-    // One event at a time rather than a loop that an event ends: dialogs opened from within
-    // this one end before it, whichever of them the user closes first.
-    wxGUIEventLoop loop;
+    const wxWeakRef<wxWindow> focus = wxWindow::FindFocus();
+    OpenDialogs().push_back(&dialog);
     {
+        const wxWindowDisabler others(&dialog);
+        dialog.Show();
+        dialog.Raise();
+        // One event at a time rather than a loop that an event ends: dialogs opened from
+        // within this one end before it, whichever of them the user closes first.
+        wxGUIEventLoop loop;
         wxEventLoopActivator active(&loop);
         while (dialog.IsShown()) loop.Dispatch();
     }
+    std::erase(OpenDialogs(), &dialog);
     wxModalDialogHook::CallExit(&dialog);
+    // The window the user comes back to takes the keyboard again.
+    RaiseInnermostDialog();
+    if (focus && focus->IsShown() && focus->IsEnabled()) focus->SetFocus();
     return dialog.GetReturnCode();
 }
 
+wxDialog* InnermostDialog() {
+    return OpenDialogs().empty() ? nullptr : OpenDialogs().back();
+}
+
+bool RaiseInnermostDialog() {
+    wxDialog* dialog = InnermostDialog();
+    if (!dialog) return false;
+    if (dialog->IsIconized()) dialog->Iconize(false);
+    dialog->Raise();
+    return true;
+}
+
 int MessageBox(const wxString& text, const wxString& caption, long style, wxWindow* parent) {
-    wxDialog box(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
-                 wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP);
+    wxDialog box(parent ? parent : InnermostDialog(), wxID_ANY, caption, wxDefaultPosition,
+                 wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP);
     const wxArtID art = (style & wxICON_ERROR)      ? wxART_ERROR
                         : (style & wxICON_QUESTION) ? wxART_QUESTION
                                                     : wxART_INFORMATION;

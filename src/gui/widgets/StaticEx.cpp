@@ -19,6 +19,23 @@ wxColour FromColourRef(ColourRef value) {
                     static_cast<unsigned char>((value >> 16) & 0xFF));
 }
 
+namespace {
+constexpr ColourRef kPlateColour = 0x20534B;  // the olive drab of the button plates
+}  // namespace
+
+wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
+    if (picture.x <= 0 || picture.y <= 0 || frame.x <= 0 || frame.y <= 0) return {};
+    // Compared in whole numbers: which side limits the picture.
+    const long long byWidth = static_cast<long long>(frame.x) * picture.y;
+    const long long byHeight = static_cast<long long>(frame.y) * picture.x;
+    wxSize fit = frame;
+    if (byWidth < byHeight)
+        fit.y = std::max(1, static_cast<int>(byWidth / picture.x));
+    else
+        fit.x = std::max(1, static_cast<int>(byHeight / picture.y));
+    return {wxPoint((frame.x - fit.x) / 2, (frame.y - fit.y) / 2), fit};
+}
+
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
     MessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
                wxOK | wxICON_STOP, parent);
@@ -44,6 +61,13 @@ CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const 
     Bind(wxEVT_LEAVE_WINDOW, &CStaticEx::OnLeave, this);
     Bind(wxEVT_MOTION, &CStaticEx::OnMotion, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStaticEx::OnCaptureLost, this);
+    Bind(wxEVT_KEY_DOWN, &CStaticEx::OnKeyDown, this);
+    const auto markFocus = [this](wxFocusEvent& event) {
+        Refresh();
+        event.Skip();
+    };
+    Bind(wxEVT_SET_FOCUS, markFocus);
+    Bind(wxEVT_KILL_FOCUS, markFocus);
     FitToText();
 }
 
@@ -56,6 +80,7 @@ void CStaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize
     commandId_ = command;
     autoSize_ = autoSize;
     hoverHighlight_ = hoverHighlight;
+    SetCanFocus(Acts());
     if (text) SetLabel(*text);
     FitToText();
 }
@@ -63,6 +88,7 @@ void CStaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize
 void CStaticEx::SetLink(const wxString& text, const wxString* target) {
     linkTarget_ = target ? *target : text;
     autoSize_ = true;
+    SetCanFocus(Acts());
     linkCursor_ = LinkCursor();
     SetCursor(linkCursor_);
     textColour_ = FromColourRef(0xFF0000);
@@ -205,6 +231,21 @@ void CStaticEx::OpenLink() {
         [this, target, error] { ShowUnableToOpen(wxGetTopLevelParent(this), target, error); });
 }
 
+void CStaticEx::OnKeyDown(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    const bool press = key == WXK_SPACE || key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
+    const bool rightPress =
+        key == WXK_WINDOWS_MENU || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT);
+    if (press && commandId_ != 0 && event.GetModifiers() == wxMOD_NONE)
+        PostCommand(commandId_);
+    else if (press && !linkTarget_.empty())
+        OpenLink();
+    else if (rightPress && rightCommandId_ != 0)
+        PostCommand(rightCommandId_);
+    else
+        event.Skip();
+}
+
 void CStaticEx::OnRightDown(wxMouseEvent& event) {
     if (rightCommandId_ != 0)
         PostCommand(rightCommandId_);
@@ -249,14 +290,6 @@ void CStaticEx::OnPaint(wxPaintEvent&) {
 
 void CStaticEx::Render(wxDC& dc) {
     const wxSize size = GetClientSize();
-    if (HasPicture()) {
-        if (!scaledPicture_.IsOk() || scaledPicture_.GetSize() != size) {
-            if (size.x > 0 && size.y > 0)
-                scaledPicture_ = wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
-        }
-        if (scaledPicture_.IsOk()) dc.DrawBitmap(scaledPicture_, 0, 0);
-        return;
-    }
     if (auto* look = dynamic_cast<const CDialogLook*>(GetParent())) {
         look->DrawBackgroundUnder(dc, GetRect());
     } else {
@@ -264,8 +297,19 @@ void CStaticEx::Render(wxDC& dc) {
             wxBrush(GetParent() ? GetParent()->GetBackgroundColour() : GetBackgroundColour()));
         dc.Clear();
     }
+    if (HasPicture()) {
+        // As large as the frame allows in the picture's own proportions, centred in it.
+        const wxRect fit = FitPicture(picture_.GetSize(), size);
+        if (!fit.IsEmpty() && (!scaledPicture_.IsOk() || scaledPicture_.GetSize() != fit.GetSize()))
+            scaledPicture_ =
+                wxBitmap(picture_.Scale(fit.width, fit.height, wxIMAGE_QUALITY_BILINEAR));
+        if (scaledPicture_.IsOk()) dc.DrawBitmap(scaledPicture_, fit.GetPosition());
+        DrawFocusMark(dc);
+        return;
+    }
     if (bitmap_.IsOk()) {
         DrawTransparentBitmap(dc, bitmap_, 0, 0);
+        DrawFocusMark(dc);
         return;
     }
     if (text_.empty()) return;
@@ -278,6 +322,22 @@ void CStaticEx::Render(wxDC& dc) {
     if (style & kRight) align = wxALIGN_RIGHT;
     align |= (style & kCentreVertical) ? wxALIGN_CENTRE_VERTICAL : wxALIGN_TOP;
     dc.DrawLabel(text_, wxRect(size), align);
+    DrawFocusMark(dc);
+}
+
+void CStaticEx::DrawFocusMark(wxDC& dc) const {
+    if (!HasFocus()) return;
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    if (bitmap_.IsOk() && !HasPicture()) {
+        // Dotted in the plate's lettering colour, inside its rim and clear of its rivets.
+        dc.SetPen(wxPen(wxColour(0xF1, 0xED, 0xDB), 1, wxPENSTYLE_DOT));
+        const wxSize plate = bitmap_.GetLogicalSize();
+        dc.DrawRoundedRectangle(4, 4, plate.x - 8, plate.y - 9, 3);
+        return;
+    }
+    dc.SetPen(
+        wxPen(HasPicture() ? FromColourRef(kPlateColour) : CurrentTextColour(), 1, wxPENSTYLE_DOT));
+    dc.DrawRectangle(wxRect(GetClientSize()));
 }
 
 }  // namespace harbinet::ui

@@ -22,6 +22,10 @@ namespace harbinet::ui {
 using ColourRef = std::uint32_t;
 wxColour FromColourRef(ColourRef value);
 
+// Where a picture of this size is drawn in a frame: as large as fits in its own proportions,
+// centred. Empty when either size is.
+wxRect FitPicture(const wxSize& picture, const wxSize& frame);
+
 // Tells the user that the desktop could not open target (a file or a link), and why.
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason);
 
@@ -38,7 +42,10 @@ class CStaticEx : public wxControl {
     ~CStaticEx() override;
 
     void SetCommand(unsigned command, const wxString* text, bool autoSize, bool hoverHighlight);
-    void SetRightCommand(unsigned command) { rightCommandId_ = command; }
+    void SetRightCommand(unsigned command) {
+        rightCommandId_ = command;
+        SetCanFocus(Acts());
+    }
     void SetLink(const wxString& text, const wxString* target = nullptr);
     void SetTextAndFit(const wxString& text);
     void SetLabelFont(const wxFont& font);
@@ -59,6 +66,8 @@ class CStaticEx : public wxControl {
     void FitToText();
 
     bool HasPicture() const { return picture_.IsOk(); }
+    bool HasBitmap() const { return bitmap_.IsOk(); }
+    unsigned Command() const { return commandId_; }
     // The colour the text is drawn in now, after the parent's colour rule.
     wxColour CurrentTextColour() const;
     // The sound file a click plays: the program's folder + "CLICK.WAV".
@@ -69,7 +78,10 @@ class CStaticEx : public wxControl {
     // Draws the control as it looks now (background under it included) into dc.
     void Render(wxDC& dc);
 
-    bool AcceptsFocus() const override { return false; }
+    // Whatever acts on a click is reached with Tab and acts on Space and Return too (Shift+F10
+    // or the menu key for a right click), showing a focus mark meanwhile.
+    bool AcceptsFocus() const override { return Acts(); }
+    bool Acts() const { return commandId_ != 0 || rightCommandId_ != 0 || !linkTarget_.empty(); }
 
   protected:
     wxSize DoGetBestSize() const override;
@@ -82,6 +94,8 @@ class CStaticEx : public wxControl {
     void OnLeave(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void DrawFocusMark(wxDC& dc) const;
     void PostCommand(unsigned command);
     void OpenLink();
     void SetHovering(bool hovering);

@@ -21,14 +21,15 @@ std::string_view TrimLeft(std::string_view s) {
     return s;
 }
 
-// The value of one XDG_DESKTOP_DIR="..." line as a shell would see it; empty when the line is
+// The value of one XDG_<name>_DIR="..." line as a shell would see it; empty when the line is
 // another one or its value is neither absolute nor under $HOME.
-std::string DesktopLineValue(std::string_view line, const std::string& home) {
+std::string UserDirLineValue(std::string_view line, std::string_view name,
+                             const std::string& home) {
     line = TrimLeft(line);
     if (line.rfind("export ", 0) == 0) line = TrimLeft(line.substr(7));
-    constexpr std::string_view kKey = "XDG_DESKTOP_DIR";
-    if (line.rfind(kKey, 0) != 0) return {};
-    line = TrimLeft(line.substr(kKey.size()));
+    const std::string key = "XDG_" + std::string(name) + "_DIR";
+    if (line.rfind(key, 0) != 0) return {};
+    line = TrimLeft(line.substr(key.size()));
     if (line.empty() || line.front() != '=') return {};
     line = TrimLeft(line.substr(1));
 
@@ -69,13 +70,14 @@ std::string HomeFolder() {
     return "/";
 }
 
-std::string DesktopFolderFromUserDirs(std::string_view text, const std::string& home) {
+std::string UserDirFromUserDirs(std::string_view text, std::string_view name,
+                                const std::string& home) {
     std::string folder;
     // Later assignments win, as when the file is sourced.
     while (!text.empty()) {
         const auto end = text.find('\n');
         const std::string_view line = text.substr(0, end);
-        if (std::string value = DesktopLineValue(line, home); !value.empty()) folder = value;
+        if (std::string value = UserDirLineValue(line, name, home); !value.empty()) folder = value;
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }
@@ -87,14 +89,26 @@ std::string ConfigFolder() {
     return (config && *config == '/') ? WithSlash(config) : HomeFolder() + ".config/";
 }
 
-std::string DesktopFolder() {
-    const std::string home = HomeFolder();
+namespace {
+
+// The user's folder of that name (DESKTOP, DOWNLOAD), as xdg-user-dir reads it; else fallback.
+std::string UserDir(std::string_view name, const std::string& fallback) {
     std::string text;
     if (ReadWholeFile(ConfigFolder() + "user-dirs.dirs", text)) {
-        if (std::string folder = DesktopFolderFromUserDirs(text, home); !folder.empty())
+        if (std::string folder = UserDirFromUserDirs(text, name, HomeFolder()); !folder.empty())
             return folder;
     }
-    return home + "Desktop/";
+    return fallback;
+}
+
+}  // namespace
+
+std::string DesktopFolder() {
+    return UserDir("DESKTOP", HomeFolder() + "Desktop/");
+}
+
+std::string DownloadFolder() {
+    return UserDir("DOWNLOAD", HomeFolder() + "Downloads/");
 }
 
 }  // namespace harbinet::files

@@ -1,0 +1,11 @@
+// Whether a file is a program this system can run by itself.
+#pragma once
+
+#include <string>
+
+namespace harbinet::files {
+
+// A regular file (or a link to one) that the user may execute.
+bool IsExecutableFile(const std::string& path);
+
+}  // namespace harbinet::files
