@@ -6,6 +6,7 @@
 #include "install/DesktopShortcut.h"
 #include "install/ServedFolder.h"
 #include "platform/Profile.h"
+#include "platform/UserFolders.h"
 #include "program/Report.h"
 #include "terrain/SeasonInstall.h"
 
@@ -128,10 +129,13 @@ std::int32_t GameObjectDetail(const Folders& folders) {
 }
 
 void PlanSkinsInitialFolder(Planner& plan, const Folders& folders) {
-    std::string temp = files::TempFolder();
-    if (temp.size() > 255) temp.resize(255);
+    // Where downloads land, rather than the folder for temporary files: the skin picker starts
+    // there.
+    std::string start = files::DownloadFolder();
+    if (start.empty() || !files::FolderExists(start)) start = files::HomeFolder();
+    if (start.size() > 255) start.resize(255);
     plan.Setting(files::ResolveName(folders.SkinCatalogueFolder, settings::kSkinsIni),
-                 settings::kSkinsSection, settings::kInitialFolder, temp);
+                 settings::kSkinsSection, settings::kInitialFolder, start);
 }
 
 void PlanCataloguePictures(Planner& plan, const Folders& folders) {

@@ -25,7 +25,7 @@ void RunFirstInstallation(ProgramState& state);
 
 // The game's own ground-object detail, which "SavedObjectDetail" keeps (2 without an EAW.INI).
 std::int32_t GameObjectDetail(const Folders& folders);
-// "InitialFolder" of the skin catalogue = the folder for temporary files.
+// "InitialFolder" of the skin catalogue = the user's downloads folder, else the home folder.
 void PlanSkinsInitialFolder(Planner& plan, const Folders& folders);
 // The pictures move from the program's folder to the catalogue's; where the catalogue has one
 // already, the program folder's copy goes (kept when it differs).

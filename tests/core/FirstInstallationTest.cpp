@@ -7,6 +7,7 @@
 
 #include "InstallFixture.h"
 #include "platform/Files.h"
+#include "platform/UserFolders.h"
 #include "program/LoadSettings.h"
 
 namespace harbinet::test {
@@ -60,7 +61,7 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
     for (const char* folder : {"Terrain/Channel Front/", "Skins/Channel Front/"})
         EXPECT_EQ(ListFolder(g.Own() + folder), "Autumn/ Spring/ Summer/ Winter/");
     EXPECT_EQ(profile::GetString(g.Own() + "Vandelholt/Skins.INI", "Skins", "InitialFolder", ""),
-              files::TempFolder());
+              files::HomeFolder());
     EXPECT_EQ(ListFolder(g.Game()), "EAW.EXE EAW.INI Harbinet/ P51.TPC");
     EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
 }

@@ -6,6 +6,7 @@
 
 #include "InstallFixture.h"
 #include "platform/Files.h"
+#include "platform/UserFolders.h"
 #include "program/LoadSettings.h"
 
 namespace harbinet::test {
@@ -160,7 +161,7 @@ TEST_F(UpgradeTest, From20OnOnlyTheVersionChangesAndTheUserIsTold) {
         LoadSettings(*state);
         EXPECT_EQ(ReadFile(g.Settings()), "[Harbinet]\r\nVersion=22" + rest);
         EXPECT_EQ(profile::GetString(cat + "Skins.INI", "Skins", "InitialFolder", "-"),
-                  from == "20" ? files::TempFolder() : "C:\\TEMP\\");
+                  from == "20" ? files::HomeFolder() : "C:\\TEMP\\");
         EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
     }
     EXPECT_TRUE(Exists(g.Game() + "A.TER")) << "the terrain is left as it is";
