@@ -67,6 +67,11 @@ void Planner::Add(Action action) {
     plan_.actions.push_back(std::move(action));
 }
 
+void Planner::Gone(const std::string& path) {
+    if (auto it = views_.find(FolderOfPath(path)); it != views_.end())
+        it->second.erase(NameOfPath(path));
+}
+
 void Planner::Remove(const std::string& folder, const std::string& name, const Entry& entry) {
     const std::string path = folder + name;
     // A read-only file refuses to go, as on Windows: it stays where it is.
@@ -127,8 +132,8 @@ void Planner::CopyMatchingFiles(const std::string& source, const std::string& ta
 
 void Planner::CopyMatchingList(const std::string& source, const std::string& target,
                                std::string_view list) {
-    terrain::ForEachPattern(list,
-                            [&](std::string_view pattern) { CopyMatchingFiles(source, target, pattern); });
+    terrain::ForEachPattern(
+        list, [&](std::string_view pattern) { CopyMatchingFiles(source, target, pattern); });
 }
 
 void Planner::DeleteMatchingFiles(const std::string& folder, std::string_view pattern) {
@@ -136,28 +141,29 @@ void Planner::DeleteMatchingFiles(const std::string& folder, std::string_view pa
 }
 
 void Planner::DeleteMatchingList(const std::string& folder, std::string_view list) {
-    terrain::ForEachPattern(list, [&](std::string_view pattern) { DeleteMatchingFiles(folder, pattern); });
+    terrain::ForEachPattern(
+        list, [&](std::string_view pattern) { DeleteMatchingFiles(folder, pattern); });
 }
 
 void Planner::Move(const std::string& from, const std::string& to, bool replace) {
     Add(Action::Of(replace ? Kind::Move : Kind::MoveIfAbsent, to, from));
-    if (auto it = views_.find(FolderOfPath(from)); it != views_.end()) it->second.erase(NameOfPath(from));
+    Gone(from);
     if (auto it = views_.find(FolderOfPath(to)); it != views_.end()) it->second[NameOfPath(to)];
 }
 
 void Planner::Save(const std::string& path) {
     Add(Action::Of(Kind::Save, path));
-    if (auto it = views_.find(FolderOfPath(path)); it != views_.end()) it->second.erase(NameOfPath(path));
+    Gone(path);
 }
 
 void Planner::Discard(const std::string& path) {
     Add(Action::Of(Kind::Delete, path));
-    if (auto it = views_.find(FolderOfPath(path)); it != views_.end()) it->second.erase(NameOfPath(path));
+    Gone(path);
 }
 
 void Planner::Erase(const std::string& path) {
     Add(Action::Of(Kind::Erase, path));
-    if (auto it = views_.find(FolderOfPath(path)); it != views_.end()) it->second.erase(NameOfPath(path));
+    Gone(path);
 }
 
 void Planner::MakeFolder(const std::string& path) {
@@ -189,14 +195,16 @@ void Planner::WriteFile(const std::string& path, std::string bytes) {
 std::string Planner::Text(const std::string& file, std::string_view section, std::string_view key,
                           std::size_t size) {
     const auto it = settings_.find(file);
-    if (it != settings_.end()) return profile::GetStringFromText(it->second, section, key, "", size);
+    if (it != settings_.end())
+        return profile::GetStringFromText(it->second, section, key, "", size);
     return profile::GetString(file, section, key, "", size);
 }
 
 std::uint32_t Planner::Int(const std::string& file, std::string_view section, std::string_view key,
                            std::int32_t defaultValue) {
     const auto it = settings_.find(file);
-    if (it != settings_.end()) return profile::GetIntFromText(it->second, section, key, defaultValue);
+    if (it != settings_.end())
+        return profile::GetIntFromText(it->second, section, key, defaultValue);
     return profile::GetInt(file, section, key, defaultValue);
 }
 

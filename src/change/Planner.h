@@ -88,6 +88,8 @@ class Planner {
     View& ViewOf(const std::string& folder);
     void Remove(const std::string& folder, const std::string& name, const Entry& entry);
     void Add(Action action);
+    // A file the plan takes away: the view of its folder forgets it.
+    void Gone(const std::string& path);
 
     Folders folders_;
     Provenance& provenance_;
