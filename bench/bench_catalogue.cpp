@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         board.push_back(TimeSynced([&] {
             const SkinCatalogue catalogue(state.SkinCatalogueFolder);
             SeasonSkinChoices choices;
-            LoadChoicesOf(state, 1, choices, nullptr);
+            if (!LoadChoicesOf(state, 1, choices)) std::abort();
             for (std::size_t m = 0; m < 8; ++m) catalogue.SlotOf(m, choices.GetChoice(0, m));
             // A model none of whose skins comes after the last: the whole catalogue is read.
             catalogue.NextSkinOf("none", 0);

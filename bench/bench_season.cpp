@@ -44,7 +44,6 @@ int main(int argc, char** argv) {
     BenchHost ui;
     NullDesktop desktop;
     ProgramState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
-    state.TerrainSet = 1;
 
     std::printf("set: %d files, %zu MiB in %s\n", kSetFiles, kSetBytes >> 20, root.Path().c_str());
     const auto name = [](int i) {
@@ -90,7 +89,7 @@ int main(int argc, char** argv) {
             CheckHoldsSet(game, "refresh");
             return took;
         });
-    if (state.Terrain != Stored(Season::Winter)) {
+    if (state.settings.InstalledSeason() != Season::Winter) {
         std::fprintf(stderr, "the refresh did not install winter\n");
         return 1;
     }

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     // Skin n (1..120) is one of model (n-1) % 30, the choice of season (n-1) / 30.
     std::mt19937_64 rng(11);
     SeasonSkinChoices choices;
-    choices.LoadChoices(store + "Channel.DAT", ui);
+    if (!choices.LoadChoices(store + "Channel.DAT")) return 1;
     std::vector<std::vector<std::string>> sources(4);
     for (unsigned n = 1; n <= 120; ++n) {
         const std::size_t model = (n - 1) % 30, row = (n - 1) / 30;

@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     BenchHost ui;
     NullDesktop desktop;
     ProgramState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
-    state.TerrainSet = 0;  // the season install itself is another bench's business
+    // The season install itself is another bench's business.
+    if (!state.settings.Set(settings::kTerrainSet, 0)) return 1;
     CheckActiveCareer(state);
     if (state.LastCareerPath.empty()) {
         std::fprintf(stderr, "the first check found no career\n");

@@ -43,14 +43,14 @@ class Steps {
             const Action& a = plan_.actions[i];
             if (a.kind == Kind::Setting) {
                 // Consecutive keys of one file are written in one replace of it.
-                SettingsBatch batch(a.path);
+                std::vector<profile::Entry> values;
                 std::size_t j = i;
                 for (; j < plan_.actions.size() && plan_.actions[j].kind == Kind::Setting &&
                        plan_.actions[j].path == a.path;
                      ++j)
-                    batch.Set(plan_.actions[j].section, plan_.actions[j].key,
-                              plan_.actions[j].value);
-                if (!batch.Commit()) {
+                    values.push_back(
+                        {plan_.actions[j].section, plan_.actions[j].key, plan_.actions[j].value});
+                if (!profile::Update(a.path, values)) {
                     out_.messages.push_back(Format(text::kUnableToWrite, a.path.c_str()));
                     // The settings say what the game folder holds: without them nothing more
                     // is changed. Another file's keys (the game's EAW.INI) are only told.
@@ -214,13 +214,6 @@ std::optional<Journal> ReadJournal(const Folders& folders) {
     return ParseJournal(text);
 }
 
-// The settings the program mirrors, as the change left them.
-void ReadBackMirrors(ProgramState& state) {
-    const SettingsStore store = state.Settings();
-    state.Terrain = store.GetInt(settings::Key::Terrain);
-    state.TerrainSet = store.GetInt(settings::Key::TerrainSet);
-}
-
 // Runs a journal's plan and leaves the journal as the outcome asks: gone when every step
 // succeeded, else holding the failed steps.
 ChangeResult RunJournal(ProgramState& state, Provenance& provenance, Journal journal) {
@@ -245,7 +238,7 @@ ChangeResult RunJournal(ProgramState& state, Provenance& provenance, Journal jou
     }
     result.messages = std::move(failures.messages);
     state.changeFailed = result.failed;
-    ReadBackMirrors(state);
+    state.settings.Reload();  // as the change left them
     state.host.UpdateTrayIcon(false);
     return result;
 }

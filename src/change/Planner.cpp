@@ -174,15 +174,14 @@ void Planner::RemoveFolder(const std::string& path) {
     Add(Action::Of(Kind::RemoveFolder, path));
 }
 
-void Planner::Setting(const std::string& file, std::string_view section, std::string_view key,
-                      std::string_view value) {
+void Planner::Setting(const std::string& file, const profile::Entry& value) {
     auto [it, added] = settings_.try_emplace(file);
     if (added) profile::ReadFile(file, it->second);
-    it->second = profile::WriteStringToText(it->second, section, key, value);
+    it->second = profile::WriteStringToText(it->second, value.section, value.key, value.value);
     Action a = Action::Of(Kind::Setting, file);
-    a.section = section;
-    a.key = key;
-    a.value = value;
+    a.section = value.section;
+    a.key = value.key;
+    a.value = value.value;
     Add(std::move(a));
 }
 
@@ -192,20 +191,10 @@ void Planner::WriteFile(const std::string& path, std::string bytes) {
     Add(std::move(a));
 }
 
-std::string Planner::Text(const std::string& file, std::string_view section, std::string_view key,
-                          std::size_t size) {
-    const auto it = settings_.find(file);
-    if (it != settings_.end())
-        return profile::GetStringFromText(it->second, section, key, "", size);
-    return profile::GetString(file, section, key, "", size);
-}
-
-std::uint32_t Planner::Int(const std::string& file, std::string_view section, std::string_view key,
-                           std::int32_t defaultValue) {
-    const auto it = settings_.find(file);
-    if (it != settings_.end())
-        return profile::GetIntFromText(it->second, section, key, defaultValue);
-    return profile::GetInt(file, section, key, defaultValue);
+Settings Planner::Planned(const std::string& file) {
+    auto [it, added] = settings_.try_emplace(file);
+    if (added) profile::ReadFile(file, it->second);
+    return Settings(file, it->second);
 }
 
 std::vector<std::string> Planner::Files(const std::string& folder, std::string_view pattern) {

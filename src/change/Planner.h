@@ -15,6 +15,7 @@
 #include "change/Plan.h"
 #include "change/Provenance.h"
 #include "model/Folders.h"
+#include "model/Settings.h"
 
 namespace harbinet {
 
@@ -45,15 +46,11 @@ class Planner {
     void Erase(const std::string& path);
     void MakeFolder(const std::string& path);
     void RemoveFolder(const std::string& path);
-    void Setting(const std::string& file, std::string_view section, std::string_view key,
-                 std::string_view value);
+    void Setting(const std::string& file, const profile::Entry& value);
     void WriteFile(const std::string& path, std::string bytes);
 
-    // A profile value as the file will read once the settings planned so far are written.
-    std::string Text(const std::string& file, std::string_view section, std::string_view key,
-                     std::size_t size = 256);
-    std::uint32_t Int(const std::string& file, std::string_view section, std::string_view key,
-                      std::int32_t defaultValue);
+    // A profile file as it will read once the settings planned so far are written.
+    Settings Planned(const std::string& file);
 
     // The names a folder will hold (files only) that match the pattern, in name order.
     std::vector<std::string> Files(const std::string& folder, std::string_view pattern);

@@ -6,6 +6,7 @@
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
 #include "launch/ExternalAppList.h"
+#include "program/Report.h"
 
 namespace harbinet::cli {
 namespace {
@@ -17,26 +18,16 @@ std::optional<unsigned> Slot(const std::string& text) {
 // What the edit dialog's OK would refuse, as an error; true when the entry may be stored.
 bool Acceptable(ProgramState& state, const std::string& description,
                 const std::string& executable) {
-    switch (CheckExternalApp(state, description, executable)) {
-        case AppEntryCheck::Accepted:
-            return true;
-        case AppEntryCheck::EmptyField:
-            state.host.ShowError("An external application needs a description and an executable");
-            return false;
-        case AppEntryCheck::TooLong:
-            state.host.ShowError(text::kAppTooLong);
-            return false;
-        case AppEntryCheck::NotFound:
-            state.host.ShowError(ExecutableNotFoundText(executable));
-            return false;
-    }
+    const AppEntryCheck check = CheckExternalApp(state, description, executable);
+    if (check == AppEntryCheck::Accepted) return true;
+    state.host.ShowError(AppEntryCheckText(check, executable));
     return false;
 }
 
 int List(const Invocation& inv) {
     ProgramContext program(inv);
     program.LoadSettings();
-    for (const ExternalAppSlot& app : ListExternalApps(program.State().Settings()))
+    for (const ExternalAppSlot& app : ListExternalApps(program.State().settings))
         std::printf("%u\t%s\t%s\n", app.slot, EscapeForLine(app.description).c_str(),
                     EscapeForLine(app.executable).c_str());
     return program.ExitStatus();
@@ -45,12 +36,12 @@ int List(const Invocation& inv) {
 int Add(const Invocation& inv) {
     if (inv.args.size() != 3) return UsageError("apps add needs DESCRIPTION EXECUTABLE");
     return RunAsProgram(inv, [&](ProgramState& state) {
-        if (LowestFreeAppSlot(state.Settings()) == 0) {
-            state.host.ShowError("All 25 external application slots are in use");
+        if (LowestFreeAppSlot(state.settings) == 0) {
+            state.host.ShowError(text::kAppSlotsFull);
             return;
         }
         if (!Acceptable(state, inv.args[1], inv.args[2])) return;
-        if (const unsigned slot = AddExternalApp(state, inv.args[1], inv.args[2]))
+        if (unsigned slot = 0; Report(state, AddExternalApp(state, inv.args[1], inv.args[2], slot)))
             std::printf("%u\n", slot);
     });
 }
@@ -59,8 +50,8 @@ int Modify(const Invocation& inv) {
     const auto slot = inv.args.size() == 4 ? Slot(inv.args[1]) : std::nullopt;
     if (!slot) return UsageError("apps modify needs N (1 to 25) DESCRIPTION EXECUTABLE");
     return RunAsProgram(inv, [&](ProgramState& state) {
-        if (AppInUse(state, *slot) && Acceptable(state, inv.args[2], inv.args[3]))
-            ModifyExternalApp(state, *slot, inv.args[2], inv.args[3]);
+        if (Report(state, AppInUse(state, *slot)) && Acceptable(state, inv.args[2], inv.args[3]))
+            Report(state, ModifyExternalApp(state, *slot, inv.args[2], inv.args[3]));
     });
 }
 
@@ -68,11 +59,11 @@ int Delete(const Invocation& inv) {
     const auto slot = inv.args.size() == 2 ? Slot(inv.args[1]) : std::nullopt;
     if (!slot) return UsageError("apps delete needs N (1 to 25)");
     return RunAsProgram(inv, [&](ProgramState& state) {
-        const auto description = AppInUse(state, *slot);
-        if (description &&
-            state.host.AskYesNo(text::kCaptionDeleteApp,
-                                Format(text::kDeleteAppQuestion, description->c_str())))
-            DeleteExternalApp(state, *slot);
+        if (!Report(state, AppInUse(state, *slot))) return;
+        const std::string description = state.settings.AppDescription(*slot);
+        if (state.host.AskYesNo(text::kCaptionDeleteApp,
+                                Format(text::kDeleteAppQuestion, description.c_str())))
+            Report(state, DeleteExternalApp(state, *slot));
     });
 }
 

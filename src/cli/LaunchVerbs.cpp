@@ -1,10 +1,9 @@
 // launch, launch-app N: start the game or an external application as the tray menu does.
-#include <cstdio>
-
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
 #include "launch/ExternalApps.h"
 #include "launch/GameLauncher.h"
+#include "program/Report.h"
 
 namespace harbinet::cli {
 
@@ -12,7 +11,7 @@ int LaunchVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("launch takes no arguments");
     ProgramContext program(inv);
     program.LoadSettings();
-    LaunchGame(program.State());
+    Report(program.State(), LaunchGame(program.State()));
     return program.ExitStatus();
 }
 
@@ -23,11 +22,7 @@ int LaunchAppVerb(const Invocation& inv) {
     const unsigned slot = *number;
     ProgramContext program(inv);
     program.LoadSettings();
-    if (program.State().Settings().AppExecutable(slot).empty()) {
-        std::fprintf(stderr, "harbinet-cli: external application slot %u is empty\n", slot);
-        return 1;
-    }
-    LaunchExternalApp(program.State(), slot);
+    Report(program.State(), LaunchExternalApp(program.State(), slot));
     return program.ExitStatus();
 }
 

@@ -71,7 +71,7 @@ void ProgramContext::LoadSettings() {
     if (changing_)
         harbinet::LoadSettings(*state_, StartedBy::Verb);
     else
-        ReadSettings(*state_);
+        state_->settings.Reload();
 }
 
 int RunAsProgram(const Invocation& inv, const std::function<void(ProgramState&)>& operation) {

@@ -45,7 +45,7 @@ int SeasonVerb(const Invocation& inv) {
     for (Season season : kSeasons) {
         if (word != LowerAscii(SeasonName(season))) continue;
         return RunAsProgram(inv, [season](ProgramState& state) {
-            if (state.TerrainSet == 0) {
+            if (state.settings.ActiveSet() == 0) {
                 std::fprintf(stderr,
                              "harbinet-cli: the game's default terrain is selected; choose a "
                              "terrain set first (set N)\n");

@@ -43,7 +43,8 @@ std::string ApplyOptions(const std::map<std::string, std::string>& options, Skin
             r.year = *year;
         }
     }
-    return CheckSkinRecord(r);
+    const auto fault = CheckSkinRecord(r);
+    return fault ? fault->message : std::string();
 }
 
 void PrintRow(unsigned n, const SkinRecord& r) {
@@ -89,11 +90,7 @@ std::optional<SetArguments> ParseSetArguments(const std::vector<std::string>& ar
 // The set's choices; none, after saying why, for a set that cannot have them.
 std::optional<SeasonSkinChoices> LoadChoices(ProgramState& state, unsigned set) {
     SeasonSkinChoices choices;
-    std::string problem;
-    if (!LoadChoicesOf(state, set, choices, &problem) && choices.Path().empty()) {
-        state.host.ShowError(problem.empty() ? Format(text::kNoTerrainSet, set) : problem);
-        return std::nullopt;
-    }
+    if (!Report(state, LoadChoicesOf(state, set, choices))) return std::nullopt;
     return choices;
 }
 
@@ -102,7 +99,7 @@ void ChangeChoices(ProgramState& state, const SetArguments& a,
                    const std::function<bool(SeasonSkinChoices&)>& change) {
     auto choices = LoadChoices(state, a.set);
     if (!choices) return;
-    if (a.row != 0 && !state.Settings().TerrainSetHasSeasons(a.set)) {
+    if (a.row != 0 && !state.settings.TerrainSetHasSeasons(a.set)) {
         state.host.ShowError("This terrain set has no seasons: its skins are chosen for spring");
         return;
     }
@@ -135,11 +132,11 @@ int Add(const Invocation& inv) {
     if (!files::FileExists(file)) return UsageError("no skin file " + file);
     return RunAsProgram(inv, [&](ProgramState& state) {
         const SkinCatalogue catalogue(state.SkinCatalogueFolder);
-        std::string problem;
-        const SkinDownload download = ExamineDownload(
-            state, file, state.Settings().GetText(settings::Key::SkinFiles), problem);
-        if (!problem.empty()) return state.host.ShowError(problem);
-        catalogue.SetInitialFolder(download.folder);
+        SkinDownload download;
+        if (!Report(state, ExamineDownload(state, file, state.settings.Get(settings::kSkinFiles),
+                                           download)) ||
+            !Report(state, catalogue.SetInitialFolder(download.folder)))
+            return;
         // What moves is shown first; it moves only when the user says yes.
         std::fprintf(yes ? stderr : stdout, "%s\n", DownloadText(download).c_str());
         if (!yes) {
@@ -163,9 +160,8 @@ int Modify(const Invocation& inv) {
         SkinRecord record = catalogue.ReadRecord(*n);
         if (const std::string error = ApplyOptions(options, record); !error.empty())
             state.host.ShowError(error);
-        else if (!catalogue.UpdateSkinRecord(*n, record))
-            state.host.ShowError(
-                Format(text::kUnableToWrite, (catalogue.Folder() + inv.args[1] + ".DAT").c_str()));
+        else
+            Report(state, catalogue.UpdateSkinRecord(*n, record));
     });
 }
 

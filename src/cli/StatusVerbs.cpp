@@ -13,14 +13,14 @@ int StatusVerb(const Invocation& inv) {
     ProgramContext program(inv);
     program.LoadSettings();
     const ProgramState& s = program.State();
-    const std::string name = s.TerrainSet == 0
+    const std::string name = s.settings.ActiveSet() == 0
                                  ? std::string()
-                                 : s.Settings().TerrainSetName(static_cast<unsigned>(s.TerrainSet));
+                                 : s.settings.TerrainSetName(s.settings.ActiveSet());
     // With the game's default terrain no season of a set is installed, whatever "Terrain" says.
-    const auto season = s.TerrainSet == 0 ? std::nullopt : s.InstalledSeason();
-    std::printf("mode=%s\n", s.Automatic() ? "automatic" : "manual");
+    const auto season = s.settings.ActiveSet() == 0 ? std::nullopt : s.settings.InstalledSeason();
+    std::printf("mode=%s\n", s.settings.Automatic() ? "automatic" : "manual");
     std::printf("terrain=%s\n", season ? LowerAscii(SeasonName(*season)).c_str() : "none");
-    std::printf("terrain-set=%d\n", static_cast<int>(s.TerrainSet));
+    std::printf("terrain-set=%d\n", static_cast<int>(s.settings.ActiveSet()));
     // Names are escaped: one line stays one key.
     std::printf("terrain-set-name=%s\n", EscapeForLine(name).c_str());
     std::printf("tooltip=%s\n", EscapeForLine(TrayTooltip(s, false)).c_str());

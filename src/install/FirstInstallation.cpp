@@ -7,32 +7,30 @@
 #include "install/ServedFolder.h"
 #include "platform/Profile.h"
 #include "platform/UserFolders.h"
-#include "program/Report.h"
+#include "skins/SkinCatalogue.h"
 #include "terrain/SeasonInstall.h"
 
 namespace harbinet {
 
 namespace {
 
-using settings::Key;
-
 constexpr const char* kChannelFront = "Channel Front";
 
 struct TerrainSetDefaults {
     const char* name;
-    const char* seasons;
-    const char* objectsLow;
+    bool seasons;
+    bool objectsLow;
 };
 constexpr std::array<TerrainSetDefaults, 5> kTerrainSetDefaults = {{
-    {kChannelFront, "1", "0"},
-    {"", "0", "0"},
-    {"", "0", "0"},
-    {"", "0", "0"},
-    {"", "0", "0"},
+    {kChannelFront, true, false},
+    {"", false, false},
+    {"", false, false},
+    {"", false, false},
+    {"", false, false},
 }};
 constexpr std::array<TerrainSetDefaults, 2> kExtraTerrainSets = {{
-    {"Mediterranean", "0", "1"},
-    {"Pacific", "0", "1"},
+    {"Mediterranean", false, true},
+    {"Pacific", false, true},
 }};
 
 struct AppDefaults {
@@ -49,26 +47,25 @@ constexpr std::array<AppDefaults, 5> kAppDefaults = {{
 
 void WriteTerrainSet(Planner& plan, const std::string& file, unsigned n,
                      const TerrainSetDefaults& set) {
-    plan.Setting(file, settings::kTerrainSets, settings::TerrainNameKey(n), set.name);
-    plan.Setting(file, settings::kTerrainSets, settings::SeasonsKey(n), set.seasons);
-    plan.Setting(file, settings::kTerrainSets, settings::ObjectsLowKey(n), set.objectsLow);
+    plan.Setting(file, settings::TerrainSetName(n, set.name));
+    plan.Setting(file, settings::TerrainSetSeasons(n, set.seasons));
+    plan.Setting(file, settings::TerrainSetObjectsLow(n, set.objectsLow));
 }
 
 // Every key but "Mode", in the schema's order, then the tables of sets and applications.
 void WriteDefaults(Planner& plan, const Folders& folders) {
     const std::string& file = folders.SettingsPath;
-    for (const auto& info : settings::kSchema)
-        if (info.installed && info.key != Key::Mode)
-            plan.Setting(file, settings::kSection, info.name, *info.installed);
-    plan.Setting(file, settings::kSection, settings::Info(Key::SavedObjectDetail).name,
-                 std::to_string(GameObjectDetail(folders)));
+    for (const auto& [key, value] : settings::kInstalled)
+        if (key != settings::kMode.name)
+            plan.Setting(file,
+                         {std::string(settings::kSection), std::string(key), std::string(value)});
+    plan.Setting(file, settings::Of(settings::kSavedObjectDetail, GameObjectDetail(folders)));
     for (unsigned n = 1; n <= kTerrainSetDefaults.size(); ++n)
         WriteTerrainSet(plan, file, n, kTerrainSetDefaults[n - 1]);
     for (unsigned n = 1; n <= kAppDefaults.size(); ++n) {
         const auto& d = kAppDefaults[n - 1];
-        plan.Setting(file, settings::kExternal, settings::AppDescKey(n), d.desc);
-        plan.Setting(file, settings::kExternal, settings::AppExeKey(n),
-                     *d.exe ? folders.GameFolder + d.exe : "");
+        plan.Setting(file, settings::AppDescription(n, d.desc));
+        plan.Setting(file, settings::AppExecutable(n, *d.exe ? folders.GameFolder + d.exe : ""));
     }
 }
 
@@ -116,16 +113,15 @@ void PlanFirstInstallation(Planner& plan, const ProgramState& state, bool extraS
         for (unsigned i = 0; i < kExtraTerrainSets.size(); ++i)
             WriteTerrainSet(plan, state.SettingsPath, 2 + i, kExtraTerrainSets[i]);
     // "Mode" last: an installation cut short before it is written runs again.
-    plan.Setting(state.SettingsPath, settings::kSection, settings::Info(Key::Mode).name,
-                 *settings::Info(Key::Mode).installed);
+    plan.Setting(state.SettingsPath, settings::OfMode(OperatingMode::Manual));
 }
 
 }  // namespace
 
 std::int32_t GameObjectDetail(const Folders& folders) {
-    const std::string ini = files::ResolveName(folders.GameFolder, settings::kGameIni);
-    return static_cast<std::int32_t>(profile::GetInt(
-        ini, settings::kGraphics, settings::kCityTargets, settings::kCityTargetsDefault));
+    std::string text;
+    if (!profile::ReadFile(game_ini::PathIn(folders.GameFolder), text)) text.clear();
+    return game_ini::CityTargets(text);
 }
 
 void PlanSkinsInitialFolder(Planner& plan, const Folders& folders) {
@@ -133,9 +129,7 @@ void PlanSkinsInitialFolder(Planner& plan, const Folders& folders) {
     // there.
     std::string start = files::DownloadFolder();
     if (start.empty() || !files::FolderExists(start)) start = files::HomeFolder();
-    if (start.size() > 255) start.resize(255);
-    plan.Setting(files::ResolveName(folders.SkinCatalogueFolder, settings::kSkinsIni),
-                 settings::kSkinsSection, settings::kInitialFolder, start);
+    plan.Setting(SkinsIniPath(folders.SkinCatalogueFolder), InitialFolderValue(std::move(start)));
 }
 
 void PlanCataloguePictures(Planner& plan, const Folders& folders) {
@@ -162,18 +156,12 @@ void PlanMoveMatchingFiles(Planner& plan, const std::string& from, const std::st
         plan.Move(from + name, files::ResolveName(to, name), true);
 }
 
-void RunFirstInstallation(ProgramState& state) {
+ChangeResult RunFirstInstallation(ProgramState& state, bool extraSets) {
     // A program installed system-wide brings the files a copied one finds beside itself.
     SeedProgramFolder(state);
     CreateDesktopShortcut(state);
-    // Asked before anything changes: the journal holds the answer should the change be cut short.
-    const bool extraSets =
-        state.host.AskYesNo(text::kCaptionInstall, text::kAddTerrainSetsQuestion);
-    const ChangeResult result = RunChange(state, "first installation", [&](Planner& plan) {
-        PlanFirstInstallation(plan, state, extraSets);
-    });
-    ReportChange(state, result);
-    state.Mode = state.Settings().GetMode();
+    return RunChange(state, "first installation",
+                     [&](Planner& plan) { PlanFirstInstallation(plan, state, extraSets); });
 }
 
 }  // namespace harbinet

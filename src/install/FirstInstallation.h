@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "change/Change.h"
 #include "change/Planner.h"
 #include "model/ProgramState.h"
 
@@ -15,11 +16,11 @@ namespace harbinet {
 inline constexpr std::array<std::string_view, 6> kCataloguePictures = {
     "EAWLOGO.GIF", "NOIMAGE.GIF", "SPRING.GIF", "SUMMER.GIF", "AUTUMN.GIF", "WINTER.GIF"};
 
-// Seeds the program's folder from a system-wide install, makes the desktop entry, asks whether
-// to add the Mediterranean and Pacific sets, then, as one change: makes the folders, moves the
+// Seeds the program's folder from a system-wide install, makes the desktop entry, then, as one
+// change: makes the folders (with the Mediterranean and Pacific sets when extraSets), moves the
 // season folders of older versions into "Channel Front", removes installed terrain from the game
-// folder and writes every default, "Mode" last. Sets Mode to Manual once that is written.
-void RunFirstInstallation(ProgramState& state);
+// folder and writes every default, "Mode" (Manual) last.
+ChangeResult RunFirstInstallation(ProgramState& state, bool extraSets);
 
 // Steps the upgrade shares with the first installation.
 

@@ -1,42 +1,22 @@
 #include "launch/ExternalAppList.h"
 
 #include "launch/ExternalApps.h"
+#include "model/Names.h"
 #include "platform/Files.h"
 
 namespace harbinet {
 
 namespace {
 
-std::size_t Characters(const std::string& text) {
-    std::size_t n = 0;
-    for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
-// The settings file gives back at most 255 bytes of a text, whatever its characters.
-constexpr std::size_t kStoredBytes = 255;
-
-bool Fits(const std::string& text, std::size_t limit) {
-    return Characters(text) <= limit && text.size() <= kStoredBytes;
-}
-
-bool WriteSlot(ProgramState& state, unsigned slot, const std::string& description,
-               const std::string& executable) {
-    SettingsBatch batch(state.SettingsPath);
-    batch.Set(settings::kExternal, settings::AppDescKey(slot), description);
-    batch.Set(settings::kExternal, settings::AppExeKey(slot), executable);
-    if (batch.Commit()) return true;
-    state.host.ShowError(Format(text::kUnableToWrite, state.SettingsPath.c_str()));
-    return false;
-}
-
-bool ValidSlot(unsigned slot) {
-    return slot >= 1 && slot <= settings::kMaxExternalApps;
+Result WriteSlot(ProgramState& state, unsigned slot, const std::string& description,
+                 const std::string& executable) {
+    return state.settings.Write(
+        {settings::AppDescription(slot, description), settings::AppExecutable(slot, executable)});
 }
 
 }  // namespace
 
-std::vector<ExternalAppSlot> ListExternalApps(const SettingsStore& settings) {
+std::vector<ExternalAppSlot> ListExternalApps(const Settings& settings) {
     std::vector<ExternalAppSlot> apps;
     for (unsigned n = 1; n <= settings::kMaxExternalApps; ++n)
         if (std::string description = settings.AppDescription(n); !description.empty())
@@ -44,7 +24,7 @@ std::vector<ExternalAppSlot> ListExternalApps(const SettingsStore& settings) {
     return apps;
 }
 
-unsigned LowestFreeAppSlot(const SettingsStore& settings) {
+unsigned LowestFreeAppSlot(const Settings& settings) {
     for (unsigned n = 1; n <= settings::kMaxExternalApps; ++n)
         if (settings.AppDescription(n).empty()) return n;
     return 0;
@@ -53,38 +33,51 @@ unsigned LowestFreeAppSlot(const SettingsStore& settings) {
 AppEntryCheck CheckExternalApp(const ProgramState& state, const std::string& description,
                                const std::string& executable) {
     if (description.empty() || executable.empty()) return AppEntryCheck::EmptyField;
-    if (!Fits(description, kAppDescriptionLimit) || !Fits(executable, kAppExecutableLimit))
+    if (!FitsField(description, kAppDescriptionLimit) ||
+        !FitsField(executable, kAppExecutableLimit))
         return AppEntryCheck::TooLong;
     const std::string path = ResolveAppPath(state, executable);
     if (!files::FileExists(path) && !files::FolderExists(path)) return AppEntryCheck::NotFound;
     return AppEntryCheck::Accepted;
 }
 
-std::string ExecutableNotFoundText(const std::string& executable) {
-    return Format(text::kExecutableNotFound, executable.c_str());
+std::string AppEntryCheckText(AppEntryCheck check, const std::string& executable) {
+    switch (check) {
+        case AppEntryCheck::Accepted:
+            break;
+        case AppEntryCheck::EmptyField:
+            return text::kAppFieldsEmpty;
+        case AppEntryCheck::TooLong:
+            return text::kAppTooLong;
+        case AppEntryCheck::NotFound:
+            return Format(text::kExecutableNotFound, executable.c_str());
+    }
+    return {};
 }
 
-unsigned AddExternalApp(ProgramState& state, const std::string& description,
-                        const std::string& executable) {
-    const unsigned slot = LowestFreeAppSlot(state.Settings());
-    if (slot == 0 || !WriteSlot(state, slot, description, executable)) return 0;
-    return slot;
+Result AddExternalApp(ProgramState& state, const std::string& description,
+                      const std::string& executable, unsigned& slot) {
+    slot = LowestFreeAppSlot(state.settings);
+    if (slot == 0) return Result::Failure(text::kAppSlotsFull);
+    return WriteSlot(state, slot, description, executable);
 }
 
-std::optional<std::string> AppInUse(const ProgramState& state, unsigned slot) {
-    std::string description = state.Settings().AppDescription(slot);
-    if (!description.empty()) return description;
-    state.host.ShowError(Format(text::kAppSlotEmpty, slot));
-    return std::nullopt;
+Result AppInUse(const ProgramState& state, unsigned slot) {
+    if (slot >= 1 && slot <= settings::kMaxExternalApps &&
+        !state.settings.AppDescription(slot).empty())
+        return {};
+    return Result::Failure(Format(text::kAppSlotEmpty, slot));
 }
 
-bool ModifyExternalApp(ProgramState& state, unsigned slot, const std::string& description,
-                       const std::string& executable) {
-    return ValidSlot(slot) && WriteSlot(state, slot, description, executable);
+Result ModifyExternalApp(ProgramState& state, unsigned slot, const std::string& description,
+                         const std::string& executable) {
+    if (Result inUse = AppInUse(state, slot); !inUse) return inUse;
+    return WriteSlot(state, slot, description, executable);
 }
 
-bool DeleteExternalApp(ProgramState& state, unsigned slot) {
-    return ValidSlot(slot) && WriteSlot(state, slot, "", "");
+Result DeleteExternalApp(ProgramState& state, unsigned slot) {
+    if (Result inUse = AppInUse(state, slot); !inUse) return inUse;
+    return WriteSlot(state, slot, "", "");
 }
 
 }  // namespace harbinet

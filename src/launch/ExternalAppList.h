@@ -23,9 +23,9 @@ inline constexpr std::size_t kAppDescriptionLimit = 60;
 inline constexpr std::size_t kAppExecutableLimit = 255;
 
 // The slots in use, in slot order.
-std::vector<ExternalAppSlot> ListExternalApps(const SettingsStore& settings);
+std::vector<ExternalAppSlot> ListExternalApps(const Settings& settings);
 // The lowest slot whose description reads empty; 0 when all 25 are in use.
-unsigned LowestFreeAppSlot(const SettingsStore& settings);
+unsigned LowestFreeAppSlot(const Settings& settings);
 
 enum class AppEntryCheck {
     Accepted,
@@ -39,20 +39,19 @@ enum class AppEntryCheck {
 // program's or the game's folder, not the current one; a folder counts as found.
 AppEntryCheck CheckExternalApp(const ProgramState& state, const std::string& description,
                                const std::string& executable);
-// "The executable TEXT does not exist", with the text as typed.
-std::string ExecutableNotFoundText(const std::string& executable);
+// What the user is told of a refused entry ("" when accepted), with the executable as typed.
+std::string AppEntryCheckText(AppEntryCheck check, const std::string& executable);
 
-// The slot's description; none, after saying the slot is empty, when it is free.
-std::optional<std::string> AppInUse(const ProgramState& state, unsigned slot);
+// Success when the slot is in use, else "External application slot N is empty".
+Result AppInUse(const ProgramState& state, unsigned slot);
 
-// Writes both keys of the slot in one replace of the settings file; a failure is reported
-// through the host. Adding takes the lowest free slot and returns it, 0 when none is free or
-// the write failed.
-unsigned AddExternalApp(ProgramState& state, const std::string& description,
-                        const std::string& executable);
-bool ModifyExternalApp(ProgramState& state, unsigned slot, const std::string& description,
-                       const std::string& executable);
-// Both keys stay, emptied, which frees the slot.
-bool DeleteExternalApp(ProgramState& state, unsigned slot);
+// Each writes both keys of the slot in one replace of the settings file. Adding takes the lowest
+// free slot (slot gets it) and fails when all 25 are in use.
+Result AddExternalApp(ProgramState& state, const std::string& description,
+                      const std::string& executable, unsigned& slot);
+// Only a slot in use is changed or freed; freeing empties both keys.
+Result ModifyExternalApp(ProgramState& state, unsigned slot, const std::string& description,
+                         const std::string& executable);
+Result DeleteExternalApp(ProgramState& state, unsigned slot);
 
 }  // namespace harbinet

@@ -26,15 +26,18 @@ std::string FolderOfPath(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-void LaunchExternalApp(ProgramState& state, unsigned slot) {
-    if (slot < 1 || slot > settings::kMaxExternalApps) return;
-    const std::string path = ResolveAppPath(state, state.Settings().AppExecutable(slot));
+Result LaunchExternalApp(ProgramState& state, unsigned slot) {
+    if (slot < 1 || slot > settings::kMaxExternalApps ||
+        state.settings.AppDescription(slot).empty())
+        return Result::Failure(Format(text::kAppSlotEmpty, slot));
+    const std::string path = ResolveAppPath(state, state.settings.AppExecutable(slot));
     // What the file is decides, not its name: a Windows program goes through the runner, a
     // program of this system runs itself, anything else is a document.
     if (IsWindowsExecutable(path) || files::IsExecutableFile(path))
-        StartProcess(state, path, nullptr, FolderOfPath(path));
-    else if (std::string error; !state.desktop.ShellOpen(path, &error))
-        state.host.ShowError(text::UnableToOpen(path, error));
+        return StartProcess(state, path, FolderOfPath(path));
+    if (std::string error; !state.desktop.ShellOpen(path, &error))
+        return Result::Failure(text::UnableToOpen(path, error), path);
+    return {};
 }
 
 }  // namespace harbinet

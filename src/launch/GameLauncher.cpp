@@ -18,32 +18,26 @@ bool IsWindowsExecutable(const std::string& path) {
     return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
 }
 
-std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable,
-                                         const std::string* commandLine) {
+std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable) {
     if (IsWindowsExecutable(executable)) {
-        std::string runner = state.Settings().GetText(settings::Key::Runner);
+        std::string runner = state.settings.Get(settings::kRunner);
         if (runner.empty()) runner = kDefaultRunner;
         return {runner, executable};
     }
-    // A Windows command line begins with the program's own name, which here is argv[0]: the
-    // callers' command line (the path itself, or none) is exactly that.
-    (void)commandLine;
     return {executable};
 }
 
-bool StartProcess(ProgramState& state, const std::string& executable,
-                  const std::string* commandLine, const std::string& workingFolder) {
+Result StartProcess(ProgramState& state, const std::string& executable,
+                    const std::string& workingFolder) {
     std::string error;
-    const bool started =
-        state.desktop.Spawn(LaunchArguments(state, executable, commandLine), workingFolder, &error);
-    if (!started) state.host.ShowError(Format(text::kUnableToLaunch, executable.c_str()));
-    return started;
+    if (state.desktop.Spawn(LaunchArguments(state, executable), workingFolder, &error)) return {};
+    return Result::Failure(Format(text::kUnableToLaunch, executable.c_str()), executable);
 }
 
-void LaunchGame(ProgramState& state) {
-    if (state.desktop.BringWindowForward(text::kGameWindowTitle)) return;
-    const std::string path = files::ResolveName(state.GameFolder, settings::kGameExe);
-    StartProcess(state, path, &path, state.GameFolder);
+Result LaunchGame(ProgramState& state) {
+    if (state.desktop.BringWindowForward(text::kGameWindowTitle)) return {};
+    return StartProcess(state, files::ResolveName(state.GameFolder, settings::kGameExe),
+                        state.GameFolder);
 }
 
 }  // namespace harbinet

@@ -13,17 +13,15 @@ bool IsWindowsExecutable(const std::string& path);
 
 // The program and arguments that start the executable: a Windows executable goes through the
 // runner (key "Runner" of the settings, else "wine", found on the PATH) with its path as the
-// argument; anything else runs itself. The command line, when given, is the executable's own
-// path (a Windows command line starts with the program's name), so it adds no argument.
-std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable,
-                                         const std::string* commandLine);
+// argument; anything else runs itself, without arguments.
+std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable);
 
-// Starts the executable on its own in the working folder. False, after "Unable to launch %s",
-// when it could not be started.
-bool StartProcess(ProgramState& state, const std::string& executable,
-                  const std::string* commandLine, const std::string& workingFolder);
+// Starts the executable on its own in the working folder; "Unable to launch %s" when it could
+// not be started.
+Result StartProcess(ProgramState& state, const std::string& executable,
+                    const std::string& workingFolder);
 
 // Brings the game's window forward when the game runs, else starts "EAW.EXE" of GameFolder.
-void LaunchGame(ProgramState& state);
+Result LaunchGame(ProgramState& state);
 
 }  // namespace harbinet

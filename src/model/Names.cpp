@@ -1,5 +1,7 @@
 #include "model/Names.h"
 
+#include "platform/TextEncoding.h"
+
 namespace harbinet {
 
 bool IsUsableName(std::string_view name) {
@@ -34,6 +36,14 @@ TypedNameFault CheckTypedName(std::string_view name) {
         if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             return TypedNameFault::NotAFolderName;
     return TypedNameFault::None;
+}
+
+bool IsDigitsOnly(std::string_view name) {
+    return !name.empty() && name.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+bool FitsField(std::string_view text, std::size_t characters) {
+    return Utf8Length(text) <= characters && text.size() <= 255;
 }
 
 }  // namespace harbinet

@@ -10,6 +10,13 @@ namespace harbinet {
 // with control characters.
 bool IsUsableName(std::string_view name);
 
+// True for a name of digits only, which the skin catalogue uses for its records.
+bool IsDigitsOnly(std::string_view name);
+
+// Text an edit field takes: at most `characters` characters, and within the 255 bytes the
+// settings file gives back of a value.
+bool FitsField(std::string_view text, std::size_t characters);
+
 // A name without its leading and trailing blanks (spaces and tabs).
 std::string_view TrimBlanks(std::string_view name);
 

@@ -1,16 +1,13 @@
-// What the running program holds: its folders, the settings it mirrors in memory, the career
+// What the running program holds: its folders, its settings, the career
 // last acted on, and the host and desktop through which operations reach the user.
 #pragma once
 
 #include <chrono>
-#include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "model/Folders.h"
 #include "model/Host.h"
-#include "model/Season.h"
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "platform/Desktop.h"
@@ -21,17 +18,10 @@ namespace harbinet {
 
 struct ProgramState : Folders {
     ProgramState(Folders folders, Host& ui, Desktop& desk)
-        : Folders(std::move(folders)), host(ui), desktop(desk) {}
+        : Folders(std::move(folders)), settings(SettingsPath), host(ui), desktop(desk) {}
 
-    // Mirrors of the settings file.
-    OperatingMode Mode = OperatingMode::Manual;
-    std::uint32_t Timer = 30;     // season check period in seconds
-    std::int32_t Terrain = 0;     // installed season as stored: 1..4, anything else none
-    std::int32_t TerrainSet = 0;  // active set 1..25, 0 the game's default terrain
-    bool ClickDefault = false;
-    bool LoadOnStart = false;
-    bool CopySkins = false;
-    bool LaunchAfter = false;
+    // The settings file, as read at start-up and after each change.
+    Settings settings;
 
     // The career last acted on by the active-career check.
     std::string LastCareerPath;
@@ -49,10 +39,6 @@ struct ProgramState : Folders {
     int changeLockHolds = 0;
     bool changeRunning = false;
     bool changeFailed = false;
-
-    bool Automatic() const { return Mode == OperatingMode::Automatic; }
-    std::optional<Season> InstalledSeason() const { return SeasonFromStored(Terrain); }
-    SettingsStore Settings() const { return SettingsStore(SettingsPath); }
 };
 
 }  // namespace harbinet

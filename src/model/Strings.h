@@ -157,6 +157,9 @@ inline constexpr const char* kAppExecutableLabel = "Executable:";
 inline constexpr const char* kExecutableFilter =
     "Executable files (*.exe)|*.[Ee][Xx][Ee]|All files (*.*)|*";
 inline constexpr const char* kExecutableNotFound = "The executable %s does not exist";
+inline constexpr const char* kAppFieldsEmpty =
+    "An external application needs a description and an executable";
+inline constexpr const char* kAppSlotsFull = "All 25 external application slots are in use";
 inline constexpr const char* kAppTooLong =
     "A description takes at most 60 characters and an executable at most 255";
 inline constexpr const char* kCaptionDeleteApp = "Delete External Application";

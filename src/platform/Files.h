@@ -86,9 +86,9 @@ bool GetLastWriteTime(const std::string& path, FileTime& time);
 bool SetLastWriteTimeNow(const std::string& path, std::string* error = nullptr);
 
 // Reads a whole regular file; false when it cannot be read, is no regular file (a pipe would
-// block) or holds more than maxSize bytes.
+// block) or holds more than maxSize bytes, with the system's error number in error.
 bool ReadWholeFile(const std::string& path, std::string& bytes,
-                   std::size_t maxSize = static_cast<std::size_t>(-1));
+                   std::size_t maxSize = static_cast<std::size_t>(-1), int* error = nullptr);
 // Replaces a file atomically (temporary file in the same folder, flushed, renamed), keeping the
 // permission bits of the file it replaces. False leaves the old file exactly as it was; a
 // read-only file is refused, as Windows refuses to write it.

@@ -5,8 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -276,22 +274,27 @@ std::uint32_t GetInt(const std::string& file, std::string_view section, std::str
     return GetIntFromText(text, section, key, defaultValue);
 }
 
-bool WriteString(const std::string& file, std::string_view section, std::string_view key,
-                 std::string_view value) {
+bool Update(const std::string& file, const std::vector<Entry>& entries, std::string* after) {
     const WriteLock lock(file);
     std::string text;
-    if (!ReadFile(file, text)) {
-        // Something there that cannot be read must not be replaced by a file of one key.
-        std::error_code ec;
-        if (std::filesystem::symlink_status(file, ec).type() !=
-            std::filesystem::file_type::not_found)
-            return false;
-        text.clear();
+    // Something there that cannot be read must not be replaced by a file of these keys alone.
+    if (!ReadFile(file, text) && files::Stamp(file).type != files::FileStamp::Type::Missing)
+        return false;
+    std::string updated = text;
+    for (const Entry& e : entries) {
+        std::string next;
+        if (!Write(updated, e.section, e.key, e.value, next)) return false;
+        updated = std::move(next);
     }
-    std::string updated;
-    if (!Write(text, section, key, value, updated)) return false;
-    if (updated == text) return true;  // already there: the file keeps its bytes and its time
-    return files::WriteFileAtomic(file, updated);
+    // Already there: the file keeps its bytes and its time.
+    if (updated != text && !files::WriteFileAtomic(file, updated)) return false;
+    if (after) *after = std::move(updated);
+    return true;
+}
+
+bool WriteString(const std::string& file, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    return Update(file, {{std::string(section), std::string(key), std::string(value)}});
 }
 
 }  // namespace harbinet::profile

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace harbinet::profile {
 
@@ -41,10 +42,18 @@ std::string GetString(const std::string& file, std::string_view section, std::st
 std::uint32_t GetInt(const std::string& file, std::string_view section, std::string_view key,
                      std::int32_t defaultValue);
 
-// Writes a value, creating the file, section and key as needed. Only the bytes that must change
-// are changed, and the file is replaced atomically. False when the file could not be written;
-// the old file is then left exactly as it was. It holds a WriteLock meanwhile, so that two
-// processes writing different keys of one file keep both.
+// One value of a profile file.
+struct Entry {
+    std::string section, key, value;
+};
+
+// Writes values in order, creating the file, sections and keys as needed, in one read-modify-
+// write: only the bytes that must change are changed, and the file is replaced atomically. False
+// when the file could not be written (or is there but cannot be read); the old file is then left
+// exactly as it was. It holds a WriteLock meanwhile, so that two processes writing different
+// keys of one file keep both. `after` gets the file's text once written.
+bool Update(const std::string& file, const std::vector<Entry>& entries,
+            std::string* after = nullptr);
 bool WriteString(const std::string& file, std::string_view section, std::string_view key,
                  std::string_view value);
 

@@ -80,4 +80,23 @@ std::string Cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
+namespace {
+bool Continues(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+}  // namespace
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text) n += !Continues(c);
+    return n;
+}
+
+std::string_view Utf8Prefix(std::string_view text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t started = 0; end < text.size(); ++end)
+        if (!Continues(text[end]) && started++ == count) break;
+    return text.substr(0, end);
+}
+
 }  // namespace harbinet

@@ -15,4 +15,9 @@ std::string Cp1252ToUtf8(std::string_view text);
 // sequence cut short at its very end is dropped rather than taken for Windows-1252.
 std::string Utf8OrCp1252(std::string_view text, bool mayBeCut = false);
 
+// The characters of UTF-8 text: what a user counts, and what the edit fields limit.
+std::size_t Utf8Length(std::string_view text);
+// The first count characters of UTF-8 text, never a part of one.
+std::string_view Utf8Prefix(std::string_view text, std::size_t count);
+
 }  // namespace harbinet

@@ -77,7 +77,7 @@ bool RunCommand(ProgramState& state, const Command& command) {
     using K = Command::Kind;
     switch (command.kind) {
         case K::LaunchGame:
-            LaunchGame(state);
+            Report(state, LaunchGame(state));
             break;
         case K::DefaultTerrain:
             ReportChange(state, RestoreDefaultTerrain(state));
@@ -95,7 +95,7 @@ bool RunCommand(ProgramState& state, const Command& command) {
             RefreshSeasonNow(state);
             break;
         case K::LaunchApp:
-            LaunchExternalApp(state, command.number);
+            Report(state, LaunchExternalApp(state, command.number));
             break;
         case K::SelectTerrainSet:
             SelectTerrainSet(state, command.number);

@@ -3,24 +3,23 @@
 #include <cstring>
 
 #include "install/Autostart.h"
+#include "program/Report.h"
 #include "terrain/TerrainEngine.h"
 
 namespace harbinet {
 
-using settings::Key;
-
 Configuration ReadConfiguration(const ProgramState& state) {
-    const SettingsStore store = state.Settings();
+    const Settings& s = state.settings;
     Configuration options;
-    options.clickDefault = state.ClickDefault;
-    options.loadOnStart = state.LoadOnStart;
-    options.copySkins = state.CopySkins;
-    options.launchAfter = state.LaunchAfter;
-    const std::int32_t detail = store.GetInt(Key::SavedObjectDetail);
+    options.clickDefault = s.Get(settings::kClickDefault);
+    options.loadOnStart = s.Get(settings::kLoadOnStart);
+    options.copySkins = s.Get(settings::kCopySkins);
+    options.launchAfter = s.Get(settings::kLaunchAfter);
+    const std::int32_t detail = s.Get(settings::kSavedObjectDetail);
     if (detail >= 0 && detail <= 2) options.objectDetail = static_cast<unsigned>(detail);
-    options.terrainFiles = store.GetText(Key::TerrainFiles);
-    options.skinFiles = store.GetText(Key::SkinFiles);
-    options.commonFiles = store.GetText(Key::CommonFiles);
+    options.terrainFiles = s.Get(settings::kTerrainFiles);
+    options.skinFiles = s.Get(settings::kSkinFiles);
+    options.commonFiles = s.Get(settings::kCommonFiles);
     return options;
 }
 
@@ -40,35 +39,25 @@ std::string RefusedPatternListText(const std::string& list) {
 }
 
 bool ApplyConfiguration(ProgramState& state, const Configuration& options) {
-    const SettingsStore store = state.Settings();
-    bool written = true;
-    const auto set = [&](Key key, std::string_view value) {
-        const bool ok = store.Set(key, value);
-        written = written && ok;
-        return ok;
-    };
-    const auto setFlag = [&](Key key, bool value, bool& mirror) {
-        if (set(key, value ? "1" : "0")) mirror = value;
-    };
-
-    setFlag(Key::ClickDefault, options.clickDefault, state.ClickDefault);
+    std::vector<settings::Value> values = {
+        settings::Of(settings::kClickDefault, options.clickDefault)};
     bool registered = true;
     if (const int error = RegisterRunAtStartup(state, options.loadOnStart); error != 0) {
         state.host.ShowError(
             Format(text::kAutostartFailed, AutostartEntryPath().c_str(), std::strerror(error)));
         registered = false;
     } else {
-        setFlag(Key::LoadOnStart, options.loadOnStart, state.LoadOnStart);
+        values.push_back(settings::Of(settings::kLoadOnStart, options.loadOnStart));
     }
-    setFlag(Key::CopySkins, options.copySkins, state.CopySkins);
-    setFlag(Key::LaunchAfter, options.launchAfter, state.LaunchAfter);
-    if (options.objectDetail) set(Key::SavedObjectDetail, std::to_string(*options.objectDetail));
-    set(Key::TerrainFiles, options.terrainFiles);
-    set(Key::SkinFiles, options.skinFiles);
-    set(Key::CommonFiles, options.commonFiles);
-
-    if (!written) state.host.ShowError(Format(text::kUnableToWrite, state.SettingsPath.c_str()));
-    return written && registered;
+    values.push_back(settings::Of(settings::kCopySkins, options.copySkins));
+    values.push_back(settings::Of(settings::kLaunchAfter, options.launchAfter));
+    if (options.objectDetail)
+        values.push_back(settings::Of(settings::kSavedObjectDetail,
+                                      static_cast<std::int32_t>(*options.objectDetail)));
+    values.push_back(settings::Of(settings::kTerrainFiles, options.terrainFiles));
+    values.push_back(settings::Of(settings::kSkinFiles, options.skinFiles));
+    values.push_back(settings::Of(settings::kCommonFiles, options.commonFiles));
+    return Report(state, state.settings.Write(values)) && registered;
 }
 
 }  // namespace harbinet

@@ -21,7 +21,6 @@ struct Configuration {
     std::string commonFiles;
 };
 
-// The flags from the state's mirrors, the rest from the settings file.
 Configuration ReadConfiguration(const ProgramState& state);
 
 // "Terrain", "Skins" or "Common" for the first list that is refused, in that order; none when
@@ -31,10 +30,9 @@ std::optional<std::string> RefusedPatternList(const Configuration& options);
 // The message for a refused list, as the user sees it.
 std::string RefusedPatternListText(const std::string& list);
 
-// Stores accepted options in order: "ClickDefault"; the start at login, and "LoadOnStart"
-// only when that succeeded; "CopySkins", "LaunchAfter", "SavedObjectDetail"; the three lists.
-// Each mirror follows what was written, so a failed change leaves the state and the file
-// agreeing. Failures are reported through the host; false when any step failed.
+// Registers the start at login, then stores the options in one write ("LoadOnStart" only when
+// the registration succeeded). Failures are reported through the host; false when any step
+// failed, and the settings are then as they were when their write failed.
 bool ApplyConfiguration(ProgramState& state, const Configuration& options);
 
 }  // namespace harbinet

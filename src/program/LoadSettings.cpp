@@ -10,19 +10,6 @@ namespace harbinet {
 
 namespace {
 
-// Every mirror but "Mode", which start-up reads before installing and not again.
-void ReadMirroredSettings(ProgramState& state) {
-    using settings::Key;
-    const SettingsStore s = state.Settings();
-    state.Terrain = s.GetInt(Key::Terrain);
-    state.TerrainSet = s.GetInt(Key::TerrainSet);
-    state.Timer = s.GetUnsigned(Key::Timer);
-    state.ClickDefault = s.GetFlag(Key::ClickDefault);
-    state.LoadOnStart = s.GetFlag(Key::LoadOnStart);
-    state.CopySkins = s.GetFlag(Key::CopySkins);
-    state.LaunchAfter = s.GetFlag(Key::LaunchAfter);
-}
-
 // What copies and writes cut short by a kill left behind: in the game folder, the program's
 // own, and the stores with their set and season folders.
 void RemoveStaleTemporaries(const Folders& folders) {
@@ -39,29 +26,54 @@ void RemoveStaleTemporaries(const Folders& folders) {
         walk(*store, 2);
 }
 
+// The question is asked before anything changes: the journal holds the answer should the change
+// be cut short.
+void Install(ProgramState& state) {
+    const bool extraSets =
+        state.host.AskYesNo(text::kCaptionInstall, text::kAddTerrainSetsQuestion);
+    ReportChange(state, RunFirstInstallation(state, extraSets));
+}
+
 }  // namespace
 
 void LoadSettings(ProgramState& state, StartedBy startedBy) {
     const std::string game = files::ResolveName(state.GameFolder, settings::kGameExe);
     if (!files::FileExists(game)) {
         state.host.ShowError(Format(text::kGameNotFound, game.c_str()));
-        ReadSettings(state);
+        state.settings.Reload();
         return;
     }
     RemoveStaleTemporaries(state);
     ReportChange(state, ResumeChange(state, startedBy == StartedBy::Program));
 
-    // The upgrade's default terrain needs "CopySkins" as the older settings have it.
-    ReadSettings(state);
-    if (state.Mode == OperatingMode::NotInstalled) RunFirstInstallation(state);
-    // An installation that could not run is tried again at the next start, not upgraded.
-    if (state.Mode != OperatingMode::NotInstalled) UpgradeSettings(state);
-    ReadMirroredSettings(state);
-}
-
-void ReadSettings(ProgramState& state) {
-    state.Mode = state.Settings().GetMode();
-    ReadMirroredSettings(state);
+    state.settings.Reload();
+    if (state.settings.Mode() == OperatingMode::NotInstalled) {
+        Install(state);
+        // An installation that could not run is tried again at the next start, not upgraded.
+        return;
+    }
+    switch (UpgradeNeeded(state.settings)) {
+        case UpgradeKind::None:
+            return;
+        case UpgradeKind::Reinstall: {
+            std::string backup;
+            const Result discarded = DiscardOldSettings(state, backup);
+            if (!backup.empty())
+                state.host.ShowMessage(MessageIcon::Information, text::kCaptionUpgrade,
+                                       Format(text::kSettingsBackedUp, backup.c_str()));
+            if (!Report(state, discarded)) return;
+            Install(state);
+            return;
+        }
+        case UpgradeKind::Steps: {
+            const ChangeResult result = UpgradeSettings(state);
+            ReportChange(state, result);
+            if (!result.refused)
+                state.host.ShowMessage(MessageIcon::Information, text::kCaptionUpgrade,
+                                       text::kUpgraded);
+            return;
+        }
+    }
 }
 
 }  // namespace harbinet

@@ -10,11 +10,8 @@ enum class StartedBy { Program, Verb };
 
 // Checks that the game is where the program expects it, finishes a change that a kill cut short
 // (the program also retries one that failed), installs on the first run (no "Mode"), upgrades
-// older settings and reads the mirrored settings into the state. Without the game nothing is
-// made. The folders are already set from the executable's path.
+// older settings and reads the settings. Without the game nothing is made. The folders are
+// already set from the executable's path. What happens is told through the host.
 void LoadSettings(ProgramState& state, StartedBy startedBy = StartedBy::Program);
-
-// Only the reading, for a reader while someone else may be changing the installation.
-void ReadSettings(ProgramState& state);
 
 }  // namespace harbinet

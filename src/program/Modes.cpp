@@ -1,11 +1,12 @@
 #include "program/Modes.h"
 
 #include "program/CareerCheck.h"
+#include "program/Report.h"
 
 namespace harbinet {
 
 std::uint32_t SeasonTimerPeriod(const ProgramState& state) {
-    return state.Timer * 1000u;
+    return state.settings.Get(settings::kTimer) * 1000u;
 }
 
 bool StartSeasonTimer(ProgramState& state) {
@@ -15,23 +16,25 @@ bool StartSeasonTimer(ProgramState& state) {
 }
 
 void StartAutomaticMode(ProgramState& state) {
-    if (!state.Automatic()) return;
+    if (!state.settings.Automatic()) return;
     if (StartSeasonTimer(state)) CheckActiveCareer(state);
 }
 
 void SwitchToAutomaticMode(ProgramState& state) {
     if (!StartSeasonTimer(state)) return;
-    state.Mode = OperatingMode::Automatic;
-    state.Settings().Set(settings::Key::Mode, "1");
+    // A mode the settings do not hold would be lost at the next start.
+    if (!Report(state, state.settings.SetMode(OperatingMode::Automatic))) {
+        state.host.StopSeasonTimer();
+        return;
+    }
     ForgetActiveCareer(state);
     state.host.UpdateTrayIcon(false);
     CheckActiveCareer(state);
 }
 
 void SwitchToManualMode(ProgramState& state) {
+    if (!Report(state, state.settings.SetMode(OperatingMode::Manual))) return;
     state.host.StopSeasonTimer();
-    state.Mode = OperatingMode::Manual;
-    state.Settings().Set(settings::Key::Mode, "0");
     state.host.UpdateTrayIcon(false);
 }
 

@@ -1,25 +1,12 @@
 #include "program/TerrainSetList.h"
 
 #include "model/Names.h"
+#include "platform/TextEncoding.h"
 #include "program/Report.h"
 #include "skins/SeasonSkinChoices.h"
 #include "terrain/SeasonInstall.h"
 
 namespace harbinet {
-
-namespace {
-
-std::size_t Characters(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
-const char* Flag(bool on) {
-    return on ? "1" : "0";
-}
-
-}  // namespace
 
 std::vector<TerrainSetRow> TerrainSetList::Rows() const {
     std::vector<TerrainSetRow> rows;
@@ -30,7 +17,7 @@ std::vector<TerrainSetRow> TerrainSetList::Rows() const {
 
 std::optional<TerrainSetRow> TerrainSetList::Row(unsigned slot) const {
     if (slot < 1 || slot > settings::kMaxTerrainSets) return std::nullopt;
-    const SettingsStore store = state_.Settings();
+    const Settings& store = state_.settings;
     TerrainSetRow row{slot, store.TerrainSetName(slot), store.TerrainSetHasSeasons(slot),
                       store.TerrainSetObjectsLow(slot)};
     if (row.name.empty()) return std::nullopt;
@@ -44,7 +31,7 @@ std::optional<TerrainSetRow> TerrainSetList::ExistingRow(unsigned slot) const {
 }
 
 std::optional<unsigned> TerrainSetList::FirstFreeSlot() const {
-    const SettingsStore store = state_.Settings();
+    const Settings& store = state_.settings;
     for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n)
         if (store.TerrainSetName(n).empty()) return n;
     return std::nullopt;
@@ -60,7 +47,7 @@ std::string TerrainSetList::RefusalOf(std::string_view typed) const {
         case TypedNameFault::None:
             break;
     }
-    if (Characters(name) > kNameLimit)
+    if (Utf8Length(name) > kNameLimit)
         return Format(text::kSetNameTooLong, static_cast<unsigned>(kNameLimit));
     for (const TerrainSetRow& row : Rows())
         if (EqualIgnoringCase(TrimBlanks(row.name), name))
@@ -80,11 +67,10 @@ std::optional<unsigned> TerrainSetList::Add(std::string_view typed, bool seasons
         return std::nullopt;
     }
     const std::string name(TrimBlanks(typed));
-    SettingsBatch batch(state_.SettingsPath);
-    batch.Set(settings::kTerrainSets, settings::TerrainNameKey(*slot), name);
-    batch.Set(settings::kTerrainSets, settings::SeasonsKey(*slot), Flag(seasons));
-    batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(*slot), Flag(objectsLow));
-    if (!Report(batch.Commit())) return std::nullopt;
+    if (!Report(state_, state_.settings.Write({settings::TerrainSetName(*slot, name),
+                                               settings::TerrainSetSeasons(*slot, seasons),
+                                               settings::TerrainSetObjectsLow(*slot, objectsLow)})))
+        return std::nullopt;
     CreateFolders(name, seasons, true);
     return slot;
 }
@@ -92,10 +78,9 @@ std::optional<unsigned> TerrainSetList::Add(std::string_view typed, bool seasons
 bool TerrainSetList::Modify(unsigned slot, bool seasons, bool objectsLow) const {
     const auto row = ExistingRow(slot);
     if (!row) return false;
-    SettingsBatch batch(state_.SettingsPath);
-    batch.Set(settings::kTerrainSets, settings::SeasonsKey(slot), Flag(seasons));
-    batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(slot), Flag(objectsLow));
-    if (!Report(batch.Commit())) return false;
+    if (!Report(state_, state_.settings.Write({settings::TerrainSetSeasons(slot, seasons),
+                                               settings::TerrainSetObjectsLow(slot, objectsLow)})))
+        return false;
     // Switching seasons off removes nothing: the season folders may hold the user's files.
     if (seasons) CreateFolders(row->name, true, false);
     return true;
@@ -104,7 +89,7 @@ bool TerrainSetList::Modify(unsigned slot, bool seasons, bool objectsLow) const 
 bool TerrainSetList::Delete(unsigned slot) const {
     const auto row = ExistingRow(slot);
     if (!row) return false;
-    const auto active = [&] { return state_.TerrainSet == static_cast<std::int32_t>(slot); };
+    const auto active = [&] { return state_.settings.ActiveSet() == slot; };
     std::string question = Format(text::kDeleteTerrainSetQuestion, row->name.c_str());
     if (active()) question += std::string("\n") + text::kDeleteActiveTerrainSetNote;
     if (!state_.host.AskYesNo(text::kCaptionDeleteTerrainSet, question)) return false;
@@ -116,20 +101,22 @@ bool TerrainSetList::Delete(unsigned slot) const {
         // The settings must never name a set that is gone.
         if (active()) return false;
     }
-    const auto choices = ChoicesFileOf(state_, slot);
-    SettingsBatch batch(state_.SettingsPath);
-    batch.Set(settings::kTerrainSets, settings::TerrainNameKey(slot), "");
-    batch.Set(settings::kTerrainSets, settings::SeasonsKey(slot), "0");
-    batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(slot), "0");
-    if (!Report(batch.Commit())) return false;
+    std::string choices;
+    const bool ownChoices = ChoicesFileOf(state_, slot, choices).Ok();
+    if (!Report(state_, state_.settings.Write({settings::TerrainSetName(slot, ""),
+                                               settings::TerrainSetSeasons(slot, false),
+                                               settings::TerrainSetObjectsLow(slot, false)})))
+        return false;
 
     // The choices file goes only when it is surely this set's own: a name from an old settings
     // file may point outside the catalogue, or be shared with another set that differs only in
     // letter case.
-    if (!choices) return true;
+    if (!ownChoices) return true;
     for (const TerrainSetRow& other : Rows())
         if (EqualIgnoringCase(other.name, row->name)) return true;
-    files::DeleteFile(*choices);
+    if (files::Stamp(choices).type != files::FileStamp::Type::Missing &&
+        !files::DeleteFile(choices))
+        state_.host.ShowError(Format(text::kUnableToDelete, choices.c_str()));
     return true;
 }
 
@@ -147,11 +134,6 @@ void TerrainSetList::CreateFolders(const std::string& name, bool seasons, bool c
     if (!common) return;
     files::CreateFolder(state_.CommonFolder);
     files::CreateFolder(SetStoreFolder(state_.CommonFolder, name));
-}
-
-bool TerrainSetList::Report(bool written) const {
-    if (!written) state_.host.ShowError(Format(text::kUnableToWrite, state_.SettingsPath.c_str()));
-    return written;
 }
 
 }  // namespace harbinet

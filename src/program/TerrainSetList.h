@@ -50,7 +50,6 @@ class TerrainSetList {
 
   private:
     void CreateFolders(const std::string& name, bool seasons, bool common) const;
-    bool Report(bool written) const;
 
     ProgramState& state_;
 };

@@ -8,7 +8,7 @@
 namespace harbinet {
 
 void SelectTerrainSet(ProgramState& state, unsigned n) {
-    const bool automatic = state.Automatic();
+    const bool automatic = state.settings.Automatic();
     if (automatic) state.host.StopSeasonTimer();
     const ChangeResult result = RunChange(state, "set " + std::to_string(n), [&](Planner& plan) {
         PlanTerrainSet(plan, state, n);
@@ -19,7 +19,7 @@ void SelectTerrainSet(ProgramState& state, unsigned n) {
 }
 
 void ReinstallCurrentSeason(ProgramState& state) {
-    if (const auto season = state.InstalledSeason())
+    if (const auto season = state.settings.InstalledSeason())
         ReportChange(state, InstallSeason(state, *season));
     else
         ReportChange(state, RestoreDefaultTerrain(state));

@@ -1,5 +1,7 @@
 #include "program/TrayMenu.h"
 
+#include "platform/TextEncoding.h"
+
 #include "program/Commands.h"
 
 namespace harbinet {
@@ -34,25 +36,15 @@ const char* SeasonText(Season season) {
     return kTexts[Stored(season) - 1];
 }
 
-// The first count characters of UTF-8 text, never a part of one.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-    std::size_t end = 0;
-    for (std::size_t started = 0; end < text.size(); ++end) {
-        const bool continuation = (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
-        if (!continuation && started++ == count) break;
-    }
-    return text.substr(0, end);
-}
-
 }  // namespace
 
 std::vector<TrayMenuItem> BuildTrayMenu(const ProgramState& state) {
-    const SettingsStore store = state.Settings();
-    const bool automatic = state.Automatic();
+    const Settings& store = state.settings;
+    const bool automatic = state.settings.Automatic();
     std::vector<TrayMenuItem> menu;
 
     menu.push_back(Item(cmd::kLaunchGame, text::kMenuLaunchGame));
-    menu.back().isDefault = state.ClickDefault;
+    menu.back().isDefault = state.settings.Get(settings::kClickDefault);
 
     std::vector<TrayMenuItem> apps;
     for (unsigned n = 1; n <= settings::kMaxExternalApps; ++n) {
@@ -68,7 +60,7 @@ std::vector<TrayMenuItem> BuildTrayMenu(const ProgramState& state) {
     } else {
         menu.push_back(Item(cmd::kAutomaticMode, text::kAutomaticMode));
         menu.push_back(Item(cmd::kRefreshSeason, text::kMenuProperSeason));
-        if (state.TerrainSet != 0) {
+        if (state.settings.ActiveSet() != 0) {
             menu.push_back(Separator());
             const char* texts[] = {text::kMenuLoadSpring, text::kMenuLoadSummer,
                                    text::kMenuLoadAutumn, text::kMenuLoadWinter};
@@ -76,25 +68,25 @@ std::vector<TrayMenuItem> BuildTrayMenu(const ProgramState& state) {
                 menu.push_back(Item(cmd::Season(season), texts[Stored(season) - 1]));
                 // Only a season item carries the mark: a hand-edited "Terrain" outside 1..4
                 // must not tick "Use EAW Default Terrain/Skins" or a mode item instead.
-                menu.back().checked = state.InstalledSeason() == season;
+                menu.back().checked = state.settings.InstalledSeason() == season;
             }
         }
     }
 
-    if (state.TerrainSet != 0 && state.CopySkins) {
+    if (state.settings.ActiveSet() != 0 && state.settings.Get(settings::kCopySkins)) {
         menu.push_back(Separator());
-        const std::string name = store.TerrainSetName(static_cast<unsigned>(state.TerrainSet));
+        const std::string name = store.TerrainSetName(state.settings.ActiveSet());
         menu.push_back(Item(cmd::kTerrainSkins, Format(text::kMenuTerrainSkins, name.c_str())));
     }
 
     menu.push_back(Separator());
     menu.push_back(Item(cmd::kDefaultTerrain, text::kMenuDefaultTerrain));
-    menu.back().radio = state.TerrainSet == 0;
+    menu.back().radio = state.settings.ActiveSet() == 0;
     for (unsigned n = 1; n <= settings::kMaxTerrainSets; ++n) {
         const std::string name = store.TerrainSetName(n);
         if (name.empty()) continue;
         menu.push_back(Item(cmd::TerrainSet(n), Format(text::kMenuSetTerrainSet, name.c_str())));
-        menu.back().radio = state.TerrainSet == static_cast<std::int32_t>(n);
+        menu.back().radio = state.settings.ActiveSet() == n;
     }
 
     menu.push_back(Separator());
@@ -106,7 +98,7 @@ std::vector<TrayMenuItem> BuildTrayMenu(const ProgramState& state) {
                             Item(cmd::kConfigureTerrainSets, text::kMenuConfigureTerrainSets),
                             Item(cmd::kConfigureExternalApps, text::kMenuConfigureExternalApps)}));
     menu.push_back(Item(cmd::kAbout, text::kMenuAbout));
-    menu.back().isDefault = !state.ClickDefault;
+    menu.back().isDefault = !state.settings.Get(settings::kClickDefault);
     return menu;
 }
 
@@ -138,15 +130,15 @@ std::string TrayTooltip(const ProgramState& state, bool busy) {
     std::string tip = std::string(text::kProgramTitle) + text::kTipSeparator;
     if (busy) return tip + text::kTipBusy;
 
-    tip += state.Automatic() ? text::kAutomaticMode : text::kManualMode;
-    if (state.TerrainSet == 0) return tip + ", " + text::kTipDefaultTerrain;
+    tip += state.settings.Automatic() ? text::kAutomaticMode : text::kManualMode;
+    if (state.settings.ActiveSet() == 0) return tip + ", " + text::kTipDefaultTerrain;
 
     // The tooltip has room for a short name only: 29 characters.
-    const std::string name = FirstCharacters(
-        state.Settings().TerrainSetName(static_cast<unsigned>(state.TerrainSet)), 29);
+    const std::string name(
+        Utf8Prefix(state.settings.TerrainSetName(state.settings.ActiveSet()), 29));
     // A hand-edited "Terrain" outside 1..4 names no season, and a season whose files did not
     // all install is not claimed: show the set alone.
-    const auto season = state.InstalledSeason();
+    const auto season = state.settings.InstalledSeason();
     if (season && !state.changeFailed) tip += std::string(", ") + SeasonText(*season);
     return tip + Format(text::kTipSetName, name.c_str());
 }

@@ -1,6 +1,5 @@
 #include "skins/SeasonSkinChoices.h"
 
-#include <cerrno>
 #include <map>
 
 #include "model/Names.h"
@@ -16,14 +15,10 @@ namespace {
 // Beyond this a file is no choices file of ours.
 constexpr std::size_t kMaxFile = 1 << 20;
 
-bool DigitsOnly(std::string_view name) {
-    return !name.empty() && name.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 // The older name of a digits-only set's choices, when that file really holds choices and not
 // a skin's record.
 std::optional<std::string> OlderChoicesFile(const ProgramState& state, const std::string& name) {
-    if (!DigitsOnly(name)) return std::nullopt;
+    if (!IsDigitsOnly(name)) return std::nullopt;
     const std::string path = files::ResolveName(state.SkinCatalogueFolder, name + ".DAT");
     std::string bytes;
     if (!files::ReadWholeFile(path, bytes, kMaxFile) || bytes.size() < 4 ||
@@ -34,15 +29,17 @@ std::optional<std::string> OlderChoicesFile(const ProgramState& state, const std
 
 }  // namespace
 
-bool SeasonSkinChoices::LoadChoices(const std::string& path, Host& host) {
+Result SeasonSkinChoices::LoadChoices(const std::string& path) {
     path_ = path;
+    loaded_.clear();
+    entries_.fill(0);
     std::string bytes;
-    errno = 0;
-    if (!files::ReadWholeFile(path, bytes, kMaxFile)) {
-        const int error = errno ? errno : EIO;
-        if (files::FileExists(path) || files::FolderExists(path))
-            host.ShowError(Format(text::kOpenFailed, path.c_str(), static_cast<unsigned>(error)));
-        return false;
+    int error = 0;
+    if (!files::ReadWholeFile(path, bytes, kMaxFile, &error)) {
+        // No file yet: the game's own skins everywhere.
+        if (files::Stamp(path).type == files::FileStamp::Type::Missing) return {};
+        return Result::Failure(
+            Format(text::kOpenFailed, path.c_str(), static_cast<unsigned>(error)), path);
     }
     loaded_ = bytes;
     for (std::size_t i = 0; i < entries_.size() && 4 + 4 * i + 4 <= bytes.size(); ++i) {
@@ -51,7 +48,7 @@ bool SeasonSkinChoices::LoadChoices(const std::string& path, Host& host) {
             value = (value << 8) | static_cast<unsigned char>(bytes[4 + 4 * i + b]);
         entries_[i] = value;
     }
-    return true;
+    return {};
 }
 
 std::string SeasonSkinChoices::Bytes() const {
@@ -65,41 +62,38 @@ std::string SeasonSkinChoices::Bytes() const {
     return bytes;
 }
 
-std::optional<std::string> ChoicesFileOf(const ProgramState& state, unsigned set,
-                                         std::string* problem) {
-    const std::string name = state.Settings().TerrainSetName(set);
-    if (name.empty()) return std::nullopt;
-    if (!IsUsableName(name)) {
-        if (problem) *problem = Format(text::kUnusableSetName, name.c_str());
-        return std::nullopt;
-    }
-    return files::ResolveName(state.SkinCatalogueFolder,
-                              (DigitsOnly(name) ? "Set " : "") + name + ".DAT");
+Result ChoicesFileOf(const ProgramState& state, unsigned set, std::string& file) {
+    file.clear();
+    const std::string name = state.settings.TerrainSetName(set);
+    if (name.empty()) return Result::Failure(Format(text::kNoTerrainSet, set));
+    if (!IsUsableName(name)) return Result::Failure(Format(text::kUnusableSetName, name.c_str()));
+    file = files::ResolveName(state.SkinCatalogueFolder,
+                              (IsDigitsOnly(name) ? "Set " : "") + name + ".DAT");
+    return {};
 }
 
-bool LoadChoicesOf(const ProgramState& state, unsigned set, SeasonSkinChoices& choices,
-                   std::string* problem) {
-    const auto file = ChoicesFileOf(state, set, problem);
-    if (!file) return false;
-    if (!files::FileExists(*file))
-        if (const auto older = OlderChoicesFile(state, state.Settings().TerrainSetName(set))) {
-            const bool read = choices.LoadChoices(*older, state.host);
-            choices.MoveTo(*file);
+Result LoadChoicesOf(const ProgramState& state, unsigned set, SeasonSkinChoices& choices) {
+    std::string file;
+    if (Result named = ChoicesFileOf(state, set, file); !named) return named;
+    if (files::Stamp(file).type == files::FileStamp::Type::Missing)
+        if (const auto older = OlderChoicesFile(state, state.settings.TerrainSetName(set))) {
+            Result read = choices.LoadChoices(*older);
+            choices.MoveTo(file);
             return read;
         }
-    return choices.LoadChoices(*file, state.host);
+    return choices.LoadChoices(file);
 }
 
 void PlanTerrainSkins(Planner& plan, const ProgramState& state, unsigned set,
                       const SeasonSkinChoices& choices) {
-    const SettingsStore store = state.Settings();
+    const Settings& store = state.settings;
     const std::string name = store.TerrainSetName(set);
     plan.WriteFile(choices.Path(), choices.Bytes());
     // Saved under the new name, the older file of a digits-only set has served.
     if (const auto older = OlderChoicesFile(state, name); older && *older != choices.Path())
         plan.Erase(*older);
-    const std::string patterns = store.GetText(settings::Key::SkinFiles);
-    const auto list = UsableList(plan, patterns, settings::Key::SkinFiles, "Skins");
+    const std::string patterns = store.Get(settings::kSkinFiles);
+    const auto list = UsableList(plan, patterns, settings::kSkinFiles, "Skins");
     // The choices are saved all the same; the dialog stays open to say so.
     if (!list) return plan.Fail();
 

@@ -31,8 +31,8 @@ class SeasonSkinChoices {
     void ClearChoices() { entries_.fill(0); }
 
     // Reads the entries a file holds (a shorter file only the first ones) and keeps the path. A
-    // missing file reads nothing silently; another failure is reported. True when read.
-    bool LoadChoices(const std::string& path, Host& host);
+    // missing file reads nothing and is no failure.
+    Result LoadChoices(const std::string& path);
     const std::string& Path() const { return path_; }
     // Saving goes to this path from now on.
     void MoveTo(const std::string& path) { path_ = path; }
@@ -47,16 +47,14 @@ class SeasonSkinChoices {
 };
 
 // The choices file of terrain set n: NAME.DAT in the catalogue, or "Set NAME.DAT" for a name
-// of digits only, whose NAME.DAT is the record of a skin. None for an empty slot, or (with the
-// reason in problem) for a name that cannot be a file name.
-std::optional<std::string> ChoicesFileOf(const ProgramState& state, unsigned set,
-                                         std::string* problem = nullptr);
+// of digits only, whose NAME.DAT is the record of a skin. Fails for an empty slot and for a
+// name that cannot be a file name.
+Result ChoicesFileOf(const ProgramState& state, unsigned set, std::string& file);
 
 // Loads the choices of set n (from NAME.DAT of a digits-only set that has no "Set NAME.DAT"
-// yet, as older versions kept them). False, with the reason in problem when there is one, when
-// the set has none to load.
-bool LoadChoicesOf(const ProgramState& state, unsigned set, SeasonSkinChoices& choices,
-                   std::string* problem);
+// yet, as older versions kept them); a set without a file yet has the game's skins everywhere.
+// Fails when the set cannot have choices or its file cannot be read.
+Result LoadChoicesOf(const ProgramState& state, unsigned set, SeasonSkinChoices& choices);
 
 // Saving the choices of set n and staging them: every season folder of the set (its one folder
 // for a set without seasons) holds, for each "SkinFiles" pattern, exactly the chosen skins'

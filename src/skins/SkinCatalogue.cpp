@@ -19,6 +19,8 @@ namespace harbinet {
 namespace {
 
 constexpr std::string_view kSkinSection = "Skin";
+constexpr std::string_view kSkinsIni = "Skins.INI";
+constexpr std::string_view kSkinsSection = "Skins";
 constexpr std::string_view kSkinCount = "SkinCount";
 // The stored files of a skin, separated by "/", which no file name holds.
 constexpr std::string_view kFilesKey = "Files";
@@ -91,34 +93,38 @@ SkinRecord NewSkinRecord() {
     return r;
 }
 
-std::string CheckSkinRecord(const SkinRecord& r) {
+std::optional<SkinRecordFault> CheckSkinRecord(const SkinRecord& r) {
     const struct {
+        SkinField field;
         const char* name;
         const std::string& value;
         std::size_t limit;
         bool required;
-    } fields[] = {{"Model", r.model, kLongTextLimit, true},
-                  {"Unit", r.unit, kLongTextLimit, true},
-                  {"Pilot", r.pilot, kShortTextLimit, true},
-                  {"Location", r.location, kShortTextLimit, true},
-                  {"Author", r.author, kShortTextLimit, false},
-                  {"Download URL", r.url, kLongTextLimit, false}};
+    } fields[] = {{SkinField::Model, "Model", r.model, kLongTextLimit, true},
+                  {SkinField::Unit, "Unit", r.unit, kLongTextLimit, true},
+                  {SkinField::Pilot, "Pilot", r.pilot, kShortTextLimit, true},
+                  {SkinField::Location, "Location", r.location, kShortTextLimit, true},
+                  {SkinField::Author, "Author", r.author, kShortTextLimit, false},
+                  {SkinField::Url, "Download URL", r.url, kLongTextLimit, false}};
     for (const auto& f : fields) {
-        if (f.required && f.value.empty()) return Format(text::kFieldEmpty, f.name);
+        if (f.required && f.value.empty())
+            return SkinRecordFault{f.field, Format(text::kFieldEmpty, f.name)};
         for (char c : f.value)
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                return Format(text::kTextControlCharacter, f.name);
+                return SkinRecordFault{f.field, Format(text::kTextControlCharacter, f.name)};
         if (f.value.size() > f.limit)
-            return Format(text::kTextTooLong, f.name, static_cast<unsigned>(f.limit));
+            return SkinRecordFault{
+                f.field, Format(text::kTextTooLong, f.name, static_cast<unsigned>(f.limit))};
     }
     // No year (0) is allowed: a record without one keeps it so.
-    if (r.year != 0 && (r.year < kFirstYear || r.year > kLastYear)) return text::kYearOutOfRange;
-    return {};
+    if (r.year != 0 && (r.year < kFirstYear || r.year > kLastYear))
+        return SkinRecordFault{SkinField::Year, text::kYearOutOfRange};
+    return std::nullopt;
 }
 
-SkinDownload ExamineDownload(const Folders& folders, const std::string& picked,
-                             std::string_view skinFiles, std::string& problem) {
-    SkinDownload d;
+Result ExamineDownload(const Folders& folders, const std::string& picked,
+                       std::string_view skinFiles, SkinDownload& d) {
+    d = SkinDownload();
     const auto slash = picked.rfind('/');
     d.folder = slash == std::string::npos ? "./" : picked.substr(0, slash + 1);
     d.mainFile = picked.substr(slash == std::string::npos ? 0 : slash + 1);
@@ -126,15 +132,10 @@ SkinDownload ExamineDownload(const Folders& folders, const std::string& picked,
 
     // A skin is taken from a download, never from the game or from Harbinet's own folders.
     const std::string real = RealFolder(d.folder);
-    if (real == RealFolder(folders.GameFolder) || Inside(real, RealFolder(folders.OwnFolder))) {
-        problem = Format(text::kNotADownload, d.folder.c_str());
-        return d;
-    }
-    const files::FileStamp main = files::Stamp(picked);
-    if (!main.IsFile()) {
-        problem = Format(text::kNoSkinFile, picked.c_str());
-        return d;
-    }
+    if (real == RealFolder(folders.GameFolder) || Inside(real, RealFolder(folders.OwnFolder)))
+        return Result::Failure(Format(text::kNotADownload, d.folder.c_str()), d.folder);
+    if (!files::Stamp(picked).IsFile())
+        return Result::Failure(Format(text::kNoSkinFile, picked.c_str()), picked);
 
     std::vector<std::string> pictures, texts;
     for (const auto& found : files::FindFiles(d.folder, "*")) {
@@ -184,8 +185,8 @@ SkinDownload ExamineDownload(const Folders& folders, const std::string& picked,
     choose(texts, d.readme);
     std::sort(d.left.begin(), d.left.end());
     if (d.files.empty() || d.files.front() != d.mainFile)
-        problem = Format(text::kNoSkinFile, picked.c_str());
-    return d;
+        return Result::Failure(Format(text::kNoSkinFile, picked.c_str()), picked);
+    return {};
 }
 
 std::string DownloadText(const SkinDownload& d) {
@@ -202,8 +203,13 @@ std::string DownloadText(const SkinDownload& d) {
     return out;
 }
 
-std::string SkinCatalogue::IniPath() const {
-    return files::ResolveName(folder_, settings::kSkinsIni);
+std::string SkinsIniPath(const std::string& catalogueFolder) {
+    return files::ResolveName(catalogueFolder, kSkinsIni);
+}
+
+profile::Entry InitialFolderValue(std::string folder) {
+    if (folder.size() > 255) folder.resize(255);
+    return {std::string(kSkinsSection), "InitialFolder", std::move(folder)};
 }
 
 std::string SkinCatalogue::RecordPath(unsigned n) const {
@@ -211,12 +217,15 @@ std::string SkinCatalogue::RecordPath(unsigned n) const {
 }
 
 std::string SkinCatalogue::InitialFolder() const {
-    return profile::GetString(IniPath(), settings::kSkinsSection, settings::kInitialFolder, "");
+    return profile::GetString(SkinsIniPath(folder_), kSkinsSection, "InitialFolder", "");
 }
 
-bool SkinCatalogue::SetInitialFolder(const std::string& downloadFolder) const {
-    return profile::WriteString(IniPath(), settings::kSkinsSection, settings::kInitialFolder,
-                                downloadFolder);
+Result SkinCatalogue::SetInitialFolder(const std::string& downloadFolder) const {
+    // A catalogue folder lost since the installation is made again, as adding a skin would.
+    const std::string path = SkinsIniPath(folder_);
+    if (files::CreateFolder(folder_) && profile::Update(path, {InitialFolderValue(downloadFolder)}))
+        return {};
+    return Result::Failure(Format(text::kUnableToWrite, path.c_str()), path);
 }
 
 std::vector<unsigned> SkinCatalogue::Numbers() const {
@@ -231,7 +240,8 @@ std::vector<unsigned> SkinCatalogue::Numbers() const {
 
 unsigned SkinCatalogue::NextNumber() const {
     // A count that is negative, past 2^31 or behind the files is no guide.
-    const std::uint32_t count = profile::GetInt(IniPath(), settings::kSkinsSection, kSkinCount, 0);
+    const std::uint32_t count =
+        profile::GetInt(SkinsIniPath(folder_), kSkinsSection, kSkinCount, 0);
     unsigned highest = count <= static_cast<std::uint32_t>(INT_MAX) ? count : 0;
     for (const auto& found : files::FindFiles(folder_, "*"))
         highest = std::max(highest, NumberOfName(found.name));
@@ -353,10 +363,13 @@ std::string SkinRecordText(const SkinRecord& record) {
     return text;
 }
 
-bool SkinCatalogue::UpdateSkinRecord(unsigned n, const SkinRecord& record) const {
+Result SkinCatalogue::UpdateSkinRecord(unsigned n, const SkinRecord& record) const {
+    const std::string path = RecordPath(n);
     std::string text;
-    if (!profile::ReadFile(RecordPath(n), text)) return false;
-    return files::WriteFileAtomic(RecordPath(n), WithUserKeys(std::move(text), record));
+    if (profile::ReadFile(path, text) &&
+        files::WriteFileAtomic(path, WithUserKeys(std::move(text), record)))
+        return {};
+    return Result::Failure(Format(text::kUnableToWrite, path.c_str()), path);
 }
 
 ChangeResult AddSkin(ProgramState& state, const SkinDownload& download, const SkinRecord& record,
@@ -386,8 +399,8 @@ ChangeResult AddSkin(ProgramState& state, const SkinDownload& download, const Sk
             plan.Move(download.folder + download.readme,
                       catalogue.Folder() + prefix + download.readme, false);
         }
-        plan.Setting(files::ResolveName(catalogue.Folder(), settings::kSkinsIni),
-                     settings::kSkinsSection, kSkinCount, std::to_string(n));
+        plan.Setting(SkinsIniPath(catalogue.Folder()),
+                     {std::string(kSkinsSection), std::string(kSkinCount), std::to_string(n)});
         // The record last: a listed skin has its files.
         plan.WriteFile(catalogue.Folder() + std::to_string(n) + ".DAT", SkinRecordText(stored));
     });
@@ -398,8 +411,8 @@ ChangeResult AddSkin(ProgramState& state, const SkinDownload& download, const Sk
 ChangeResult DeleteSkin(ProgramState& state, unsigned n) {
     const SkinCatalogue catalogue(state.SkinCatalogueFolder);
     return RunChange(state, "skins delete " + std::to_string(n), [&](Planner& plan) {
-        const SettingsStore store = state.Settings();
-        const std::string patterns = store.GetText(settings::Key::SkinFiles);
+        const Settings& store = state.settings;
+        const std::string patterns = store.Get(settings::kSkinFiles);
         std::vector<std::string> erased = catalogue.StoredFiles(n, patterns);
         for (const char* extension : {".JPG", ".GIF"}) {
             const std::string preview =
@@ -408,10 +421,8 @@ ChangeResult DeleteSkin(ProgramState& state, unsigned n) {
         }
         bool activeChanged = false;
         for (unsigned set = 1; set <= settings::kMaxTerrainSets; ++set) {
-            const auto file = ChoicesFileOf(state, set);
-            if (!file) continue;
             SeasonSkinChoices choices;
-            if (!LoadChoicesOf(state, set, choices, nullptr)) continue;
+            if (!LoadChoicesOf(state, set, choices)) continue;
             bool named = false;
             for (std::size_t row = 0; row < SeasonSkinChoices::kSeasonRows; ++row)
                 for (std::size_t m = 0; m < AircraftModelTable::kCount; ++m)
@@ -421,9 +432,10 @@ ChangeResult DeleteSkin(ProgramState& state, unsigned n) {
                     }
             if (!named) continue;
             PlanTerrainSkins(plan, state, set, choices);
-            activeChanged = activeChanged || static_cast<std::int32_t>(set) == state.TerrainSet;
+            activeChanged = activeChanged || state.settings.ActiveSet() == set;
         }
-        if (activeChanged && state.CopySkins) PlanCurrentSeason(plan, state, state.TerrainSet);
+        if (activeChanged && state.settings.Get(settings::kCopySkins))
+            PlanCurrentSeason(plan, state, state.settings.ActiveSet());
 
         for (const std::string& path : erased) plan.Erase(path);
         // The record last: a skin cut short in its deletion can still be deleted.

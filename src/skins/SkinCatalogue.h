@@ -3,6 +3,7 @@
 // files "n_NAME"; "Skins.INI" holds the highest number given out and the last download folder.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,14 @@ inline constexpr unsigned kFirstYear = 1939, kLastYear = 1945;
 
 // What a new record offers before the user fills it in.
 SkinRecord NewSkinRecord();
-// The first rule the record breaks, as a message for the user; empty when it keeps them all.
-std::string CheckSkinRecord(const SkinRecord& record);
+// The first rule the record breaks: the field, and a message for the user; none when it keeps
+// them all. The dialog and harbinet-cli both check with it.
+enum class SkinField { Model, Unit, Pilot, Location, Author, Url, Year };
+struct SkinRecordFault {
+    SkinField field;
+    std::string message;
+};
+std::optional<SkinRecordFault> CheckSkinRecord(const SkinRecord& record);
 
 struct SkinRow {
     unsigned number = 0;
@@ -56,10 +63,11 @@ struct SkinDownload {
 // Files larger than this are no skin file.
 inline constexpr std::int64_t kMaxSkinFile = 64 << 20;
 
-// Looks at the picked file's folder. Empty problem, or the reason nothing can be taken: a
-// file inside the game folder, the program's folder or the catalogue, or no skin file.
-SkinDownload ExamineDownload(const Folders& folders, const std::string& picked,
-                             std::string_view skinFiles, std::string& problem);
+// Looks at the picked file's folder. Fails with the reason nothing can be taken: a file inside
+// the game folder, the program's folder or the catalogue, or no skin file; download.folder is
+// the picked file's folder all the same.
+Result ExamineDownload(const Folders& folders, const std::string& picked,
+                       std::string_view skinFiles, SkinDownload& download);
 // The list of a download as the user sees it before anything moves.
 std::string DownloadText(const SkinDownload& download);
 
@@ -69,13 +77,17 @@ struct SkinSlot {
     std::string caption;
 };
 
+// "Skins.INI" of a catalogue folder, and its "InitialFolder" (cut to 255 bytes) as written.
+std::string SkinsIniPath(const std::string& catalogueFolder);
+profile::Entry InitialFolderValue(std::string folder);
+
 class SkinCatalogue {
   public:
     explicit SkinCatalogue(std::string folder) : folder_(std::move(folder)) {}
     const std::string& Folder() const { return folder_; }
 
     std::string InitialFolder() const;
-    bool SetInitialFolder(const std::string& downloadFolder) const;
+    Result SetInitialFolder(const std::string& downloadFolder) const;
 
     // The numbers of the records on disk, in increasing order (one reading of the folder).
     std::vector<unsigned> Numbers() const;
@@ -104,10 +116,9 @@ class SkinCatalogue {
     SkinSlot SlotOf(std::size_t model, unsigned n) const;
 
     // Rewrites the seven texts the user may change.
-    bool UpdateSkinRecord(unsigned n, const SkinRecord& record) const;
+    Result UpdateSkinRecord(unsigned n, const SkinRecord& record) const;
 
   private:
-    std::string IniPath() const;
     std::string folder_;
 };
 

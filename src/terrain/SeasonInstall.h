@@ -14,7 +14,7 @@ namespace harbinet {
 struct PatternLists {
     std::string terrain, skins, common;
 
-    static PatternLists Read(const SettingsStore& store);
+    static PatternLists Read(const Settings& store);
     // The lists a first installation writes.
     static PatternLists Installed();
 };
@@ -22,8 +22,8 @@ struct PatternLists {
 // A pattern list when it may be used. An empty list is told as "The file types specified for
 // REPORTAS ..." (not at all without reportAs), and a list that would take every file of the
 // game changes nothing and is told by its key.
-std::optional<std::string> UsableList(Planner& plan, const std::string& list, settings::Key key,
-                                      const char* reportAs);
+std::optional<std::string> UsableList(Planner& plan, const std::string& list,
+                                      const settings::TextKey& key, const char* reportAs);
 
 // The store folder of a set, ending in "/": store + name + "/", plus the season's folder for a
 // set with seasons; each name matched ignoring letter case against what is on disk.

@@ -137,7 +137,7 @@ class ModesTest : public SeasonFixture {
 
 TEST_F(ModesTest, AutomaticModeInstallsAtOnceManualModeLeavesItToProperSeason) {
     Run(cmd::kAutomaticMode);
-    EXPECT_EQ(state->Mode, OperatingMode::Automatic);
+    EXPECT_EQ(state->settings.Mode(), OperatingMode::Automatic);
     EXPECT_EQ(Setting("Mode") + " " + InstalledSeason(), "1 Summer");
 
     WriteFile(game + "MAP.TER", "by hand");
@@ -145,12 +145,12 @@ TEST_F(ModesTest, AutomaticModeInstallsAtOnceManualModeLeavesItToProperSeason) {
     EXPECT_EQ(Setting("Mode") + " " + Game("MAP.TER"), "0 by hand");
     Run(cmd::kRefreshSeason);
     EXPECT_EQ(Setting("Mode") + " " + InstalledSeason(), "0 Summer");
-    EXPECT_EQ(state->Mode, OperatingMode::Manual);
+    EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
 
     // Starting up in Automatic Mode checks at once too.
     WriteFile(game + "MAP.TER", "by hand");
     ForgetActiveCareer(*state);
-    state->Mode = OperatingMode::Automatic;
+    ASSERT_TRUE(state->settings.SetMode(OperatingMode::Automatic));
     StartAutomaticMode(*state);
     EXPECT_EQ(InstalledSeason(), "Summer");
 }
@@ -159,14 +159,14 @@ TEST_F(ModesTest, WithoutATimerAutomaticModeIsRefusedAndNothingIsInstalled) {
     g.ui.timerWorks = false;
     const std::string settings = ReadFile(g.Settings());
     SwitchToAutomaticMode(*state);
-    EXPECT_EQ(state->Mode, OperatingMode::Manual);
+    EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
     EXPECT_EQ(ReadFile(g.Settings()), settings);
 
     // At start-up the mode stays, idle.
-    state->Mode = OperatingMode::Automatic;
+    ASSERT_TRUE(state->settings.SetMode(OperatingMode::Automatic));
     ForgetActiveCareer(*state);
     StartAutomaticMode(*state);
-    EXPECT_EQ(state->Mode, OperatingMode::Automatic);
+    EXPECT_EQ(state->settings.Mode(), OperatingMode::Automatic);
 
     EXPECT_EQ(Game("MAP.TER"), "by hand");
     const std::string kNoTimer =

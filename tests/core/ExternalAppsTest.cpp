@@ -36,7 +36,7 @@ class ExternalAppsTest : public ::testing::Test {
     }
     std::string Slots() const {
         std::string out;
-        for (const auto& app : ListExternalApps(state->Settings()))
+        for (const auto& app : ListExternalApps(state->settings))
             out += std::to_string(app.slot) + "=" + app.description + "|" + app.executable + ";";
         return out;
     }
@@ -46,18 +46,24 @@ TEST_F(ExternalAppsTest, AddFillsTheLowestFreeSlotModifyKeepsItDeleteEmptiesBoth
     WriteFile(game.Settings(),
               "[External]\nApp1Desc=A\nApp1EXE=a\nApp2Desc=B\nApp2EXE=b\n"
               "App3Desc=\nApp3EXE=stale\nApp4Desc=D\nApp4EXE=d\n");
-    EXPECT_EQ(AddExternalApp(*state, "C", "c"), 3u);
+    const auto add = [&](const char* description, const char* executable) {
+        unsigned slot = 0;
+        const Result added = AddExternalApp(*state, description, executable, slot);
+        return added ? slot : 0u;
+    };
+    EXPECT_EQ(add("C", "c"), 3u);
     EXPECT_TRUE(DeleteExternalApp(*state, 2));
     EXPECT_TRUE(ModifyExternalApp(*state, 4, "D2", "d2"));
     EXPECT_EQ(Slots(), "1=A|a;3=C|c;4=D2|d2;");
-    EXPECT_EQ(AddExternalApp(*state, "B2", "b2"), 2u);
+    EXPECT_EQ(add("B2", "b2"), 2u);
     EXPECT_NE(ReadFile(game.Settings()).find("App3Desc=C\nApp3EXE=c\n"), std::string::npos);
 
     EXPECT_TRUE(DeleteExternalApp(*state, 2));
     EXPECT_NE(ReadFile(game.Settings()).find("App2Desc=\nApp2EXE=\n"), std::string::npos);
-    for (unsigned n = 2; n <= 25; ++n) AddExternalApp(*state, "X", "x");
-    EXPECT_EQ(LowestFreeAppSlot(state->Settings()), 0u);
-    EXPECT_EQ(AddExternalApp(*state, "Y", "y"), 0u) << "25 slots";
+    for (unsigned n = 2; n <= 25; ++n) add("X", "x");
+    EXPECT_EQ(LowestFreeAppSlot(state->settings), 0u);
+    EXPECT_EQ(add("Y", "y"), 0u) << "25 slots";
+    EXPECT_FALSE(ModifyExternalApp(*state, 26, "Z", "z"));
     EXPECT_EQ(game.ui.messages, std::vector<std::string>{});
 }
 
@@ -111,35 +117,34 @@ TEST_F(ExternalAppsTest, ProgramsStartInTheirFolderAndAnythingElseIsOpened) {
         {"/opt/Tools/X.EXE -fast", "open /opt/Tools/X.EXE -fast;"},
         {"", "open " + o + ";"},
     };
+    ASSERT_TRUE(profile::WriteString(game.Settings(), "External", "App25Desc", "Tool"));
     for (const auto& [stored, asked] : cases) {
         ASSERT_TRUE(profile::WriteString(game.Settings(), "External", "App25EXE", stored));
-        LaunchExternalApp(*state, 25);
+        EXPECT_TRUE(LaunchExternalApp(*state, 25));
         EXPECT_EQ(Asked(), asked) << stored;
     }
-    LaunchExternalApp(*state, 26);
-    EXPECT_EQ(Asked(), "") << "there are 25 slots";
+    EXPECT_EQ(LaunchExternalApp(*state, 24).Message(), "External application slot 24 is empty");
+    EXPECT_FALSE(LaunchExternalApp(*state, 26)) << "there are 25 slots";
+    EXPECT_EQ(Asked(), "");
     game.desktop.spawnWorks = false;
-    LaunchExternalApp(*state, 25);
-    EXPECT_EQ(game.ui.messages, std::vector<std::string>{"error Harbinet Error: Unable to open " +
-                                                         o + "\nrefused by the test"});
+    EXPECT_EQ(LaunchExternalApp(*state, 25).Message(),
+              "Unable to open " + o + "\nrefused by the test");
 }
 
 // A Windows executable starts through "Runner" of the settings, else through wine.
 TEST_F(ExternalAppsTest, RunningGameIsBroughtForwardElseTheWindowsGameStartsThroughTheRunner) {
     ASSERT_EQ(std::rename((g + "EAW.EXE").c_str(), (g + "eaw.exe").c_str()), 0);
     game.desktop.windows = {"European Air War II", "european air war"};
-    LaunchGame(*state);
+    EXPECT_TRUE(LaunchGame(*state));
     EXPECT_EQ(Asked(), "start wine " + g + "eaw.exe in " + g + ";");
     ASSERT_TRUE(profile::WriteString(game.Settings(), "Harbinet", "Runner", "/opt/proton/run"));
-    LaunchGame(*state);
+    EXPECT_TRUE(LaunchGame(*state));
     EXPECT_EQ(Asked(), "start /opt/proton/run " + g + "eaw.exe in " + g + ";");
     game.desktop.spawnWorks = false;
-    LaunchGame(*state);
-    EXPECT_EQ(game.ui.messages,
-              std::vector<std::string>{"error Harbinet Error: Unable to launch " + g + "eaw.exe"});
+    EXPECT_EQ(LaunchGame(*state).Message(), "Unable to launch " + g + "eaw.exe");
 
     game.desktop.windows = {"European Air War"};
-    LaunchGame(*state);
+    EXPECT_TRUE(LaunchGame(*state));
     EXPECT_EQ(game.desktop.raised, std::vector<std::string>{"European Air War"});
 }
 
@@ -183,7 +188,6 @@ TEST_F(ExternalAppsTest, ConfigurationIsStoredAndTheStartAtLoginFollowsIt) {
     EXPECT_EQ(ReadFile(game.Settings()),
               "[Harbinet]\nSavedObjectDetail=7\nTerrainFiles=*.TER\nClickDefault=1\n"
               "LoadOnStart=1\nCopySkins=0\nLaunchAfter=1\nSkinFiles=\nCommonFiles=*.INI\n");
-    EXPECT_TRUE(state->ClickDefault && state->LoadOnStart && state->LaunchAfter);
 
     // A start at login that cannot be removed keeps "LoadOnStart", in the file and the state.
     options = ReadConfiguration(*state);
@@ -193,13 +197,11 @@ TEST_F(ExternalAppsTest, ConfigurationIsStoredAndTheStartAtLoginFollowsIt) {
     WriteFile(entry + "/blocker", "");
     EXPECT_FALSE(ApplyConfiguration(*state, options));
     EXPECT_EQ(game.ui.messages.size(), 1u);
-    EXPECT_TRUE(state->LoadOnStart && !state->ClickDefault);
     EXPECT_EQ(ReadConfiguration(*state).objectDetail, 0u);
     EXPECT_NE(ReadFile(game.Settings()).find("ClickDefault=0\nLoadOnStart=1\n"), std::string::npos);
 
     ASSERT_TRUE(std::filesystem::remove_all(entry));
     EXPECT_TRUE(ApplyConfiguration(*state, options));
-    EXPECT_FALSE(state->LoadOnStart);
     EXPECT_EQ(ListFolder(home.Config() + "autostart/"), "");
     EXPECT_TRUE(ApplyConfiguration(*state, options)) << "no entry to remove is no failure";
 }

@@ -51,7 +51,7 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
     LoadSettings(*state);
 
     EXPECT_EQ(ReadFile(g.Settings()), InstalledSettings(g.Game(), false));
-    EXPECT_EQ(state->Mode, OperatingMode::Manual);
+    EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion}) << "no upgrade message";
     EXPECT_EQ(ListFolder(g.Own()), "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI")
         << "the pictures went into the catalogue";
@@ -124,7 +124,7 @@ TEST_F(FirstInstallationTest, OldSeasonFoldersMoveIntoChannelFrontWithEveryFile)
     ::chmod(locked.c_str(), 0444);
     WriteFile(terrain + "Channel Front/Winter/W.TER", "winter");
 
-    RunFirstInstallation(*state);
+    EXPECT_FALSE(RunFirstInstallation(*state, false).failed);
 
     EXPECT_EQ(ListFolder(spring), "A.TER notes.txt");
     EXPECT_EQ(ReadFile(spring + "A.TER") + ", " + ReadFile(spring + "notes.txt"),

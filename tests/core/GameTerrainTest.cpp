@@ -17,16 +17,16 @@ namespace {
 using SeasonInstallTest = SeasonFixture;
 
 TEST_F(SeasonInstallTest, ReplacesTheGamesTerrainAndSkinsByTheSeasonOfTheActiveSet) {
-    state->CopySkins = true;
+    ASSERT_TRUE(state->settings.Set(settings::kCopySkins, true));
     Run(cmd::Season(Season::Summer));
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI GRAS1.TPC Harbinet/ MAP.TER P51.TPC");
     EXPECT_EQ(Game("GRAS1.TPC") + ", " + Game("P51.TPC"),
               "Terrain/Channel/Summer/GRAS1.TPC, Skins/Channel/Summer/P51.TPC");
     EXPECT_EQ(Setting("Terrain"), "2");
-    EXPECT_EQ(state->InstalledSeason(), Season::Summer);
+    EXPECT_EQ(state->settings.InstalledSeason(), Season::Summer);
 
     // A set without seasons installs its one terrain whichever season is asked for.
-    state->TerrainSet = 2;
+    ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, 2));
     Run(cmd::Season(Season::Autumn));
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ MAP.TER SPIT.3DZ");
     EXPECT_EQ(Game("MAP.TER"), "Terrain/Pacific/MAP.TER");
@@ -116,8 +116,8 @@ TEST_F(SeasonInstallTest, AChangeCutShortIsFinishedAtTheNextStart) {
 }
 
 TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
-    state->CopySkins = true;
     WriteSettings("SkinFiles=P*.TPC\r\n");
+    ASSERT_TRUE(state->settings.Set(settings::kCopySkins, true));
     Run(cmd::Season(Season::Summer));
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{"error Harbinet Error: The file types "
                                                       "specified for Terrain are invalid or "
@@ -128,7 +128,7 @@ TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
     // Without skin copying the skin list is not looked at; an empty CommonFiles is no fault.
     g.ui.messages.clear();
     WriteSettings("TerrainFiles=*.TER\r\n");
-    state->CopySkins = false;
+    ASSERT_TRUE(state->settings.Set(settings::kCopySkins, false));
     Run(cmd::Season(Season::Summer));
     Run(cmd::kDefaultTerrain);
     EXPECT_TRUE(g.ui.messages.empty());
@@ -141,7 +141,7 @@ TEST_F(SeasonInstallTest, AListThatTakesEveryFileChangesNothing) {
         WriteSettings(std::string("TerrainFiles=") + list + "\r\nCommonFiles=*.*\r\n");
         g.ui.messages.clear();
         Run(cmd::kDefaultTerrain);
-        state->TerrainSet = 1;
+        ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, 1));
         Run(cmd::Season(Season::Winter));
         EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ MUSIC.WAV OLD.TER POLD.TPC") << list;
         EXPECT_EQ(g.ui.messages.back(), std::string("error Harbinet Error: The file types of "
@@ -155,7 +155,7 @@ TEST_F(SeasonInstallTest, AListThatTakesEveryFileChangesNothing) {
 }
 
 TEST_F(SeasonInstallTest, DefaultTerrainRemovesCommonTerrainAndSkinFilesOnly) {
-    state->CopySkins = true;
+    ASSERT_TRUE(state->settings.Set(settings::kCopySkins, true));
     for (const char* name : {"A.3DZ", "Z.CMN", "PAC.DAT", "GRAS2.TPC", "PZ.TPC", "README.TXT"})
         WriteFile(game + name, "installed");
     WriteFile(game + "EAW.INI", "[GRAPHICS]\r\n3dCityTargets=0\r\n");  // a low-detail set's
@@ -165,7 +165,7 @@ TEST_F(SeasonInstallTest, DefaultTerrainRemovesCommonTerrainAndSkinFilesOnly) {
     EXPECT_EQ(ReadFile(game + "EAW.INI"), "[GRAPHICS]\r\n3dCityTargets=2\r\n") << "the user's";
     EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/ README.TXT");
     EXPECT_EQ(Setting("TerrainSet") + " " + Setting("Terrain"), "0 1") << "the season is kept";
-    EXPECT_EQ(state->TerrainSet, 0);
+    EXPECT_EQ(state->settings.ActiveSet(), 0u);
     EXPECT_TRUE(g.ui.messages.empty());
 
     // While the game's default terrain is selected a season changes nothing at all.
@@ -201,7 +201,7 @@ TEST_F(TerrainSetSelectionTest, ALowDetailSetLowersObjectDetailUntilItIsLeft) {
     EXPECT_EQ(Game("ISLANDS.CMN") + ", " + Game("MAP.TER"),
               "Common/Pacific/ISLANDS.CMN, Terrain/Pacific/MAP.TER");
     EXPECT_EQ(Setting("TerrainSet"), "2");
-    EXPECT_EQ(state->TerrainSet, 2);
+    EXPECT_EQ(state->settings.ActiveSet(), 2u);
 
     // Back on a set of normal detail, the user's own detail returns.
     SelectTerrainSet(*state, 1);

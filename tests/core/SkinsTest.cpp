@@ -44,9 +44,9 @@ class SkinsTest : public ::testing::Test {
     }
     // Adds the Emil picked in the download folder; its number, 0 when nothing was added.
     unsigned Add(const std::string& picked = "P109ETEX.TPC") {
-        std::string problem;
-        const SkinDownload d = ExamineDownload(*state, download + picked, "P*.TPC,*.3DZ", problem);
-        EXPECT_EQ(problem, "");
+        SkinDownload d;
+        const Result examined = ExamineDownload(*state, download + picked, "P*.TPC,*.3DZ", d);
+        EXPECT_EQ(examined.Message(), "");
         SkinRecord record = NewSkinRecord();
         record.model = "Emil";
         record.unit = "JG 26";
@@ -67,9 +67,8 @@ class SkinsTest : public ::testing::Test {
 TEST_F(SkinsTest, AddingTakesExactlyThePickedSkin) {
     Download({"P109ETEX.TPC", "P109ETXS.TPC", "p109e.3dz", "PB17TEX.TPC", "PB17.3DZ", "holiday.jpg",
               "p109e.gif", "A-notes.txt", "readme.txt"});
-    std::string problem;
-    const SkinDownload d =
-        ExamineDownload(*state, download + "P109ETEX.TPC", "P*.TPC,*.3DZ", problem);
+    SkinDownload d;
+    ASSERT_TRUE(ExamineDownload(*state, download + "P109ETEX.TPC", "P*.TPC,*.3DZ", d));
     EXPECT_EQ(DownloadText(d), "Harbinet takes these files from " + download +
                                    ":\n  P109ETEX.TPC\n  p109e.3dz\n  P109ETXS.TPC\n  p109e.gif\n"
                                    "and leaves these there:\n  A-notes.txt\n  PB17.3DZ\n  "
@@ -95,18 +94,18 @@ TEST_F(SkinsTest, AddingTakesExactlyThePickedSkin) {
 TEST_F(SkinsTest, OnlyPlainFilesOfADownloadFolderAreTaken) {
     for (const std::string& folder : {g.Game(), g.Own(), store}) {
         WriteFile(folder + "P109ETEX.TPC", "x");
-        std::string problem;
-        ExamineDownload(*state, folder + "P109ETEX.TPC", "P*.TPC,*.3DZ", problem);
-        EXPECT_NE(problem.find("is a folder of the game or of Harbinet"), std::string::npos)
+        SkinDownload d;
+        const Result examined = ExamineDownload(*state, folder + "P109ETEX.TPC", "P*.TPC,*.3DZ", d);
+        EXPECT_NE(examined.Message().find("is a folder of the game or of Harbinet"),
+                  std::string::npos)
             << folder;
     }
     Download({"P109ETEX.TPC"});
     ASSERT_EQ(::symlink("/etc/passwd", (download + "P109EPAS.TPC").c_str()), 0);
     ASSERT_EQ(::mkfifo((download + "P109E.3DZ").c_str(), 0644), 0);
     ASSERT_EQ(::truncate(WriteFile(download + "P109EBIG.TPC", "").c_str(), 65 << 20), 0);
-    std::string problem;
-    const SkinDownload d =
-        ExamineDownload(*state, download + "P109ETEX.TPC", "P*.TPC,*.3DZ", problem);
+    SkinDownload d;
+    ASSERT_TRUE(ExamineDownload(*state, download + "P109ETEX.TPC", "P*.TPC,*.3DZ", d));
     EXPECT_EQ(d.files, std::vector<std::string>{"P109ETEX.TPC"});
     EXPECT_EQ(d.skipped, (std::vector<std::string>{"P109EBIG.TPC is left: it is larger than 64 MiB",
                                                    "P109EPAS.TPC is left: it is no plain file"}));
@@ -152,7 +151,7 @@ TEST_F(SkinsTest, DeletingTakesExactlyTheSkinAndItsChoices) {
     WriteFile(store + "6_OTHER.TPC", "not the skin's");
     for (unsigned set : {1u, 3u}) {
         SeasonSkinChoices choices;
-        LoadChoicesOf(*state, set, choices, nullptr);
+        ASSERT_TRUE(LoadChoicesOf(*state, set, choices));
         choices.SetChoice(0, 16, 6);
         choices.SetChoice(0, 17, 2);
         ASSERT_FALSE(ConfirmTerrainSkins(*state, set, choices).failed);
@@ -167,7 +166,7 @@ TEST_F(SkinsTest, DeletingTakesExactlyTheSkinAndItsChoices) {
     EXPECT_EQ(ListFolder(g.Own() + "Skins/Channel/Spring"), "");
     for (unsigned set : {1u, 3u}) {
         SeasonSkinChoices choices;
-        LoadChoicesOf(*state, set, choices, nullptr);
+        ASSERT_TRUE(LoadChoicesOf(*state, set, choices));
         EXPECT_EQ(choices.GetChoice(0, 16) * 10 + choices.GetChoice(0, 17), 2u) << set;
     }
     EXPECT_EQ(KeptFiles(g), "") << "what the user deleted is not kept";
@@ -214,7 +213,8 @@ TEST(SkinRecords, TheRulesOfTheEditDialog) {
         r.model = "Emil";
         r.unit = "JG 26";
         change(r);
-        return CheckSkinRecord(r);
+        const auto fault = CheckSkinRecord(r);
+        return fault ? fault->message : std::string();
     };
     EXPECT_EQ(with([](SkinRecord&) {}), "");
     EXPECT_EQ(with([](SkinRecord& r) { r.model.clear(); }), "Model cannot be empty");
@@ -233,7 +233,7 @@ TEST_F(SkinsTest, ChoicesFileReadsWhatItHoldsAndIsWrittenWhole) {
     bytes[96] = 9;  // Spring, model 23: the last whole entry
     WriteFile(store + "A.DAT", bytes + "");
     SeasonSkinChoices choices;
-    EXPECT_TRUE(choices.LoadChoices(store + "A.DAT", g.ui));
+    EXPECT_TRUE(choices.LoadChoices(store + "A.DAT"));
     EXPECT_EQ(choices.GetChoice(0, 0) + choices.GetChoice(0, 23) + choices.GetChoice(0, 24), 16u);
     choices.SetChoice(3, 29, 0x01020304);
     bytes = choices.Bytes();
@@ -242,10 +242,13 @@ TEST_F(SkinsTest, ChoicesFileReadsWhatItHoldsAndIsWrittenWhole) {
     EXPECT_EQ(bytes.substr(480), "\4\3\2\1");
 
     WriteFile(store + "A.DAT", bytes + "tail");
-    choices.LoadChoices(store + "A.DAT", g.ui);
+    ASSERT_TRUE(choices.LoadChoices(store + "A.DAT"));
     EXPECT_EQ(choices.Bytes().substr(484), "tail") << "a longer file keeps its tail";
-    EXPECT_FALSE(choices.LoadChoices(store + "missing.DAT", g.ui));
-    EXPECT_TRUE(g.ui.messages.empty());
+    EXPECT_TRUE(choices.LoadChoices(store + "missing.DAT")) << "no choices yet";
+    EXPECT_EQ(choices.Bytes().substr(4, 8), std::string(8, '\0'));
+    MakeFolder(store + "B.DAT");
+    EXPECT_NE(choices.LoadChoices(store + "B.DAT").Message().find("Open of file"),
+              std::string::npos);
 }
 
 // Staging leaves exactly the chosen skins' files in each season folder, prefixes dropped; a
@@ -264,7 +267,7 @@ TEST_F(SkinsTest, ConfirmingSavesAndStagesEverySeasonOfTheSet) {
     WriteFile(store + "1940.DAT", older);
 
     SeasonSkinChoices choices;
-    EXPECT_FALSE(LoadChoicesOf(*state, 1, choices, nullptr)) << "none yet";
+    ASSERT_TRUE(LoadChoicesOf(*state, 1, choices)) << "none yet";
     choices.SetChoice(0, 5, 1);   // Spring, P-51D
     choices.SetChoice(3, 5, 11);  // Winter
     ASSERT_FALSE(ConfirmTerrainSkins(*state, 1, choices).failed);
@@ -278,15 +281,16 @@ TEST_F(SkinsTest, ConfirmingSavesAndStagesEverySeasonOfTheSet) {
     EXPECT_EQ(ListFolder(g.Own() + "Skins/Pacific"), "P51D.3DZ P51DTEX.TPC");
 
     SeasonSkinChoices numbered;
-    ASSERT_TRUE(LoadChoicesOf(*state, 3, numbered, nullptr));
+    ASSERT_TRUE(LoadChoicesOf(*state, 3, numbered));
     EXPECT_EQ(numbered.GetChoice(0, 5), 11u);
     ASSERT_FALSE(ConfirmTerrainSkins(*state, 3, numbered).failed);
     EXPECT_TRUE(Exists(store + "Set 1940.DAT") && !Exists(store + "1940.DAT"));
     EXPECT_EQ(ReadFile(g.Own() + "Skins/1940/P51DTEX.TPC"), "11_P51DTEX.TPC");
 
-    std::string problem;
-    EXPECT_FALSE(ChoicesFileOf(*state, 4, &problem)) << "a path would leave the catalogue";
-    EXPECT_NE(problem.find("cannot be used as a folder name"), std::string::npos);
+    std::string file;
+    EXPECT_NE(ChoicesFileOf(*state, 4, file).Message().find("cannot be used as a folder name"),
+              std::string::npos)
+        << "a path would leave the catalogue";
     EXPECT_TRUE(g.ui.messages.empty());
 }
 

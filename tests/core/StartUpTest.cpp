@@ -47,22 +47,23 @@ TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
     EXPECT_EQ(RememberedFolder(), "") << "a folder since removed";
 }
 
-// The mirrored settings of the state, each named.
-std::string Mirrors(const ProgramState& s) {
-    const char* mode = s.Automatic()                     ? "Automatic"
-                       : s.Mode == OperatingMode::Manual ? "Manual"
-                                                         : "not installed";
+// The settings as the typed getters read them, each named.
+std::string Read(const Settings& s) {
+    const char* mode = s.Automatic()                       ? "Automatic"
+                       : s.Mode() == OperatingMode::Manual ? "Manual"
+                                                           : "not installed";
     return Format(
         "%s Terrain=%d TerrainSet=%d Timer=%u ClickDefault=%d LoadOnStart=%d "
         "CopySkins=%d LaunchAfter=%d",
-        mode, s.Terrain, s.TerrainSet, s.Timer, s.ClickDefault, s.LoadOnStart, s.CopySkins,
-        s.LaunchAfter);
+        mode, s.Get(settings::kTerrain), s.Get(settings::kTerrainSet), s.Get(settings::kTimer),
+        s.Get(settings::kClickDefault), s.Get(settings::kLoadOnStart), s.Get(settings::kCopySkins),
+        s.Get(settings::kLaunchAfter));
 }
 
 // One flag set at a time tells them apart; without the keys (on = -1) each setting has its
 // default, TerrainSet 1 although the first installation writes 0. A current layout is read as
 // it is: nothing is written, installed or upgraded.
-TEST(LoadSettings, EachMirroredSettingIsReadIntoItsOwnFieldOrHasItsDefault) {
+TEST(LoadSettings, EachSettingIsReadByItsOwnGetterOrHasItsDefault) {
     const char* flags[] = {"ClickDefault", "LoadOnStart", "CopySkins", "LaunchAfter"};
     for (int on = -1; on < 4; ++on) {
         GameFolder g;
@@ -77,7 +78,7 @@ TEST(LoadSettings, EachMirroredSettingIsReadIntoItsOwnFieldOrHasItsDefault) {
         WriteFile(g.Settings(), text);
         auto state = g.MakeState();
         LoadSettings(*state);
-        EXPECT_EQ(Mirrors(*state), expected);
+        EXPECT_EQ(Read(state->settings), expected);
         EXPECT_EQ(ReadFile(g.Settings()), text);
         EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
     }
@@ -95,9 +96,9 @@ TEST(LoadSettings, TheWindowsSettingsFileIsUsedAndKept) {
     auto state = g.MakeState();
     LoadSettings(*state);
     EXPECT_TRUE(g.ui.messages.empty()) << "no first installation";
-    state->Settings().SetInt(settings::Key::Terrain, 2);
+    ASSERT_TRUE(state->settings.Set(settings::kTerrain, 2));
     EXPECT_EQ(ListFolder(g.Own()), "Harbinet.INI");
-    const SettingsStore store = state->Settings();
+    const Settings& store = state->settings;
     EXPECT_EQ(store.TerrainSetName(1) + "|" + store.TerrainSetName(2) + "|" +
                   store.AppDescription(1) + "|" + store.TerrainSetName(2, 6),
               "Küste|Straße|“Tools”|Stra");

@@ -18,7 +18,7 @@ class TerrainSetListTest : public ::testing::Test {
         WriteFile(g.Settings(), "[Harbinet]\nTerrainSet=2\n[TerrainSets]\n" + sets);
     }
     std::string Key(const std::string& key) const {
-        return state->Settings().GetText(settings::kTerrainSets, key);
+        return profile::GetString(g.Settings(), settings::kTerrainSets, key, "");
     }
 };
 
@@ -52,7 +52,7 @@ TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesN
         Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\n");
         profile::WriteString(g.Settings(), "Harbinet", "TerrainSet", std::to_string(active));
         profile::WriteString(g.Settings(), "Harbinet", "TerrainFiles", "*.TER");
-        state->TerrainSet = static_cast<std::int32_t>(active);
+        ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, static_cast<std::int32_t>(active)));
         WriteFile(g.Game() + "MAP.TER", "installed");
         WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
         WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
@@ -66,14 +66,14 @@ TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesN
         const std::string question =
             "ask Delete Terrain Set: Do you really want to delete the Pacific Terrain Set?";
         if (active == 2) {
-            EXPECT_EQ(state->Settings().GetInt(settings::Key::TerrainSet), 0);
+            EXPECT_EQ(state->settings.ActiveSet(), 0u);
             EXPECT_FALSE(Exists(g.Game() + "MAP.TER"));
             EXPECT_EQ(g.ui.messages,
                       std::vector<std::string>{question +
                                                "\n(It is the active Terrain Set: EAW goes back "
                                                "to its Default Terrain first.)"});
         } else {
-            EXPECT_EQ(state->Settings().GetInt(settings::Key::TerrainSet), 1);
+            EXPECT_EQ(state->settings.ActiveSet(), 1u);
             EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), "installed");
             EXPECT_EQ(g.ui.messages, std::vector<std::string>{question});
         }

@@ -35,9 +35,9 @@ class TrayMenuTest : public ::testing::Test {
 };
 
 TEST_F(TrayMenuTest, ManualModeOffersTheSeasonsAndDefaultsToAbout) {
-    state->Mode = OperatingMode::Manual;
-    state->TerrainSet = 1;
-    state->Terrain = 2;
+    ASSERT_TRUE(state->settings.SetMode(OperatingMode::Manual));
+    ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, 1));
+    ASSERT_TRUE(state->settings.Set(settings::kTerrain, 2));
     EXPECT_EQ(Menu(), "108\t&Launch MicroProse's European Air War\n" + kLaunch +
                           "114\tAutomatic Mode\n117\tUse Proper Season Terrain\n---\n"
                           "110\tLoad Spring Terrain\n111\tLoad Summer Terrain [checked]\n"
@@ -48,11 +48,11 @@ TEST_F(TrayMenuTest, ManualModeOffersTheSeasonsAndDefaultsToAbout) {
 }
 
 TEST_F(TrayMenuTest, AutomaticModeOffersTheCareerAndSkinsAndDefaultsToLaunch) {
-    state->Mode = OperatingMode::Automatic;
-    state->TerrainSet = 2;
-    state->Terrain = 3;
-    state->ClickDefault = true;
-    state->CopySkins = true;
+    ASSERT_TRUE(state->settings.SetMode(OperatingMode::Automatic));
+    ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, 2));
+    ASSERT_TRUE(state->settings.Set(settings::kTerrain, 3));
+    ASSERT_TRUE(state->settings.Set(settings::kClickDefault, true));
+    ASSERT_TRUE(state->settings.Set(settings::kCopySkins, true));
     EXPECT_EQ(Menu(), "108\t&Launch MicroProse's European Air War [default]\n" + kLaunch +
                           "115\tManual Mode\n129\tSet Active Career...\n---\n"
                           "139\tSkins for Mediterranean...\n---\n"
@@ -78,9 +78,9 @@ TEST_F(TrayMenuTest, TooltipNamesModeSeasonAndSet) {
          "Manual Mode, Spring Terrain (C\u00F4te d\u2019Azur et Provence, \u00E9t\u00E9s)"},
     };
     for (const auto& [mode, set, terrain, tip] : cases) {
-        state->Mode = mode;
-        state->TerrainSet = set;
-        state->Terrain = terrain;
+        ASSERT_TRUE(state->settings.SetMode(mode));
+        ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, set));
+        ASSERT_TRUE(state->settings.Set(settings::kTerrain, terrain));
         EXPECT_EQ(TrayTooltip(*state, false), std::string("Harbinet - ") + tip);
         EXPECT_EQ(TrayTooltip(*state, true), "Harbinet - Loading Terrain/Skins...");
     }

@@ -46,7 +46,7 @@ TEST_F(UpgradeTest, LayoutsBefore12AreBackedUpThenDiscardedAndInstalledAfresh) {
         EXPECT_EQ(g.ui.messages, (Messages{saved, kQuestion}));
         EXPECT_EQ(g.Setting("TerrainSets", "Terrain9"), "<missing>");
         EXPECT_EQ(ReadFile(backup), old);
-        EXPECT_EQ(state->Mode, OperatingMode::Manual);
+        EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
     }
 
     ASSERT_EQ(::unlink(backup.c_str()), 0);
@@ -83,7 +83,8 @@ TEST_F(UpgradeTest, From12EveryStepRuns) {
     EXPECT_EQ(low, "0|0|0|1|0|<missing>|1|0|1|");
     EXPECT_EQ(ListFolder(g.Own() + "Common/"),
               "Channel Front/ Desert/ Mediterranean/ North Africa/ Pacific/ north africa/");
-    EXPECT_EQ(state->Mode, OperatingMode::Automatic) << "Mode is read once, before the upgrade";
+    EXPECT_EQ(state->settings.Mode(), OperatingMode::Automatic)
+        << "Mode is read once, before the upgrade";
     EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
 }
 

@@ -117,7 +117,7 @@ TEST(StartedPrograms, ANativeGameStartsInItsFolder) {
     ::chmod(exe.c_str(), 0755);
     auto desktop = MakeSystemDesktop();
     ProgramState state{Folders::FromExecutable(game.Own() + "harbinet"), game.ui, *desktop};
-    LaunchGame(state);
+    ASSERT_TRUE(LaunchGame(state));
     // The stand-in records its start in one line, then stays while there is a display.
     const std::string log = game.Game() + "standin-game.log";
     ASSERT_TRUE(WaitUntil([&] { return ReadFile(log).ends_with("\n"); }));

@@ -269,7 +269,7 @@ TEST_F(Cli, ErrorsGoToStandardErrorAndFailTheRun) {
     }
     r = Run("launch-app 3");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "harbinet-cli: external application slot 3 is empty\n");
+    EXPECT_EQ(r.err, "Harbinet Error: External application slot 3 is empty\n");
 }
 
 // A profile file just within the size allowed, read by a process allowed 18 MB: enough to start,

@@ -23,7 +23,12 @@ const Group configure("configure", [](const Context& c) {
            "App3Desc=Harbinet Manual\nApp3EXE=Harbinet ReadMe.RTF\n"
            "App10Desc=Mission Builder\nApp10EXE=/opt/eaw-tools/missionbuilder\n"
            "App12Desc=Squadron Roster\nApp12EXE=..\\Docs\\Roster.txt\n";
-    c.state.ClickDefault = c.state.CopySkins = true;
+    const auto flags = [&](bool on) {
+        if (!c.state.settings.Write({settings::Of(settings::kClickDefault, on),
+                                     settings::Of(settings::kCopySkins, on)}))
+            std::abort();
+    };
+    flags(true);
 
     auto* apps = new ExternalAppsDialog(c.state, nullptr);
     apps->List()->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
@@ -38,7 +43,7 @@ const Group configure("configure", [](const Context& c) {
     for (int p = 0; p < ConfigureDialog::kPatterns; ++p)
         options->PatternEdit(static_cast<ConfigureDialog::Pattern>(p))->Enable();
     Shoot(options, c, "configure");
-    c.state.ClickDefault = c.state.CopySkins = false;
+    flags(false);
 });
 
 }  // namespace

@@ -136,7 +136,7 @@ void ShootSkins(const Context& context) {
 
     // Spring: the Lightning, the Thunderbolt and the Mustang on page 1; Emil and Anton on 3.
     SeasonSkinChoices choices;
-    choices.LoadChoices(store + "Channel Front.DAT", context.host);
+    if (!choices.LoadChoices(store + "Channel Front.DAT")) std::abort();
     const std::pair<std::size_t, unsigned> chosen[] = {{1, 10}, {3, 6},  {5, 3},
                                                        {16, 2}, {22, 5}, {17, 4}};
     for (const auto& [model, skin] : chosen) choices.SetChoice(0, model, skin);

@@ -21,6 +21,7 @@
 #include "program/LoadSettings.h"
 #include "program/Modes.h"
 #include "program/PanelPlacement.h"
+#include "program/Report.h"
 #include "program/TrayMenu.h"
 
 namespace harbinet {
@@ -159,7 +160,7 @@ void CMainFrame::RemoveTrayIcon() {
 }
 
 void CMainFrame::OnTrayLeftPress() {
-    if (!state_.Automatic()) return;
+    if (!state_.settings.Automatic()) return;
     const wxPoint cursor = wxGetMousePosition();
     const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : GetSize();
     // A tray at the top or a side would put the panel off screen: it stays on the cursor's monitor.
@@ -184,11 +185,11 @@ void CMainFrame::OnPanelHide(wxTimerEvent&) {
 }
 
 void CMainFrame::OnTrayDoubleClick() {
-    if (state_.Automatic()) {
+    if (state_.settings.Automatic()) {
         panelDelayTimer_.Stop();
         Hide();
     }
-    PostCommand(state_.ClickDefault ? cmd::kLaunchGame : cmd::kAbout);
+    PostCommand(state_.settings.Get(settings::kClickDefault) ? cmd::kLaunchGame : cmd::kAbout);
 }
 
 void CMainFrame::ShowTrayMenu() {
@@ -291,12 +292,12 @@ void CMainFrame::OpenSetActiveCareer() {
     if (ui::RunDialog(dialog) != wxID_OK) return;
     RunOperation([this] {
         RefreshSeasonNow(state_);
-        if (state_.LaunchAfter) LaunchGame(state_);
+        if (state_.settings.Get(settings::kLaunchAfter)) Report(state_, LaunchGame(state_));
     });
 }
 
 void CMainFrame::PrepareForSessionEnd() {
-    if (state_.Automatic()) StopSeasonTimer();
+    if (state_.settings.Automatic()) StopSeasonTimer();
     RemoveTrayIcon();
 }
 

@@ -49,7 +49,7 @@ void CMainFrame::OpenConfigurationDialog(Command::Kind kind) {
             RunOnce<ConfigureSkinsDialog>(state_, ConfigureSkinsDialog::kTitle, {});
             break;
         case Command::Kind::TerrainSkins: {
-            const auto set = static_cast<unsigned>(state_.TerrainSet);
+            const auto set = state_.settings.ActiveSet();
             // New choices reach the game with the current season installed again.
             RunOnce<TerrainSkinsDialog>(
                 state_, TerrainSkinsDialog::TitleOf(state_, set),

@@ -98,11 +98,11 @@ void ConfigureSkinsDialog::OnAdd(wxCommandEvent&) {
         }
     const std::string picked = PickSkinFile(start);
     if (picked.empty()) return;
-    std::string problem;
-    const SkinDownload download = ExamineDownload(
-        state_, picked, state_.Settings().GetText(settings::Key::SkinFiles), problem);
-    catalogue_.SetInitialFolder(download.folder);
-    if (!problem.empty()) return state_.host.ShowError(problem);
+    SkinDownload download;
+    const Result examined =
+        ExamineDownload(state_, picked, state_.settings.Get(settings::kSkinFiles), download);
+    if (!Report(state_, catalogue_.SetInitialFolder(download.folder)) || !Report(state_, examined))
+        return;
     // The player sees what moves out of the download folder before anything does.
     if (!state_.host.AskYesNo(text::kCaptionAddSkin,
                               DownloadText(download) + "\n\n" + text::kAddSkinQuestion))
@@ -145,11 +145,7 @@ void ConfigureSkinsDialog::Modify(long row) {
                         this, state_.host, &state_.desktop);
     if (ui::RunDialog(edit) != wxID_OK) return;
     if (!StillInstalled(n)) return;
-    if (!catalogue_.UpdateSkinRecord(n, edit.Record())) {
-        state_.host.ShowError(Format(text::kUnableToWrite,
-                                     (catalogue_.Folder() + std::to_string(n) + ".DAT").c_str()));
-        return;
-    }
+    if (!Report(state_, catalogue_.UpdateSkinRecord(n, edit.Record()))) return;
     // A changed model text moves the row to its new place.
     ui::DeleteRowWithData(*list_, n);
     row = InsertRow(n, edit.Record());

@@ -60,18 +60,11 @@ void ExternalAppEditDialog::OnBrowse(wxCommandEvent&) {
 void ExternalAppEditDialog::OnOk(wxCommandEvent&) {
     const std::string description = descriptionEdit_->GetValue().utf8_string();
     const std::string executable = executableEdit_->GetValue().utf8_string();
-    switch (CheckExternalApp(state_, description, executable)) {
-        case AppEntryCheck::EmptyField:
-            return;
-        case AppEntryCheck::TooLong:
-            state_.host.ShowError(text::kAppTooLong);
-            return;
-        case AppEntryCheck::NotFound:
-            state_.host.ShowError(ExecutableNotFoundText(executable));
-            return;
-        case AppEntryCheck::Accepted:
-            break;
-    }
+    const AppEntryCheck check = CheckExternalApp(state_, description, executable);
+    // Empty fields are ignored without a word: OK simply does nothing yet.
+    if (check == AppEntryCheck::EmptyField) return;
+    if (check != AppEntryCheck::Accepted)
+        return state_.host.ShowError(AppEntryCheckText(check, executable));
     description_ = description;
     executable_ = executable;
     Finish(wxID_OK);

@@ -9,6 +9,7 @@
 #include "gui/widgets/RunDialog.h"
 #include "launch/ExternalAppList.h"
 #include "model/ProgramState.h"
+#include "program/Report.h"
 
 namespace harbinet {
 
@@ -34,7 +35,7 @@ ExternalAppsDialog::ExternalAppsDialog(ProgramState& state, wxWindow* parent)
                         FromDIP(250));
     list_->InsertColumn(kExecutable, text::kAppColumnExecutable, wxLIST_FORMAT_LEFT,
                         FromDIP(kExecutableWidth));
-    for (const ExternalAppSlot& app : ListExternalApps(state.Settings()))
+    for (const ExternalAppSlot& app : ListExternalApps(state.settings))
         InsertRow(app.slot, app.description, app.executable);
     FitExecutableColumn();
 
@@ -66,12 +67,13 @@ long ExternalAppsDialog::InsertRow(unsigned slot, const std::string& description
 
 void ExternalAppsDialog::OnAdd(wxCommandEvent&) {
     if (list_->GetItemCount() >= static_cast<int>(settings::kMaxExternalApps) ||
-        LowestFreeAppSlot(state_.Settings()) == 0)
+        LowestFreeAppSlot(state_.settings) == 0)
         return;
     ExternalAppEditDialog edit(state_, ExternalAppEditDialog::Mode::Add, this);
     if (ui::RunDialog(edit) != wxID_OK) return;
-    const unsigned slot = AddExternalApp(state_, edit.Description(), edit.Executable());
-    if (slot == 0) return;
+    unsigned slot = 0;
+    if (!Report(state_, AddExternalApp(state_, edit.Description(), edit.Executable(), slot)))
+        return;
     const long row = InsertRow(slot, edit.Description(), edit.Executable());
     FitExecutableColumn();
     ui::SelectRow(*list_, row);
@@ -92,7 +94,8 @@ void ExternalAppsDialog::Modify(long row) {
                                list_->GetItemText(row, kExecutable).utf8_string());
     if (ui::RunDialog(edit) != wxID_OK) return;
     if (!StillInUse(slot)) return;
-    if (!ModifyExternalApp(state_, slot, edit.Description(), edit.Executable())) return;
+    if (!Report(state_, ModifyExternalApp(state_, slot, edit.Description(), edit.Executable())))
+        return;
     row = ui::RowWithData(*list_, slot);
     list_->SetItem(row, kDescription, Wx(edit.Description()));
     list_->SetItem(row, kExecutable, Wx(edit.Executable()));
@@ -107,7 +110,8 @@ void ExternalAppsDialog::OnDelete(wxCommandEvent&) {
     if (!state_.host.AskYesNo(text::kCaptionDeleteApp,
                               Format(text::kDeleteAppQuestion, description.c_str())))
         return;
-    if (StillInUse(slot) && DeleteExternalApp(state_, slot)) ui::DeleteRowWithData(*list_, slot);
+    if (StillInUse(slot) && Report(state_, DeleteExternalApp(state_, slot)))
+        ui::DeleteRowWithData(*list_, slot);
 }
 
 void ExternalAppsDialog::FitExecutableColumn() {
@@ -119,7 +123,7 @@ void ExternalAppsDialog::FitExecutableColumn() {
 }
 
 bool ExternalAppsDialog::StillInUse(unsigned slot) {
-    if (AppInUse(state_, slot)) return true;
+    if (Report(state_, AppInUse(state_, slot))) return true;
     ui::DeleteRowWithData(*list_, slot);
     return false;
 }

@@ -35,11 +35,11 @@ SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std:
         return control;
     };
     label("Model:", 138, 7, 36);
-    model_ = AddEdit(record.model, 0, 176, 6, 60);
+    model_ = AddEdit(record.model, kLongTextLimit, 176, 6, 60);
     label("Based on:", 244, 7, 32);
     label(basedOn.c_str(), 277, 7, 80);
     label("Unit:", 138, 27, 36);
-    unit_ = AddEdit(record.unit, 0, 176, 25, 180);
+    unit_ = AddEdit(record.unit, kLongTextLimit, 176, 25, 180);
     label("Pilot:", 138, 46, 36);
     pilot_ = AddEdit(record.pilot, kShortTextLimit, 176, 44, 120);
     label("Location:", 138, 64, 36);
@@ -79,43 +79,27 @@ wxTextCtrl* SkinEditDialog::AddEdit(const std::string& value, std::size_t limit,
     auto* edit = new wxTextCtrl(this, wxID_ANY, Wx(value), Dlu(x, y), DluSize(width, 12));
     // Typing stops at the limit; a longer text the record holds already is kept whole (the
     // toolkit would cut it silently) and refused at OK.
-    if (limit != 0) edit->SetMaxLength(std::max<unsigned long>(limit, edit->GetValue().length()));
+    edit->SetMaxLength(std::max<unsigned long>(limit, edit->GetValue().length()));
     return edit;
 }
 
 void SkinEditDialog::OnOk(wxCommandEvent&) {
-    const std::pair<wxTextCtrl*, const char*> required[] = {
-        {model_, "Model"}, {unit_, "Unit"}, {pilot_, "Pilot"}, {location_, "Location"}};
-    for (const auto& [edit, name] : required)
-        if (edit->GetValue().empty()) {
-            host_.ShowError(Format(text::kFieldEmpty, name));
-            edit->SetFocus();
-            return;
-        }
-    const struct {
-        wxTextCtrl* edit;
-        const char* name;
-        std::size_t limit;
-    } limited[] = {{pilot_, "Pilot", kShortTextLimit},
-                   {location_, "Location", kShortTextLimit},
-                   {author_, "Author", kShortTextLimit},
-                   {url_, "Download URL", kLongTextLimit}};
-    for (const auto& field : limited)
-        // As stored: in bytes of UTF-8.
-        if (field.edit->GetValue().utf8_string().size() > field.limit) {
-            host_.ShowError(
-                Format(text::kTextTooLong, field.name, static_cast<unsigned>(field.limit)));
-            field.edit->SetFocus();
-            return;
-        }
-    record_.model = model_->GetValue().utf8_string();
-    record_.unit = unit_->GetValue().utf8_string();
-    record_.pilot = pilot_->GetValue().utf8_string();
-    record_.location = location_->GetValue().utf8_string();
-    record_.author = author_->GetValue().utf8_string();
-    record_.url = url_->GetValue().utf8_string();
+    SkinRecord typed = record_;
+    typed.model = model_->GetValue().utf8_string();
+    typed.unit = unit_->GetValue().utf8_string();
+    typed.pilot = pilot_->GetValue().utf8_string();
+    typed.location = location_->GetValue().utf8_string();
+    typed.author = author_->GetValue().utf8_string();
+    typed.url = url_->GetValue().utf8_string();
     if (const int position = year_->GetSelection(); position != wxNOT_FOUND)
-        record_.year = kFirstYear + static_cast<unsigned>(position);
+        typed.year = kFirstYear + static_cast<unsigned>(position);
+    if (const auto fault = CheckSkinRecord(typed)) {
+        host_.ShowError(fault->message);
+        wxWindow* const boxes[] = {model_, unit_, pilot_, location_, author_, url_, year_};
+        boxes[static_cast<std::size_t>(fault->field)]->SetFocus();
+        return;
+    }
+    record_ = std::move(typed);
     Finish(wxID_OK);
 }
 

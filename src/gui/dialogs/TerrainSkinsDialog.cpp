@@ -26,7 +26,7 @@ constexpr const char* kSeasonPictures[SeasonSkinChoices::kSeasonRows] = {
 }  // namespace
 
 wxString TerrainSkinsDialog::TitleOf(const ProgramState& state, unsigned set) {
-    return wxString::FromUTF8(Format(kTitle, state.Settings().TerrainSetName(set).c_str()));
+    return wxString::FromUTF8(Format(kTitle, state.settings.TerrainSetName(set).c_str()));
 }
 
 TerrainSkinsDialog::TerrainSkinsDialog(ProgramState& state, unsigned set, wxWindow* parent)
@@ -35,18 +35,13 @@ TerrainSkinsDialog::TerrainSkinsDialog(ProgramState& state, unsigned set, wxWind
                   &state.desktop),
       state_(state),
       set_(set),
-      name_(state.Settings().TerrainSetName(set)),
+      name_(state.settings.TerrainSetName(set)),
       catalogue_(state.SkinCatalogueFolder) {
-    std::string problem;
-    usable_ = ChoicesFileOf(state, set, &problem).has_value();
-    if (!usable_) {
-        if (!problem.empty()) state.host.ShowError(problem);
-        return;
-    }
-    seasons_ = state.Settings().TerrainSetHasSeasons(set);
+    usable_ = Report(state, LoadChoicesOf(state, set, choices_));
+    if (!usable_) return;
+    seasons_ = state.settings.TerrainSetHasSeasons(set);
     BuildBoard();
     InitLook(ui::Background::Paper);
-    LoadChoicesOf(state, set, choices_, nullptr);
     RefreshPage();
 }
 
@@ -155,7 +150,7 @@ void TerrainSkinsDialog::OnReset(wxCommandEvent&) {
 
 void TerrainSkinsDialog::OnOk(wxCommandEvent&) {
     // The board may have outlived its set: its choices must not become another set's.
-    if (state_.Settings().TerrainSetName(set_) != name_) {
+    if (state_.settings.TerrainSetName(set_) != name_) {
         state_.host.ShowError(Format(text::kTerrainSetGone, name_.c_str()));
         Finish(wxID_CANCEL);
         return;

@@ -442,18 +442,26 @@ bool SetLastWriteTimeNow(const std::string& path, std::string* error) {
     return false;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxSize) {
+namespace {
+
+bool ReadWhole(const std::string& path, std::string& bytes, std::size_t maxSize) {
     struct stat st;
     Fd fd(OpenRegularFile(path, st));
     if (!fd.ok()) return false;
-    if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > maxSize) return false;
+    if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > maxSize) {
+        errno = EFBIG;
+        return false;
+    }
     std::string data;
     // The size may be wrong (a file that grows, or one in /proc claiming 0): reading goes on to
     // the end, but stops as soon as it passes the limit.
     data.resize(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096);
     std::size_t used = 0;
     for (;;) {
-        if (used > maxSize) return false;
+        if (used > maxSize) {
+            errno = EFBIG;
+            return false;
+        }
         if (used == data.size()) data.resize(data.size() * 2);
         const ssize_t n = ::read(fd.get(), data.data() + used, data.size() - used);
         if (n == 0) break;
@@ -466,6 +474,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxS
     data.resize(used);
     bytes = std::move(data);
     return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxSize, int* error) {
+    if (ReadWhole(path, bytes, maxSize)) return true;
+    if (error) *error = errno != 0 ? errno : EIO;
+    return false;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durable) {
