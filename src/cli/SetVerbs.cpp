@@ -6,7 +6,8 @@
 
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
-#include "program/TerrainSetList.h"
+#include "program/Report.h"
+#include "terrain/TerrainSetList.h"
 #include "program/TerrainSetSelection.h"
 
 namespace harbinet::cli {
@@ -52,9 +53,11 @@ int Add(const Invocation& inv) {
     if (inv.args.size() < 2 || !ParseFlags(inv.args, 2, false, seasons, objectsLow))
         return UsageError("sets add needs NAME, then --seasons and --objects-low as wanted");
     return RunAsProgram(inv, [&](ProgramState& state) {
-        if (const auto slot = TerrainSetList(state).Add(inv.args[1], seasons.value_or(false),
-                                                        objectsLow.value_or(false)))
-            std::printf("%u\n", *slot);
+        unsigned slot = 0;
+        const Result added = TerrainSetList(state).Add(inv.args[1], seasons.value_or(false),
+                                                       objectsLow.value_or(false), slot);
+        if (slot != 0) std::printf("%u\n", slot);
+        Report(state, added);
     });
 }
 
@@ -67,16 +70,24 @@ int Modify(const Invocation& inv) {
             "--no-objects-low");
     return RunAsProgram(inv, [&](ProgramState& state) {
         const TerrainSetList list(state);
-        const auto row = list.ExistingRow(*slot);
-        if (!row) return;
-        list.Modify(*slot, seasons.value_or(row->seasons), objectsLow.value_or(row->objectsLow));
+        const auto row = list.Row(*slot);
+        if (!Report(state, list.Exists(*slot))) return;
+        Report(state, list.Modify(*slot, seasons.value_or(row->seasons),
+                                  objectsLow.value_or(row->objectsLow)));
     });
 }
 
 int Delete(const Invocation& inv) {
     const auto slot = inv.args.size() == 2 ? SlotNumber(inv.args[1]) : std::nullopt;
     if (!slot) return UsageError("sets delete needs N from 1 to 25");
-    return RunAsProgram(inv, [&](ProgramState& state) { TerrainSetList(state).Delete(*slot); });
+    return RunAsProgram(inv, [&](ProgramState& state) {
+        const TerrainSetList list(state);
+        const auto row = list.Row(*slot);
+        if (!Report(state, list.Exists(*slot)) ||
+            !state.host.AskYesNo(text::kCaptionDeleteTerrainSet, list.DeleteQuestion(*row)))
+            return;
+        ReportChange(state, list.Delete(*row));
+    });
 }
 
 }  // namespace
@@ -85,7 +96,7 @@ int SetVerb(const Invocation& inv) {
     const auto set = inv.args.size() == 1 ? SlotNumber(inv.args[0]) : std::nullopt;
     if (!set) return UsageError("set needs a terrain set number from 1 to 25");
     return RunAsProgram(inv, [n = *set](ProgramState& state) {
-        if (TerrainSetList(state).ExistingRow(n)) SelectTerrainSet(state, n);
+        if (Report(state, TerrainSetList(state).Exists(n))) SelectTerrainSet(state, n);
     });
 }
 

@@ -29,6 +29,7 @@ inline constexpr const char* kChooseGameFolder =
 inline constexpr const char* kNoGameInFolder =
     "EAW.EXE is not in %s. Choose the folder that holds European Air War.";
 inline constexpr const char* kUnableToMakeFolder = "Unable to make the folder %s: %s";
+inline constexpr const char* kFolderNotMade = "Unable to make the folder %s";
 inline constexpr const char* kFolderNotRemembered =
     "Unable to remember the game folder in %s; Harbinet will ask for it at its next start.";
 inline constexpr const char* kUnableToLaunch = "Unable to launch %s";

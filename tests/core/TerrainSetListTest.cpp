@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Profile.h"
-#include "program/TerrainSetList.h"
+#include "terrain/TerrainSetList.h"
 #include "support/GameFolder.h"
 
 namespace harbinet::test {
@@ -20,13 +20,24 @@ class TerrainSetListTest : public ::testing::Test {
     std::string Key(const std::string& key) const {
         return profile::GetString(g.Settings(), settings::kTerrainSets, key, "");
     }
+    // The slot the set went into; 0 when it was refused.
+    unsigned Add(const char* name, bool seasons, bool objectsLow) {
+        unsigned slot = 0;
+        const Result added = list.Add(name, seasons, objectsLow, slot);
+        EXPECT_EQ(added.Ok(), slot != 0) << added.Message();
+        return slot;
+    }
+    bool Delete(unsigned slot) {
+        const auto row = list.Row(slot);
+        return row && !list.Delete(*row).failed;
+    }
 };
 
 TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyLetterCase) {
     Settings("Terrain1=Channel Front\nTerrain2=\nSeasons2=0\nTerrain3=Med\n");
     MakeFolder(state->TerrainFolder + "pacific/Winter");
-    EXPECT_EQ(list.Add("  Pacific ", true, false), 2u);
-    EXPECT_EQ(list.Add("Desert", false, true), 4u);
+    EXPECT_EQ(Add("  Pacific ", true, false), 2u);
+    EXPECT_EQ(Add("Desert", false, true), 4u);
     EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "Pacific10");
     EXPECT_EQ(Key("Terrain4") + Key("Seasons4") + Key("ObjectsLow4"), "Desert01");
     EXPECT_EQ(ListFolder(state->TerrainFolder), "Desert/ pacific/");
@@ -52,32 +63,29 @@ TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesN
         Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\n");
         profile::WriteString(g.Settings(), "Harbinet", "TerrainSet", std::to_string(active));
         profile::WriteString(g.Settings(), "Harbinet", "TerrainFiles", "*.TER");
-        ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, static_cast<std::int32_t>(active)));
         WriteFile(g.Game() + "MAP.TER", "installed");
         WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
         WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
-        g.ui.messages.clear();
-        g.ui.answer = true;
-        ASSERT_TRUE(list.Delete(2));
+        const std::string question = list.DeleteQuestion(*list.Row(2));
+        ASSERT_TRUE(Delete(2));
         EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
         EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
         EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
         EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
-        const std::string question =
-            "ask Delete Terrain Set: Do you really want to delete the Pacific Terrain Set?";
+        const std::string asked = "Do you really want to delete the Pacific Terrain Set?";
         if (active == 2) {
             EXPECT_EQ(state->settings.ActiveSet(), 0u);
             EXPECT_FALSE(Exists(g.Game() + "MAP.TER"));
-            EXPECT_EQ(g.ui.messages,
-                      std::vector<std::string>{question +
-                                               "\n(It is the active Terrain Set: EAW goes back "
-                                               "to its Default Terrain first.)"});
+            EXPECT_EQ(question, asked +
+                                    "\n(It is the active Terrain Set: EAW goes back to its "
+                                    "Default Terrain first.)");
         } else {
             EXPECT_EQ(state->settings.ActiveSet(), 1u);
             EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), "installed");
-            EXPECT_EQ(g.ui.messages, std::vector<std::string>{question});
+            EXPECT_EQ(question, asked);
         }
-        EXPECT_EQ(list.Add("Burma", false, false), 2u);
+        EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
+        EXPECT_EQ(Add("Burma", false, false), 2u);
     }
 }
 
@@ -88,8 +96,7 @@ TEST_F(TerrainSetListTest, DeletingASetWithAnUnsafeNameLeavesEveryFile) {
     const std::string files[] = {g.Own() + "Harbinet.DAT", state->SkinCatalogueFolder + "7.DAT",
                                  state->SkinCatalogueFolder + "Dup.DAT"};
     for (const auto& file : files) WriteFile(file, "keep");
-    g.ui.answer = true;
-    for (unsigned n : {1u, 2u, 3u}) EXPECT_TRUE(list.Delete(n));
+    for (unsigned n : {1u, 2u, 3u}) EXPECT_TRUE(Delete(n));
     for (const auto& file : files) EXPECT_TRUE(Exists(file)) << file;
     EXPECT_EQ(list.Rows().size(), 1u);
 }
@@ -101,7 +108,7 @@ TEST_F(TerrainSetListTest, TypedNamesThatCannotNameASetAreRefused) {
                              "..", "a\tb", "channel FRONT", " Channel Front"};
     for (const char* name : refused) {
         EXPECT_NE(list.RefusalOf(name), "") << name;
-        EXPECT_EQ(list.Add(name, true, true), std::nullopt) << name;
+        EXPECT_EQ(Add(name, true, true), 0u) << name;
     }
     EXPECT_NE(list.RefusalOf(std::string(61, 'x')), "");
     EXPECT_EQ(list.RefusalOf(std::string(60, 'x')), "");

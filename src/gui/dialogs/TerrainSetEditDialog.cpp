@@ -7,7 +7,7 @@
 
 #include "gui/widgets/StaticEx.h"
 #include "model/Names.h"
-#include "program/TerrainSetList.h"
+#include "terrain/TerrainSetList.h"
 
 namespace harbinet {
 

@@ -10,7 +10,8 @@
 #include "gui/widgets/ListRows.h"
 #include "gui/widgets/RunDialog.h"
 #include "gui/widgets/StaticEx.h"
-#include "program/TerrainSetList.h"
+#include "program/Report.h"
+#include "terrain/TerrainSetList.h"
 
 namespace harbinet {
 
@@ -101,10 +102,14 @@ void TerrainSetsDialog::OnAdd(wxCommandEvent&) {
     if (!sets.FirstFreeSlot()) return;
     TerrainSetEditDialog edit(state_, true, this);
     if (ui::RunDialog(edit) != wxID_OK) return;
-    if (const auto slot = sets.Add(edit.SetName(), edit.HasSeasons(), edit.ObjectsLow())) {
+    unsigned slot = 0;
+    const Result added = sets.Add(edit.SetName(), edit.HasSeasons(), edit.ObjectsLow(), slot);
+    // A set whose folders could not all be made is in the list all the same.
+    if (slot != 0) {
         Fill();
-        Select(*slot);
+        Select(slot);
     }
+    Report(state_, added);
 }
 
 void TerrainSetsDialog::OnModify(wxCommandEvent&) {
@@ -115,19 +120,26 @@ void TerrainSetsDialog::Modify() {
     const auto slot = SelectedSlot();
     if (!slot) return;
     const TerrainSetList sets(state_);
-    const auto row = sets.ExistingRow(*slot);
-    if (!row) return;
+    const auto row = sets.Row(*slot);
+    if (!Report(state_, sets.Exists(*slot))) return;
     TerrainSetEditDialog edit(state_, false, this, row->name, row->seasons, row->objectsLow);
     if (ui::RunDialog(edit) != wxID_OK) return;
     if (!StillThere(*row)) return;
-    sets.Modify(*slot, edit.HasSeasons(), edit.ObjectsLow());
+    Report(state_, sets.Modify(*slot, edit.HasSeasons(), edit.ObjectsLow()));
     Fill();
     Select(*slot);
 }
 
 void TerrainSetsDialog::OnDelete(wxCommandEvent&) {
     const auto slot = SelectedSlot();
-    if (slot && TerrainSetList(state_).Delete(*slot)) Fill();
+    if (!slot) return;
+    const TerrainSetList sets(state_);
+    const auto row = sets.Row(*slot);
+    if (!Report(state_, sets.Exists(*slot))) return;
+    if (!state_.host.AskYesNo(text::kCaptionDeleteTerrainSet, sets.DeleteQuestion(*row))) return;
+    const ChangeResult deleted = sets.Delete(*row);
+    ReportChange(state_, deleted);
+    if (!deleted.failed) Fill();
 }
 
 void TerrainSetsDialog::OnSkins(wxCommandEvent&) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "change/Change.h"
 #include "model/ProgramState.h"
 
 namespace harbinet {
@@ -27,8 +28,8 @@ class TerrainSetList {
     // The used slots (a nonempty name), in slot order.
     std::vector<TerrainSetRow> Rows() const;
     std::optional<TerrainSetRow> Row(unsigned slot) const;
-    // The same, saying "Terrain set N does not exist" when the slot is free.
-    std::optional<TerrainSetRow> ExistingRow(unsigned slot) const;
+    // Success when the slot is used, else "Terrain set N does not exist".
+    Result Exists(unsigned slot) const;
     std::optional<unsigned> FirstFreeSlot() const;
 
     // Why a typed name cannot name a new set ("" when it can): it must make one folder name,
@@ -37,19 +38,22 @@ class TerrainSetList {
     // skin choices). The name is taken trimmed of blanks.
     std::string RefusalOf(std::string_view name) const;
 
-    // Writes the name (trimmed) and flags into the first free slot, then creates the set's
-    // folders. The slot, or none after saying why (a full list, a refused name, a failed write).
-    std::optional<unsigned> Add(std::string_view name, bool seasons, bool objectsLow) const;
+    // Writes the name (trimmed) and flags into the first free slot (slot gets it), then creates
+    // the set's folders. Fails on a full list, a refused name, a failed write.
+    Result Add(std::string_view name, bool seasons, bool objectsLow, unsigned& slot) const;
     // Writes the two flags; switching seasons on creates the season folders. The name stays.
-    // False after saying why.
-    bool Modify(unsigned slot, bool seasons, bool objectsLow) const;
-    // Asks the user, then frees the slot (name emptied, flags "0") and deletes the set's skin
-    // choices file; the set's folders stay. The active set first gives the game back its
-    // default terrain (the question says so), and stays when that fails. True when deleted.
-    bool Delete(unsigned slot) const;
+    Result Modify(unsigned slot, bool seasons, bool objectsLow) const;
+    // What the user is asked before a set is deleted; the active set's question says that the
+    // game gets its default terrain back.
+    std::string DeleteQuestion(const TerrainSetRow& row) const;
+    // Frees the slot of the set asked about (name emptied, flags "0") and deletes the set's
+    // skin choices file; the set's folders stay. Nothing happens when the slot holds another set
+    // by now. The active set first gives the game back its default terrain, and stays when
+    // that fails.
+    ChangeResult Delete(const TerrainSetRow& asked) const;
 
   private:
-    void CreateFolders(const std::string& name, bool seasons, bool common) const;
+    Result CreateFolders(const std::string& name, bool seasons, bool common) const;
 
     ProgramState& state_;
 };
