@@ -337,18 +337,17 @@ SkinSlot SkinCatalogue::SlotOf(std::size_t model, unsigned n) const {
 namespace {
 
 // The seven keys the user may change, in their documented order.
-std::string WithUserKeys(std::string text, const SkinRecord& record) {
-    const auto set = [&](std::string_view key, const std::string& value) {
-        text = profile::WriteStringToText(text, kSkinSection, key, value);
+std::vector<profile::Entry> UserKeys(const SkinRecord& record) {
+    const auto key = [](std::string_view name, std::string value) {
+        return profile::Entry{std::string(kSkinSection), std::string(name), std::move(value)};
     };
-    set("Model", record.model);
-    set("Unit", record.unit);
-    set("Pilot", record.pilot);
-    set("Year", std::to_string(record.year));
-    set("Location", record.location);
-    set("Author", record.author);
-    set("URL", record.url);
-    return text;
+    return {key("Model", record.model),
+            key("Unit", record.unit),
+            key("Pilot", record.pilot),
+            key("Year", std::to_string(record.year)),
+            key("Location", record.location),
+            key("Author", record.author),
+            key("URL", record.url)};
 }
 
 }  // namespace
@@ -356,7 +355,8 @@ std::string WithUserKeys(std::string text, const SkinRecord& record) {
 std::string SkinRecordText(const SkinRecord& record) {
     std::string text = profile::WriteStringToText("", kSkinSection, "Version", "1");
     text = profile::WriteStringToText(text, kSkinSection, "BaseModel", record.baseModel);
-    text = WithUserKeys(std::move(text), record);
+    for (const profile::Entry& e : UserKeys(record))
+        text = profile::WriteStringToText(text, e.section, e.key, e.value);
     std::string list;
     for (const std::string& name : record.files) list += (list.empty() ? "" : "/") + name;
     if (!list.empty()) text = profile::WriteStringToText(text, kSkinSection, kFilesKey, list);
@@ -364,11 +364,9 @@ std::string SkinRecordText(const SkinRecord& record) {
 }
 
 Result SkinCatalogue::UpdateSkinRecord(unsigned n, const SkinRecord& record) const {
+    // A record deleted meanwhile is not made again with the seven keys alone.
     const std::string path = RecordPath(n);
-    std::string text;
-    if (profile::ReadFile(path, text) &&
-        files::WriteFileAtomic(path, WithUserKeys(std::move(text), record)))
-        return {};
+    if (files::FileExists(path) && profile::Update(path, UserKeys(record))) return {};
     return Result::Failure(Format(text::kUnableToWrite, path.c_str()), path);
 }
 

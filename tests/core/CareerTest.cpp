@@ -174,5 +174,21 @@ TEST_F(ModesTest, WithoutATimerAutomaticModeIsRefusedAndNothingIsInstalled) {
     EXPECT_EQ(g.ui.messages, (std::vector<std::string>{kNoTimer, kNoTimer}));
 }
 
+// A mode the settings file cannot hold would be lost at the next start: the switch is refused.
+TEST_F(ModesTest, AModeThatCannotBeWrittenIsNotTaken) {
+    ::chmod(g.Settings().c_str(), 0444);
+    Run(cmd::kAutomaticMode);
+    EXPECT_EQ(Setting("Mode"), "0");
+    EXPECT_FALSE(g.ui.timerRunning);
+    EXPECT_EQ(Game("MAP.TER"), "by hand");
+    ::chmod(g.Settings().c_str(), 0644);
+    ASSERT_TRUE(state->settings.SetMode(OperatingMode::Automatic));
+    ::chmod(g.Settings().c_str(), 0444);
+    Run(cmd::kManualMode);
+    EXPECT_EQ(Setting("Mode"), "1");
+    const std::string failed = "error Harbinet Error: Unable to write " + g.Settings();
+    EXPECT_EQ(g.ui.messages, (std::vector<std::string>{failed, failed}));
+}
+
 }  // namespace
 }  // namespace harbinet::test

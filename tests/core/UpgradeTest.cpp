@@ -83,8 +83,7 @@ TEST_F(UpgradeTest, From12EveryStepRuns) {
     EXPECT_EQ(low, "0|0|0|1|0|<missing>|1|0|1|");
     EXPECT_EQ(ListFolder(g.Own() + "Common/"),
               "Channel Front/ Desert/ Mediterranean/ North Africa/ Pacific/ north africa/");
-    EXPECT_EQ(state->settings.Mode(), OperatingMode::Automatic)
-        << "Mode is read once, before the upgrade";
+    EXPECT_EQ(state->settings.Mode(), OperatingMode::Automatic);
     EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
 }
 
@@ -172,6 +171,14 @@ TEST_F(UpgradeTest, From20OnOnlyTheVersionChangesAndTheUserIsTold) {
     EXPECT_EQ(KeptFiles(g), "SPRING.GIF=picture SPRING.GIF") << "unlike the catalogue's own";
     EXPECT_EQ(ReadFile(cat + "spring.gif") + ", " + ReadFile(cat + "WINTER.GIF"),
               "the catalogue's own, picture WINTER.GIF");
+
+    // A newer program's layout is not claimed as this one's.
+    const std::string newer = "[Harbinet]\r\nVersion=23\r\nMode=0\r\nLater=1\r\n";
+    WriteFile(g.Settings(), newer);
+    g.ui.messages.clear();
+    LoadSettings(*state);
+    EXPECT_EQ(ReadFile(g.Settings()), newer);
+    EXPECT_EQ(g.ui.messages, Messages{});
 }
 
 }  // namespace

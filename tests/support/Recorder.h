@@ -23,12 +23,17 @@ class RecordingHost : public Host {
     void UpdateTrayIcon(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
     bool StartSeasonTimer(std::uint32_t ms) override {
         events.push_back("timer start " + std::to_string(ms));
+        timerRunning = timerRunning || timerWorks;
         return timerWorks;
     }
-    void StopSeasonTimer() override { events.push_back("timer stop"); }
+    void StopSeasonTimer() override {
+        events.push_back("timer stop");
+        timerRunning = false;
+    }
 
     bool answer = false;
     bool timerWorks = true;
+    bool timerRunning = false;
     std::vector<std::string> messages;  // "error CAPTION: TEXT", "info ...", "ask ..."
     std::vector<std::string> events;    // busy/idle and timer calls, in order
 };
