@@ -19,7 +19,7 @@ class TrayIcon : public wxTaskBarIcon {
   public:
     explicit TrayIcon(CMainFrame& frame);
 
-    // Shows icon 166 or 173 with this tooltip (adding the icon when it is not there).
+    // Shows the normal or the busy icon with this tooltip (adding the icon when it is not there).
     void Show(int iconId, const wxString& tooltip);
     void Hide();
 

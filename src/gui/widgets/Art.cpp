@@ -12,7 +12,7 @@
 namespace harbinet::ui {
 
 namespace {
-// Where the finger tip of the hand is drawn in resources/art/cursor-hand-135.svg.
+// Where the finger tip of the hand is drawn in resources/art/cursor-hand.svg.
 constexpr int kHandHotSpotX = 7;
 constexpr int kHandHotSpotY = 1;
 
@@ -44,7 +44,7 @@ wxBitmap EmbeddedBitmap(const char* name) {
 }
 
 wxCursor LinkCursor() {
-    wxImage image = EmbeddedImage("cursor-hand-135.png");
+    wxImage image = EmbeddedImage("cursor-hand.png");
     if (!image.IsOk()) return wxCursor(wxCURSOR_HAND);
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, kHandHotSpotX);
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, kHandHotSpotY);
@@ -53,7 +53,7 @@ wxCursor LinkCursor() {
 
 wxIconBundle ProgramIcons() {
     wxIconBundle icons;
-    for (const wxBitmap& bitmap : Sizes("icon-128", {16, 24, 32, 48, 64, 128, 256})) {
+    for (const wxBitmap& bitmap : Sizes("icon", {16, 24, 32, 48, 64, 128, 256})) {
         wxIcon icon;
         icon.CopyFromBitmap(bitmap);
         icons.AddIcon(icon);
@@ -64,7 +64,7 @@ wxIconBundle ProgramIcons() {
 wxBitmapBundle TrayIcon(int id) {
     wxVector<wxBitmap> bitmaps;
     for (const wxBitmap& bitmap :
-         Sizes(id == id::kTrayIconBusy ? "tray-173" : "tray-166", {22, 32, 48, 64}))
+         Sizes(id == id::kTrayIconBusy ? "tray-busy" : "tray", {22, 32, 48, 64}))
         bitmaps.push_back(bitmap);
     return wxBitmapBundle::FromBitmaps(bitmaps);
 }

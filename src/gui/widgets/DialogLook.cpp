@@ -82,29 +82,29 @@ struct ButtonEntry {
 ButtonEntry Entry(Button button) {
     switch (button) {
         case Button::Ok:
-            return {"button-ok-138.png", wxID_OK};
+            return {"button-ok.png", wxID_OK};
         case Button::Cancel:
-            return {"button-cancel-139.png", wxID_CANCEL};
+            return {"button-cancel.png", wxID_CANCEL};
         case Button::Add:
-            return {"button-add-142.png", id::kAddCommand};
+            return {"button-add.png", id::kAddCommand};
         case Button::Delete:
-            return {"button-delete-143.png", id::kDeleteCommand};
+            return {"button-delete.png", id::kDeleteCommand};
         case Button::Readme:
-            return {"button-readme-145.png", id::kReadmeCommand};
+            return {"button-readme.png", id::kReadmeCommand};
         case Button::Modify:
-            return {"button-modify-147.png", id::kModifyCommand};
+            return {"button-modify.png", id::kModifyCommand};
         case Button::Browse:
-            return {"button-browse-149.png", id::kBrowseCommand};
+            return {"button-browse.png", id::kBrowseCommand};
         case Button::Skins:
-            return {"button-skins-162.png", id::kSkinsCommand};
+            return {"button-skins.png", id::kSkinsCommand};
         case Button::Prev:
-            return {"button-prev-161.png", id::kPrevCommand};
+            return {"button-prev.png", id::kPrevCommand};
         case Button::Next:
-            return {"button-next-160.png", id::kNextCommand};
+            return {"button-next.png", id::kNextCommand};
         case Button::Season:
-            return {"button-season-164.png", id::kSeasonCommand};
+            return {"button-season.png", id::kSeasonCommand};
         case Button::Reset:
-            return {"button-reset-172.png", id::kResetCommand};
+            return {"button-reset.png", id::kResetCommand};
     }
     return {"", 0};
 }
