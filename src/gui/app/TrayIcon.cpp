@@ -106,7 +106,7 @@ void Append(wxMenu& menu, const std::vector<TrayMenuItem>& items) {
 
 }  // namespace
 
-TrayIcon::TrayIcon(CMainFrame& frame) : frame_(frame), clicks_(DoubleClickMs()) {
+TrayIcon::TrayIcon(MainFrame& frame) : frame_(frame), clicks_(DoubleClickMs()) {
     Bind(wxEVT_TASKBAR_LEFT_DOWN, &TrayIcon::OnLeftDown, this);
     // One click already came as a press; the toolkit's own double-click events carry nothing.
     Bind(wxEVT_TASKBAR_LEFT_DCLICK, [](wxTaskBarIconEvent&) {});

@@ -13,11 +13,11 @@
 
 namespace harbinet {
 
-class CMainFrame;
+class MainFrame;
 
 class TrayIcon : public wxTaskBarIcon {
   public:
-    explicit TrayIcon(CMainFrame& frame);
+    explicit TrayIcon(MainFrame& frame);
 
     // Shows the normal or the busy icon with this tooltip (adding the icon when it is not there).
     void Show(int iconId, const wxString& tooltip);
@@ -32,7 +32,7 @@ class TrayIcon : public wxTaskBarIcon {
     void OnRightDown(wxTaskBarIconEvent& event);
     void OnMenu(wxCommandEvent& event);
 
-    CMainFrame& frame_;
+    MainFrame& frame_;
     TrayClickTracker clicks_;
     bool shown_ = false;
     int iconId_ = 0;

@@ -23,8 +23,9 @@ const char* YesNo(bool on) {
 }  // namespace
 
 TerrainSetsDialog::TerrainSetsDialog(ProgramState& state, wxWindow* parent)
-    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::A, true},
-                  wxSize(309, 143), &state.desktop),
+    : DialogLook(parent, kTitle,
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::ListsAndSkinBoard, true},
+                 wxSize(309, 143), &state.desktop),
       state_(state) {
     skins_ = AddButton(ui::Button::Skins, 10, 117);
     modify_ = AddButton(ui::Button::Modify, 174, 117);
@@ -54,7 +55,7 @@ TerrainSetsDialog::TerrainSetsDialog(ProgramState& state, wxWindow* parent)
     list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, &TerrainSetsDialog::OnActivated, this);
 }
 
-ui::CStaticEx* TerrainSetsDialog::Button(ui::Button button) const {
+ui::StaticEx* TerrainSetsDialog::Button(ui::Button button) const {
     switch (button) {
         case ui::Button::Skins:
             return skins_;

@@ -19,16 +19,16 @@ namespace harbinet::ui {
 
 bool ShowsBackground(ColourRule rule, ControlKind kind) {
     switch (rule) {
-        case ColourRule::A:
-        case ColourRule::E:
+        case ColourRule::ListsAndSkinBoard:
+        case ColourRule::SkinList:
             return true;
-        case ColourRule::B:
-        case ColourRule::D:
+        case ColourRule::FormsWithChecks:
+        case ColourRule::AppForm:
             return kind != ControlKind::Edit;
-        case ColourRule::C:
+        case ColourRule::SkinForm:
             return kind == ControlKind::Other;
-        case ColourRule::F:
-            // The system's handling, with each CStaticEx answering itself (transparent).
+        case ColourRule::PictureDialogs:
+            // The system's handling, with each StaticEx answering itself (transparent).
             return kind == ControlKind::Other;
     }
     return false;
@@ -36,15 +36,15 @@ bool ShowsBackground(ColourRule rule, ControlKind kind) {
 
 bool ConsultsControlColours(ColourRule rule, ControlKind kind) {
     switch (rule) {
-        case ColourRule::A:
+        case ColourRule::ListsAndSkinBoard:
             return false;
-        case ColourRule::B:
+        case ColourRule::FormsWithChecks:
             return kind == ControlKind::Edit;
-        case ColourRule::C:
+        case ColourRule::SkinForm:
             return kind != ControlKind::Other;
-        case ColourRule::D:
-        case ColourRule::E:
-        case ColourRule::F:
+        case ColourRule::AppForm:
+        case ColourRule::SkinList:
+        case ColourRule::PictureDialogs:
             return true;
     }
     return false;
@@ -119,8 +119,8 @@ wxBitmap ButtonBitmap(Button button) {
     return EmbeddedBitmap(Entry(button).image);
 }
 
-CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
-                         const wxSize& sizeInDialogUnits, Desktop* desktop)
+DialogLook::DialogLook(wxWindow* parent, const wxString& title, const Look& look,
+                       const wxSize& sizeInDialogUnits, Desktop* desktop)
     : look_(look), desktop_(desktop) {
     // The background is ours to paint; GTK must not clear it in between.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -128,15 +128,15 @@ CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& lo
            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     SetFont(DialogFont(look.face));
     SetClientSize(ConvertDialogToPixels(sizeInDialogUnits));
-    Bind(wxEVT_PAINT, &CDialogLook::OnPaint, this);
-    Bind(wxEVT_CHAR_HOOK, &CDialogLook::OnCharHook, this);
+    Bind(wxEVT_PAINT, &DialogLook::OnPaint, this);
+    Bind(wxEVT_CHAR_HOOK, &DialogLook::OnCharHook, this);
     // Bound first, so that a dialog's own OK or Cancel handler is asked before these.
     for (int id : {wxID_OK, wxID_CANCEL})
         Bind(
             wxEVT_BUTTON, [this, id](wxCommandEvent&) { Finish(id); }, id);
 }
 
-void CDialogLook::InitLook(Background background) {
+void DialogLook::InitLook(Background background) {
     SetIcons(ProgramIcons());
     kind_ = background;
     if (background == Background::Paper) {
@@ -160,7 +160,7 @@ void CDialogLook::InitLook(Background background) {
     if (look_.centred) CentreOnScreen();
 }
 
-std::vector<std::vector<wxWindow*>> CDialogLook::ReadingRows() const {
+std::vector<std::vector<wxWindow*>> DialogLook::ReadingRows() const {
     std::vector<wxWindow*> windows(GetChildren().begin(), GetChildren().end());
     std::stable_sort(windows.begin(), windows.end(), [](const wxWindow* a, const wxWindow* b) {
         return a->GetPosition().y < b->GetPosition().y;
@@ -182,7 +182,7 @@ std::vector<std::vector<wxWindow*>> CDialogLook::ReadingRows() const {
     return rows;
 }
 
-void CDialogLook::OrderTabsByPosition() {
+void DialogLook::OrderTabsByPosition() {
     wxWindow* previous = nullptr;
     for (const auto& row : ReadingRows())
         for (wxWindow* window : row) {
@@ -197,20 +197,20 @@ namespace {
 bool ShowsItsText(const wxWindow* window) {
     if (dynamic_cast<const wxCheckBox*>(window) || dynamic_cast<const wxRadioButton*>(window))
         return true;
-    const auto* label = dynamic_cast<const CStaticEx*>(window);
+    const auto* label = dynamic_cast<const StaticEx*>(window);
     return label && !label->HasBitmap() && !label->HasPicture() && !label->Acts() &&
-           !label->HasFlag(CStaticEx::kCentre | CStaticEx::kRight) &&
+           !label->HasFlag(StaticEx::kCentre | StaticEx::kRight) &&
            !label->GetLabel().Contains("\n");
 }
 
 bool IsBitmapButton(const wxWindow* window) {
-    const auto* button = dynamic_cast<const CStaticEx*>(window);
+    const auto* button = dynamic_cast<const StaticEx*>(window);
     return button && button->HasBitmap();
 }
 
 }  // namespace
 
-void CDialogLook::FitContents() {
+void DialogLook::FitContents() {
     const int gap = std::max(Dlu(2, 0).x, 3);
     int needed = 0;
     for (const auto& row : ReadingRows()) {
@@ -238,7 +238,7 @@ void CDialogLook::FitContents() {
             window->Move(window->GetPosition().x + needed - width, window->GetPosition().y);
 }
 
-void CDialogLook::MoveFocus(bool forward) {
+void DialogLook::MoveFocus(bool forward) {
     // GTK's own traversal would stop in a list, whose focus is in a window of its own.
     std::vector<wxWindow*> order;
     for (wxWindow* child : GetChildren())
@@ -258,11 +258,11 @@ void CDialogLook::MoveFocus(bool forward) {
     order[next]->SetFocusFromKbd();
 }
 
-void CDialogLook::FixSize() {
+void DialogLook::FixSize() {
     SetSizeHints(GetSize(), GetSize());
 }
 
-void CDialogLook::SeparateRow(std::vector<wxWindow*> row) const {
+void DialogLook::SeparateRow(std::vector<wxWindow*> row) const {
     if (row.empty()) return;
     std::sort(row.begin(), row.end(), [](const wxWindow* a, const wxWindow* b) {
         return a->GetPosition().x < b->GetPosition().x;
@@ -280,7 +280,7 @@ void CDialogLook::SeparateRow(std::vector<wxWindow*> row) const {
         if (x[i] != row[i]->GetPosition().x) row[i]->Move(x[i], row[i]->GetPosition().y);
 }
 
-void CDialogLook::ApplyColourRule() {
+void DialogLook::ApplyColourRule() {
     for (wxWindow* child : GetChildren()) {
         ControlKind kind = ControlKind::Other;
         if (dynamic_cast<wxTextCtrl*>(child))
@@ -292,11 +292,11 @@ void CDialogLook::ApplyColourRule() {
     }
 }
 
-void CDialogLook::DrawBackground(wxDC& dc) const {
+void DialogLook::DrawBackground(wxDC& dc) const {
     DrawBackgroundUnder(dc, wxRect(wxPoint(0, 0), GetClientSize()));
 }
 
-void CDialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
+void DialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
     const wxPoint origin(-rect.x, -rect.y);
     if (!background_.IsOk()) {
         dc.SetBackground(wxBrush(PaperColour()));
@@ -312,25 +312,25 @@ void CDialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
     }
 }
 
-void CDialogLook::Finish(int code) {
+void DialogLook::Finish(int code) {
     SetReturnCode(code);
     EndDialog(code);
 }
 
-void CDialogLook::OnPaint(wxPaintEvent&) {
+void DialogLook::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     DrawBackground(dc);
 }
 
-CStaticEx* CDialogLook::AddButton(Button button, int x, int y) {
-    auto* control = new CStaticEx(this, wxID_ANY, Dlu(x, y), wxDefaultSize, 0, desktop_);
+StaticEx* DialogLook::AddButton(Button button, int x, int y) {
+    auto* control = new StaticEx(this, wxID_ANY, Dlu(x, y), wxDefaultSize, 0, desktop_);
     control->SetBitmap(ButtonBitmap(button));
     control->SetCommand(static_cast<unsigned>(ButtonCommand(button)), nullptr, false, false);
     buttonIds_[ButtonCommand(button)] = control->GetId();
     return control;
 }
 
-wxWindow* CDialogLook::ButtonFor(int command) const {
+wxWindow* DialogLook::ButtonFor(int command) const {
     const auto found = buttonIds_.find(command);
     return found == buttonIds_.end() ? nullptr : FindWindow(found->second);
 }
@@ -340,14 +340,14 @@ namespace {
 // Multi-line edits, edits that take Enter and buttons, native or bitmap, keep their Return.
 bool TakesReturn(const wxWindow* focus) {
     if (dynamic_cast<const wxAnyButton*>(focus)) return true;
-    if (auto* control = dynamic_cast<const CStaticEx*>(focus)) return control->Acts();
+    if (auto* control = dynamic_cast<const StaticEx*>(focus)) return control->Acts();
     return dynamic_cast<const wxTextCtrl*>(focus) &&
            focus->HasFlag(wxTE_MULTILINE | wxTE_PROCESS_ENTER);
 }
 
 }  // namespace
 
-void CDialogLook::OnCharHook(wxKeyEvent& event) {
+void DialogLook::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if (key == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0) {
         MoveFocus(!event.ShiftDown());

@@ -16,15 +16,25 @@ class Desktop;
 
 namespace harbinet::ui {
 
-class CStaticEx;
+class StaticEx;
 
-// How a dialog answers its controls' colour requests.
-enum class ColourRule { A, B, C, D, E, F };
+// How a dialog colours its controls, named by the dialogs that use it: whether its edit fields
+// and lists show the paper behind them, and whether its labels keep their own text colours.
+enum class ColourRule {
+    ListsAndSkinBoard,  // the terrain sets, the external applications, a set's skins: all on
+                        // paper, labels in the default text colour
+    FormsWithChecks,    // Configure Harbinet, a terrain set's form: white edits, default labels
+    SkinForm,           // a skin's description: white edits and lists, default labels
+    AppForm,            // an external application's form: white edits, labels in their colours
+    SkinList,           // the skin catalogue: all on paper, labels in their own colours
+    PictureDialogs,     // About and Set Active Career: white edits and lists, labels in their
+                        // own colours (the career lines)
+};
 enum class ControlKind { Edit, List, Other };
 
 // True when controls of this kind show the dialog background behind them.
 bool ShowsBackground(ColourRule rule, ControlKind kind);
-// True when a CStaticEx of this kind may use its own text colours under the rule; otherwise
+// True when a StaticEx of this kind may use its own text colours under the rule; otherwise
 // it draws in the default text colour.
 bool ConsultsControlColours(ColourRule rule, ControlKind kind);
 
@@ -62,15 +72,15 @@ enum class Background { Paper, Picture };
 
 struct Look {
     DialogFace face = DialogFace::ComicSans;
-    ColourRule rule = ColourRule::A;
+    ColourRule rule = ColourRule::ListsAndSkinBoard;
     bool centred = true;
 };
 
-class CDialogLook : public wxDialog {
+class DialogLook : public wxDialog {
   public:
     // The client area is sizeInDialogUnits of the dialog font.
-    CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
-                const wxSize& sizeInDialogUnits, Desktop* desktop);
+    DialogLook(wxWindow* parent, const wxString& title, const Look& look,
+               const wxSize& sizeInDialogUnits, Desktop* desktop);
 
     ColourRule Rule() const { return look_.rule; }
     Desktop* DesktopServices() const { return desktop_; }
@@ -88,7 +98,7 @@ class CDialogLook : public wxDialog {
     // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command. Escape
     // posts the command of the dialog's Cancel button, Return that of its OK button unless
     // the focus is on a control that takes Return itself (another bitmap button, for one).
-    CStaticEx* AddButton(Button button, int x, int y);
+    StaticEx* AddButton(Button button, int x, int y);
 
     // Ends the dialog with this code, whether it runs modal or not (a dialog that is not
     // modal would otherwise only hide, its code unset).

@@ -1,4 +1,4 @@
-// CStaticEx: the one control behind every push button, hyperlink, reacting text line and
+// StaticEx: the one control behind every push button, hyperlink, reacting text line and
 // picture tile of the program's dialogs. It never acts itself: a click becomes a command
 // queued to the parent, which handles it after the click has been processed.
 #pragma once
@@ -29,7 +29,7 @@ wxRect FitPicture(const wxSize& picture, const wxSize& frame);
 // Tells the user that the desktop could not open target (a file or a link), and why.
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason);
 
-class CStaticEx : public wxControl {
+class StaticEx : public wxControl {
   public:
     // Alignment of an auto-sized text (style bits): left is the default.
     static constexpr long kCentre = wxALIGN_CENTRE_HORIZONTAL;
@@ -37,9 +37,9 @@ class CStaticEx : public wxControl {
     static constexpr long kCentreVertical = wxALIGN_CENTRE_VERTICAL;
 
     // desktop plays the click sound and opens links; without one the control stays silent.
-    CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
-              Desktop* desktop);
-    ~CStaticEx() override;
+    StaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+             Desktop* desktop);
+    ~StaticEx() override;
 
     void SetCommand(unsigned command, const wxString* text, bool autoSize, bool hoverHighlight);
     void SetRightCommand(unsigned command) {
