@@ -125,7 +125,7 @@ void MainFrame::UpdateTrayIcon(bool busy) {
     if (!busy) RunWaitingLater();
     // Like a notification-area icon that was removed, one that is not there stays away.
     if (!tray_ || !tray_->Shown()) return;
-    tray_->Show(busy ? kTrayIconBusy : kTrayIcon, wxString::FromUTF8(TrayTooltip(state_, busy)));
+    tray_->Show(busy, wxString::FromUTF8(TrayTooltip(state_, busy)));
 }
 
 bool MainFrame::StartSeasonTimer(std::uint32_t milliseconds) {
@@ -148,7 +148,7 @@ void MainFrame::AddTrayIcon() {
         ShowMessage(MessageIcon::Information, text::kProgramTitle, kNoTrayText);
     }
     if (!tray_) tray_ = std::make_unique<TrayIcon>(*this);
-    tray_->Show(kTrayIcon, text::kProgramTitle);
+    tray_->Show(false, text::kProgramTitle);
     UpdateTrayIcon(false);
     StartAutomaticMode(state_);
 }

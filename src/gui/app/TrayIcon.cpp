@@ -115,11 +115,9 @@ TrayIcon::TrayIcon(MainFrame& frame) : frame_(frame), clicks_(DoubleClickMs()) {
     Bind(wxEVT_MENU, &TrayIcon::OnMenu, this);
 }
 
-void TrayIcon::Show(int iconId, const wxString& tooltip) {
-    SetIcon(ui::TrayIcon(iconId), tooltip);
+void TrayIcon::Show(bool busy, const wxString& tooltip) {
+    SetIcon(ui::TrayIcon(busy), tooltip);
     shown_ = true;
-    iconId_ = iconId;
-    tooltip_ = tooltip;
 }
 
 void TrayIcon::Hide() {

@@ -20,12 +20,10 @@ class TrayIcon : public wxTaskBarIcon {
     explicit TrayIcon(MainFrame& frame);
 
     // Shows the normal or the busy icon with this tooltip (adding the icon when it is not there).
-    void Show(int iconId, const wxString& tooltip);
+    void Show(bool busy, const wxString& tooltip);
     void Hide();
 
     bool Shown() const { return shown_; }
-    int IconId() const { return iconId_; }
-    const wxString& Tooltip() const { return tooltip_; }
 
   private:
     void OnLeftDown(wxTaskBarIconEvent& event);
@@ -35,8 +33,6 @@ class TrayIcon : public wxTaskBarIcon {
     MainFrame& frame_;
     TrayClickTracker clicks_;
     bool shown_ = false;
-    int iconId_ = 0;
-    wxString tooltip_;
 };
 
 // The pop-up menu of these items: command ids, check marks, radio marks, sub-menus, and the

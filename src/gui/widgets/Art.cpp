@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "gui/widgets/Ids.h"
 #include "gui/widgets/Resources.h"
 
 namespace harbinet::ui {
@@ -61,10 +60,9 @@ wxIconBundle ProgramIcons() {
     return icons;
 }
 
-wxBitmapBundle TrayIcon(int id) {
+wxBitmapBundle TrayIcon(bool busy) {
     wxVector<wxBitmap> bitmaps;
-    for (const wxBitmap& bitmap :
-         Sizes(id == id::kTrayIconBusy ? "tray-busy" : "tray", {22, 32, 48, 64}))
+    for (const wxBitmap& bitmap : Sizes(busy ? "tray-busy" : "tray", {22, 32, 48, 64}))
         bitmaps.push_back(bitmap);
     return wxBitmapBundle::FromBitmaps(bitmaps);
 }

@@ -22,7 +22,7 @@ inline constexpr const char* kPanelPicture = "panel.png";        // 300 x 178
 // The program icon at every size it was drawn in, for the window manager.
 wxIconBundle ProgramIcons();
 // The tray icon, or its busy picture while terrain or skins change.
-wxBitmapBundle TrayIcon(int id);
+wxBitmapBundle TrayIcon(bool busy);
 
 // The pointing hand, hot spot at the finger tip.
 wxCursor LinkCursor();
