@@ -72,8 +72,8 @@ TEST_F(StaticExTest, AClickOrADoubleClickPostsItsCommandOnceWithTheClickSound) {
 TEST_F(StaticExTest, HoverShowsTheHoverColourUntilTheMouseLeaves) {
     StaticEx* line = Make();
     const wxString text = "Meyer, Hans";
-    line->SetTextColour(ui::ColourRef{0x800000});
-    line->SetHoverColour(ui::ColourRef{0x0000FF});
+    line->SetTextColour(wxColour(0x00, 0x00, 0x80));
+    line->SetHoverColour(wxColour(0xFF, 0x00, 0x00));
     line->SetCommand(201, &text, true, true);
     EXPECT_EQ(line->CurrentTextColour(), wxColour(0, 0, 128));
     SendMouse(line, wxEVT_ENTER_WINDOW);

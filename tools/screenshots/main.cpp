@@ -147,8 +147,8 @@ class ToolkitSampler : public ui::DialogLook {
         new wxListBox(this, wxID_ANY, Dlu(134, 100), DluSize(119, 44), 3, items);
         auto* hover = new ui::StaticEx(this, wxID_ANY, Dlu(7, 152), DluSize(200, 8), 0, desktop);
         hover->SetLabelFont(ui::CareerLineFont());
-        hover->SetTextColour(ui::ColourRef{0x800000});
-        hover->SetHoverColour(ui::ColourRef{0x0000FF});
+        hover->SetTextColour(wxColour(0x00, 0x00, 0x80));
+        hover->SetHoverColour(wxColour(0xFF, 0x00, 0x00));
         const wxString text = "A reacting line, shown under the mouse";
         hover->SetCommand(200, &text, true, true);
         wxMouseEvent enter(wxEVT_ENTER_WINDOW);

@@ -9,9 +9,9 @@
 namespace harbinet {
 
 namespace {
-constexpr ui::ColourRef kActiveColour = 0x000000;  // black, also under the mouse
-constexpr ui::ColourRef kOtherColour = 0x800000;   // navy
-constexpr ui::ColourRef kOtherHover = 0x0000FF;    // red
+const wxColour kActiveColour(0x00, 0x00, 0x00);  // black, also under the mouse
+const wxColour kOtherColour(0x00, 0x00, 0x80);   // navy
+const wxColour kOtherHover(0xFF, 0x00, 0x00);    // red
 constexpr int kCornerGap = 10;
 }  // namespace
 

@@ -13,14 +13,9 @@
 
 namespace harbinet::ui {
 
-wxColour FromColourRef(ColourRef value) {
-    return wxColour(static_cast<unsigned char>(value & 0xFF),
-                    static_cast<unsigned char>((value >> 8) & 0xFF),
-                    static_cast<unsigned char>((value >> 16) & 0xFF));
-}
-
 namespace {
-constexpr ColourRef kPlateColour = 0x20534B;  // the olive drab of the button plates
+const wxColour kPlateColour(0x4B, 0x53, 0x20);  // the olive drab of the button plates
+const wxColour kLinkColour(0x00, 0x00, 0xFF);   // blue
 }  // namespace
 
 wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
@@ -91,7 +86,7 @@ void StaticEx::SetLink(const wxString& text, const wxString* target) {
     SetCanFocus(Acts());
     linkCursor_ = LinkCursor();
     SetCursor(linkCursor_);
-    textColour_ = FromColourRef(0xFF0000);
+    textColour_ = kLinkColour;
     if (!labelFont_.IsOk()) labelFont_ = GetFont();
     labelFont_.SetUnderlined(true);
     SetFont(labelFont_);
@@ -335,8 +330,7 @@ void StaticEx::DrawFocusMark(wxDC& dc) const {
         dc.DrawRoundedRectangle(4, 4, plate.x - 8, plate.y - 9, 3);
         return;
     }
-    dc.SetPen(
-        wxPen(HasPicture() ? FromColourRef(kPlateColour) : CurrentTextColour(), 1, wxPENSTYLE_DOT));
+    dc.SetPen(wxPen(HasPicture() ? kPlateColour : CurrentTextColour(), 1, wxPENSTYLE_DOT));
     dc.DrawRectangle(wxRect(GetClientSize()));
 }
 

@@ -9,7 +9,6 @@
 #include <wx/font.h>
 #include <wx/image.h>
 
-#include <cstdint>
 #include <string>
 
 namespace harbinet {
@@ -17,10 +16,6 @@ class Desktop;
 }
 
 namespace harbinet::ui {
-
-// Colours as the dialogs give them: 0x00BBGGRR, red in the low byte.
-using ColourRef = std::uint32_t;
-wxColour FromColourRef(ColourRef value);
 
 // Where a picture of this size is drawn in a frame: as large as fits in its own proportions,
 // centred. Empty when either size is.
@@ -50,9 +45,7 @@ class StaticEx : public wxControl {
     void SetTextAndFit(const wxString& text);
     void SetLabelFont(const wxFont& font);
     void SetTextColour(const wxColour& colour);
-    void SetTextColour(ColourRef colour) { SetTextColour(FromColourRef(colour)); }
     void SetHoverColour(const wxColour& colour);
-    void SetHoverColour(ColourRef colour) { SetHoverColour(FromColourRef(colour)); }
     // A GIF or JPEG stretched over the control; an empty path or a file that cannot be
     // decoded leaves the control without a picture.
     void LoadPicture(const std::string& path);
