@@ -14,6 +14,7 @@
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/SetActiveCareerDialog.h"
 #include "gui/widgets/Art.h"
+#include "gui/widgets/DialogLook.h"
 #include "gui/widgets/Ids.h"
 #include "gui/widgets/RunDialog.h"
 #include "launch/GameLauncher.h"
@@ -75,7 +76,7 @@ MainFrame::MainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
     // Realizing leaves wx believing in a 1 x 1 window until it is shown.
     SetSize(size);
 
-    panelFont_ = wxFont(wxFontInfo(9).Bold().FaceName("Comic Sans MS"));
+    panelFont_ = ui::CareerLineFont();
 
     Bind(wxEVT_PAINT, &MainFrame::OnPaint, this);
     Bind(wxEVT_MENU, &MainFrame::OnMenuCommand, this);

@@ -26,8 +26,8 @@ SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std:
                  wxSize(365, 157), desktop),
       record_(record),
       host_(host) {
-    picture_ = new ui::StaticEx(this, wxID_ANY, Dlu(8, 6), DluSize(126, 88), 0, desktop);
-    picture_->LoadPicture(preview);
+    auto* picture = new ui::StaticEx(this, wxID_ANY, Dlu(8, 6), DluSize(126, 88), 0, desktop);
+    picture->LoadPicture(preview);
 
     auto label = [&](const char* text, int x, int y, int width) {
         auto* control = new ui::StaticEx(this, wxID_ANY, Dlu(x, y), DluSize(width, 9), 0, desktop);

@@ -28,11 +28,9 @@ class SkinEditDialog : public ui::DialogLook {
     wxTextCtrl* ModelBox() const { return model_; }
     wxTextCtrl* UnitBox() const { return unit_; }
     wxTextCtrl* PilotBox() const { return pilot_; }
-    wxTextCtrl* LocationBox() const { return location_; }
     wxTextCtrl* AuthorBox() const { return author_; }
     wxTextCtrl* UrlBox() const { return url_; }
     wxChoice* YearList() const { return year_; }
-    ui::StaticEx* Picture() const { return picture_; }
 
   private:
     void OnOk(wxCommandEvent& event);
@@ -40,7 +38,6 @@ class SkinEditDialog : public ui::DialogLook {
 
     SkinRecord record_;
     Host& host_;
-    ui::StaticEx* picture_ = nullptr;
     wxTextCtrl* model_ = nullptr;
     wxTextCtrl* unit_ = nullptr;
     wxTextCtrl* pilot_ = nullptr;

@@ -72,19 +72,19 @@ void TerrainSkinsDialog::BuildBoard() {
     }
     prev_ = AddButton(ui::Button::Prev, 9, 239);
     next_ = AddButton(ui::Button::Next, 51, 239);
-    season_ = AddButton(ui::Button::Season, 120, 239);
+    ui::StaticEx* season = AddButton(ui::Button::Season, 120, 239);
     seasonPicture_ = new ui::StaticEx(this, wxID_ANY, Dlu(165, 242), DluSize(100, 14), 0, desktop);
     ui::StaticEx* reset = AddButton(ui::Button::Reset, 275, 239);
     ui::StaticEx* ok = AddButton(ui::Button::Ok, 359, 239);
     ui::StaticEx* cancel = AddButton(ui::Button::Cancel, 401, 239);
-    SeparateRow({prev_, next_, season_, seasonPicture_, reset, ok, cancel});
+    SeparateRow({prev_, next_, season, seasonPicture_, reset, ok, cancel});
 
     prev_->Hide();
     if (seasons_) {
         LoadSeasonPicture();
     } else {
-        season_->Disable();
-        season_->Hide();
+        season->Disable();
+        season->Hide();
     }
 
     Bind(wxEVT_BUTTON, &TerrainSkinsDialog::OnStep, this, kFirstLeft, kFirstLeft + kSlots - 1);

@@ -28,17 +28,13 @@ class TerrainSkinsDialog : public ui::DialogLook {
     // The title of set's dialog, by which an open one is found.
     static wxString TitleOf(const ProgramState& state, unsigned set);
 
-    bool Usable() const { return usable_; }
     bool Show(bool show = true) override;
 
     int Page() const { return page_; }
-    std::size_t SeasonRow() const { return seasonRow_; }
     ui::StaticEx* Tile(int slot) const { return tiles_[static_cast<std::size_t>(slot)]; }
     ui::StaticEx* Caption(int slot) const { return captions_[static_cast<std::size_t>(slot)]; }
     ui::StaticEx* PrevButton() const { return prev_; }
     ui::StaticEx* NextButton() const { return next_; }
-    ui::StaticEx* SeasonButton() const { return season_; }
-    ui::StaticEx* SeasonPicture() const { return seasonPicture_; }
 
   private:
     void BuildBoard();
@@ -67,7 +63,6 @@ class TerrainSkinsDialog : public ui::DialogLook {
     std::array<ui::StaticEx*, kSlots> captions_{};
     ui::StaticEx* prev_ = nullptr;
     ui::StaticEx* next_ = nullptr;
-    ui::StaticEx* season_ = nullptr;
     ui::StaticEx* seasonPicture_ = nullptr;
 };
 

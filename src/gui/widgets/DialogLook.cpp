@@ -17,6 +17,9 @@
 
 namespace harbinet::ui {
 
+namespace {
+
+// True when controls of this kind show the dialog background behind them.
 bool ShowsBackground(ColourRule rule, ControlKind kind) {
     switch (rule) {
         case ColourRule::ListsAndSkinBoard:
@@ -34,6 +37,31 @@ bool ShowsBackground(ColourRule rule, ControlKind kind) {
     return false;
 }
 
+// The 8-point dialog font, requested by name (the system substitutes a missing face).
+wxFont DialogFont(DialogFace face) {
+    return wxFont(
+        wxFontInfo(8).FaceName(face == DialogFace::ComicSans ? "Comic Sans MS" : "MS Sans Serif"));
+}
+
+// The paper's mean colour, for controls that cannot show the texture.
+wxColour PaperColour() {
+    return wxColour(0xE6, 0xD8, 0xB8);
+}
+
+// Copies the tile from the area's top-left corner, row by row, left to right; the last row
+// and column are clipped. The tiles of an area start at origin (the part of a bigger area
+// seen through a child shifts it).
+void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area, const wxPoint& origin) {
+    if (!tile.IsOk()) return;
+    const int w = tile.GetLogicalWidth() > 0 ? static_cast<int>(tile.GetLogicalWidth()) : 1;
+    const int h = tile.GetLogicalHeight() > 0 ? static_cast<int>(tile.GetLogicalHeight()) : 1;
+    if (area.y < 1 || area.x <= 0) return;
+    for (int y = 0; y < area.y; y += h)
+        for (int x = 0; x < area.x; x += w) dc.DrawBitmap(tile, origin.x + x, origin.y + y);
+}
+
+}  // namespace
+
 bool ConsultsControlColours(ColourRule rule, ControlKind kind) {
     switch (rule) {
         case ColourRule::ListsAndSkinBoard:
@@ -50,26 +78,8 @@ bool ConsultsControlColours(ColourRule rule, ControlKind kind) {
     return false;
 }
 
-wxFont DialogFont(DialogFace face) {
-    return wxFont(
-        wxFontInfo(8).FaceName(face == DialogFace::ComicSans ? "Comic Sans MS" : "MS Sans Serif"));
-}
-
 wxFont CareerLineFont() {
     return wxFont(wxFontInfo(9).FaceName("Comic Sans MS").Bold());
-}
-
-wxColour PaperColour() {
-    return wxColour(0xE6, 0xD8, 0xB8);
-}
-
-void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area, const wxPoint& origin) {
-    if (!tile.IsOk()) return;
-    const int w = tile.GetLogicalWidth() > 0 ? static_cast<int>(tile.GetLogicalWidth()) : 1;
-    const int h = tile.GetLogicalHeight() > 0 ? static_cast<int>(tile.GetLogicalHeight()) : 1;
-    if (area.y < 1 || area.x <= 0) return;
-    for (int y = 0; y < area.y; y += h)
-        for (int x = 0; x < area.x; x += w) dc.DrawBitmap(tile, origin.x + x, origin.y + y);
 }
 
 namespace {
@@ -109,11 +119,12 @@ ButtonEntry Entry(Button button) {
     return {"", 0};
 }
 
-}  // namespace
-
+// wxID_OK, wxID_CANCEL or the command id of the table.
 int ButtonCommand(Button button) {
     return Entry(button).command;
 }
+
+}  // namespace
 
 wxBitmap ButtonBitmap(Button button) {
     return EmbeddedBitmap(Entry(button).image);
@@ -292,10 +303,6 @@ void DialogLook::ApplyColourRule() {
     }
 }
 
-void DialogLook::DrawBackground(wxDC& dc) const {
-    DrawBackgroundUnder(dc, wxRect(wxPoint(0, 0), GetClientSize()));
-}
-
 void DialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
     const wxPoint origin(-rect.x, -rect.y);
     if (!background_.IsOk()) {
@@ -319,7 +326,7 @@ void DialogLook::Finish(int code) {
 
 void DialogLook::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
-    DrawBackground(dc);
+    DrawBackgroundUnder(dc, wxRect(wxPoint(0, 0), GetClientSize()));
 }
 
 StaticEx* DialogLook::AddButton(Button button, int x, int y) {

@@ -32,23 +32,13 @@ enum class ColourRule {
 };
 enum class ControlKind { Edit, List, Other };
 
-// True when controls of this kind show the dialog background behind them.
-bool ShowsBackground(ColourRule rule, ControlKind kind);
 // True when a StaticEx of this kind may use its own text colours under the rule; otherwise
 // it draws in the default text colour.
 bool ConsultsControlColours(ColourRule rule, ControlKind kind);
 
 enum class DialogFace { MsSansSerif, ComicSans };
-// The 8-point dialog font, requested by name (the system substitutes a missing face).
-wxFont DialogFont(DialogFace face);
 // Bold 9-point "Comic Sans MS" of the career lines and the information panel.
 wxFont CareerLineFont();
-
-// Copies the tile from the area's top-left corner, row by row, left to right; the last row
-// and column are clipped. The tiles of an area start at origin (the part of a bigger area
-// seen through a child shifts it).
-void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area,
-                const wxPoint& origin = wxPoint(0, 0));
 
 // The bitmap buttons: one plate per command, the same in every dialog.
 enum class Button {
@@ -65,7 +55,6 @@ enum class Button {
     Season,
     Reset
 };
-int ButtonCommand(Button button);      // wxID_OK, wxID_CANCEL or the command id of the table
 wxBitmap ButtonBitmap(Button button);  // 70 x 36, white outside the plate
 
 enum class Background { Paper, Picture };
@@ -88,8 +77,6 @@ class DialogLook : public wxDialog {
     // Paints what lies under a child occupying rect (in client coordinates) into dc, whose
     // origin is the child's top-left corner: controls that paint themselves look transparent.
     void DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const;
-    // Paints the whole background into dc at the client's origin.
-    void DrawBackground(wxDC& dc) const;
 
     // Dialog units of this dialog's font to pixels.
     wxPoint Dlu(int x, int y) const { return ConvertDialogToPixels(wxPoint(x, y)); }
@@ -143,8 +130,5 @@ class DialogLook : public wxDialog {
     Desktop* desktop_;
     std::map<int, wxWindowID> buttonIds_;  // command -> window id of its bitmap button
 };
-
-// The paper's mean colour, for controls that cannot show the texture.
-wxColour PaperColour();
 
 }  // namespace harbinet::ui

@@ -14,10 +14,13 @@
 namespace harbinet::ui {
 
 namespace {
+
 const wxColour kPlateColour(0x4B, 0x53, 0x20);  // the olive drab of the button plates
 const wxColour kLinkColour(0x00, 0x00, 0xFF);   // blue
-}  // namespace
+constexpr const char* kClickSound = "CLICK.WAV";
 
+// Where a picture of this size is drawn in a frame: as large as fits in its own proportions,
+// centred. Empty when either size is.
 wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
     if (picture.x <= 0 || picture.y <= 0 || frame.x <= 0 || frame.y <= 0) return {};
     // Compared in whole numbers: which side limits the picture.
@@ -30,6 +33,8 @@ wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
         fit.x = std::max(1, static_cast<int>(byHeight / picture.y));
     return {wxPoint((frame.x - fit.x) / 2, (frame.y - fit.y) / 2), fit};
 }
+
+}  // namespace
 
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
     MessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
@@ -84,17 +89,11 @@ void StaticEx::SetLink(const wxString& text, const wxString* target) {
     linkTarget_ = target ? *target : text;
     autoSize_ = true;
     SetCanFocus(Acts());
-    linkCursor_ = LinkCursor();
-    SetCursor(linkCursor_);
+    SetCursor(LinkCursor());
     textColour_ = kLinkColour;
     if (!labelFont_.IsOk()) labelFont_ = GetFont();
     labelFont_.SetUnderlined(true);
     SetFont(labelFont_);
-    SetLabel(text);
-    FitToText();
-}
-
-void StaticEx::SetTextAndFit(const wxString& text) {
     SetLabel(text);
     FitToText();
 }
@@ -192,11 +191,6 @@ void StaticEx::SetSoundFolder(const std::string& folder) {
     SoundFolder() = folder;
 }
 
-std::string StaticEx::ClickSoundPath() const {
-    if (clickSound_.find('/') != std::string::npos) return clickSound_;
-    return SoundFolder() + clickSound_;
-}
-
 void StaticEx::PostCommand(unsigned command) {
     wxWindow* parent = GetParent();
     if (!parent) return;
@@ -204,7 +198,7 @@ void StaticEx::PostCommand(unsigned command) {
     event->SetEventObject(this);
     // Queued, not processed: the parent acts after this click has been handled.
     parent->GetEventHandler()->QueueEvent(event);
-    if (desktop_) desktop_->PlaySound(ClickSoundPath());
+    if (desktop_) desktop_->PlaySound(SoundFolder() + kClickSound);
 }
 
 void StaticEx::OnLeftDown(wxMouseEvent& event) {

@@ -5,7 +5,6 @@
 
 #include <wx/bitmap.h>
 #include <wx/control.h>
-#include <wx/cursor.h>
 #include <wx/font.h>
 #include <wx/image.h>
 
@@ -16,10 +15,6 @@ class Desktop;
 }
 
 namespace harbinet::ui {
-
-// Where a picture of this size is drawn in a frame: as large as fits in its own proportions,
-// centred. Empty when either size is.
-wxRect FitPicture(const wxSize& picture, const wxSize& frame);
 
 // Tells the user that the desktop could not open target (a file or a link), and why.
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason);
@@ -42,7 +37,6 @@ class StaticEx : public wxControl {
         SetCanFocus(Acts());
     }
     void SetLink(const wxString& text, const wxString* target = nullptr);
-    void SetTextAndFit(const wxString& text);
     void SetLabelFont(const wxFont& font);
     void SetTextColour(const wxColour& colour);
     void SetHoverColour(const wxColour& colour);
@@ -55,17 +49,13 @@ class StaticEx : public wxControl {
     void SetLabel(const wxString& label) override;
     wxString GetLabel() const override { return text_; }
 
-    // Resizes the control to its text when AutoSize is set (left, centre, right rules).
-    void FitToText();
-
     bool HasPicture() const { return picture_.IsOk(); }
     bool HasBitmap() const { return bitmap_.IsOk(); }
     unsigned Command() const { return commandId_; }
     // The colour the text is drawn in now, after the parent's colour rule.
     wxColour CurrentTextColour() const;
-    // The sound file a click plays: the program's folder + "CLICK.WAV".
-    std::string ClickSoundPath() const;
-    // The program's folder, where the sounds are; the executable's folder until it is set.
+    // The program's folder, where the click sound "CLICK.WAV" is; the executable's folder until
+    // it is set.
     static void SetSoundFolder(const std::string& folder);
 
     // Draws the control as it looks now (background under it included) into dc.
@@ -80,6 +70,8 @@ class StaticEx : public wxControl {
     wxSize DoGetBestSize() const override;
 
   private:
+    // Resizes the control to its text when AutoSize is set (left, centre, right rules).
+    void FitToText();
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
@@ -95,7 +87,6 @@ class StaticEx : public wxControl {
     void Repaint();
 
     Desktop* desktop_;
-    std::string clickSound_ = "CLICK.WAV";
     wxString linkTarget_;
     bool autoSize_ = false;
     bool hovering_ = false;
@@ -105,7 +96,6 @@ class StaticEx : public wxControl {
     wxFont labelFont_;
     wxColour hoverColour_;
     wxColour textColour_;
-    wxCursor linkCursor_;
     wxImage picture_;
     wxBitmap scaledPicture_;  // the picture at the control's size, made at the first paint
     wxBitmap bitmap_;
