@@ -123,9 +123,9 @@ bool TerrainSetList::Delete(unsigned slot) const {
     batch.Set(settings::kTerrainSets, settings::ObjectsLowKey(slot), "0");
     if (!Report(batch.Commit())) return false;
 
-    // The choices file goes only when it is surely this set's own: a name from an old settings
-    // file may point outside the catalogue, or be shared with another set that differs only in
-    // letter case.
+    // The choices file goes only when it is surely this set's own: a name read from the
+    // settings file (edited by hand, or written by an older version) may point outside the
+    // catalogue, or be shared with another set that differs only in letter case.
     if (!choices) return true;
     for (const TerrainSetRow& other : Rows())
         if (EqualIgnoringCase(other.name, row->name)) return true;
@@ -134,7 +134,7 @@ bool TerrainSetList::Delete(unsigned slot) const {
 }
 
 void TerrainSetList::CreateFolders(const std::string& name, bool seasons, bool common) const {
-    // A name from an old settings file is kept as it is, but never leads out of the stores.
+    // A name read from the settings file is kept as it is, but never leads out of the stores.
     if (!IsUsableName(name)) return;
     // The stores themselves come with the first installation, but a lost one is made again.
     for (const std::string* store : {&state_.TerrainFolder, &state_.SkinsFolder}) {

@@ -88,7 +88,7 @@ void Append(wxMenu& menu, const std::vector<TrayMenuItem>& items) {
                 break;
             }
             case TrayMenuItem::Kind::Command: {
-                // Windows marks one item of a range, the others keep no mark. A wx radio group
+                // One item of a range carries the radio mark, the others none. A wx radio group
                 // always checks one of its items, so only the marked item is a radio item (a
                 // group of its own).
                 const wxItemKind kind = item.radio     ? wxITEM_RADIO

@@ -37,8 +37,9 @@ TerrainSetsDialog::TerrainSetsDialog(ProgramState& state, wxWindow* parent)
 
     InitLook(ui::Background::Paper);
     ApplyColourRule();
-    // The widths are the classic ones, but the last column keeps room for its header in
-    // whatever font the system put in place of Comic Sans; the name column gives way.
+    // The Id, name and seasons columns are 25, 250 and 110 pixels wide; the last one keeps room
+    // for its header in whatever font the system put in place of Comic Sans, and the name
+    // column gives way to it.
     const int width = list_->GetClientSize().x;
     const int last = std::max(width - 385, list_->GetTextExtent(text::kColumnObjectsLow).x + 24);
     list_->InsertColumn(kIdColumn, text::kColumnId, wxLIST_FORMAT_RIGHT, 25);
