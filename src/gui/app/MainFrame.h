@@ -43,9 +43,6 @@ class MainFrame : public wxFrame, public Host {
     // Runs a menu command after the current handler has returned.
     void PostCommand(int command);
 
-    void AddTrayIcon();
-    void RemoveTrayIcon();
-
     // The mouse on the tray icon.
     void OnTrayLeftPress();
     void OnTrayDoubleClick();
@@ -70,6 +67,8 @@ class MainFrame : public wxFrame, public Host {
     }
 
   private:
+    void AddTrayIcon();
+    void RemoveTrayIcon();
     void OnPaint(wxPaintEvent& event);
     void OnMenuCommand(wxCommandEvent& event);
     void OnPanelDelay(wxTimerEvent& event);
