@@ -33,10 +33,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${HARBINET_APP_ID}.desktop
 install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${HARBINET_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 24 32 48 64 128 256)
-  install(FILES ${CMAKE_SOURCE_DIR}/resources/embed/icon-128-${size}.png
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/embed/icon-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${HARBINET_APP_ID}.png)
 endforeach()
-install(FILES ${CMAKE_SOURCE_DIR}/resources/art/icon-128.svg
+install(FILES ${CMAKE_SOURCE_DIR}/resources/art/icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${HARBINET_APP_ID}.svg)

@@ -9,15 +9,15 @@ embed=embed
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-rsvg-convert "$art/paper-137.svg" -o "$embed/paper-137.png"
-rsvg-convert "$art/logbook-134.svg" -o "$embed/logbook-134.png"
-rsvg-convert "$art/cursor-hand-135.svg" -o "$embed/cursor-hand-135.png"
+rsvg-convert "$art/paper.svg" -o "$embed/paper.png"
+rsvg-convert "$art/logbook.svg" -o "$embed/logbook.png"
+rsvg-convert "$art/cursor-hand.svg" -o "$embed/cursor-hand.png"
 
 # Buttons: everything outside the plate is exactly white (the colour the program leaves
 # transparent); the anti-aliased rim is blended over the paper's colour so that it sits on the
 # texture without a white fringe, and no pixel of the plate itself may be pure white.
 paper='#E3D5B4'
-while read -r word number; do
+while read -r word; do
   lower=$(echo "$word" | tr 'A-Z' 'a-z')
   sed "s/@WORD@/$word/" "$art/button.svg.in" > "$work/$lower.svg"
   rsvg-convert "$work/$lower.svg" -o "$work/$lower.png"
@@ -25,20 +25,20 @@ while read -r word number; do
     -fill '#FEFEFE' -opaque '#FFFFFF' "$work/$lower-flat.png"
   convert "$work/$lower.png" -alpha extract -threshold 0 "$work/$lower-mask.png"
   convert -size 70x36 xc:white "$work/$lower-flat.png" "$work/$lower-mask.png" -composite \
-    -alpha off -define png:color-type=2 "$embed/button-$lower-$number.png"
+    -alpha off -define png:color-type=2 "$embed/button-$lower.png"
 done <<'LIST'
-OK 138
-CANCEL 139
-ADD 142
-DELETE 143
-README 145
-MODIFY 147
-BROWSE 149
-SKINS 162
-PREV 161
-NEXT 160
-SEASON 164
-RESET 172
+OK
+CANCEL
+ADD
+DELETE
+README
+MODIFY
+BROWSE
+SKINS
+PREV
+NEXT
+SEASON
+RESET
 LIST
 
 python3 "$art/sounds.py" install

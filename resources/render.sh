@@ -8,16 +8,16 @@ render() {  # source width height target
   rsvg-convert -w "$2" -h "$3" "art/$1" -o "embed/$4"
 }
 
-# Program icon 128: the small sizes come from the simpler tray badge, which reads better there.
-for size in 16 24; do render tray-166.svg "$size" "$size" "icon-128-$size.png"; done
-for size in 32 48 64 128 256; do render icon-128.svg "$size" "$size" "icon-128-$size.png"; done
-# Tray icons 166 (normal) and 173 (busy).
+# The program icon: the small sizes come from the simpler tray badge, which reads better there.
+for size in 16 24; do render tray.svg "$size" "$size" "icon-$size.png"; done
+for size in 32 48 64 128 256; do render icon.svg "$size" "$size" "icon-$size.png"; done
+# The tray icons: normal, and busy while terrain or skins change.
 for size in 22 32 48 64; do
-  render tray-166.svg "$size" "$size" "tray-166-$size.png"
-  render tray-173.svg "$size" "$size" "tray-173-$size.png"
+  render tray.svg "$size" "$size" "tray-$size.png"
+  render tray-busy.svg "$size" "$size" "tray-busy-$size.png"
 done
-# Title picture 103 and information-panel picture 132.
-render title-103.svg 500 250 title-103.png
-render panel-132.svg 300 178 panel-132.png
+# The title picture and the information panel's picture.
+render title.svg 500 250 title.png
+render panel.svg 300 178 panel.png
 # The icon beside the program, named by the desktop entry it makes.
-cp embed/icon-128-256.png install/harbinet.png
+cp embed/icon-256.png install/harbinet.png

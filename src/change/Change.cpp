@@ -252,10 +252,8 @@ bool MayBegin(ProgramState& state, ChangeResult& result) {
         return false;
     };
     if (state.changeRunning) return refuse(text::kChangeUnderWay);
-    if (!GameFound(state)) {
-        const std::string game = files::ResolveName(state.GameFolder, settings::kGameExe);
-        return refuse(Format(text::kGameNotFound, game.c_str()));
-    }
+    const std::string game = files::ResolveName(state.GameFolder, settings::kGameExe);
+    if (!files::FileExists(game)) return refuse(Format(text::kGameNotFound, game.c_str()));
     return true;
 }
 
@@ -278,14 +276,6 @@ void ChangeResult::Add(const ChangeResult& other) {
 
 std::string JournalPath(const Folders& folders) {
     return folders.GameFolder + ".harbinet-journal";
-}
-
-std::string CopyIndexPath(const Folders& folders) {
-    return folders.GameFolder + ".harbinet-copies";
-}
-
-bool GameFound(const Folders& folders) {
-    return files::FileExists(files::ResolveName(folders.GameFolder, settings::kGameExe));
 }
 
 ChangeLockHold::ChangeLockHold(ProgramState& state, std::chrono::milliseconds wait)

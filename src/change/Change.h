@@ -46,12 +46,8 @@ ChangeResult RunChange(ProgramState& state, std::string what,
 // ended with failures again (the program does so once per start).
 ChangeResult ResumeChange(ProgramState& state, bool retryFailed);
 
-// True when the game's executable is in the game folder; until it is, nothing is changed.
-bool GameFound(const Folders& folders);
-
-// The journal of the game folder's changes, and the record of Harbinet's copies in it.
+// The journal of the game folder's changes.
 std::string JournalPath(const Folders& folders);
-std::string CopyIndexPath(const Folders& folders);
 
 // Runs the steps of a plan; the failed ones come back, with messages for the user.
 struct StepFailures {

@@ -30,16 +30,13 @@ std::string NameOfPath(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
-}  // namespace
-
+// True for the game's own files, which no pattern takes: EAW.INI, programs and libraries.
 bool IsGameOwnFile(std::string_view name) {
     return EqualIgnoringCase(name, "EAW.INI") || files::WildcardMatch("*.EXE", name) ||
            files::WildcardMatch("*.DLL", name);
 }
 
-std::string StoreFolder(const std::string& store, const std::string& relative) {
-    return files::ResolveName(store, relative) + "/";
-}
+}  // namespace
 
 Planner::Planner(const Folders& folders, Provenance& provenance, std::string what)
     : folders_(folders), provenance_(provenance) {

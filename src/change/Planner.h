@@ -99,11 +99,4 @@ class Planner {
     bool failed_ = false;
 };
 
-// True for the game's own files, which no pattern takes: EAW.INI, programs and libraries.
-bool IsGameOwnFile(std::string_view name);
-
-// A store folder path for a name from the settings: folder + name + "/", the name matched
-// ignoring letter case against what is on disk.
-std::string StoreFolder(const std::string& store, const std::string& relative);
-
 }  // namespace harbinet

@@ -89,10 +89,8 @@ inline constexpr const char* kResetSkinsQuestion =
 namespace text {
 inline constexpr const char* kSelectSkinFile = "Select a Skin file downloaded";
 inline constexpr const char* kSkinFileFilter = "EAW Skin files (P*TEX.TPC)";
-inline constexpr const char* kSkinEditTitle = "%s Skin";
 inline constexpr const char* kAdd = "Add";
 inline constexpr const char* kModify = "Modify";
-inline constexpr const char* kTerrainSkinsTitle = "Configure Skins for %s";
 inline constexpr const char* kSkinDoesNotExist = "Skin does not exist!";
 // The line under the catalogue list after an add: number, files stored.
 inline constexpr const char* kSkinAdded = "Skin %u added with %u files";
@@ -122,7 +120,6 @@ inline constexpr const char* kDeleteActiveTerrainSetNote =
     "(It is the active Terrain Set: EAW goes back to its Default Terrain first.)";
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";
-inline constexpr const char* kTerrainSetTitle = "%s Terrain Set";
 inline constexpr const char* kTerrainSetLabel = "Terrain Set:";
 inline constexpr const char* kHasSeasonsCheck =
     "Terrain set has Seasons? (e.g. Spring, Summer, Autumn, Winter)";
@@ -147,8 +144,6 @@ inline constexpr const char* kAppSlotEmpty = "External application slot %u is em
 
 // The external applications dialogs and the Configure dialog.
 namespace text {
-inline constexpr const char* kConfigureAppsTitle = "Configure External Applications";
-inline constexpr const char* kAppEditTitle = "%s External Application";
 inline constexpr const char* kAppColumnId = "Id";
 inline constexpr const char* kAppColumnDescription = "Description";
 inline constexpr const char* kAppColumnExecutable = "Executable";
@@ -166,7 +161,6 @@ inline constexpr const char* kAppTooLong =
 inline constexpr const char* kCaptionDeleteApp = "Delete External Application";
 inline constexpr const char* kDeleteAppQuestion = "Do you really want to delete %s?";
 
-inline constexpr const char* kConfigureTitle = "Configure Harbinet";
 inline constexpr const char* kClickDefaultOption =
     "Double clicking Harbinet icon launches European Air War";
 // Where Windows has its Run key, this desktop has its autostart entries.

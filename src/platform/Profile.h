@@ -19,7 +19,7 @@ bool ReadFile(const std::string& file, std::string& text);
 
 // An exclusive lock, held while it lives, on the folder of a file, for a read-modify-write of
 // the file that another process may be doing too. Without a lock (a folder that cannot be
-// opened) the write goes ahead unlocked, as before.
+// opened) the write still goes ahead, unlocked: the user's change is not lost for want of it.
 class WriteLock {
   public:
     explicit WriteLock(const std::string& file);

@@ -5,9 +5,15 @@
 
 namespace harbinet {
 
+namespace {
+
+// The season timer's period: "Timer" seconds in milliseconds, in 32 bits (a value above
+// 4294967 seconds wraps around).
 std::uint32_t SeasonTimerPeriod(const ProgramState& state) {
     return state.settings.Get(settings::kTimer) * 1000u;
 }
+
+}  // namespace
 
 bool StartSeasonTimer(ProgramState& state) {
     if (state.host.StartSeasonTimer(SeasonTimerPeriod(state))) return true;

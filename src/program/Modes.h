@@ -7,10 +7,6 @@
 
 namespace harbinet {
 
-// The season timer's period: "Timer" seconds in milliseconds, wrapping in 32 bits as the
-// program always computed it.
-std::uint32_t SeasonTimerPeriod(const ProgramState& state);
-
 // Starts the season timer, or tells the user that it could not be made; true when it runs.
 bool StartSeasonTimer(ProgramState& state);
 

@@ -79,12 +79,18 @@ void PlanRemoveInstalledFiles(Planner& plan, const ProgramState& state, const Pa
         plan.DeleteMatchingList(state.GameFolder, *list);
 }
 
+namespace {
+
+// The game's default terrain: "TerrainSet" 0, the installed common, terrain and (with skin
+// copying on) skin files out of the game folder, and the user's own ground-object detail back.
 void PlanDefaultTerrain(Planner& plan, const ProgramState& state) {
     plan.Setting(state.SettingsPath, settings::Of(settings::kTerrainSet, 0));
     PlanRemoveInstalledFiles(plan, state, PatternLists::Read(state.settings));
     // The low detail of a theatre like the Pacific must not outlive it.
     PlanObjectDetail(plan, state, false);
 }
+
+}  // namespace
 
 void PlanCurrentSeason(Planner& plan, const ProgramState& state, unsigned set) {
     if (const auto season = state.settings.InstalledSeason())

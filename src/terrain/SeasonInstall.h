@@ -34,9 +34,6 @@ std::string SetStoreFolder(const std::string& store, const std::string& name,
 // skin copying on, its staged skins for that season. A set whose name cannot be a folder name
 // is refused.
 void PlanSeason(Planner& plan, const ProgramState& state, unsigned set, Season season);
-// The game's default terrain: "TerrainSet" 0, the installed common, terrain and (with skin
-// copying on) skin files out of the game folder, and the user's own ground-object detail back.
-void PlanDefaultTerrain(Planner& plan, const ProgramState& state);
 // The removal alone, with these lists; an empty terrain or skin list is told.
 void PlanRemoveInstalledFiles(Planner& plan, const ProgramState& state, const PatternLists& lists);
 // The season "Terrain" records installed again for set n; with none recorded, the default.

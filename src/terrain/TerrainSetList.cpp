@@ -112,9 +112,9 @@ ChangeResult TerrainSetList::Delete(const TerrainSetRow& asked) const {
         !written)
         return fail(written.Message());
 
-    // The choices file goes only when it is surely this set's own: a name from an old settings
-    // file may point outside the catalogue, or be shared with another set that differs only in
-    // letter case.
+    // The choices file goes only when it is surely this set's own: a name read from the
+    // settings file (edited by hand, or written by an older version) may point outside the
+    // catalogue, or be shared with another set that differs only in letter case.
     if (!ownChoices) return result;
     for (const TerrainSetRow& other : Rows())
         if (EqualIgnoringCase(other.name, asked.name)) return result;
@@ -124,7 +124,7 @@ ChangeResult TerrainSetList::Delete(const TerrainSetRow& asked) const {
 }
 
 Result TerrainSetList::CreateFolders(const std::string& name, bool seasons, bool common) const {
-    // A name from an old settings file is kept as it is, but never leads out of the stores.
+    // A name read from the settings file is kept as it is, but never leads out of the stores.
     if (!IsUsableName(name)) return {};
     std::vector<std::string> folders;
     // The stores themselves come with the first installation, but a lost one is made again.

@@ -89,8 +89,8 @@ TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesN
     }
 }
 
-// Names from an old settings file are kept, but deleting their set touches no file that
-// might not be its own.
+// Unsafe names read from the settings file are kept, but deleting their set touches no file
+// that might not be its own.
 TEST_F(TerrainSetListTest, DeletingASetWithAnUnsafeNameLeavesEveryFile) {
     Settings("Terrain1=../Harbinet\nTerrain2=7\nTerrain3=Dup\nTerrain4=DUP\n");
     const std::string files[] = {g.Own() + "Harbinet.DAT", state->SkinCatalogueFolder + "7.DAT",

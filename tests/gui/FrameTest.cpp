@@ -25,7 +25,7 @@ TEST(TrayClicks, TwoPressesWithinTheDoubleClickTimeAreADoubleClick) {
 }
 
 TEST_F(FrameTest, ClickInAutomaticModeShowsThePanelAfterItsDelayThenHidesIt) {
-    CMainFrame& f = Start(kAutomatic);
+    MainFrame& f = Start(kAutomatic);
     // A tray in the screen's top-left corner: the panel opens below and right of the cursor.
     wxUIActionSimulator().MouseMove(5, 5);
     ASSERT_TRUE(RunEventsUntil([] { return wxGetMousePosition() == wxPoint(5, 5); }));
@@ -148,7 +148,7 @@ class SplashTest : public ::testing::Test {
     bool HiddenBy(const wxEvent& event) {
         SplashWindow::ShowSplash(owner);
         EXPECT_NE(SplashWindow::Current(), nullptr);
-        return SplashWindow::PreTranslateAppMessage(event) && !SplashWindow::Current();
+        return SplashWindow::HideOnKeyOrClick(event) && !SplashWindow::Current();
     }
     wxFrame* owner = new wxFrame(nullptr, wxID_ANY, "hidden owner");
 };

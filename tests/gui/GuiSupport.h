@@ -69,7 +69,7 @@ inline std::vector<int> KeysChoosing(const ProgramState& state, int command) {
 // Pops up the real tray menu and chooses the command with the keyboard; returns once the menu
 // has closed. GTK drops the choices of a menu popped up while a modal dialog runs, so this
 // works also where the program's dialogs are open.
-inline void ChooseFromTrayMenu(CMainFrame& frame, int command) {
+inline void ChooseFromTrayMenu(MainFrame& frame, int command) {
     frame.CallAfter([keys = KeysChoosing(frame.State(), command)] {
         wxUIActionSimulator keyboard;  // runs in the menu's own loop, once the menu is up
         for (int key : keys) keyboard.Char(key);
@@ -151,21 +151,21 @@ class ModalHook : public wxModalDialogHook {
 class FrameTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        if (frame && CMainFrame::Current() == frame) frame->Destroy();
+        if (frame && MainFrame::Current() == frame) frame->Destroy();
         FlushEvents();
         EXPECT_EQ(unexpected.shown, std::vector<std::string>{}) << "a dialog nobody expected";
     }
 
     // Writes the settings file and builds the frame on it, as the program does at start-up.
     // The recording host answers its messages, unless they are to be shown as message boxes.
-    CMainFrame& Start(const std::string& settings, bool messageBoxes = false) {
+    MainFrame& Start(const std::string& settings, bool messageBoxes = false) {
         WriteFile(game.Settings(), settings);
-        frame = new CMainFrame(Folders::FromExecutable(game.Own() + "harbinet"), game.desktop,
-                               messageBoxes ? nullptr : &game.ui);
+        frame = new MainFrame(Folders::FromExecutable(game.Own() + "harbinet"), game.desktop,
+                              messageBoxes ? nullptr : &game.ui);
         return *frame;
     }
     // Terrain set 1 with seasons, checked every second; each season's MAP.TER holds its name.
-    CMainFrame& StartSeasonal(const char* mode) {
+    MainFrame& StartSeasonal(const char* mode) {
         for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
             WriteFile(game.Own() + "Terrain/Channel Front/" + season + "/MAP.TER", season);
         return Start(std::string("[Harbinet]\nVersion=22\nMode=") + mode +
@@ -182,7 +182,7 @@ class FrameTest : public ::testing::Test {
 
     ModalHook unexpected;  // registered first, so asked last
     GameFolder game;
-    CMainFrame* frame = nullptr;
+    MainFrame* frame = nullptr;
 };
 
 }  // namespace harbinet::test

@@ -102,7 +102,7 @@ TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
 // What has the keyboard focus: the command of a bitmap button, else the kind of control.
 std::string Focused() {
     wxWindow* focus = wxWindow::FindFocus();
-    if (auto* button = dynamic_cast<ui::CStaticEx*>(focus)) {
+    if (auto* button = dynamic_cast<ui::StaticEx*>(focus)) {
         const std::map<unsigned, std::string> names = {{wxID_OK, "OK"},
                                                        {wxID_CANCEL, "CANCEL"},
                                                        {ui::id::kAddCommand, "ADD"},

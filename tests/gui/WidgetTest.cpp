@@ -16,7 +16,7 @@
 namespace harbinet::test {
 namespace {
 
-using ui::CStaticEx;
+using ui::StaticEx;
 
 // Left half red, right half blue; with a palette, as wx writes GIFs only then.
 wxImage RedBlue(int w, int h) {
@@ -41,8 +41,8 @@ class StaticExTest : public ::testing::Test {
         frame->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { commands.push_back(e.GetId()); });
     }
     void TearDown() override { frame->Destroy(); }
-    CStaticEx* Make() {
-        return new CStaticEx(frame, wxID_ANY, wxPoint(0, 0), wxSize(40, 100), 0, &desktop);
+    StaticEx* Make() {
+        return new StaticEx(frame, wxID_ANY, wxPoint(0, 0), wxSize(40, 100), 0, &desktop);
     }
 
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "parent");
@@ -52,9 +52,9 @@ class StaticExTest : public ::testing::Test {
 
 // Real clicks through the display: a double click is one click, one command.
 TEST_F(StaticExTest, AClickOrADoubleClickPostsItsCommandOnceWithTheClickSound) {
-    CStaticEx* button = Make();
+    StaticEx* button = Make();
     button->SetCommand(133, nullptr, false, false);
-    CStaticEx* other = new CStaticEx(frame, wxID_ANY, wxPoint(50, 0), wxSize(40, 100), 0, &desktop);
+    StaticEx* other = new StaticEx(frame, wxID_ANY, wxPoint(50, 0), wxSize(40, 100), 0, &desktop);
     other->SetCommand(134, nullptr, false, false);
     frame->Show();
     ASSERT_TRUE(RunEventsUntil([&] { return button->IsShownOnScreen(); }));
@@ -70,10 +70,10 @@ TEST_F(StaticExTest, AClickOrADoubleClickPostsItsCommandOnceWithTheClickSound) {
 }
 
 TEST_F(StaticExTest, HoverShowsTheHoverColourUntilTheMouseLeaves) {
-    CStaticEx* line = Make();
+    StaticEx* line = Make();
     const wxString text = "Meyer, Hans";
-    line->SetTextColour(ui::ColourRef{0x800000});
-    line->SetHoverColour(ui::ColourRef{0x0000FF});
+    line->SetTextColour(wxColour(0x00, 0x00, 0x80));
+    line->SetHoverColour(wxColour(0xFF, 0x00, 0x00));
     line->SetCommand(201, &text, true, true);
     EXPECT_EQ(line->CurrentTextColour(), wxColour(0, 0, 128));
     SendMouse(line, wxEVT_ENTER_WINDOW);
@@ -83,7 +83,7 @@ TEST_F(StaticExTest, HoverShowsTheHoverColourUntilTheMouseLeaves) {
 }
 
 TEST_F(StaticExTest, ALinkOpensItsTargetAndPostsNothing) {
-    CStaticEx* link = Make();
+    StaticEx* link = Make();
     const wxString target = "mailto:someone@example.org";
     link->SetLink("someone@example.org", &target);
     SendMouse(link);
@@ -95,7 +95,7 @@ TEST_F(StaticExTest, ALinkOpensItsTargetAndPostsNothing) {
 TEST_F(StaticExTest, APictureTileShowsItsPictureInItsProportionsInsteadOfItsText) {
     TempDir dir;
     ASSERT_TRUE(RedBlue(2, 2).SaveFile(wxString::FromUTF8(dir / "p.gif"), wxBITMAP_TYPE_GIF));
-    CStaticEx* tile = Make();
+    StaticEx* tile = Make();
     tile->SetLabel("never shown");
     tile->LoadPicture(dir / "p.gif");
     const wxImage shown = Drawn(wxSize(40, 100), [&](wxDC& dc) { tile->Render(dc); });
@@ -104,9 +104,9 @@ TEST_F(StaticExTest, APictureTileShowsItsPictureInItsProportionsInsteadOfItsText
     EXPECT_FALSE(Near(PixelAt(shown, 2, 95), *wxRED)) << "not stretched";
 }
 
-class PaperDialog : public ui::CDialogLook {
+class PaperDialog : public ui::DialogLook {
   public:
-    PaperDialog() : CDialogLook(nullptr, "paper", ui::Look{}, wxSize(100, 60), nullptr) {
+    PaperDialog() : DialogLook(nullptr, "paper", ui::Look{}, wxSize(100, 60), nullptr) {
         InitLook(ui::Background::Paper);
     }
 };
@@ -121,7 +121,7 @@ TEST(DialogLook, ControlsShowThePaperUnderThemAndButtonsTheirPlates) {
     EXPECT_EQ(PixelAt(under, 0, 0), PixelAt(paper, 290, 225));
     EXPECT_EQ(PixelAt(under, 10, 5), PixelAt(paper, 0, 0));
     for (int b = 0; b <= static_cast<int>(ui::Button::Reset); ++b) {
-        CStaticEx* button = dialog.AddButton(static_cast<ui::Button>(b), 0, 0);
+        StaticEx* button = dialog.AddButton(static_cast<ui::Button>(b), 0, 0);
         const wxImage plate = ui::ButtonBitmap(static_cast<ui::Button>(b)).ConvertToImage();
         const wxImage shown = Drawn(wxSize(70, 36), [&](wxDC& dc) { button->Render(dc); });
         EXPECT_EQ(PixelAt(shown, 0, 0), PixelAt(paper, 0, 0)) << b;  // a white corner
@@ -174,7 +174,7 @@ TEST(SetActiveCareerDialog, TheFirstTenCareersGetLinesTheActiveOneInBlack) {
     SetActiveCareerDialog dialog(game.Game(), paths[1], nullptr, game.ui, &game.desktop);
     EXPECT_EQ(dialog.CareerPathList(), paths);
     for (int i = 0; i < SetActiveCareerDialog::kLines; ++i) {
-        ui::CStaticEx* line = dialog.Line(i);
+        ui::StaticEx* line = dialog.Line(i);
         EXPECT_EQ(line->GetLabel().utf8_string(),
                   "1 June, 1943  N" + std::to_string(i + 1) + ", Pilot");
         EXPECT_EQ(line->CurrentTextColour(), i == 1 ? *wxBLACK : wxColour(0, 0, 128)) << i;

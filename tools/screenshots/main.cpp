@@ -121,22 +121,22 @@ void Shoot(wxWindow* window, const Context& context, const char* name) {
 namespace {
 
 // A dialog of the common look showing every part of the toolkit.
-class ToolkitSampler : public ui::CDialogLook {
+class ToolkitSampler : public ui::DialogLook {
   public:
     ToolkitSampler(Desktop* desktop, const std::string& picture)
-        : CDialogLook(nullptr, "Dialog toolkit",
-                      ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::D, true},
-                      wxSize(260, 186), desktop) {
+        : DialogLook(nullptr, "Dialog toolkit",
+                     ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::AppForm, true},
+                     wxSize(260, 186), desktop) {
         const ui::Button buttons[] = {ui::Button::Ok,     ui::Button::Cancel, ui::Button::Add,
                                       ui::Button::Delete, ui::Button::Readme, ui::Button::Modify,
                                       ui::Button::Browse, ui::Button::Skins,  ui::Button::Prev,
                                       ui::Button::Next,   ui::Button::Season, ui::Button::Reset};
         for (int i = 0; i < 12; ++i) AddButton(buttons[i], 7 + (i % 4) * 44, 7 + (i / 4) * 25);
-        auto* tile = new ui::CStaticEx(this, wxID_ANY, Dlu(188, 7), DluSize(65, 70), 0, desktop);
+        auto* tile = new ui::StaticEx(this, wxID_ANY, Dlu(188, 7), DluSize(65, 70), 0, desktop);
         tile->LoadPicture(picture);
-        auto* label = new ui::CStaticEx(this, wxID_ANY, Dlu(7, 86), DluSize(100, 8), 0, desktop);
+        auto* label = new ui::StaticEx(this, wxID_ANY, Dlu(7, 86), DluSize(100, 8), 0, desktop);
         label->SetLabel("Labels sit on the paper:");
-        auto* link = new ui::CStaticEx(this, wxID_ANY, Dlu(110, 86), DluSize(100, 8), 0, desktop);
+        auto* link = new ui::StaticEx(this, wxID_ANY, Dlu(110, 86), DluSize(100, 8), 0, desktop);
         link->SetLink("a hyperlink");
         auto* native = new wxStaticText(this, wxID_ANY, "A native label", Dlu(7, 100));
         (void)native;
@@ -145,10 +145,10 @@ class ToolkitSampler : public ui::CDialogLook {
                        DluSize(120, 14));
         const wxString items[] = {"A list (rule D: paper)", "Second row", "Third row"};
         new wxListBox(this, wxID_ANY, Dlu(134, 100), DluSize(119, 44), 3, items);
-        auto* hover = new ui::CStaticEx(this, wxID_ANY, Dlu(7, 152), DluSize(200, 8), 0, desktop);
+        auto* hover = new ui::StaticEx(this, wxID_ANY, Dlu(7, 152), DluSize(200, 8), 0, desktop);
         hover->SetLabelFont(ui::CareerLineFont());
-        hover->SetTextColour(ui::ColourRef{0x800000});
-        hover->SetHoverColour(ui::ColourRef{0x0000FF});
+        hover->SetTextColour(wxColour(0x00, 0x00, 0x80));
+        hover->SetHoverColour(wxColour(0xFF, 0x00, 0x00));
         const wxString text = "A reacting line, shown under the mouse";
         hover->SetCommand(200, &text, true, true);
         wxMouseEvent enter(wxEVT_ENTER_WINDOW);

@@ -45,7 +45,7 @@ bool HarbinetApp::OnInit() {
     const auto served = ServedFolders(arguments);
     if (!served) return endWith_.has_value();
     const Folders& folders = *served;
-    ui::CStaticEx::SetSoundFolder(folders.OwnFolder);
+    ui::StaticEx::SetSoundFolder(folders.OwnFolder);
     using Kind = InstallationLock::Kind;
     lock_ = std::make_unique<InstallationLock>(folders.OwnFolder);
     // Without a lock file (a folder the user may not write) only the window can tell.
@@ -61,7 +61,7 @@ bool HarbinetApp::OnInit() {
     SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
 
     wxInitAllImageHandlers();
-    auto* frame = new CMainFrame(folders, *desktop_);
+    auto* frame = new MainFrame(folders, *desktop_);
     if (!frame->Created()) {
         frame->Destroy();
         return false;
@@ -129,7 +129,7 @@ int HarbinetApp::OnExit() {
 }
 
 int HarbinetApp::FilterEvent(wxEvent& event) {
-    return SplashWindow::PreTranslateAppMessage(event) ? Event_Processed : Event_Skip;
+    return SplashWindow::HideOnKeyOrClick(event) ? Event_Processed : Event_Skip;
 }
 
 bool HarbinetApp::OnExceptionInMainLoop() {
@@ -149,16 +149,16 @@ bool HarbinetApp::OnExceptionInMainLoop() {
 }
 
 void HarbinetApp::OnQueryEndSession(wxCloseEvent&) {
-    if (CMainFrame* frame = CMainFrame::Current()) frame->PrepareForSessionEnd();
+    if (MainFrame* frame = MainFrame::Current()) frame->PrepareForSessionEnd();
 }
 
 void HarbinetApp::OnEndSession(wxCloseEvent&) {
-    if (CMainFrame* frame = CMainFrame::Current()) frame->EndProgram();
+    if (MainFrame* frame = MainFrame::Current()) frame->EndProgram();
 }
 
 // Runs from the event loop, not inside the signal.
 void HarbinetApp::OnSignal(int) {
-    if (CMainFrame* frame = CMainFrame::Current())
+    if (MainFrame* frame = MainFrame::Current())
         frame->EndProgram();
     else
         std::_Exit(0);  // no frame: nothing was set up that needs undoing

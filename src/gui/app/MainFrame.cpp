@@ -14,6 +14,7 @@
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/SetActiveCareerDialog.h"
 #include "gui/widgets/Art.h"
+#include "gui/widgets/DialogLook.h"
 #include "gui/widgets/Ids.h"
 #include "gui/widgets/RunDialog.h"
 #include "launch/GameLauncher.h"
@@ -37,7 +38,7 @@ constexpr const char* kNoTrayText =
     "cannot be shown.\n\nHarbinet keeps running without them: in Automatic Mode it still keeps "
     "the terrain in season with your active career.";
 
-CMainFrame* current = nullptr;
+MainFrame* current = nullptr;
 
 // A GTK frame gets its X window only when first shown; a second instance must find ours by its
 // title while it stays hidden, so the window is made without being shown.
@@ -53,11 +54,11 @@ void RealizeHidden(wxWindow* window) {
 
 }  // namespace
 
-CMainFrame* CMainFrame::Current() {
+MainFrame* MainFrame::Current() {
     return current;
 }
 
-CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
+MainFrame::MainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
     : state_(folders, *this, desktop),
       prompts_(prompts),
       seasonTimer_(this, kSeasonTimer),
@@ -76,10 +77,10 @@ CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
     // Realizing leaves wx believing in a 1 x 1 window until it is shown.
     SetSize(size);
 
-    panelFont_ = wxFont(wxFontInfo(9).Bold().FaceName("Comic Sans MS"));
+    panelFont_ = ui::CareerLineFont();
 
-    Bind(wxEVT_PAINT, &CMainFrame::OnPaint, this);
-    Bind(wxEVT_MENU, &CMainFrame::OnMenuCommand, this);
+    Bind(wxEVT_PAINT, &MainFrame::OnPaint, this);
+    Bind(wxEVT_MENU, &MainFrame::OnMenuCommand, this);
     // A tick while an operation runs is left out: the next one comes soon enough.
     Bind(
         wxEVT_TIMER,
@@ -87,9 +88,9 @@ CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
             if (!Operating() && waiting_.empty()) RunNow([this] { SeasonTimerTick(state_); });
         },
         kSeasonTimer);
-    Bind(wxEVT_TIMER, &CMainFrame::OnPanelDelay, this, kPanelDelayTimer);
-    Bind(wxEVT_TIMER, &CMainFrame::OnPanelHide, this, kPanelHideTimer);
-    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnCloseWindow, this);
+    Bind(wxEVT_TIMER, &MainFrame::OnPanelDelay, this, kPanelDelayTimer);
+    Bind(wxEVT_TIMER, &MainFrame::OnPanelHide, this, kPanelHideTimer);
+    Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnCloseWindow, this);
 
     LoadSettings(state_);
 
@@ -99,7 +100,7 @@ CMainFrame::CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
     AddTrayIcon();
 }
 
-CMainFrame::~CMainFrame() {
+MainFrame::~MainFrame() {
     seasonTimer_.Stop();
     panelDelayTimer_.Stop();
     panelHideTimer_.Stop();
@@ -108,58 +109,57 @@ CMainFrame::~CMainFrame() {
     if (current == this) current = nullptr;
 }
 
-void CMainFrame::ShowMessage(MessageIcon icon, const std::string& caption,
-                             const std::string& text) {
+void MainFrame::ShowMessage(MessageIcon icon, const std::string& caption, const std::string& text) {
     if (prompts_) return prompts_->ShowMessage(icon, caption, text);
     ui::MessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
                    wxOK | (icon == MessageIcon::Error ? wxICON_ERROR : wxICON_INFORMATION));
 }
 
-bool CMainFrame::AskYesNo(const std::string& caption, const std::string& text) {
+bool MainFrame::AskYesNo(const std::string& caption, const std::string& text) {
     if (prompts_) return prompts_->AskYesNo(caption, text);
     return ui::MessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
                           wxYES_NO | wxICON_QUESTION) == wxYES;
 }
 
-void CMainFrame::UpdateTrayIcon(bool busy) {
+void MainFrame::UpdateTrayIcon(bool busy) {
     // A change the core runs from within a dialog counts as an operation too.
     busy_ = busy;
     if (!busy) RunWaitingLater();
     // Like a notification-area icon that was removed, one that is not there stays away.
     if (!tray_ || !tray_->Shown()) return;
-    tray_->Show(busy ? kTrayIconBusy : kTrayIcon, wxString::FromUTF8(TrayTooltip(state_, busy)));
+    tray_->Show(busy, wxString::FromUTF8(TrayTooltip(state_, busy)));
 }
 
-bool CMainFrame::StartSeasonTimer(std::uint32_t milliseconds) {
+bool MainFrame::StartSeasonTimer(std::uint32_t milliseconds) {
     // Window timers take periods from 10 ms up to 0x7FFFFFFF ms and bring others into range.
     const std::uint32_t period = std::clamp<std::uint32_t>(milliseconds, 10, 0x7FFFFFFF);
     return seasonTimer_.Start(static_cast<int>(period));
 }
 
-void CMainFrame::StopSeasonTimer() {
+void MainFrame::StopSeasonTimer() {
     seasonTimer_.Stop();
 }
 
-void CMainFrame::PostCommand(int command) {
+void MainFrame::PostCommand(int command) {
     GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, command));
 }
 
-void CMainFrame::AddTrayIcon() {
+void MainFrame::AddTrayIcon() {
     if (!wxTaskBarIcon::IsAvailable() && !trayAbsenceTold_) {
         trayAbsenceTold_ = true;
         ShowMessage(MessageIcon::Information, text::kProgramTitle, kNoTrayText);
     }
     if (!tray_) tray_ = std::make_unique<TrayIcon>(*this);
-    tray_->Show(kTrayIcon, text::kProgramTitle);
+    tray_->Show(false, text::kProgramTitle);
     UpdateTrayIcon(false);
     StartAutomaticMode(state_);
 }
 
-void CMainFrame::RemoveTrayIcon() {
+void MainFrame::RemoveTrayIcon() {
     if (tray_) tray_->Hide();
 }
 
-void CMainFrame::OnTrayLeftPress() {
+void MainFrame::OnTrayLeftPress() {
     if (!state_.settings.Automatic()) return;
     const wxPoint cursor = wxGetMousePosition();
     const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : GetSize();
@@ -173,18 +173,18 @@ void CMainFrame::OnTrayLeftPress() {
     if (!panelDelayTimer_.StartOnce(kPanelDelayMs)) state_.host.ShowError(text::kNoTimer);
 }
 
-void CMainFrame::OnPanelDelay(wxTimerEvent&) {
+void MainFrame::OnPanelDelay(wxTimerEvent&) {
     panelDelayTimer_.Stop();
     ShowWithoutActivating();
     if (!panelHideTimer_.StartOnce(kPanelHideMs)) state_.host.ShowError(text::kNoTimer);
 }
 
-void CMainFrame::OnPanelHide(wxTimerEvent&) {
+void MainFrame::OnPanelHide(wxTimerEvent&) {
     panelHideTimer_.Stop();
     Hide();
 }
 
-void CMainFrame::OnTrayDoubleClick() {
+void MainFrame::OnTrayDoubleClick() {
     if (state_.settings.Automatic()) {
         panelDelayTimer_.Stop();
         Hide();
@@ -192,7 +192,7 @@ void CMainFrame::OnTrayDoubleClick() {
     PostCommand(state_.settings.Get(settings::kClickDefault) ? cmd::kLaunchGame : cmd::kAbout);
 }
 
-void CMainFrame::ShowTrayMenu() {
+void MainFrame::ShowTrayMenu() {
     std::unique_ptr<wxMenu> menu = MakeTrayWxMenu(BuildTrayMenu(state_));
     if (menuPresenter_)
         menuPresenter_(*menu);
@@ -200,7 +200,7 @@ void CMainFrame::ShowTrayMenu() {
         tray_->PopupMenu(menu.get());
 }
 
-void CMainFrame::OnPaint(wxPaintEvent&) {
+void MainFrame::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     if (panelBitmap_.IsOk()) dc.DrawBitmap(panelBitmap_, 0, 0);
 
@@ -220,11 +220,11 @@ void CMainFrame::OnPaint(wxPaintEvent&) {
     line(state_.CareerDate, client.y / 2 + t / 2);
 }
 
-void CMainFrame::OnMenuCommand(wxCommandEvent& event) {
+void MainFrame::OnMenuCommand(wxCommandEvent& event) {
     RunCommand(event.GetId());
 }
 
-void CMainFrame::RunCommand(int id) {
+void MainFrame::RunCommand(int id) {
     const std::optional<Command> command = DecodeCommand(id);
     if (!command) return;
     switch (command->kind) {
@@ -253,7 +253,7 @@ void CMainFrame::RunCommand(int id) {
     }
 }
 
-void CMainFrame::RunOperation(std::function<void()> operation) {
+void MainFrame::RunOperation(std::function<void()> operation) {
     if (Operating() || !waiting_.empty()) {
         waiting_.push_back(std::move(operation));
         return;
@@ -261,14 +261,14 @@ void CMainFrame::RunOperation(std::function<void()> operation) {
     RunNow(operation);
 }
 
-void CMainFrame::RunNow(const std::function<void()>& operation) {
+void MainFrame::RunNow(const std::function<void()>& operation) {
     operating_ = true;
     operation();
     operating_ = false;
     RunWaitingLater();
 }
 
-void CMainFrame::RunWaitingLater() {
+void MainFrame::RunWaitingLater() {
     if (waiting_.empty()) return;
     // From the event loop, once the one running has returned.
     CallAfter([this] {
@@ -279,13 +279,13 @@ void CMainFrame::RunWaitingLater() {
     });
 }
 
-void CMainFrame::OpenAbout() {
+void MainFrame::OpenAbout() {
     if (RaiseExistingWindow(AboutDialog::kTitle, state_.desktop)) return;
     AboutDialog dialog(state_.OwnFolder, nullptr, &state_.desktop);
     ui::RunDialog(dialog);
 }
 
-void CMainFrame::OpenSetActiveCareer() {
+void MainFrame::OpenSetActiveCareer() {
     if (RaiseExistingWindow(SetActiveCareerDialog::kTitle, state_.desktop)) return;
     SetActiveCareerDialog dialog(state_.GameFolder, state_.LastCareerPath, nullptr, *this,
                                  &state_.desktop);
@@ -296,12 +296,12 @@ void CMainFrame::OpenSetActiveCareer() {
     });
 }
 
-void CMainFrame::PrepareForSessionEnd() {
+void MainFrame::PrepareForSessionEnd() {
     if (state_.settings.Automatic()) StopSeasonTimer();
     RemoveTrayIcon();
 }
 
-void CMainFrame::EndProgram() {
+void MainFrame::EndProgram() {
     if (ending_) return;
     ending_ = true;
     PrepareForSessionEnd();
@@ -312,7 +312,7 @@ void CMainFrame::EndProgram() {
     if (wxTheApp) wxTheApp->ExitMainLoop();
 }
 
-void CMainFrame::OnCloseWindow(wxCloseEvent& event) {
+void MainFrame::OnCloseWindow(wxCloseEvent& event) {
     if (ending_) {
         event.Skip();
         return;

@@ -20,14 +20,14 @@ namespace harbinet {
 
 class TrayIcon;
 
-class CMainFrame : public wxFrame, public Host {
+class MainFrame : public wxFrame, public Host {
   public:
     // prompts, when given, receives the message boxes and questions instead of the screen.
-    CMainFrame(const Folders& folders, Desktop& desktop, Host* prompts = nullptr);
-    ~CMainFrame() override;
+    MainFrame(const Folders& folders, Desktop& desktop, Host* prompts = nullptr);
+    ~MainFrame() override;
 
     // The frame being built or running, if any (signals and session ends reach it through this).
-    static CMainFrame* Current();
+    static MainFrame* Current();
 
     ProgramState& State() { return state_; }
     // False when the window could not be made; nothing else was set up then.
@@ -42,9 +42,6 @@ class CMainFrame : public wxFrame, public Host {
     void StopSeasonTimer() override;
     // Runs a menu command after the current handler has returned.
     void PostCommand(int command);
-
-    void AddTrayIcon();
-    void RemoveTrayIcon();
 
     // The mouse on the tray icon.
     void OnTrayLeftPress();
@@ -70,6 +67,8 @@ class CMainFrame : public wxFrame, public Host {
     }
 
   private:
+    void AddTrayIcon();
+    void RemoveTrayIcon();
     void OnPaint(wxPaintEvent& event);
     void OnMenuCommand(wxCommandEvent& event);
     void OnPanelDelay(wxTimerEvent& event);

@@ -68,7 +68,7 @@ void SplashWindow::HideSplash() {
     if (owner) owner->Update();
 }
 
-bool SplashWindow::PreTranslateAppMessage(const wxEvent& event) {
+bool SplashWindow::HideOnKeyOrClick(const wxEvent& event) {
     if (!current) return false;
     const wxEventType type = event.GetEventType();
     if (type == wxEVT_KEY_DOWN || type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN ||

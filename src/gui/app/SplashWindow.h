@@ -19,7 +19,7 @@ class SplashWindow : public wxFrame {
     static void ShowSplash(wxWindow* owner);
     // Every event of the program passes here first: a key or mouse-button press while the
     // splash shows hides it, and true says the press must not be delivered.
-    static bool PreTranslateAppMessage(const wxEvent& event);
+    static bool HideOnKeyOrClick(const wxEvent& event);
     // The splash on the screen, or nullptr.
     static SplashWindow* Current();
 

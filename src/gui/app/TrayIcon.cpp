@@ -88,7 +88,7 @@ void Append(wxMenu& menu, const std::vector<TrayMenuItem>& items) {
                 break;
             }
             case TrayMenuItem::Kind::Command: {
-                // Windows marks one item of a range, the others keep no mark. A wx radio group
+                // One item of a range carries the radio mark, the others none. A wx radio group
                 // always checks one of its items, so only the marked item is a radio item (a
                 // group of its own).
                 const wxItemKind kind = item.radio     ? wxITEM_RADIO
@@ -106,7 +106,7 @@ void Append(wxMenu& menu, const std::vector<TrayMenuItem>& items) {
 
 }  // namespace
 
-TrayIcon::TrayIcon(CMainFrame& frame) : frame_(frame), clicks_(DoubleClickMs()) {
+TrayIcon::TrayIcon(MainFrame& frame) : frame_(frame), clicks_(DoubleClickMs()) {
     Bind(wxEVT_TASKBAR_LEFT_DOWN, &TrayIcon::OnLeftDown, this);
     // One click already came as a press; the toolkit's own double-click events carry nothing.
     Bind(wxEVT_TASKBAR_LEFT_DCLICK, [](wxTaskBarIconEvent&) {});
@@ -115,11 +115,9 @@ TrayIcon::TrayIcon(CMainFrame& frame) : frame_(frame), clicks_(DoubleClickMs()) 
     Bind(wxEVT_MENU, &TrayIcon::OnMenu, this);
 }
 
-void TrayIcon::Show(int iconId, const wxString& tooltip) {
-    SetIcon(ui::TrayIcon(iconId), tooltip);
+void TrayIcon::Show(bool busy, const wxString& tooltip) {
+    SetIcon(ui::TrayIcon(busy), tooltip);
     shown_ = true;
-    iconId_ = iconId;
-    tooltip_ = tooltip;
 }
 
 void TrayIcon::Hide() {

@@ -13,30 +13,26 @@
 
 namespace harbinet {
 
-class CMainFrame;
+class MainFrame;
 
 class TrayIcon : public wxTaskBarIcon {
   public:
-    explicit TrayIcon(CMainFrame& frame);
+    explicit TrayIcon(MainFrame& frame);
 
-    // Shows icon 166 or 173 with this tooltip (adding the icon when it is not there).
-    void Show(int iconId, const wxString& tooltip);
+    // Shows the normal or the busy icon with this tooltip (adding the icon when it is not there).
+    void Show(bool busy, const wxString& tooltip);
     void Hide();
 
     bool Shown() const { return shown_; }
-    int IconId() const { return iconId_; }
-    const wxString& Tooltip() const { return tooltip_; }
 
   private:
     void OnLeftDown(wxTaskBarIconEvent& event);
     void OnRightDown(wxTaskBarIconEvent& event);
     void OnMenu(wxCommandEvent& event);
 
-    CMainFrame& frame_;
+    MainFrame& frame_;
     TrayClickTracker clicks_;
     bool shown_ = false;
-    int iconId_ = 0;
-    wxString tooltip_;
 };
 
 // The pop-up menu of these items: command ids, check marks, radio marks, sub-menus, and the

@@ -28,7 +28,7 @@ void RunOnce(ProgramState& state, const wxString& title, const std::function<voi
 
 }  // namespace
 
-void CMainFrame::OpenConfigurationDialog(Command::Kind kind) {
+void MainFrame::OpenConfigurationDialog(Command::Kind kind) {
     switch (kind) {
         case Command::Kind::Configure:
             RunOnce<ConfigureDialog>(

@@ -10,8 +10,9 @@
 namespace harbinet {
 
 AboutDialog::AboutDialog(const std::string& ownFolder, wxWindow* parent, Desktop* desktop)
-    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::MsSansSerif, ui::ColourRule::F, true},
-                  wxSize(300, 196), desktop),
+    : DialogLook(parent, kTitle,
+                 ui::Look{ui::DialogFace::MsSansSerif, ui::ColourRule::PictureDialogs, true},
+                 wxSize(300, 196), desktop),
       ownFolder_(ownFolder) {
     // The title picture is shown as drawn: its whites are snow, not holes.
     const wxBitmap title = ui::EmbeddedBitmap(ui::kTitlePicture);

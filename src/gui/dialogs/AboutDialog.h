@@ -7,7 +7,7 @@
 
 namespace harbinet {
 
-class AboutDialog : public ui::CDialogLook {
+class AboutDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "About Harbinet";
     static constexpr const char* kManual = "Harbinet ReadMe.RTF";
@@ -15,13 +15,13 @@ class AboutDialog : public ui::CDialogLook {
     // ownFolder is the program's folder, ending in "/".
     AboutDialog(const std::string& ownFolder, wxWindow* parent, Desktop* desktop);
 
-    ui::CStaticEx* ReadmeButton() const { return readme_; }
+    ui::StaticEx* ReadmeButton() const { return readme_; }
 
   private:
     void OnReadme(wxCommandEvent& event);
 
     std::string ownFolder_;
-    ui::CStaticEx* readme_ = nullptr;
+    ui::StaticEx* readme_ = nullptr;
 };
 
 }  // namespace harbinet

@@ -17,8 +17,9 @@ constexpr int kPatternLimit = 255;
 
 ConfigureDialog::ConfigureDialog(ProgramState& state, const Configuration& options,
                                  wxWindow* parent)
-    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::B, true},
-                  wxSize(250, 184), &state.desktop),
+    : DialogLook(parent, kTitle,
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::FormsWithChecks, true},
+                 wxSize(250, 184), &state.desktop),
       state_(state),
       options_(options) {
     const std::pair<const char*, bool> flags[kFlags] = {
@@ -31,8 +32,7 @@ ConfigureDialog::ConfigureDialog(ProgramState& state, const Configuration& optio
         flags_[i]->SetValue(flags[i].second);
     }
 
-    auto* detail =
-        new ui::CStaticEx(this, wxID_ANY, Dlu(7, 60), DluSize(236, 8), 0, &state.desktop);
+    auto* detail = new ui::StaticEx(this, wxID_ANY, Dlu(7, 60), DluSize(236, 8), 0, &state.desktop);
     detail->SetLabel(text::kObjectDetailLabel);
     const std::pair<const char*, int> details[] = {
         {text::kDetailLow, 17}, {text::kDetailMedium, 67}, {text::kDetailHigh, 127}};
@@ -55,7 +55,7 @@ ConfigureDialog::ConfigureDialog(ProgramState& state, const Configuration& optio
     for (int i = 0; i < kPatterns; ++i) {
         const int y = 106 + 16 * i;
         auto* label =
-            new ui::CStaticEx(this, wxID_ANY, Dlu(7, y + 2), DluSize(56, 8), 0, &state.desktop);
+            new ui::StaticEx(this, wxID_ANY, Dlu(7, y + 2), DluSize(56, 8), 0, &state.desktop);
         label->SetLabel(patterns[i].first);
         patterns_[i] = new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(*patterns[i].second),
                                       Dlu(64, y), DluSize(179, 12));

@@ -16,7 +16,7 @@ namespace harbinet {
 
 struct ProgramState;
 
-class ConfigureDialog : public ui::CDialogLook {
+class ConfigureDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "Configure Harbinet";
     enum Flag { kClickDefault, kLoadOnStart, kCopySkins, kLaunchAfter, kFlags };

@@ -27,8 +27,9 @@ constexpr const char* kSkinFilePattern = "[Pp]*[Tt][Ee][Xx].[Tt][Pp][Cc]";
 }  // namespace
 
 ConfigureSkinsDialog::ConfigureSkinsDialog(ProgramState& state, wxWindow* parent)
-    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::E, true},
-                  wxSize(309, 143), &state.desktop),
+    : DialogLook(parent, kTitle,
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::SkinList, true},
+                 wxSize(309, 143), &state.desktop),
       state_(state),
       catalogue_(state.SkinCatalogueFolder) {
     list_ = new wxListCtrl(this, wxID_ANY, Dlu(7, 7), DluSize(295, 106),
@@ -47,9 +48,9 @@ ConfigureSkinsDialog::ConfigureSkinsDialog(ProgramState& state, wxWindow* parent
 
     AddButton(ui::Button::Add, 7, 119);
     AddButton(ui::Button::Modify, 51, 119);
-    ui::CStaticEx* remove = AddButton(ui::Button::Delete, 95, 119);
-    status_ = new ui::CStaticEx(this, wxID_ANY, Dlu(141, 125), DluSize(116, 9), 0, &state.desktop);
-    ui::CStaticEx* ok = AddButton(ui::Button::Ok, 262, 119);
+    ui::StaticEx* remove = AddButton(ui::Button::Delete, 95, 119);
+    status_ = new ui::StaticEx(this, wxID_ANY, Dlu(141, 125), DluSize(116, 9), 0, &state.desktop);
+    ui::StaticEx* ok = AddButton(ui::Button::Ok, 262, 119);
     InitLook(ui::Background::Paper);
     ApplyColourRule();
     // The status line fills what the buttons leave between DELETE and OK.

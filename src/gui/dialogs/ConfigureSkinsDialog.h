@@ -15,7 +15,7 @@ namespace harbinet {
 
 struct ProgramState;
 
-class ConfigureSkinsDialog : public ui::CDialogLook {
+class ConfigureSkinsDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "Configure Skins";
     enum Column { kModel, kUnit, kPilot, kLocation, kYear, kId, kColumns };
@@ -24,7 +24,7 @@ class ConfigureSkinsDialog : public ui::CDialogLook {
 
     wxListCtrl* List() const { return list_; }
     // The line that tells what the last ADD stored.
-    ui::CStaticEx* Status() const { return status_; }
+    ui::StaticEx* Status() const { return status_; }
 
   protected:
     // The main texture file the user picks in the system's file dialog, starting in
@@ -46,7 +46,7 @@ class ConfigureSkinsDialog : public ui::CDialogLook {
     ProgramState& state_;
     SkinCatalogue catalogue_;
     wxListCtrl* list_ = nullptr;
-    ui::CStaticEx* status_ = nullptr;
+    ui::StaticEx* status_ = nullptr;
 };
 
 }  // namespace harbinet

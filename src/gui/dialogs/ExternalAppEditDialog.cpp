@@ -14,11 +14,10 @@ namespace harbinet {
 ExternalAppEditDialog::ExternalAppEditDialog(ProgramState& state, Mode mode, wxWindow* parent,
                                              const std::string& description,
                                              const std::string& executable)
-    : CDialogLook(
-          parent,
-          wxString::FromUTF8(Format(kTitle, mode == Mode::Add ? text::kAdd : text::kModify)),
-          ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::D, false}, wxSize(262, 76),
-          &state.desktop),
+    : DialogLook(parent,
+                 wxString::FromUTF8(Format(kTitle, mode == Mode::Add ? text::kAdd : text::kModify)),
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::AppForm, false},
+                 wxSize(262, 76), &state.desktop),
       state_(state) {
     const struct {
         const char* label;
@@ -32,7 +31,7 @@ ExternalAppEditDialog::ExternalAppEditDialog(ProgramState& state, Mode mode, wxW
     };
     for (const auto& f : fields) {
         auto* label =
-            new ui::CStaticEx(this, wxID_ANY, Dlu(7, f.y + 2), DluSize(44, 8), 0, &state.desktop);
+            new ui::StaticEx(this, wxID_ANY, Dlu(7, f.y + 2), DluSize(44, 8), 0, &state.desktop);
         label->SetLabel(f.label);
         f.edit = new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(f.value), Dlu(53, f.y),
                                 DluSize(202, 12));

@@ -12,7 +12,7 @@ namespace harbinet {
 
 struct ProgramState;
 
-class ExternalAppEditDialog : public ui::CDialogLook {
+class ExternalAppEditDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "%s External Application";
     enum class Mode { Add, Modify };

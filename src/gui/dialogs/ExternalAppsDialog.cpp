@@ -25,8 +25,9 @@ constexpr int kCellPadding = 16;  // the list's margins around a cell's text
 }  // namespace
 
 ExternalAppsDialog::ExternalAppsDialog(ProgramState& state, wxWindow* parent)
-    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::A, true},
-                  wxSize(309, 143), &state.desktop),
+    : DialogLook(parent, kTitle,
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::ListsAndSkinBoard, true},
+                 wxSize(309, 143), &state.desktop),
       state_(state) {
     list_ = new wxListCtrl(this, wxID_ANY, Dlu(7, 7), DluSize(295, 106),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_NO_SORT_HEADER);

@@ -14,7 +14,7 @@ namespace harbinet {
 
 struct ProgramState;
 
-class ExternalAppsDialog : public ui::CDialogLook {
+class ExternalAppsDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "Configure External Applications";
     enum Column { kId, kDescription, kExecutable };

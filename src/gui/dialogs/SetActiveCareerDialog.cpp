@@ -9,24 +9,25 @@
 namespace harbinet {
 
 namespace {
-constexpr ui::ColourRef kActiveColour = 0x000000;  // black, also under the mouse
-constexpr ui::ColourRef kOtherColour = 0x800000;   // navy
-constexpr ui::ColourRef kOtherHover = 0x0000FF;    // red
+const wxColour kActiveColour(0x00, 0x00, 0x00);  // black, also under the mouse
+const wxColour kOtherColour(0x00, 0x00, 0x80);   // navy
+const wxColour kOtherHover(0xFF, 0x00, 0x00);    // red
 constexpr int kCornerGap = 10;
 }  // namespace
 
 SetActiveCareerDialog::SetActiveCareerDialog(const std::string& gameFolder,
                                              const std::string& activeCareerPath, wxWindow* parent,
                                              Host& ui, Desktop* desktop)
-    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::MsSansSerif, ui::ColourRule::F, true},
-                  wxSize(260, 161), desktop),
+    : DialogLook(parent, kTitle,
+                 ui::Look{ui::DialogFace::MsSansSerif, ui::ColourRule::PictureDialogs, true},
+                 wxSize(260, 161), desktop),
       activeCareerPath_(activeCareerPath),
       gameFolder_(gameFolder),
       ui_(ui) {
     cancel_ = AddButton(ui::Button::Cancel, 210, 136);
     for (int i = 0; i < kLines; ++i)
         lines_[static_cast<std::size_t>(i)] =
-            new ui::CStaticEx(this, wxID_ANY, Dlu(7, 7 + 12 * i), DluSize(245, 8), 0, desktop);
+            new ui::StaticEx(this, wxID_ANY, Dlu(7, 7 + 12 * i), DluSize(245, 8), 0, desktop);
 
     InitLook(ui::Background::Picture);
     const wxSize client = GetClientSize();
@@ -48,7 +49,7 @@ void SetActiveCareerDialog::FillLines() {
         CareerRecord record;
         ReadCareerOrReport(record, career.path, ui_);
         const bool active = career.path == activeCareerPath_;
-        ui::CStaticEx* line = lines_[i];
+        ui::StaticEx* line = lines_[i];
         line->SetLabelFont(lineFont);
         line->SetTextColour(active ? kActiveColour : kOtherColour);
         line->SetHoverColour(active ? kActiveColour : kOtherHover);

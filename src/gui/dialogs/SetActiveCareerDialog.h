@@ -14,12 +14,12 @@ class Host;
 }
 
 namespace harbinet::ui {
-class CStaticEx;
+class StaticEx;
 }
 
 namespace harbinet {
 
-class SetActiveCareerDialog : public ui::CDialogLook {
+class SetActiveCareerDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "Set Active Career";
     static constexpr int kLines = 10;
@@ -31,15 +31,15 @@ class SetActiveCareerDialog : public ui::CDialogLook {
 
     // Every career save in listing order, beyond the tenth too; entry i belongs to line i.
     const std::vector<std::string>& CareerPathList() const { return careerPaths_; }
-    ui::CStaticEx* Line(int i) const { return lines_[static_cast<std::size_t>(i)]; }
-    ui::CStaticEx* CancelButton() const { return cancel_; }
+    ui::StaticEx* Line(int i) const { return lines_[static_cast<std::size_t>(i)]; }
+    ui::StaticEx* CancelButton() const { return cancel_; }
 
   private:
     void FillLines();
     void OnCareerChosen(wxCommandEvent& event);
 
-    ui::CStaticEx* cancel_ = nullptr;
-    std::array<ui::CStaticEx*, kLines> lines_{};
+    ui::StaticEx* cancel_ = nullptr;
+    std::array<ui::StaticEx*, kLines> lines_{};
     std::string activeCareerPath_;
     std::vector<std::string> careerPaths_;
     std::string gameFolder_;

@@ -21,16 +21,16 @@ wxString Wx(const std::string& text) {
 SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std::string& basedOn,
                                const SkinRecord& record, wxWindow* parent, Host& host,
                                Desktop* desktop)
-    : CDialogLook(parent, Wx(Format(kTitle, mode == Mode::Add ? text::kAdd : text::kModify)),
-                  ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::C, false}, wxSize(365, 157),
-                  desktop),
+    : DialogLook(parent, Wx(Format(kTitle, mode == Mode::Add ? text::kAdd : text::kModify)),
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::SkinForm, false},
+                 wxSize(365, 157), desktop),
       record_(record),
       host_(host) {
-    picture_ = new ui::CStaticEx(this, wxID_ANY, Dlu(8, 6), DluSize(126, 88), 0, desktop);
-    picture_->LoadPicture(preview);
+    auto* picture = new ui::StaticEx(this, wxID_ANY, Dlu(8, 6), DluSize(126, 88), 0, desktop);
+    picture->LoadPicture(preview);
 
     auto label = [&](const char* text, int x, int y, int width) {
-        auto* control = new ui::CStaticEx(this, wxID_ANY, Dlu(x, y), DluSize(width, 9), 0, desktop);
+        auto* control = new ui::StaticEx(this, wxID_ANY, Dlu(x, y), DluSize(width, 9), 0, desktop);
         control->SetLabel(Wx(text));
         return control;
     };
@@ -49,12 +49,12 @@ SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std:
     for (unsigned y = kFirstYear; y <= kLastYear; ++y) year_->Append(std::to_string(y));
     if (record.year >= kFirstYear && record.year <= kLastYear)
         year_->SetSelection(static_cast<int>(record.year - kFirstYear));
-    ui::CStaticEx* authorLabel = label("Author (optional):", 9, 108, 76);
+    ui::StaticEx* authorLabel = label("Author (optional):", 9, 108, 76);
     author_ = AddEdit(record.author, kShortTextLimit, 86, 107, 120);
-    ui::CStaticEx* urlLabel = label("Download URL (optional):", 9, 128, 76);
+    ui::StaticEx* urlLabel = label("Download URL (optional):", 9, 128, 76);
     url_ = AddEdit(record.url, kLongTextLimit, 86, 126, 180);
     // The two long labels keep their words whole where the font runs wider than planned.
-    for (ui::CStaticEx* long_label : {authorLabel, urlLabel}) {
+    for (ui::StaticEx* long_label : {authorLabel, urlLabel}) {
         const int right =
             long_label->GetPosition().x + long_label->GetTextExtent(long_label->GetLabel()).x + 4;
         long_label->SetSize(right - long_label->GetPosition().x, -1);
@@ -62,7 +62,7 @@ SkinEditDialog::SkinEditDialog(Mode mode, const std::string& preview, const std:
             if (edit->GetPosition().x < right) edit->Move(right, edit->GetPosition().y);
     }
 
-    ui::CStaticEx* ok = AddButton(ui::Button::Ok, 276, 131);
+    ui::StaticEx* ok = AddButton(ui::Button::Ok, 276, 131);
     AddButton(ui::Button::Cancel, 318, 131);
     InitLook(ui::Background::Paper);
     // OK may have moved left to make room: the URL box ends before it.

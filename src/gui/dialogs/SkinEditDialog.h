@@ -12,7 +12,7 @@ class wxTextCtrl;
 
 namespace harbinet {
 
-class SkinEditDialog : public ui::CDialogLook {
+class SkinEditDialog : public ui::DialogLook {
   public:
     enum class Mode { Add, Modify };
     static constexpr const char* kTitle = "%s Skin";
@@ -28,11 +28,9 @@ class SkinEditDialog : public ui::CDialogLook {
     wxTextCtrl* ModelBox() const { return model_; }
     wxTextCtrl* UnitBox() const { return unit_; }
     wxTextCtrl* PilotBox() const { return pilot_; }
-    wxTextCtrl* LocationBox() const { return location_; }
     wxTextCtrl* AuthorBox() const { return author_; }
     wxTextCtrl* UrlBox() const { return url_; }
     wxChoice* YearList() const { return year_; }
-    ui::CStaticEx* Picture() const { return picture_; }
 
   private:
     void OnOk(wxCommandEvent& event);
@@ -40,7 +38,6 @@ class SkinEditDialog : public ui::CDialogLook {
 
     SkinRecord record_;
     Host& host_;
-    ui::CStaticEx* picture_ = nullptr;
     wxTextCtrl* model_ = nullptr;
     wxTextCtrl* unit_ = nullptr;
     wxTextCtrl* pilot_ = nullptr;

@@ -14,9 +14,9 @@ namespace harbinet {
 TerrainSetEditDialog::TerrainSetEditDialog(ProgramState& state, bool addMode, wxWindow* parent,
                                            const std::string& setName, bool hasSeasons,
                                            bool objectsLow)
-    : CDialogLook(parent, wxString::FromUTF8(Format(kTitle, addMode ? text::kAdd : text::kModify)),
-                  ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::B, false}, wxSize(219, 86),
-                  &state.desktop),
+    : DialogLook(parent, wxString::FromUTF8(Format(kTitle, addMode ? text::kAdd : text::kModify)),
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::FormsWithChecks, false},
+                 wxSize(219, 86), &state.desktop),
       state_(state),
       addMode_(addMode),
       setName_(setName),
@@ -27,7 +27,7 @@ TerrainSetEditDialog::TerrainSetEditDialog(ProgramState& state, bool addMode, wx
     name_ =
         new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(setName), Dlu(47, 7), DluSize(150, 12));
     name_->SetMaxLength(TerrainSetList::kNameLimit);
-    auto* label = new ui::CStaticEx(this, wxID_ANY, Dlu(7, 9), DluSize(38, 8), 0, &state.desktop);
+    auto* label = new ui::StaticEx(this, wxID_ANY, Dlu(7, 9), DluSize(38, 8), 0, &state.desktop);
     label->SetLabel(text::kTerrainSetLabel);
     AddButton(ui::Button::Cancel, 172, 60);
     ok_ = AddButton(ui::Button::Ok, 129, 60);

@@ -13,7 +13,7 @@ namespace harbinet {
 
 struct ProgramState;
 
-class TerrainSetEditDialog : public ui::CDialogLook {
+class TerrainSetEditDialog : public ui::DialogLook {
   public:
     // Formatted with "Add" or "Modify".
     static constexpr const char* kTitle = "%s Terrain Set";
@@ -32,7 +32,7 @@ class TerrainSetEditDialog : public ui::CDialogLook {
     wxTextCtrl* NameField() const { return name_; }
     wxCheckBox* SeasonsCheck() const { return seasons_; }
     wxCheckBox* ObjectsLowCheck() const { return objectsLowCheck_; }
-    ui::CStaticEx* OkButton() const { return ok_; }
+    ui::StaticEx* OkButton() const { return ok_; }
 
   private:
     void OnOk(wxCommandEvent& event);
@@ -44,7 +44,7 @@ class TerrainSetEditDialog : public ui::CDialogLook {
     wxCheckBox* objectsLowCheck_ = nullptr;
     wxCheckBox* seasons_ = nullptr;
     wxTextCtrl* name_ = nullptr;
-    ui::CStaticEx* ok_ = nullptr;
+    ui::StaticEx* ok_ = nullptr;
 };
 
 }  // namespace harbinet

@@ -24,8 +24,9 @@ const char* YesNo(bool on) {
 }  // namespace
 
 TerrainSetsDialog::TerrainSetsDialog(ProgramState& state, wxWindow* parent)
-    : CDialogLook(parent, kTitle, ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::A, true},
-                  wxSize(309, 143), &state.desktop),
+    : DialogLook(parent, kTitle,
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::ListsAndSkinBoard, true},
+                 wxSize(309, 143), &state.desktop),
       state_(state) {
     skins_ = AddButton(ui::Button::Skins, 10, 117);
     modify_ = AddButton(ui::Button::Modify, 174, 117);
@@ -37,8 +38,9 @@ TerrainSetsDialog::TerrainSetsDialog(ProgramState& state, wxWindow* parent)
 
     InitLook(ui::Background::Paper);
     ApplyColourRule();
-    // The widths are the classic ones, but the last column keeps room for its header in
-    // whatever font the system put in place of Comic Sans; the name column gives way.
+    // The Id, name and seasons columns are 25, 250 and 110 pixels wide; the last one keeps room
+    // for its header in whatever font the system put in place of Comic Sans, and the name
+    // column gives way to it.
     const int width = list_->GetClientSize().x;
     const int last = std::max(width - 385, list_->GetTextExtent(text::kColumnObjectsLow).x + 24);
     list_->InsertColumn(kIdColumn, text::kColumnId, wxLIST_FORMAT_RIGHT, 25);
@@ -55,7 +57,7 @@ TerrainSetsDialog::TerrainSetsDialog(ProgramState& state, wxWindow* parent)
     list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, &TerrainSetsDialog::OnActivated, this);
 }
 
-ui::CStaticEx* TerrainSetsDialog::Button(ui::Button button) const {
+ui::StaticEx* TerrainSetsDialog::Button(ui::Button button) const {
     switch (button) {
         case ui::Button::Skins:
             return skins_;

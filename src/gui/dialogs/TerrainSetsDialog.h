@@ -14,14 +14,14 @@ namespace harbinet {
 struct ProgramState;
 struct TerrainSetRow;
 
-class TerrainSetsDialog : public ui::CDialogLook {
+class TerrainSetsDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "Configure Terrain Sets";
 
     TerrainSetsDialog(ProgramState& state, wxWindow* parent);
 
     wxListCtrl* List() const { return list_; }
-    ui::CStaticEx* Button(ui::Button button) const;
+    ui::StaticEx* Button(ui::Button button) const;
 
   private:
     // Rows of the used slots, sorted as text by their Id, so that 10 comes between 1 and 2.
@@ -41,12 +41,12 @@ class TerrainSetsDialog : public ui::CDialogLook {
     bool StillThere(const TerrainSetRow& row);
 
     ProgramState& state_;
-    ui::CStaticEx* skins_ = nullptr;
-    ui::CStaticEx* modify_ = nullptr;
-    ui::CStaticEx* delete_ = nullptr;
-    ui::CStaticEx* add_ = nullptr;
+    ui::StaticEx* skins_ = nullptr;
+    ui::StaticEx* modify_ = nullptr;
+    ui::StaticEx* delete_ = nullptr;
+    ui::StaticEx* add_ = nullptr;
     wxListCtrl* list_ = nullptr;
-    ui::CStaticEx* ok_ = nullptr;
+    ui::StaticEx* ok_ = nullptr;
 };
 
 }  // namespace harbinet

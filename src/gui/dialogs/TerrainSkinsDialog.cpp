@@ -30,9 +30,9 @@ wxString TerrainSkinsDialog::TitleOf(const ProgramState& state, unsigned set) {
 }
 
 TerrainSkinsDialog::TerrainSkinsDialog(ProgramState& state, unsigned set, wxWindow* parent)
-    : CDialogLook(parent, TitleOf(state, set),
-                  ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::A, true}, wxSize(451, 271),
-                  &state.desktop),
+    : DialogLook(parent, TitleOf(state, set),
+                 ui::Look{ui::DialogFace::ComicSans, ui::ColourRule::ListsAndSkinBoard, true},
+                 wxSize(451, 271), &state.desktop),
       state_(state),
       set_(set),
       name_(state.settings.TerrainSetName(set)),
@@ -50,36 +50,36 @@ bool TerrainSkinsDialog::Show(bool show) {
         SetReturnCode(wxID_CANCEL);
         return false;
     }
-    return CDialogLook::Show(show);
+    return DialogLook::Show(show);
 }
 
 void TerrainSkinsDialog::BuildBoard() {
     Desktop* desktop = &state_.desktop;
     for (int k = 0; k < kSlots; ++k) {
         const int x = kLeft + kColumnPitch * (k % kColumns), y = kTop + kRowPitch * (k / kColumns);
-        auto* tile = new ui::CStaticEx(this, wxID_ANY, Dlu(x, y), DluSize(103, 72), 0, desktop);
+        auto* tile = new ui::StaticEx(this, wxID_ANY, Dlu(x, y), DluSize(103, 72), 0, desktop);
         tile->SetCommand(static_cast<unsigned>(kFirstLeft + k), nullptr, false, false);
         tile->SetRightCommand(static_cast<unsigned>(kFirstRight + k));
         tiles_[static_cast<std::size_t>(k)] = tile;
         captions_[static_cast<std::size_t>(k)] =
-            new ui::CStaticEx(this, wxID_ANY, Dlu(x, y + kCaptionDrop), DluSize(103, 24),
-                              ui::CStaticEx::kCentre, desktop);
+            new ui::StaticEx(this, wxID_ANY, Dlu(x, y + kCaptionDrop), DluSize(103, 24),
+                             ui::StaticEx::kCentre, desktop);
     }
     prev_ = AddButton(ui::Button::Prev, 9, 239);
     next_ = AddButton(ui::Button::Next, 51, 239);
-    season_ = AddButton(ui::Button::Season, 120, 239);
-    seasonPicture_ = new ui::CStaticEx(this, wxID_ANY, Dlu(165, 242), DluSize(100, 14), 0, desktop);
-    ui::CStaticEx* reset = AddButton(ui::Button::Reset, 275, 239);
-    ui::CStaticEx* ok = AddButton(ui::Button::Ok, 359, 239);
-    ui::CStaticEx* cancel = AddButton(ui::Button::Cancel, 401, 239);
-    SeparateRow({prev_, next_, season_, seasonPicture_, reset, ok, cancel});
+    ui::StaticEx* season = AddButton(ui::Button::Season, 120, 239);
+    seasonPicture_ = new ui::StaticEx(this, wxID_ANY, Dlu(165, 242), DluSize(100, 14), 0, desktop);
+    ui::StaticEx* reset = AddButton(ui::Button::Reset, 275, 239);
+    ui::StaticEx* ok = AddButton(ui::Button::Ok, 359, 239);
+    ui::StaticEx* cancel = AddButton(ui::Button::Cancel, 401, 239);
+    SeparateRow({prev_, next_, season, seasonPicture_, reset, ok, cancel});
 
     prev_->Hide();
     if (seasons_) {
         LoadSeasonPicture();
     } else {
-        season_->Disable();
-        season_->Hide();
+        season->Disable();
+        season->Hide();
     }
 
     Bind(wxEVT_BUTTON, &TerrainSkinsDialog::OnStep, this, kFirstLeft, kFirstLeft + kSlots - 1);

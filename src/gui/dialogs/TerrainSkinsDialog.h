@@ -15,7 +15,7 @@ namespace harbinet {
 
 struct ProgramState;
 
-class TerrainSkinsDialog : public ui::CDialogLook {
+class TerrainSkinsDialog : public ui::DialogLook {
   public:
     static constexpr const char* kTitle = "Configure Skins for %s";
     static constexpr int kSlots = 8;
@@ -28,17 +28,13 @@ class TerrainSkinsDialog : public ui::CDialogLook {
     // The title of set's dialog, by which an open one is found.
     static wxString TitleOf(const ProgramState& state, unsigned set);
 
-    bool Usable() const { return usable_; }
     bool Show(bool show = true) override;
 
     int Page() const { return page_; }
-    std::size_t SeasonRow() const { return seasonRow_; }
-    ui::CStaticEx* Tile(int slot) const { return tiles_[static_cast<std::size_t>(slot)]; }
-    ui::CStaticEx* Caption(int slot) const { return captions_[static_cast<std::size_t>(slot)]; }
-    ui::CStaticEx* PrevButton() const { return prev_; }
-    ui::CStaticEx* NextButton() const { return next_; }
-    ui::CStaticEx* SeasonButton() const { return season_; }
-    ui::CStaticEx* SeasonPicture() const { return seasonPicture_; }
+    ui::StaticEx* Tile(int slot) const { return tiles_[static_cast<std::size_t>(slot)]; }
+    ui::StaticEx* Caption(int slot) const { return captions_[static_cast<std::size_t>(slot)]; }
+    ui::StaticEx* PrevButton() const { return prev_; }
+    ui::StaticEx* NextButton() const { return next_; }
 
   private:
     void BuildBoard();
@@ -63,12 +59,11 @@ class TerrainSkinsDialog : public ui::CDialogLook {
     SeasonSkinChoices choices_;
     int page_ = 1;
     std::size_t seasonRow_ = 0;
-    std::array<ui::CStaticEx*, kSlots> tiles_{};
-    std::array<ui::CStaticEx*, kSlots> captions_{};
-    ui::CStaticEx* prev_ = nullptr;
-    ui::CStaticEx* next_ = nullptr;
-    ui::CStaticEx* season_ = nullptr;
-    ui::CStaticEx* seasonPicture_ = nullptr;
+    std::array<ui::StaticEx*, kSlots> tiles_{};
+    std::array<ui::StaticEx*, kSlots> captions_{};
+    ui::StaticEx* prev_ = nullptr;
+    ui::StaticEx* next_ = nullptr;
+    ui::StaticEx* seasonPicture_ = nullptr;
 };
 
 }  // namespace harbinet

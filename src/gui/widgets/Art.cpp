@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "gui/widgets/Ids.h"
 #include "gui/widgets/Resources.h"
 
 namespace harbinet::ui {
 
 namespace {
-// Where the finger tip of the hand is drawn in resources/art/cursor-hand-135.svg.
+// Where the finger tip of the hand is drawn in resources/art/cursor-hand.svg.
 constexpr int kHandHotSpotX = 7;
 constexpr int kHandHotSpotY = 1;
 
@@ -44,7 +43,7 @@ wxBitmap EmbeddedBitmap(const char* name) {
 }
 
 wxCursor LinkCursor() {
-    wxImage image = EmbeddedImage("cursor-hand-135.png");
+    wxImage image = EmbeddedImage("cursor-hand.png");
     if (!image.IsOk()) return wxCursor(wxCURSOR_HAND);
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, kHandHotSpotX);
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, kHandHotSpotY);
@@ -53,7 +52,7 @@ wxCursor LinkCursor() {
 
 wxIconBundle ProgramIcons() {
     wxIconBundle icons;
-    for (const wxBitmap& bitmap : Sizes("icon-128", {16, 24, 32, 48, 64, 128, 256})) {
+    for (const wxBitmap& bitmap : Sizes("icon", {16, 24, 32, 48, 64, 128, 256})) {
         wxIcon icon;
         icon.CopyFromBitmap(bitmap);
         icons.AddIcon(icon);
@@ -61,10 +60,9 @@ wxIconBundle ProgramIcons() {
     return icons;
 }
 
-wxBitmapBundle TrayIcon(int id) {
+wxBitmapBundle TrayIcon(bool busy) {
     wxVector<wxBitmap> bitmaps;
-    for (const wxBitmap& bitmap :
-         Sizes(id == id::kTrayIconBusy ? "tray-173" : "tray-166", {22, 32, 48, 64}))
+    for (const wxBitmap& bitmap : Sizes(busy ? "tray-busy" : "tray", {22, 32, 48, 64}))
         bitmaps.push_back(bitmap);
     return wxBitmapBundle::FromBitmaps(bitmaps);
 }

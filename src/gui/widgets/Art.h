@@ -13,18 +13,18 @@ namespace harbinet::ui {
 wxImage EmbeddedImage(const char* name);
 wxBitmap EmbeddedBitmap(const char* name);
 
-// Picture resources by their numbers.
-inline constexpr const char* kPaperTexture = "paper-137.png";        // 300 x 230, tiled
-inline constexpr const char* kCareerBackground = "logbook-134.png";  // 500 x 250
-inline constexpr const char* kTitlePicture = "title-103.png";        // 500 x 250
-inline constexpr const char* kPanelPicture = "panel-132.png";        // 300 x 178
+// The pictures by their file names.
+inline constexpr const char* kPaperTexture = "paper.png";        // 300 x 230, tiled
+inline constexpr const char* kCareerBackground = "logbook.png";  // 500 x 250
+inline constexpr const char* kTitlePicture = "title.png";        // 500 x 250
+inline constexpr const char* kPanelPicture = "panel.png";        // 300 x 178
 
-// Icon 128 at every size it was drawn in, for the window manager.
+// The program icon at every size it was drawn in, for the window manager.
 wxIconBundle ProgramIcons();
-// Tray icon 166, or 173 while terrain or skins change.
-wxBitmapBundle TrayIcon(int id);
+// The tray icon, or its busy picture while terrain or skins change.
+wxBitmapBundle TrayIcon(bool busy);
 
-// The pointing hand (cursor 135), hot spot at the finger tip.
+// The pointing hand, hot spot at the finger tip.
 wxCursor LinkCursor();
 
 }  // namespace harbinet::ui

@@ -17,52 +17,40 @@
 
 namespace harbinet::ui {
 
+namespace {
+
+// True when controls of this kind show the dialog background behind them.
 bool ShowsBackground(ColourRule rule, ControlKind kind) {
     switch (rule) {
-        case ColourRule::A:
-        case ColourRule::E:
+        case ColourRule::ListsAndSkinBoard:
+        case ColourRule::SkinList:
             return true;
-        case ColourRule::B:
-        case ColourRule::D:
+        case ColourRule::FormsWithChecks:
+        case ColourRule::AppForm:
             return kind != ControlKind::Edit;
-        case ColourRule::C:
+        case ColourRule::SkinForm:
             return kind == ControlKind::Other;
-        case ColourRule::F:
-            // The system's handling, with each CStaticEx answering itself (transparent).
+        case ColourRule::PictureDialogs:
+            // The system's handling, with each StaticEx answering itself (transparent).
             return kind == ControlKind::Other;
     }
     return false;
 }
 
-bool ConsultsControlColours(ColourRule rule, ControlKind kind) {
-    switch (rule) {
-        case ColourRule::A:
-            return false;
-        case ColourRule::B:
-            return kind == ControlKind::Edit;
-        case ColourRule::C:
-            return kind != ControlKind::Other;
-        case ColourRule::D:
-        case ColourRule::E:
-        case ColourRule::F:
-            return true;
-    }
-    return false;
-}
-
+// The 8-point dialog font, requested by name (the system substitutes a missing face).
 wxFont DialogFont(DialogFace face) {
     return wxFont(
         wxFontInfo(8).FaceName(face == DialogFace::ComicSans ? "Comic Sans MS" : "MS Sans Serif"));
 }
 
-wxFont CareerLineFont() {
-    return wxFont(wxFontInfo(9).FaceName("Comic Sans MS").Bold());
-}
-
+// The paper's mean colour, for controls that cannot show the texture.
 wxColour PaperColour() {
     return wxColour(0xE6, 0xD8, 0xB8);
 }
 
+// Copies the tile from the area's top-left corner, row by row, left to right; the last row
+// and column are clipped. The tiles of an area start at origin (the part of a bigger area
+// seen through a child shifts it).
 void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area, const wxPoint& origin) {
     if (!tile.IsOk()) return;
     const int w = tile.GetLogicalWidth() > 0 ? static_cast<int>(tile.GetLogicalWidth()) : 1;
@@ -70,6 +58,28 @@ void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area, const wxPoin
     if (area.y < 1 || area.x <= 0) return;
     for (int y = 0; y < area.y; y += h)
         for (int x = 0; x < area.x; x += w) dc.DrawBitmap(tile, origin.x + x, origin.y + y);
+}
+
+}  // namespace
+
+bool ConsultsControlColours(ColourRule rule, ControlKind kind) {
+    switch (rule) {
+        case ColourRule::ListsAndSkinBoard:
+            return false;
+        case ColourRule::FormsWithChecks:
+            return kind == ControlKind::Edit;
+        case ColourRule::SkinForm:
+            return kind != ControlKind::Other;
+        case ColourRule::AppForm:
+        case ColourRule::SkinList:
+        case ColourRule::PictureDialogs:
+            return true;
+    }
+    return false;
+}
+
+wxFont CareerLineFont() {
+    return wxFont(wxFontInfo(9).FaceName("Comic Sans MS").Bold());
 }
 
 namespace {
@@ -82,45 +92,46 @@ struct ButtonEntry {
 ButtonEntry Entry(Button button) {
     switch (button) {
         case Button::Ok:
-            return {"button-ok-138.png", wxID_OK};
+            return {"button-ok.png", wxID_OK};
         case Button::Cancel:
-            return {"button-cancel-139.png", wxID_CANCEL};
+            return {"button-cancel.png", wxID_CANCEL};
         case Button::Add:
-            return {"button-add-142.png", id::kAddCommand};
+            return {"button-add.png", id::kAddCommand};
         case Button::Delete:
-            return {"button-delete-143.png", id::kDeleteCommand};
+            return {"button-delete.png", id::kDeleteCommand};
         case Button::Readme:
-            return {"button-readme-145.png", id::kReadmeCommand};
+            return {"button-readme.png", id::kReadmeCommand};
         case Button::Modify:
-            return {"button-modify-147.png", id::kModifyCommand};
+            return {"button-modify.png", id::kModifyCommand};
         case Button::Browse:
-            return {"button-browse-149.png", id::kBrowseCommand};
+            return {"button-browse.png", id::kBrowseCommand};
         case Button::Skins:
-            return {"button-skins-162.png", id::kSkinsCommand};
+            return {"button-skins.png", id::kSkinsCommand};
         case Button::Prev:
-            return {"button-prev-161.png", id::kPrevCommand};
+            return {"button-prev.png", id::kPrevCommand};
         case Button::Next:
-            return {"button-next-160.png", id::kNextCommand};
+            return {"button-next.png", id::kNextCommand};
         case Button::Season:
-            return {"button-season-164.png", id::kSeasonCommand};
+            return {"button-season.png", id::kSeasonCommand};
         case Button::Reset:
-            return {"button-reset-172.png", id::kResetCommand};
+            return {"button-reset.png", id::kResetCommand};
     }
     return {"", 0};
 }
 
-}  // namespace
-
+// wxID_OK, wxID_CANCEL or the command id of the table.
 int ButtonCommand(Button button) {
     return Entry(button).command;
 }
+
+}  // namespace
 
 wxBitmap ButtonBitmap(Button button) {
     return EmbeddedBitmap(Entry(button).image);
 }
 
-CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
-                         const wxSize& sizeInDialogUnits, Desktop* desktop)
+DialogLook::DialogLook(wxWindow* parent, const wxString& title, const Look& look,
+                       const wxSize& sizeInDialogUnits, Desktop* desktop)
     : look_(look), desktop_(desktop) {
     // The background is ours to paint; GTK must not clear it in between.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -128,15 +139,15 @@ CDialogLook::CDialogLook(wxWindow* parent, const wxString& title, const Look& lo
            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     SetFont(DialogFont(look.face));
     SetClientSize(ConvertDialogToPixels(sizeInDialogUnits));
-    Bind(wxEVT_PAINT, &CDialogLook::OnPaint, this);
-    Bind(wxEVT_CHAR_HOOK, &CDialogLook::OnCharHook, this);
+    Bind(wxEVT_PAINT, &DialogLook::OnPaint, this);
+    Bind(wxEVT_CHAR_HOOK, &DialogLook::OnCharHook, this);
     // Bound first, so that a dialog's own OK or Cancel handler is asked before these.
     for (int id : {wxID_OK, wxID_CANCEL})
         Bind(
             wxEVT_BUTTON, [this, id](wxCommandEvent&) { Finish(id); }, id);
 }
 
-void CDialogLook::InitLook(Background background) {
+void DialogLook::InitLook(Background background) {
     SetIcons(ProgramIcons());
     kind_ = background;
     if (background == Background::Paper) {
@@ -160,7 +171,7 @@ void CDialogLook::InitLook(Background background) {
     if (look_.centred) CentreOnScreen();
 }
 
-std::vector<std::vector<wxWindow*>> CDialogLook::ReadingRows() const {
+std::vector<std::vector<wxWindow*>> DialogLook::ReadingRows() const {
     std::vector<wxWindow*> windows(GetChildren().begin(), GetChildren().end());
     std::stable_sort(windows.begin(), windows.end(), [](const wxWindow* a, const wxWindow* b) {
         return a->GetPosition().y < b->GetPosition().y;
@@ -182,7 +193,7 @@ std::vector<std::vector<wxWindow*>> CDialogLook::ReadingRows() const {
     return rows;
 }
 
-void CDialogLook::OrderTabsByPosition() {
+void DialogLook::OrderTabsByPosition() {
     wxWindow* previous = nullptr;
     for (const auto& row : ReadingRows())
         for (wxWindow* window : row) {
@@ -197,20 +208,20 @@ namespace {
 bool ShowsItsText(const wxWindow* window) {
     if (dynamic_cast<const wxCheckBox*>(window) || dynamic_cast<const wxRadioButton*>(window))
         return true;
-    const auto* label = dynamic_cast<const CStaticEx*>(window);
+    const auto* label = dynamic_cast<const StaticEx*>(window);
     return label && !label->HasBitmap() && !label->HasPicture() && !label->Acts() &&
-           !label->HasFlag(CStaticEx::kCentre | CStaticEx::kRight) &&
+           !label->HasFlag(StaticEx::kCentre | StaticEx::kRight) &&
            !label->GetLabel().Contains("\n");
 }
 
 bool IsBitmapButton(const wxWindow* window) {
-    const auto* button = dynamic_cast<const CStaticEx*>(window);
+    const auto* button = dynamic_cast<const StaticEx*>(window);
     return button && button->HasBitmap();
 }
 
 }  // namespace
 
-void CDialogLook::FitContents() {
+void DialogLook::FitContents() {
     const int gap = std::max(Dlu(2, 0).x, 3);
     int needed = 0;
     for (const auto& row : ReadingRows()) {
@@ -238,7 +249,7 @@ void CDialogLook::FitContents() {
             window->Move(window->GetPosition().x + needed - width, window->GetPosition().y);
 }
 
-void CDialogLook::MoveFocus(bool forward) {
+void DialogLook::MoveFocus(bool forward) {
     // GTK's own traversal would stop in a list, whose focus is in a window of its own.
     std::vector<wxWindow*> order;
     for (wxWindow* child : GetChildren())
@@ -258,11 +269,11 @@ void CDialogLook::MoveFocus(bool forward) {
     order[next]->SetFocusFromKbd();
 }
 
-void CDialogLook::FixSize() {
+void DialogLook::FixSize() {
     SetSizeHints(GetSize(), GetSize());
 }
 
-void CDialogLook::SeparateRow(std::vector<wxWindow*> row) const {
+void DialogLook::SeparateRow(std::vector<wxWindow*> row) const {
     if (row.empty()) return;
     std::sort(row.begin(), row.end(), [](const wxWindow* a, const wxWindow* b) {
         return a->GetPosition().x < b->GetPosition().x;
@@ -280,7 +291,7 @@ void CDialogLook::SeparateRow(std::vector<wxWindow*> row) const {
         if (x[i] != row[i]->GetPosition().x) row[i]->Move(x[i], row[i]->GetPosition().y);
 }
 
-void CDialogLook::ApplyColourRule() {
+void DialogLook::ApplyColourRule() {
     for (wxWindow* child : GetChildren()) {
         ControlKind kind = ControlKind::Other;
         if (dynamic_cast<wxTextCtrl*>(child))
@@ -292,11 +303,7 @@ void CDialogLook::ApplyColourRule() {
     }
 }
 
-void CDialogLook::DrawBackground(wxDC& dc) const {
-    DrawBackgroundUnder(dc, wxRect(wxPoint(0, 0), GetClientSize()));
-}
-
-void CDialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
+void DialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
     const wxPoint origin(-rect.x, -rect.y);
     if (!background_.IsOk()) {
         dc.SetBackground(wxBrush(PaperColour()));
@@ -312,25 +319,25 @@ void CDialogLook::DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const {
     }
 }
 
-void CDialogLook::Finish(int code) {
+void DialogLook::Finish(int code) {
     SetReturnCode(code);
     EndDialog(code);
 }
 
-void CDialogLook::OnPaint(wxPaintEvent&) {
+void DialogLook::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
-    DrawBackground(dc);
+    DrawBackgroundUnder(dc, wxRect(wxPoint(0, 0), GetClientSize()));
 }
 
-CStaticEx* CDialogLook::AddButton(Button button, int x, int y) {
-    auto* control = new CStaticEx(this, wxID_ANY, Dlu(x, y), wxDefaultSize, 0, desktop_);
+StaticEx* DialogLook::AddButton(Button button, int x, int y) {
+    auto* control = new StaticEx(this, wxID_ANY, Dlu(x, y), wxDefaultSize, 0, desktop_);
     control->SetBitmap(ButtonBitmap(button));
     control->SetCommand(static_cast<unsigned>(ButtonCommand(button)), nullptr, false, false);
     buttonIds_[ButtonCommand(button)] = control->GetId();
     return control;
 }
 
-wxWindow* CDialogLook::ButtonFor(int command) const {
+wxWindow* DialogLook::ButtonFor(int command) const {
     const auto found = buttonIds_.find(command);
     return found == buttonIds_.end() ? nullptr : FindWindow(found->second);
 }
@@ -340,14 +347,14 @@ namespace {
 // Multi-line edits, edits that take Enter and buttons, native or bitmap, keep their Return.
 bool TakesReturn(const wxWindow* focus) {
     if (dynamic_cast<const wxAnyButton*>(focus)) return true;
-    if (auto* control = dynamic_cast<const CStaticEx*>(focus)) return control->Acts();
+    if (auto* control = dynamic_cast<const StaticEx*>(focus)) return control->Acts();
     return dynamic_cast<const wxTextCtrl*>(focus) &&
            focus->HasFlag(wxTE_MULTILINE | wxTE_PROCESS_ENTER);
 }
 
 }  // namespace
 
-void CDialogLook::OnCharHook(wxKeyEvent& event) {
+void DialogLook::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if (key == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0) {
         MoveFocus(!event.ShiftDown());

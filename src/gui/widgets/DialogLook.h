@@ -16,29 +16,29 @@ class Desktop;
 
 namespace harbinet::ui {
 
-class CStaticEx;
+class StaticEx;
 
-// How a dialog answers its controls' colour requests.
-enum class ColourRule { A, B, C, D, E, F };
+// How a dialog colours its controls, named by the dialogs that use it: whether its edit fields
+// and lists show the paper behind them, and whether its labels keep their own text colours.
+enum class ColourRule {
+    ListsAndSkinBoard,  // the terrain sets, the external applications, a set's skins: all on
+                        // paper, labels in the default text colour
+    FormsWithChecks,    // Configure Harbinet, a terrain set's form: white edits, default labels
+    SkinForm,           // a skin's description: white edits and lists, default labels
+    AppForm,            // an external application's form: white edits, labels in their colours
+    SkinList,           // the skin catalogue: all on paper, labels in their own colours
+    PictureDialogs,     // About and Set Active Career: white edits and lists, labels in their
+                        // own colours (the career lines)
+};
 enum class ControlKind { Edit, List, Other };
 
-// True when controls of this kind show the dialog background behind them.
-bool ShowsBackground(ColourRule rule, ControlKind kind);
-// True when a CStaticEx of this kind may use its own text colours under the rule; otherwise
+// True when a StaticEx of this kind may use its own text colours under the rule; otherwise
 // it draws in the default text colour.
 bool ConsultsControlColours(ColourRule rule, ControlKind kind);
 
 enum class DialogFace { MsSansSerif, ComicSans };
-// The 8-point dialog font, requested by name (the system substitutes a missing face).
-wxFont DialogFont(DialogFace face);
 // Bold 9-point "Comic Sans MS" of the career lines and the information panel.
 wxFont CareerLineFont();
-
-// Copies the tile from the area's top-left corner, row by row, left to right; the last row
-// and column are clipped. The tiles of an area start at origin (the part of a bigger area
-// seen through a child shifts it).
-void TileBitmap(wxDC& dc, const wxBitmap& tile, const wxSize& area,
-                const wxPoint& origin = wxPoint(0, 0));
 
 // The bitmap buttons: one plate per command, the same in every dialog.
 enum class Button {
@@ -55,22 +55,21 @@ enum class Button {
     Season,
     Reset
 };
-int ButtonCommand(Button button);      // wxID_OK, wxID_CANCEL or the command id of the table
 wxBitmap ButtonBitmap(Button button);  // 70 x 36, white outside the plate
 
 enum class Background { Paper, Picture };
 
 struct Look {
     DialogFace face = DialogFace::ComicSans;
-    ColourRule rule = ColourRule::A;
+    ColourRule rule = ColourRule::ListsAndSkinBoard;
     bool centred = true;
 };
 
-class CDialogLook : public wxDialog {
+class DialogLook : public wxDialog {
   public:
     // The client area is sizeInDialogUnits of the dialog font.
-    CDialogLook(wxWindow* parent, const wxString& title, const Look& look,
-                const wxSize& sizeInDialogUnits, Desktop* desktop);
+    DialogLook(wxWindow* parent, const wxString& title, const Look& look,
+               const wxSize& sizeInDialogUnits, Desktop* desktop);
 
     ColourRule Rule() const { return look_.rule; }
     Desktop* DesktopServices() const { return desktop_; }
@@ -78,8 +77,6 @@ class CDialogLook : public wxDialog {
     // Paints what lies under a child occupying rect (in client coordinates) into dc, whose
     // origin is the child's top-left corner: controls that paint themselves look transparent.
     void DrawBackgroundUnder(wxDC& dc, const wxRect& rect) const;
-    // Paints the whole background into dc at the client's origin.
-    void DrawBackground(wxDC& dc) const;
 
     // Dialog units of this dialog's font to pixels.
     wxPoint Dlu(int x, int y) const { return ConvertDialogToPixels(wxPoint(x, y)); }
@@ -88,7 +85,7 @@ class CDialogLook : public wxDialog {
     // A bitmap button at (x, y) dialog units, sized to its bitmap, posting its command. Escape
     // posts the command of the dialog's Cancel button, Return that of its OK button unless
     // the focus is on a control that takes Return itself (another bitmap button, for one).
-    CStaticEx* AddButton(Button button, int x, int y);
+    StaticEx* AddButton(Button button, int x, int y);
 
     // Ends the dialog with this code, whether it runs modal or not (a dialog that is not
     // modal would otherwise only hide, its code unset).
@@ -133,8 +130,5 @@ class CDialogLook : public wxDialog {
     Desktop* desktop_;
     std::map<int, wxWindowID> buttonIds_;  // command -> window id of its bitmap button
 };
-
-// The paper's mean colour, for controls that cannot show the texture.
-wxColour PaperColour();
 
 }  // namespace harbinet::ui

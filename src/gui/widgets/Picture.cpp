@@ -54,15 +54,14 @@ wxImage DecodePicture(const std::string& path) {
     return image;
 }
 
-void DrawTransparentBitmap(wxDC& target, const wxBitmap& bitmap, int x, int y,
-                           const wxColour& key) {
+void DrawTransparentBitmap(wxDC& target, const wxBitmap& bitmap, int x, int y) {
     if (!bitmap.IsOk()) return;
     // The mask is made afresh from a copy, so the caller's bitmap keeps no mask of ours.
     wxImage image = bitmap.ConvertToImage();
     image.SetMask(false);
     if (image.HasAlpha()) image.ClearAlpha();
     wxBitmap keyed(image, -1, bitmap.GetScaleFactor());
-    keyed.SetMask(new wxMask(keyed, key));
+    keyed.SetMask(new wxMask(keyed, *wxWHITE));
     target.DrawBitmap(keyed, x, y, true);
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <wx/bitmap.h>
-#include <wx/colour.h>
 #include <wx/dc.h>
 #include <wx/image.h>
 
@@ -10,16 +9,13 @@
 
 namespace harbinet::ui {
 
-// The white that button bitmaps leave transparent.
-inline const wxColour kTransparentWhite(255, 255, 255);
-
 // Reads the whole file into memory and decodes it as GIF or JPEG, recognised by its first
 // bytes. A missing, unreadable or undecodable file gives an invalid image and reports nothing.
 wxImage DecodePicture(const std::string& path);
 
-// Draws the bitmap at (x, y) leaving out every pixel of exactly the key colour, so that the
-// target shows through there. The bitmap itself is not changed.
-void DrawTransparentBitmap(wxDC& target, const wxBitmap& bitmap, int x, int y,
-                           const wxColour& key = kTransparentWhite);
+// Draws the bitmap at (x, y) leaving out every pixel of exactly white, the colour button
+// bitmaps leave transparent, so that the target shows through there. The bitmap itself is not
+// changed.
+void DrawTransparentBitmap(wxDC& target, const wxBitmap& bitmap, int x, int y);
 
 }  // namespace harbinet::ui

@@ -13,16 +13,14 @@
 
 namespace harbinet::ui {
 
-wxColour FromColourRef(ColourRef value) {
-    return wxColour(static_cast<unsigned char>(value & 0xFF),
-                    static_cast<unsigned char>((value >> 8) & 0xFF),
-                    static_cast<unsigned char>((value >> 16) & 0xFF));
-}
-
 namespace {
-constexpr ColourRef kPlateColour = 0x20534B;  // the olive drab of the button plates
-}  // namespace
 
+const wxColour kPlateColour(0x4B, 0x53, 0x20);  // the olive drab of the button plates
+const wxColour kLinkColour(0x00, 0x00, 0xFF);   // blue
+constexpr const char* kClickSound = "CLICK.WAV";
+
+// Where a picture of this size is drawn in a frame: as large as fits in its own proportions,
+// centred. Empty when either size is.
 wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
     if (picture.x <= 0 || picture.y <= 0 || frame.x <= 0 || frame.y <= 0) return {};
     // Compared in whole numbers: which side limits the picture.
@@ -36,13 +34,15 @@ wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
     return {wxPoint((frame.x - fit.x) / 2, (frame.y - fit.y) / 2), fit};
 }
 
+}  // namespace
+
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
     MessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
                wxOK | wxICON_STOP, parent);
 }
 
-CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
-                     long style, Desktop* desktop)
+StaticEx::StaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                   long style, Desktop* desktop)
     : desktop_(desktop),
       hoverColour_(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT)),
       textColour_(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT)) {
@@ -52,16 +52,16 @@ CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const 
     // Our own copy of the dialog font, which a link can underline.
     if (parent && parent->GetFont().IsOk()) labelFont_ = parent->GetFont();
     SetInitialSize(size);
-    Bind(wxEVT_PAINT, &CStaticEx::OnPaint, this);
+    Bind(wxEVT_PAINT, &StaticEx::OnPaint, this);
     // A double click reaches us as a press and a double-click event: only the press acts, so
     // that one click is one command however fast the next one follows.
-    Bind(wxEVT_LEFT_DOWN, &CStaticEx::OnLeftDown, this);
-    Bind(wxEVT_RIGHT_DOWN, &CStaticEx::OnRightDown, this);
-    Bind(wxEVT_ENTER_WINDOW, &CStaticEx::OnEnter, this);
-    Bind(wxEVT_LEAVE_WINDOW, &CStaticEx::OnLeave, this);
-    Bind(wxEVT_MOTION, &CStaticEx::OnMotion, this);
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CStaticEx::OnCaptureLost, this);
-    Bind(wxEVT_KEY_DOWN, &CStaticEx::OnKeyDown, this);
+    Bind(wxEVT_LEFT_DOWN, &StaticEx::OnLeftDown, this);
+    Bind(wxEVT_RIGHT_DOWN, &StaticEx::OnRightDown, this);
+    Bind(wxEVT_ENTER_WINDOW, &StaticEx::OnEnter, this);
+    Bind(wxEVT_LEAVE_WINDOW, &StaticEx::OnLeave, this);
+    Bind(wxEVT_MOTION, &StaticEx::OnMotion, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &StaticEx::OnCaptureLost, this);
+    Bind(wxEVT_KEY_DOWN, &StaticEx::OnKeyDown, this);
     const auto markFocus = [this](wxFocusEvent& event) {
         Refresh();
         event.Skip();
@@ -71,12 +71,12 @@ CStaticEx::CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const 
     FitToText();
 }
 
-CStaticEx::~CStaticEx() {
+StaticEx::~StaticEx() {
     if (HasCapture()) ReleaseMouse();
 }
 
-void CStaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize,
-                           bool hoverHighlight) {
+void StaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize,
+                          bool hoverHighlight) {
     commandId_ = command;
     autoSize_ = autoSize;
     hoverHighlight_ = hoverHighlight;
@@ -85,13 +85,12 @@ void CStaticEx::SetCommand(unsigned command, const wxString* text, bool autoSize
     FitToText();
 }
 
-void CStaticEx::SetLink(const wxString& text, const wxString* target) {
+void StaticEx::SetLink(const wxString& text, const wxString* target) {
     linkTarget_ = target ? *target : text;
     autoSize_ = true;
     SetCanFocus(Acts());
-    linkCursor_ = LinkCursor();
-    SetCursor(linkCursor_);
-    textColour_ = FromColourRef(0xFF0000);
+    SetCursor(LinkCursor());
+    textColour_ = kLinkColour;
     if (!labelFont_.IsOk()) labelFont_ = GetFont();
     labelFont_.SetUnderlined(true);
     SetFont(labelFont_);
@@ -99,53 +98,48 @@ void CStaticEx::SetLink(const wxString& text, const wxString* target) {
     FitToText();
 }
 
-void CStaticEx::SetTextAndFit(const wxString& text) {
-    SetLabel(text);
-    FitToText();
-}
-
-void CStaticEx::SetLabelFont(const wxFont& font) {
+void StaticEx::SetLabelFont(const wxFont& font) {
     labelFont_ = font;
     SetFont(labelFont_);
     Repaint();
     FitToText();
 }
 
-void CStaticEx::SetTextColour(const wxColour& colour) {
+void StaticEx::SetTextColour(const wxColour& colour) {
     textColour_ = colour;
     Repaint();
 }
 
-void CStaticEx::SetHoverColour(const wxColour& colour) {
+void StaticEx::SetHoverColour(const wxColour& colour) {
     hoverColour_ = colour;
     Repaint();
 }
 
-void CStaticEx::LoadPicture(const std::string& path) {
+void StaticEx::LoadPicture(const std::string& path) {
     picture_ = DecodePicture(path);
     scaledPicture_ = wxBitmap();
     Repaint();
 }
 
-void CStaticEx::SetBitmap(const wxBitmap& bitmap) {
+void StaticEx::SetBitmap(const wxBitmap& bitmap) {
     bitmap_ = bitmap;
     if (bitmap_.IsOk()) SetSize(bitmap_.GetLogicalSize());
     Repaint();
 }
 
-void CStaticEx::SetLabel(const wxString& label) {
+void StaticEx::SetLabel(const wxString& label) {
     text_ = label;
     Repaint();
 }
 
-wxSize CStaticEx::DoGetBestSize() const {
+wxSize StaticEx::DoGetBestSize() const {
     if (bitmap_.IsOk()) return bitmap_.GetLogicalSize();
     int w = 0, h = 0;
     GetTextExtent(text_, &w, &h, nullptr, nullptr, labelFont_.IsOk() ? &labelFont_ : nullptr);
     return wxSize(std::max(w, 1), std::max(h, 1));
 }
 
-void CStaticEx::FitToText() {
+void StaticEx::FitToText() {
     if (!autoSize_) return;
     wxRect r = GetRect();
     const wxSize client = GetClientSize();
@@ -175,9 +169,9 @@ void CStaticEx::FitToText() {
     Repaint();
 }
 
-wxColour CStaticEx::CurrentTextColour() const {
+wxColour StaticEx::CurrentTextColour() const {
     // A dialog that answers its statics' colours itself leaves us the default text colour.
-    if (auto* look = dynamic_cast<const CDialogLook*>(GetParent());
+    if (auto* look = dynamic_cast<const DialogLook*>(GetParent());
         look && !ConsultsControlColours(look->Rule(), ControlKind::Other))
         return wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT);
     return hovering_ && hoverHighlight_ ? hoverColour_ : textColour_;
@@ -193,26 +187,21 @@ std::string& SoundFolder() {
 }
 }  // namespace
 
-void CStaticEx::SetSoundFolder(const std::string& folder) {
+void StaticEx::SetSoundFolder(const std::string& folder) {
     SoundFolder() = folder;
 }
 
-std::string CStaticEx::ClickSoundPath() const {
-    if (clickSound_.find('/') != std::string::npos) return clickSound_;
-    return SoundFolder() + clickSound_;
-}
-
-void CStaticEx::PostCommand(unsigned command) {
+void StaticEx::PostCommand(unsigned command) {
     wxWindow* parent = GetParent();
     if (!parent) return;
     auto* event = new wxCommandEvent(wxEVT_BUTTON, static_cast<int>(command));
     event->SetEventObject(this);
     // Queued, not processed: the parent acts after this click has been handled.
     parent->GetEventHandler()->QueueEvent(event);
-    if (desktop_) desktop_->PlaySound(ClickSoundPath());
+    if (desktop_) desktop_->PlaySound(SoundFolder() + kClickSound);
 }
 
-void CStaticEx::OnLeftDown(wxMouseEvent& event) {
+void StaticEx::OnLeftDown(wxMouseEvent& event) {
     if (commandId_ != 0) {
         PostCommand(commandId_);
     } else if (!linkTarget_.empty()) {
@@ -222,7 +211,7 @@ void CStaticEx::OnLeftDown(wxMouseEvent& event) {
     }
 }
 
-void CStaticEx::OpenLink() {
+void StaticEx::OpenLink() {
     const std::string target = linkTarget_.utf8_string();
     std::string error;
     if (!desktop_ || desktop_->ShellOpen(target, &error)) return;
@@ -231,7 +220,7 @@ void CStaticEx::OpenLink() {
         [this, target, error] { ShowUnableToOpen(wxGetTopLevelParent(this), target, error); });
 }
 
-void CStaticEx::OnKeyDown(wxKeyEvent& event) {
+void StaticEx::OnKeyDown(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     const bool press = key == WXK_SPACE || key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
     const bool rightPress =
@@ -246,51 +235,51 @@ void CStaticEx::OnKeyDown(wxKeyEvent& event) {
         event.Skip();
 }
 
-void CStaticEx::OnRightDown(wxMouseEvent& event) {
+void StaticEx::OnRightDown(wxMouseEvent& event) {
     if (rightCommandId_ != 0)
         PostCommand(rightCommandId_);
     else
         event.Skip();
 }
 
-void CStaticEx::SetHovering(bool hovering) {
+void StaticEx::SetHovering(bool hovering) {
     if (hovering_ == hovering) return;
     hovering_ = hovering;
     // Pictures look the same either way: re-rendering them on every pass would be waste.
     if (!HasPicture()) Repaint();
 }
 
-void CStaticEx::OnEnter(wxMouseEvent& event) {
+void StaticEx::OnEnter(wxMouseEvent& event) {
     SetHovering(true);
     event.Skip();
 }
 
-void CStaticEx::OnLeave(wxMouseEvent& event) {
+void StaticEx::OnLeave(wxMouseEvent& event) {
     SetHovering(false);
     event.Skip();
 }
 
-void CStaticEx::OnMotion(wxMouseEvent& event) {
+void StaticEx::OnMotion(wxMouseEvent& event) {
     SetHovering(wxRect(GetClientSize()).Contains(event.GetPosition()));
     event.Skip();
 }
 
-void CStaticEx::OnCaptureLost(wxMouseCaptureLostEvent&) {
+void StaticEx::OnCaptureLost(wxMouseCaptureLostEvent&) {
     SetHovering(false);
 }
 
-void CStaticEx::Repaint() {
+void StaticEx::Repaint() {
     Refresh(true);
 }
 
-void CStaticEx::OnPaint(wxPaintEvent&) {
+void StaticEx::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     Render(dc);
 }
 
-void CStaticEx::Render(wxDC& dc) {
+void StaticEx::Render(wxDC& dc) {
     const wxSize size = GetClientSize();
-    if (auto* look = dynamic_cast<const CDialogLook*>(GetParent())) {
+    if (auto* look = dynamic_cast<const DialogLook*>(GetParent())) {
         look->DrawBackgroundUnder(dc, GetRect());
     } else {
         dc.SetBackground(
@@ -325,7 +314,7 @@ void CStaticEx::Render(wxDC& dc) {
     DrawFocusMark(dc);
 }
 
-void CStaticEx::DrawFocusMark(wxDC& dc) const {
+void StaticEx::DrawFocusMark(wxDC& dc) const {
     if (!HasFocus()) return;
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     if (bitmap_.IsOk() && !HasPicture()) {
@@ -335,8 +324,7 @@ void CStaticEx::DrawFocusMark(wxDC& dc) const {
         dc.DrawRoundedRectangle(4, 4, plate.x - 8, plate.y - 9, 3);
         return;
     }
-    dc.SetPen(
-        wxPen(HasPicture() ? FromColourRef(kPlateColour) : CurrentTextColour(), 1, wxPENSTYLE_DOT));
+    dc.SetPen(wxPen(HasPicture() ? kPlateColour : CurrentTextColour(), 1, wxPENSTYLE_DOT));
     dc.DrawRectangle(wxRect(GetClientSize()));
 }
 

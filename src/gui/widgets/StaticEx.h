@@ -1,15 +1,13 @@
-// CStaticEx: the one control behind every push button, hyperlink, reacting text line and
+// StaticEx: the one control behind every push button, hyperlink, reacting text line and
 // picture tile of the program's dialogs. It never acts itself: a click becomes a command
 // queued to the parent, which handles it after the click has been processed.
 #pragma once
 
 #include <wx/bitmap.h>
 #include <wx/control.h>
-#include <wx/cursor.h>
 #include <wx/font.h>
 #include <wx/image.h>
 
-#include <cstdint>
 #include <string>
 
 namespace harbinet {
@@ -18,18 +16,10 @@ class Desktop;
 
 namespace harbinet::ui {
 
-// Colours as the dialogs give them: 0x00BBGGRR, red in the low byte.
-using ColourRef = std::uint32_t;
-wxColour FromColourRef(ColourRef value);
-
-// Where a picture of this size is drawn in a frame: as large as fits in its own proportions,
-// centred. Empty when either size is.
-wxRect FitPicture(const wxSize& picture, const wxSize& frame);
-
 // Tells the user that the desktop could not open target (a file or a link), and why.
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason);
 
-class CStaticEx : public wxControl {
+class StaticEx : public wxControl {
   public:
     // Alignment of an auto-sized text (style bits): left is the default.
     static constexpr long kCentre = wxALIGN_CENTRE_HORIZONTAL;
@@ -37,9 +27,9 @@ class CStaticEx : public wxControl {
     static constexpr long kCentreVertical = wxALIGN_CENTRE_VERTICAL;
 
     // desktop plays the click sound and opens links; without one the control stays silent.
-    CStaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
-              Desktop* desktop);
-    ~CStaticEx() override;
+    StaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+             Desktop* desktop);
+    ~StaticEx() override;
 
     void SetCommand(unsigned command, const wxString* text, bool autoSize, bool hoverHighlight);
     void SetRightCommand(unsigned command) {
@@ -47,12 +37,9 @@ class CStaticEx : public wxControl {
         SetCanFocus(Acts());
     }
     void SetLink(const wxString& text, const wxString* target = nullptr);
-    void SetTextAndFit(const wxString& text);
     void SetLabelFont(const wxFont& font);
     void SetTextColour(const wxColour& colour);
-    void SetTextColour(ColourRef colour) { SetTextColour(FromColourRef(colour)); }
     void SetHoverColour(const wxColour& colour);
-    void SetHoverColour(ColourRef colour) { SetHoverColour(FromColourRef(colour)); }
     // A GIF or JPEG stretched over the control; an empty path or a file that cannot be
     // decoded leaves the control without a picture.
     void LoadPicture(const std::string& path);
@@ -62,17 +49,13 @@ class CStaticEx : public wxControl {
     void SetLabel(const wxString& label) override;
     wxString GetLabel() const override { return text_; }
 
-    // Resizes the control to its text when AutoSize is set (left, centre, right rules).
-    void FitToText();
-
     bool HasPicture() const { return picture_.IsOk(); }
     bool HasBitmap() const { return bitmap_.IsOk(); }
     unsigned Command() const { return commandId_; }
     // The colour the text is drawn in now, after the parent's colour rule.
     wxColour CurrentTextColour() const;
-    // The sound file a click plays: the program's folder + "CLICK.WAV".
-    std::string ClickSoundPath() const;
-    // The program's folder, where the sounds are; the executable's folder until it is set.
+    // The program's folder, where the click sound "CLICK.WAV" is; the executable's folder until
+    // it is set.
     static void SetSoundFolder(const std::string& folder);
 
     // Draws the control as it looks now (background under it included) into dc.
@@ -87,6 +70,8 @@ class CStaticEx : public wxControl {
     wxSize DoGetBestSize() const override;
 
   private:
+    // Resizes the control to its text when AutoSize is set (left, centre, right rules).
+    void FitToText();
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
@@ -102,7 +87,6 @@ class CStaticEx : public wxControl {
     void Repaint();
 
     Desktop* desktop_;
-    std::string clickSound_ = "CLICK.WAV";
     wxString linkTarget_;
     bool autoSize_ = false;
     bool hovering_ = false;
@@ -112,7 +96,6 @@ class CStaticEx : public wxControl {
     wxFont labelFont_;
     wxColour hoverColour_;
     wxColour textColour_;
-    wxCursor linkCursor_;
     wxImage picture_;
     wxBitmap scaledPicture_;  // the picture at the control's size, made at the first paint
     wxBitmap bitmap_;

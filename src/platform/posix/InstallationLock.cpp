@@ -1,5 +1,5 @@
 // Open-file-description locks on one byte each: unlike flock they give two independent locks
-// in one file, and unlike classic record locks they conflict within one process too.
+// in one file, and unlike process-owned record locks they conflict within one process too.
 #include "platform/InstallationLock.h"
 
 #include <fcntl.h>
