@@ -21,6 +21,11 @@ struct FoundFile {
     FileTime lastWrite = 0;
 };
 
+// The folder part of a path, up to and including its last separator; empty when it has none.
+std::string FolderOf(std::string_view path, std::string_view separators = "/");
+// The name part of a path, after its last "/"; the whole path when it has none.
+std::string NameOf(std::string_view path);
+
 // True when a file name matches a pattern by the Windows wildcard rules, ignoring letter case.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 

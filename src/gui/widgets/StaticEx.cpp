@@ -185,10 +185,7 @@ wxColour CStaticEx::CurrentTextColour() const {
 
 namespace {
 std::string& SoundFolder() {
-    static std::string folder = [] {
-        const std::string program = files::ExecutablePath();
-        return program.substr(0, program.rfind('/') + 1);
-    }();
+    static std::string folder = files::FolderOf(files::ExecutablePath());
     return folder;
 }
 }  // namespace

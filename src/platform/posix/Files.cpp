@@ -78,11 +78,6 @@ class Fd {
     int fd_;
 };
 
-std::string FolderOfPath(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
-}
-
 // A new, exclusive, hidden file in the folder; the kernel applies the umask to the mode.
 class TempFile {
   public:
@@ -208,11 +203,6 @@ bool IsSpecial(mode_t mode) {
 
 enum class Replace { Always, Never };
 
-bool SyncPath(const std::string& path, int flags) {
-    Fd fd(::open(path.c_str(), flags | O_CLOEXEC));
-    return fd.ok() && ::fsync(fd.get()) == 0;
-}
-
 bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace,
                   bool durable) {
     struct stat src;
@@ -226,7 +216,7 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) return false;
     }
 
-    const std::string folder = FolderOfPath(target);
+    const std::string folder = FolderOf(target);
     TempFile temp(folder, 0600);
     if (!temp.ok()) return false;
     if (!CopyData(in.get(), temp.fd(), src.st_size)) return false;
@@ -244,10 +234,10 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
         if (errno != EINVAL && errno != ENOSYS) return false;
         // File systems without the flag: a hard link fails the same way on an existing name.
         if (::link(temp.path().c_str(), target.c_str()) != 0) return false;
-        return !durable || SyncPath(folder, O_RDONLY | O_DIRECTORY);  // temp goes with it
+        return !durable || SyncFolder(folder);  // temp goes with it
     }
     temp.Keep();
-    return !durable || SyncPath(folder, O_RDONLY | O_DIRECTORY);
+    return !durable || SyncFolder(folder);
 }
 
 std::string ResolveComponent(const std::string& folder, std::string_view name) {
@@ -267,6 +257,15 @@ std::string ResolveComponent(const std::string& folder, std::string_view name) {
 }
 
 }  // namespace
+
+std::string FolderOf(std::string_view path, std::string_view separators) {
+    const auto last = path.find_last_of(separators);
+    return last == std::string_view::npos ? std::string() : std::string(path.substr(0, last + 1));
+}
+
+std::string NameOf(std::string_view path) {
+    return std::string(path.substr(path.rfind('/') + 1));
+}
 
 std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
     std::vector<FoundFile> found;
@@ -380,11 +379,10 @@ MoveOutcome MoveFile(const std::string& from, const std::string& to) {
     struct stat st;
     if (::lstat(from.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return MoveOutcome::Failed;
     if (::lstat(to.c_str(), &st) == 0) return MoveOutcome::TargetExists;
-    const std::string fromFolder = FolderOfPath(from), toFolder = FolderOfPath(to);
+    const std::string fromFolder = FolderOf(from), toFolder = FolderOf(to);
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
         const bool synced =
-            SyncPath(toFolder, O_RDONLY | O_DIRECTORY) &&
-            (fromFolder == toFolder || SyncPath(fromFolder, O_RDONLY | O_DIRECTORY));
+            SyncFolder(toFolder) && (fromFolder == toFolder || SyncFolder(fromFolder));
         if (::stat(to.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
             ::chmod(to.c_str(), (st.st_mode & 07777) | S_IWUSR);
         return synced ? MoveOutcome::Moved : MoveOutcome::Failed;
@@ -395,11 +393,12 @@ MoveOutcome MoveFile(const std::string& from, const std::string& to) {
     if (!CopyFileImpl(from, to, Replace::Never, true))
         return ::lstat(to.c_str(), &st) == 0 ? MoveOutcome::TargetExists : MoveOutcome::Failed;
     if (!SameContents(from, to) || ::unlink(from.c_str()) != 0) return MoveOutcome::Failed;
-    return SyncPath(fromFolder, O_RDONLY | O_DIRECTORY) ? MoveOutcome::Moved : MoveOutcome::Failed;
+    return SyncFolder(fromFolder) ? MoveOutcome::Moved : MoveOutcome::Failed;
 }
 
 bool SyncFolder(const std::string& folder) {
-    return SyncPath(folder.empty() ? "." : folder, O_RDONLY | O_DIRECTORY);
+    Fd fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.ok() && ::fsync(fd.get()) == 0;
 }
 
 bool DeleteFile(const std::string& path) {
@@ -483,7 +482,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durab
         }
     }
 
-    TempFile temp(FolderOfPath(real), 0644);
+    TempFile temp(FolderOf(real), 0644);
     if (!temp.ok()) return false;
     if (exists) {
         if (::fchmod(temp.fd(), st.st_mode & 07777) != 0) return false;
@@ -497,7 +496,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durab
     if (::rename(temp.path().c_str(), real.c_str()) != 0) return false;
     temp.Keep();
     // The new name itself must survive a power cut: a journal is worth nothing otherwise.
-    return !durable || SyncPath(FolderOfPath(real), O_RDONLY | O_DIRECTORY);
+    return !durable || SyncFolder(FolderOf(real));
 }
 
 namespace {
