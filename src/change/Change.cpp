@@ -16,15 +16,6 @@ namespace {
 using Kind = Action::Kind;
 using files::FileStamp;
 
-// Makes a folder and those above it.
-bool MakeFolders(const std::string& folder) {
-    if (files::FolderExists(folder)) return true;
-    std::string parent = folder;
-    if (!parent.empty() && parent.back() == '/') parent.pop_back();
-    parent = files::FolderOf(parent);
-    return (parent.empty() || MakeFolders(parent)) && files::CreateFolder(folder);
-}
-
 class Steps {
   public:
     Steps(const Folders& folders, Provenance& provenance, const Plan& plan)
@@ -90,7 +81,7 @@ class Steps {
             const std::string to = folder + relative;
             if (files::Stamp(to).type != FileStamp::Type::Missing) {
                 if (files::SameContents(path, to)) return Delete(path);
-            } else if (MakeFolders(files::FolderOf(to))) {
+            } else if (files::CreateFolders(files::FolderOf(to))) {
                 switch (files::MoveFile(path, to)) {
                     case files::MoveOutcome::Moved:
                         provenance_.Index().Forget(path);
@@ -158,7 +149,7 @@ class Steps {
             if (t.readOnly) return true;
             if (!Leave(a.path)) return false;
         }
-        if (!MakeFolders(files::FolderOf(a.path)))
+        if (!files::CreateFolders(files::FolderOf(a.path)))
             return Fail(Format(text::kUnableToMakeFolder, files::FolderOf(a.path).c_str(), ""));
         if (files::MoveFile(a.from, a.path) != files::MoveOutcome::Moved)
             return Fail(Format(text::kUnableToMove, a.from.c_str(), a.path.c_str()));
@@ -183,7 +174,7 @@ class Steps {
             case Kind::Erase:
                 return files::Stamp(a.path).type == FileStamp::Type::Missing || Delete(a.path);
             case Kind::MakeFolder:
-                return MakeFolders(a.path) ||
+                return files::CreateFolders(a.path) ||
                        Fail(Format(text::kUnableToMakeFolder, a.path.c_str(), ""));
             case Kind::RemoveFolder:
                 files::RemoveEmptyFolder(a.path);

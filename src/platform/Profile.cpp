@@ -1,13 +1,5 @@
 #include "platform/Profile.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
-#include <system_error>
-
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -216,18 +208,7 @@ bool Write(std::string_view text, std::string_view section, std::string_view key
 
 // A lock on the folder rather than a lock file leaves nothing behind in the game's folder, and
 // it holds across the file being replaced by a rename.
-WriteLock::WriteLock(const std::string& file) {
-    const auto slash = file.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
-    fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0) return;
-    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-    }
-}
-
-WriteLock::~WriteLock() {
-    if (fd_ >= 0) ::close(fd_);  // the lock goes with the descriptor
-}
+WriteLock::WriteLock(const std::string& file) : folder_(files::FolderOf(file)) {}
 
 bool ReadFile(const std::string& file, std::string& text) {
     return files::ReadWholeFile(file, text, kMaxFileSize);
@@ -282,10 +263,7 @@ bool WriteString(const std::string& file, std::string_view section, std::string_
     std::string text;
     if (!ReadFile(file, text)) {
         // Something there that cannot be read must not be replaced by a file of one key.
-        std::error_code ec;
-        if (std::filesystem::symlink_status(file, ec).type() !=
-            std::filesystem::file_type::not_found)
-            return false;
+        if (files::Stamp(file).type != files::FileStamp::Type::Missing) return false;
         text.clear();
     }
     std::string updated;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Files.h"
+
 namespace harbinet::profile {
 
 // A profile file larger than this is not read: it reads as an unreadable file. No settings file
@@ -18,16 +20,13 @@ bool ReadFile(const std::string& file, std::string& text);
 
 // An exclusive lock, held while it lives, on the folder of a file, for a read-modify-write of
 // the file that another process may be doing too. Without a lock (a folder that cannot be
-// opened) the write goes ahead unlocked, as before.
+// opened) the write goes ahead unlocked.
 class WriteLock {
   public:
     explicit WriteLock(const std::string& file);
-    ~WriteLock();
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
 
   private:
-    int fd_ = -1;
+    files::FolderLock folder_;
 };
 
 // Reads a text value. At most size-1 characters come back (size 0 or 1 gives the empty text).

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,7 +15,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -182,13 +185,14 @@ bool MayOverwrite(const std::string& path, const struct stat& st) {
 }
 
 // Opens a regular file for reading. A pipe would block the open (and a device the reads), so
-// the open does not wait and anything else is refused before a byte is read.
-int OpenRegularFile(const std::string& path, struct stat& st) {
+// the open does not wait and anything else is refused, with errno notRegular, before a byte is
+// read.
+int OpenRegularFile(const std::string& path, struct stat& st, int notRegular = EINVAL) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!fd.ok()) return -1;
     if (::fstat(fd.get(), &st) != 0) return -1;
     if (!S_ISREG(st.st_mode)) {
-        errno = EINVAL;
+        errno = notRegular;
         return -1;
     }
     const int flags = ::fcntl(fd.get(), F_GETFL);
@@ -401,6 +405,17 @@ bool SyncFolder(const std::string& folder) {
     return fd.ok() && ::fsync(fd.get()) == 0;
 }
 
+FolderLock::FolderLock(const std::string& folder)
+    : fd_(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) return;
+    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (fd_ >= 0) ::close(fd_);  // the lock goes with the descriptor
+}
+
 bool DeleteFile(const std::string& path) {
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode) || IsSpecial(st.st_mode))
@@ -416,6 +431,14 @@ bool DeleteFile(const std::string& path) {
 bool CreateFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0777) == 0) return true;
     return errno == EEXIST && FolderExists(path);
+}
+
+bool CreateFolders(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    if (!ec || FolderExists(path)) return true;
+    errno = ec.value();
+    return false;
 }
 
 bool RemoveEmptyFolder(const std::string& path) {
@@ -465,6 +488,24 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxS
     data.resize(used);
     bytes = std::move(data);
     return true;
+}
+
+int ReadFileParts(const std::string& path, std::initializer_list<FilePart> parts) {
+    struct stat st;
+    Fd fd(OpenRegularFile(path, st, ENXIO));
+    if (!fd.ok()) return errno;
+    for (const FilePart& part : parts) {
+        auto* bytes = static_cast<unsigned char*>(part.bytes);
+        std::size_t done = 0;
+        while (done < part.size) {
+            const ssize_t n = ::pread(fd.get(), bytes + done, part.size - done,
+                                      static_cast<off_t>(part.offset + done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+    }
+    return 0;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durable) {
@@ -551,6 +592,12 @@ int RemoveStaleTemporaryFiles(const std::string& folder) {
 std::string RealPath(const std::string& path) {
     char buf[PATH_MAX];
     return ::realpath(path.c_str(), buf) ? std::string(buf) : std::string();
+}
+
+std::string ResolvedPath(const std::string& path) {
+    std::error_code ec;
+    std::string resolved = std::filesystem::weakly_canonical(path, ec).string();
+    return ec ? std::string() : resolved;
 }
 
 std::string TempFolder() {
