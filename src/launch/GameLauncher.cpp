@@ -2,13 +2,10 @@
 
 #include <fstream>
 
+#include "platform/DesktopIntegration.h"
 #include "platform/Files.h"
 
 namespace harbinet {
-
-namespace {
-constexpr const char* kDefaultRunner = "wine";
-}
 
 bool IsWindowsExecutable(const std::string& path) {
     // Only a regular file is opened: a pipe would block.
@@ -22,8 +19,8 @@ std::vector<std::string> LaunchArguments(const ProgramState& state, const std::s
                                          const std::string* commandLine) {
     if (IsWindowsExecutable(executable)) {
         std::string runner = state.Settings().GetText(settings::Key::Runner);
-        if (runner.empty()) runner = kDefaultRunner;
-        return {runner, executable};
+        if (runner.empty()) runner = desktop::DefaultWindowsRunner();
+        if (!runner.empty()) return {runner, executable};
     }
     // A Windows command line begins with the program's own name, which here is argv[0]: the
     // callers' command line (the path itself, or none) is exactly that.

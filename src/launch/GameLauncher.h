@@ -12,9 +12,10 @@ namespace harbinet {
 bool IsWindowsExecutable(const std::string& path);
 
 // The program and arguments that start the executable: a Windows executable goes through the
-// runner (key "Runner" of the settings, else "wine", found on the PATH) with its path as the
-// argument; anything else runs itself. The command line, when given, is the executable's own
-// path (a Windows command line starts with the program's name), so it adds no argument.
+// runner (key "Runner" of the settings, else the system's, desktop::DefaultWindowsRunner) with
+// its path as the argument; anything else runs itself. The command line, when given, is the
+// executable's own path (a Windows command line starts with the program's name), so it adds no
+// argument.
 std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable,
                                          const std::string* commandLine);
 

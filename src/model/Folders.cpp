@@ -1,21 +1,9 @@
 #include "model/Folders.h"
 
+#include "platform/DesktopIntegration.h"
 #include "platform/Files.h"
 
 namespace harbinet {
-
-namespace {
-
-// A program with "share/harbinet/" beside its own folder ("PREFIX/bin/", or "/usr/games/" as
-// Debian lays out games) was installed system-wide.
-std::string InstalledDataFolder(const std::string& programFolder) {
-    if (programFolder.size() < 2) return {};
-    const std::string data =
-        files::FolderOf(programFolder.substr(0, programFolder.size() - 1)) + "share/harbinet/";
-    return files::FolderExists(data) ? data : std::string();
-}
-
-}  // namespace
 
 Folders Folders::FromExecutable(const std::string& executablePath) {
     return Serving(files::FolderOf(executablePath), executablePath);
@@ -25,8 +13,8 @@ Folders Folders::Serving(const std::string& folder, const std::string& programPa
     Folders f;
     f.ExecutablePath = programPath;
     f.OwnFolder = folder;
-    f.DataFolder = InstalledDataFolder(files::FolderOf(programPath));
-    std::string name = programPath.substr(files::FolderOf(programPath).size());
+    f.DataFolder = desktop::InstalledDataFolder(files::FolderOf(programPath));
+    std::string name = files::NameOf(programPath);
     if (auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
 
     // The parent: drop the trailing "/" and everything after the "/" before it.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "install/Autostart.h"
+#include "platform/DesktopIntegration.h"
 #include "terrain/TerrainEngine.h"
 
 namespace harbinet {
@@ -53,9 +54,10 @@ bool ApplyConfiguration(ProgramState& state, const Configuration& options) {
 
     setFlag(Key::ClickDefault, options.clickDefault, state.ClickDefault);
     bool registered = true;
-    if (const int error = RegisterRunAtStartup(state, options.loadOnStart); error != 0) {
-        state.host.ShowError(
-            Format(text::kAutostartFailed, AutostartEntryPath().c_str(), std::strerror(error)));
+    if (const int error = SetStartWithDesktop(state, options.loadOnStart); error != 0) {
+        state.host.ShowError(Format(text::kAutostartFailed,
+                                    desktop::StartWithDesktopPlace().c_str(),
+                                    std::strerror(error)));
         registered = false;
     } else {
         setFlag(Key::LoadOnStart, options.loadOnStart, state.LoadOnStart);

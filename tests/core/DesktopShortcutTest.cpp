@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/UserFolders.h"
+#include "platform/linux/Freedesktop.h"
 #include "support/GameFolder.h"
 #include "support/UserHome.h"
 
