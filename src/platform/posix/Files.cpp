@@ -400,13 +400,20 @@ MoveOutcome MoveFile(const std::string& from, const std::string& to) {
     return SyncFolder(fromFolder) ? MoveOutcome::Moved : MoveOutcome::Failed;
 }
 
+namespace {
+
+int OpenFolder(const std::string& folder) {
+    return ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+}  // namespace
+
 bool SyncFolder(const std::string& folder) {
-    Fd fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd fd(OpenFolder(folder));
     return fd.ok() && ::fsync(fd.get()) == 0;
 }
 
-FolderLock::FolderLock(const std::string& folder)
-    : fd_(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+FolderLock::FolderLock(const std::string& folder) : fd_(OpenFolder(folder)) {
     if (fd_ < 0) return;
     while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
     }
