@@ -1,30 +1,16 @@
 #include "careers/CareerRecord.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
 #include "careers/CareerSave.h"
 #include "model/Strings.h"
+#include "platform/Files.h"
 #include "platform/TextEncoding.h"
 
 namespace harbinet {
 
 namespace {
-
-// Fills the buffer from the offset as far as the file goes; the rest stays zero.
-void ReadAt(int fd, unsigned char* buffer, std::size_t size, off_t offset) {
-    std::size_t done = 0;
-    while (done < size) {
-        ssize_t n = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return;
-        done += static_cast<std::size_t>(n);
-    }
-}
 
 // The name up to its NUL, from the game's code page into the program's UTF-8.
 std::string TextOf(const unsigned char* field, std::size_t size) {
@@ -37,27 +23,17 @@ std::string TextOf(const unsigned char* field, std::size_t size) {
 }  // namespace
 
 bool CareerRecord::ReadCareerFile(const std::string& path, int* error) {
-    // Non-blocking, so that a stray pipe named like a save cannot hang the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        if (error) *error = errno;
-        return false;
-    }
-    // A pipe or device holds no save; it fails as a socket fails to open.
-    struct stat st;
-    const bool statted = ::fstat(fd, &st) == 0;
-    if (!statted || !S_ISREG(st.st_mode)) {
-        if (error) *error = statted ? ENXIO : errno;
-        ::close(fd);
-        return false;
-    }
-
     using namespace career;
+    // Bytes beyond the end of a short save stay zero. A stray pipe named like a save cannot
+    // hang the program: it fails as a socket fails to open.
     unsigned char date[4] = {};
     unsigned char names[2 * kNameSize] = {};
-    ReadAt(fd, date, sizeof date, static_cast<off_t>(kDateOffset));
-    ReadAt(fd, names, sizeof names, static_cast<off_t>(kNamesOffset));
-    ::close(fd);
+    if (const int failure = files::ReadFileParts(
+            path, {{kDateOffset, date, sizeof date}, {kNamesOffset, names, sizeof names}});
+        failure != 0) {
+        if (error) *error = failure;
+        return false;
+    }
 
     packedDate_ = static_cast<std::uint32_t>(date[0]) | static_cast<std::uint32_t>(date[1]) << 8 |
                   static_cast<std::uint32_t>(date[2]) << 16 |

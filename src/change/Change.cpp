@@ -6,6 +6,7 @@
 
 #include "model/Names.h"
 #include "model/Settings.h"
+#include "platform/Files.h"
 #include "platform/Profile.h"
 
 namespace harbinet {
@@ -14,19 +15,6 @@ namespace {
 
 using Kind = Action::Kind;
 using files::FileStamp;
-
-std::string FolderOfPath(const std::string& path) {
-    return path.substr(0, path.rfind('/') + 1);
-}
-
-// Makes a folder and those above it.
-bool MakeFolders(const std::string& folder) {
-    if (files::FolderExists(folder)) return true;
-    std::string parent = folder;
-    if (!parent.empty() && parent.back() == '/') parent.pop_back();
-    parent = FolderOfPath(parent);
-    return (parent.empty() || MakeFolders(parent)) && files::CreateFolder(folder);
-}
 
 class Steps {
   public:
@@ -87,13 +75,13 @@ class Steps {
     bool Keep(const std::string& path) {
         const std::string relative = path.starts_with(folders_.GameFolder)
                                          ? path.substr(folders_.GameFolder.size())
-                                         : path.substr(path.rfind('/') + 1);
+                                         : files::NameOf(path);
         std::string folder = plan_.keptFolder;
         for (int n = 2; n < 1000; ++n) {
             const std::string to = folder + relative;
             if (files::Stamp(to).type != FileStamp::Type::Missing) {
                 if (files::SameContents(path, to)) return Delete(path);
-            } else if (MakeFolders(FolderOfPath(to))) {
+            } else if (files::CreateFolders(files::FolderOf(to))) {
                 switch (files::MoveFile(path, to)) {
                     case files::MoveOutcome::Moved:
                         provenance_.Index().Forget(path);
@@ -147,7 +135,7 @@ class Steps {
     }
 
     bool NotCopied(const Action& a) {
-        notCopied_[FolderOfPath(a.path)].push_back(a.from);
+        notCopied_[files::FolderOf(a.path)].push_back(a.from);
         return false;
     }
 
@@ -161,8 +149,8 @@ class Steps {
             if (t.readOnly) return true;
             if (!Leave(a.path)) return false;
         }
-        if (!MakeFolders(FolderOfPath(a.path)))
-            return Fail(Format(text::kUnableToMakeFolder, FolderOfPath(a.path).c_str(), ""));
+        if (!files::CreateFolders(files::FolderOf(a.path)))
+            return Fail(Format(text::kUnableToMakeFolder, files::FolderOf(a.path).c_str(), ""));
         if (files::MoveFile(a.from, a.path) != files::MoveOutcome::Moved)
             return Fail(Format(text::kUnableToMove, a.from.c_str(), a.path.c_str()));
         provenance_.Added(a.path);
@@ -186,7 +174,7 @@ class Steps {
             case Kind::Erase:
                 return files::Stamp(a.path).type == FileStamp::Type::Missing || Delete(a.path);
             case Kind::MakeFolder:
-                return MakeFolders(a.path) ||
+                return files::CreateFolders(a.path) ||
                        Fail(Format(text::kUnableToMakeFolder, a.path.c_str(), ""));
             case Kind::RemoveFolder:
                 files::RemoveEmptyFolder(a.path);

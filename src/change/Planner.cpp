@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/Text.h"
 #include "terrain/TerrainEngine.h"
@@ -20,14 +21,6 @@ std::string KeptFolderName() {
     if (const std::tm* t = std::localtime(&now))
         std::strftime(name, sizeof name, "%Y-%m-%d %H.%M.%S", t);
     return std::string(name) + "/";
-}
-
-std::string FolderOfPath(const std::string& path) {
-    return path.substr(0, path.rfind('/') + 1);
-}
-
-std::string NameOfPath(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
 }
 
 // True for the game's own files, which no pattern takes: EAW.INI, programs and libraries.
@@ -65,8 +58,8 @@ void Planner::Add(Action action) {
 }
 
 void Planner::Gone(const std::string& path) {
-    if (auto it = views_.find(FolderOfPath(path)); it != views_.end())
-        it->second.erase(NameOfPath(path));
+    if (auto it = views_.find(files::FolderOf(path)); it != views_.end())
+        it->second.erase(files::NameOf(path));
 }
 
 void Planner::Remove(const std::string& folder, const std::string& name, const Entry& entry) {
@@ -145,7 +138,8 @@ void Planner::DeleteMatchingList(const std::string& folder, std::string_view lis
 void Planner::Move(const std::string& from, const std::string& to, bool replace) {
     Add(Action::Of(replace ? Kind::Move : Kind::MoveIfAbsent, to, from));
     Gone(from);
-    if (auto it = views_.find(FolderOfPath(to)); it != views_.end()) it->second[NameOfPath(to)];
+    if (auto it = views_.find(files::FolderOf(to)); it != views_.end())
+        it->second[files::NameOf(to)];
 }
 
 void Planner::Save(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/Files.h"
 #include "platform/Text.h"
 
 namespace harbinet {
@@ -17,10 +18,6 @@ std::string_view InstalledName(std::string_view stored) {
     for (std::size_t i = 0; i < underscore; ++i)
         if (stored[i] < '0' || stored[i] > '9') return stored;
     return stored.substr(underscore + 1);
-}
-
-std::string BaseName(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
 }
 
 }  // namespace
@@ -42,7 +39,7 @@ bool Provenance::IsCurrentCopy(const std::string& path, const std::string& sourc
 
 void Provenance::Added(const std::string& path) {
     if (!named_) return;
-    const std::string name = BaseName(path);
+    const std::string name = files::NameOf(path);
     byName_.emplace(LowerAscii(name), path);
     const std::string_view installed = InstalledName(name);
     if (installed.size() != name.size()) byName_.emplace(LowerAscii(installed), path);
@@ -74,8 +71,8 @@ std::optional<std::string> Provenance::Twin(const std::string& path,
         return candidate != path && !leaving.count(candidate);
     };
     if (const auto it = verdicts_.find(path); it != verdicts_.end() && it->second.stamp == stamp &&
-                                             usable(it->second.twin) &&
-                                             files::Stamp(it->second.twin) == it->second.twinStamp)
+                                              usable(it->second.twin) &&
+                                              files::Stamp(it->second.twin) == it->second.twinStamp)
         return it->second.twin;
 
     const auto found = [&](const std::string& twin) {
@@ -86,7 +83,7 @@ std::optional<std::string> Provenance::Twin(const std::string& path,
     std::vector<std::string> candidates;
     if (const auto recorded = index_.RecordedSource(path)) candidates.push_back(*recorded);
     IndexNames();
-    const auto [first, last] = byName_.equal_range(LowerAscii(BaseName(path)));
+    const auto [first, last] = byName_.equal_range(LowerAscii(files::NameOf(path)));
     for (auto it = first; it != last; ++it) candidates.push_back(it->second);
     for (const std::string& candidate : candidates) {
         if (!usable(candidate)) continue;

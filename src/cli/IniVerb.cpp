@@ -2,12 +2,12 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 #include "cli/Verbs.h"
+#include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/Text.h"
 
@@ -15,13 +15,11 @@ namespace harbinet::cli {
 
 namespace {
 
-// Only regular files are profile files: a pipe would block the read, a device never end.
+// Only regular files are profile files: a pipe would block the read, a device never end. A link
+// counts as what it names.
 bool RefuseSpecialFile(const std::string& file) {
-    std::error_code ec;
-    const auto type = std::filesystem::status(file, ec).type();
-    if (ec || type == std::filesystem::file_type::not_found ||
-        type == std::filesystem::file_type::regular)
-        return false;
+    const files::FileStamp named = files::Stamp(files::RealPath(file));
+    if (named.type == files::FileStamp::Type::Missing || named.IsFile()) return false;
     std::fprintf(stderr, "harbinet-cli: '%s' is not a regular file\n", EscapeForLine(file).c_str());
     return true;
 }

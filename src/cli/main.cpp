@@ -71,11 +71,6 @@ int Usage() {
     return 2;
 }
 
-std::string FolderOf(const std::string& path) {
-    auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,7 +95,8 @@ int main(int argc, char** argv) {
         }
     }
     if (!verb) return Usage();
-    inv.program = FolderOf(files::ExecutablePath()) + "harbinet";
+    const std::string programFolder = files::FolderOf(files::ExecutablePath());
+    inv.program = (programFolder.empty() ? "./" : programFolder) + "harbinet";
     inv.folder = ServedFolderFor(
         inv.program, inv.folder.empty() ? std::nullopt : std::optional<std::string>(inv.folder));
     // A launcher's hook still starts the game; refresh says why it could not refresh.

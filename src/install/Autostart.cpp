@@ -1,37 +1,20 @@
 #include "install/Autostart.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
+#include <cstring>
 
 #include "install/DesktopShortcut.h"
 #include "model/Strings.h"
-#include "platform/Files.h"
-#include "platform/UserFolders.h"
+#include "platform/DesktopIntegration.h"
 
 namespace harbinet {
 
-std::string AutostartEntryPath() {
-    return files::ConfigFolder() + "autostart/harbinet.desktop";
-}
-
-int RegisterRunAtStartup(const Folders& folders, bool load) {
-    const std::string path = AutostartEntryPath();
-    if (!load) {
-        if (::unlink(path.c_str()) == 0 || errno == ENOENT) return 0;
-        return errno;
-    }
-    std::error_code ec;
-    const std::string folder = path.substr(0, path.rfind('/') + 1);
-    std::filesystem::create_directories(folder, ec);
-    if (ec && !files::FolderExists(folder)) return ec.value();
-    const std::string text =
-        DesktopEntryText(folders.StartCommand(), text::kProgramTitle, folders.OwnFolder,
-                         folders.OwnFolder + "harbinet.png");
-    errno = 0;
-    if (files::WriteFileAtomic(path, text)) return 0;
-    return errno != 0 ? errno : EIO;
+Result SetStartWithDesktop(const Folders& folders, bool start) {
+    const int error =
+        desktop::SetStartWithDesktop(ProgramLauncher(folders, text::kProgramTitle), start);
+    if (error == 0) return {};
+    const std::string place = desktop::StartWithDesktopPlace();
+    return Result::Failure(Format(text::kAutostartFailed, place.c_str(), std::strerror(error)),
+                           place);
 }
 
 }  // namespace harbinet

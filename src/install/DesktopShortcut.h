@@ -1,23 +1,20 @@
-// The program's launcher on the user's desktop: a desktop entry standing in for a shell link.
+// The program's launcher on the user's desktop, standing in for a shell link.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "model/Folders.h"
+#include "platform/DesktopIntegration.h"
+#include "platform/Result.h"
 
 namespace harbinet {
 
-// The text of a desktop entry named name that runs command (program and arguments) in
-// workingFolder.
-std::string DesktopEntryText(const std::vector<std::string>& command, const std::string& name,
-                             const std::string& workingFolder, const std::string& icon);
+// A launcher named name that starts the program for its folders (Folders::StartCommand) in its
+// own folder, with the program's icon.
+desktop::Launcher ProgramLauncher(const Folders& folders, const std::string& name);
 
-// Writes "Harbinet 2.2b.desktop" into the user's desktop folder (created when missing), starting
-// the program for its folders (Folders::StartCommand), executable so that desktops launch it. An
-// entry of that name for the same folder is replaced; one for another folder (or any other file
-// of that name) stays, and this folder's entry is "Harbinet 2.2b (2).desktop", or the next free
-// number. 0 on success, else an errno value.
-int CreateDesktopShortcut(const Folders& folders);
+// Puts "Harbinet 2.2b" on the user's desktop (desktop::PutOnDesktop): this folder's entry is
+// replaced, another folder's stays and this one gets the next free number.
+Result CreateDesktopShortcut(const Folders& folders);
 
 }  // namespace harbinet

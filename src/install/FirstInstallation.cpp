@@ -159,9 +159,12 @@ void PlanMoveMatchingFiles(Planner& plan, const std::string& from, const std::st
 ChangeResult RunFirstInstallation(ProgramState& state, bool extraSets) {
     // A program installed system-wide brings the files a copied one finds beside itself.
     SeedProgramFolder(state);
-    CreateDesktopShortcut(state);
-    return RunChange(state, "first installation",
-                     [&](Planner& plan) { PlanFirstInstallation(plan, state, extraSets); });
+    const Result shortcut = CreateDesktopShortcut(state);
+    ChangeResult result = RunChange(state, "first installation", [&](Planner& plan) {
+        PlanFirstInstallation(plan, state, extraSets);
+    });
+    if (!shortcut) result.messages.push_back(shortcut.Message());
+    return result;
 }
 
 }  // namespace harbinet

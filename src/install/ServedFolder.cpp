@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "model/Settings.h"
 #include "model/Strings.h"
@@ -36,8 +35,7 @@ std::string RememberedFolder() {
 bool RememberFolder(const std::string& folder) {
     if (folder.find('\n') != std::string::npos) return false;
     const std::string file = RememberedFolderFile();
-    std::error_code ec;
-    std::filesystem::create_directories(file.substr(0, file.rfind('/')), ec);
+    files::CreateFolders(files::FolderOf(file));
     return files::WriteFileAtomic(file, WithSlash(folder) + "\n");
 }
 
@@ -49,9 +47,8 @@ std::string ServedFolderFor(const std::string& programPath,
     }
     // The real path, as for the program's own folder: the game folder is the parent of the
     // folder itself, not of a link to it.
-    std::error_code ec;
-    std::string folder = std::filesystem::weakly_canonical(*given, ec).string();
-    if (ec || folder.empty()) folder = *given;
+    std::string folder = files::ResolvedPath(*given);
+    if (folder.empty()) folder = *given;
     return WithSlash(folder);
 }
 

@@ -10,7 +10,7 @@
 
 namespace harbinet {
 
-// Where the last folder is kept: $XDG_CONFIG_HOME/harbinet/folder, one line.
+// Where the last folder is kept: "harbinet/folder" in the user's configuration folder, one line.
 std::string RememberedFolderFile();
 // The folder served last, ending in "/", while it still exists; else empty.
 std::string RememberedFolder();

@@ -160,10 +160,12 @@ ChangeResult UpgradeSettings(ProgramState& state) {
     const std::uint32_t version = state.settings.Get(settings::kVersion);
     // The desktop entry first: once the change has written the new layout, no later start
     // upgrades again to make it.
-    CreateDesktopShortcut(state);
-    return RunChange(state, "upgrade", [&](Planner& plan) {
+    const Result shortcut = CreateDesktopShortcut(state);
+    ChangeResult result = RunChange(state, "upgrade", [&](Planner& plan) {
         UpgradePlan{plan, state}.Run(version);
     });
+    if (!shortcut) result.messages.push_back(shortcut.Message());
+    return result;
 }
 
 }  // namespace harbinet

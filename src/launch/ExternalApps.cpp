@@ -5,6 +5,7 @@
 #include "launch/GameLauncher.h"
 #include "model/Strings.h"
 #include "platform/Executables.h"
+#include "platform/Files.h"
 
 namespace harbinet {
 
@@ -21,11 +22,6 @@ std::string ResolveAppPath(const ProgramState& state, const std::string& value) 
     return state.OwnFolder + value;
 }
 
-std::string FolderOfPath(const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 Result LaunchExternalApp(ProgramState& state, unsigned slot) {
     if (slot < 1 || slot > settings::kMaxExternalApps ||
         state.settings.AppDescription(slot).empty())
@@ -34,7 +30,7 @@ Result LaunchExternalApp(ProgramState& state, unsigned slot) {
     // What the file is decides, not its name: a Windows program goes through the runner, a
     // program of this system runs itself, anything else is a document.
     if (IsWindowsExecutable(path) || files::IsExecutableFile(path))
-        return StartProcess(state, path, FolderOfPath(path));
+        return StartProcess(state, path, files::FolderOf(path, "/\\"));
     if (std::string error; !state.desktop.ShellOpen(path, &error))
         return Result::Failure(text::UnableToOpen(path, error), path);
     return {};

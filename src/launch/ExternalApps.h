@@ -13,9 +13,6 @@ namespace harbinet {
 // relative to OwnFolder.
 std::string ResolveAppPath(const ProgramState& state, const std::string& value);
 
-// The folder part of a path, ending in its last separator ("/" or "\"); empty when it has none.
-std::string FolderOfPath(const std::string& path);
-
 // Application slot 1..25 in use: a Windows program (through the runner) or an executable file
 // is started in its own folder; anything else, a folder or an empty path (the program's folder)
 // included, goes to the desktop's "open". A free slot is "External application slot N is empty".

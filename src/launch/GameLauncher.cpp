@@ -2,13 +2,10 @@
 
 #include <fstream>
 
+#include "platform/DesktopIntegration.h"
 #include "platform/Files.h"
 
 namespace harbinet {
-
-namespace {
-constexpr const char* kDefaultRunner = "wine";
-}
 
 bool IsWindowsExecutable(const std::string& path) {
     // Only a regular file is opened: a pipe would block.
@@ -21,8 +18,8 @@ bool IsWindowsExecutable(const std::string& path) {
 std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable) {
     if (IsWindowsExecutable(executable)) {
         std::string runner = state.settings.Get(settings::kRunner);
-        if (runner.empty()) runner = kDefaultRunner;
-        return {runner, executable};
+        if (runner.empty()) runner = desktop::DefaultWindowsRunner();
+        if (!runner.empty()) return {runner, executable};
     }
     return {executable};
 }

@@ -12,8 +12,8 @@ namespace harbinet {
 bool IsWindowsExecutable(const std::string& path);
 
 // The program and arguments that start the executable: a Windows executable goes through the
-// runner (key "Runner" of the settings, else "wine", found on the PATH) with its path as the
-// argument; anything else runs itself, without arguments.
+// runner (key "Runner" of the settings, else the system's, desktop::DefaultWindowsRunner) with
+// its path as the argument; anything else runs itself, without arguments.
 std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable);
 
 // Starts the executable on its own in the working folder; "Unable to launch %s" when it could

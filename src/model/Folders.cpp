@@ -1,43 +1,26 @@
 #include "model/Folders.h"
 
+#include "platform/DesktopIntegration.h"
 #include "platform/Files.h"
 
 namespace harbinet {
 
-namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// A program with "share/harbinet/" beside its own folder ("PREFIX/bin/", or "/usr/games/" as
-// Debian lays out games) was installed system-wide.
-std::string InstalledDataFolder(const std::string& programFolder) {
-    if (programFolder.size() < 2) return {};
-    const std::string data =
-        FolderOf(programFolder.substr(0, programFolder.size() - 1)) + "share/harbinet/";
-    return files::FolderExists(data) ? data : std::string();
-}
-
-}  // namespace
-
 Folders Folders::FromExecutable(const std::string& executablePath) {
-    return Serving(FolderOf(executablePath), executablePath);
+    return Serving(files::FolderOf(executablePath), executablePath);
 }
 
 Folders Folders::Serving(const std::string& folder, const std::string& programPath) {
     Folders f;
     f.ExecutablePath = programPath;
     f.OwnFolder = folder;
-    f.DataFolder = InstalledDataFolder(FolderOf(programPath));
-    std::string name = programPath.substr(FolderOf(programPath).size());
+    f.DataFolder = desktop::InstalledDataFolder(files::FolderOf(programPath));
+    std::string name = files::NameOf(programPath);
     if (auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
 
     // The parent: drop the trailing "/" and everything after the "/" before it.
     std::string parent = f.OwnFolder;
     if (!parent.empty()) parent.pop_back();
-    f.GameFolder = FolderOf(parent);
+    f.GameFolder = files::FolderOf(parent);
 
     // A folder brought over from Windows may spell these in any letter case; the names as
     // written here are made only when nothing matches.
@@ -50,7 +33,7 @@ Folders Folders::Serving(const std::string& folder, const std::string& programPa
 }
 
 std::vector<std::string> Folders::StartCommand() const {
-    if (FolderOf(ExecutablePath) == OwnFolder) return {ExecutablePath};
+    if (files::FolderOf(ExecutablePath) == OwnFolder) return {ExecutablePath};
     return {ExecutablePath, "--folder", OwnFolder};
 }
 

@@ -17,8 +17,8 @@ struct Folders {
     std::string CommonFolder;         // OwnFolder + "Common/"
     std::string SkinCatalogueFolder;  // OwnFolder + "Vandelholt/"
     std::string SettingsPath;         // OwnFolder + executable name + ".INI"
-    // A system-wide install's own files ("PREFIX/share/harbinet/"), which seed a new OwnFolder;
-    // empty for a program copied into the game folder.
+    // A system-wide install's own files (desktop::InstalledDataFolder), which seed a new
+    // OwnFolder; empty for a program copied into the game folder.
     std::string DataFolder;
 
     // Derived from the executable's full path, as the program derives them at start-up, each

@@ -180,6 +180,8 @@ inline constexpr const char* kTerrainListName = "Terrain";
 inline constexpr const char* kSkinsListName = "Skins";
 inline constexpr const char* kCommonListName = "Common";
 inline constexpr const char* kAutostartFailed = "Unable to change the start at login in %s: %s";
+inline constexpr const char* kDesktopEntryFailed =
+    "Unable to put Harbinet on the desktop in %s: %s";
 }  // namespace text
 
 // The tray icon's tooltip and pop-up menu.

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ struct FoundFile {
     bool folder = false;  // folders are listed but never copied or deleted
     FileTime lastWrite = 0;
 };
+
+// The folder part of a path, up to and including its last separator; empty when it has none.
+std::string FolderOf(std::string_view path, std::string_view separators = "/");
+// The name part of a path, after its last "/"; the whole path when it has none.
+std::string NameOf(std::string_view path);
 
 // True when a file name matches a pattern by the Windows wildcard rules, ignoring letter case.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
@@ -71,6 +77,21 @@ bool SameContents(const std::string& a, const std::string& b);
 enum class MoveOutcome { Moved, TargetExists, Failed };
 MoveOutcome MoveFile(const std::string& from, const std::string& to);
 
+// An exclusive lock on a folder among processes, held while it lives; taking it waits for
+// another holder to let go. It holds across a file of the folder being replaced by a rename and
+// leaves nothing behind in the folder. "" is the current folder. Without a lock (a folder that
+// cannot be opened) the holder goes on unlocked.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
 // Flushes a folder's entries (new, renamed or removed names) to the disk.
 bool SyncFolder(const std::string& folder);
 
@@ -78,7 +99,9 @@ bool SyncFolder(const std::string& folder);
 // refused.
 bool DeleteFile(const std::string& path);
 
-bool CreateFolder(const std::string& path);       // true when it exists afterwards
+bool CreateFolder(const std::string& path);  // true when it exists afterwards
+// Makes a folder and those above it; true when it exists afterwards, else errno tells why not.
+bool CreateFolders(const std::string& path);
 bool RemoveEmptyFolder(const std::string& path);  // only an empty folder
 
 bool GetLastWriteTime(const std::string& path, FileTime& time);
@@ -89,6 +112,17 @@ bool SetLastWriteTimeNow(const std::string& path, std::string* error = nullptr);
 // block) or holds more than maxSize bytes, with the system's error number in error.
 bool ReadWholeFile(const std::string& path, std::string& bytes,
                    std::size_t maxSize = static_cast<std::size_t>(-1), int* error = nullptr);
+// Where a part of a file goes: size bytes from offset on into bytes.
+struct FilePart {
+    std::uint64_t offset = 0;
+    void* bytes = nullptr;
+    std::size_t size = 0;
+};
+// Reads parts of a regular file with one open, each by a positioned read; what lies beyond the
+// end of a short file stays in the buffers as it was. 0, or why the file could not be read (an
+// errno value): a pipe, device or folder gives ENXIO, without a wait and without a byte read.
+int ReadFileParts(const std::string& path, std::initializer_list<FilePart> parts);
+
 // Replaces a file atomically (temporary file in the same folder, flushed, renamed), keeping the
 // permission bits of the file it replaces. False leaves the old file exactly as it was; a
 // read-only file is refused, as Windows refuses to write it.
@@ -103,6 +137,9 @@ int RemoveStaleTemporaryFiles(const std::string& folder);
 
 // The path with links and "." and ".." resolved; empty when it does not exist.
 std::string RealPath(const std::string& path);
+// The absolute path with links and "." and ".." resolved as far as it exists, the rest as given
+// without "." and ".."; empty when it cannot be worked out.
+std::string ResolvedPath(const std::string& path);
 
 // The folder for temporary files, ending in "/": $TMPDIR, else /tmp/.
 std::string TempFolder();

@@ -1,11 +1,5 @@
 #include "platform/Profile.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -214,18 +208,7 @@ bool Write(std::string_view text, std::string_view section, std::string_view key
 
 // A lock on the folder rather than a lock file leaves nothing behind in the game's folder, and
 // it holds across the file being replaced by a rename.
-WriteLock::WriteLock(const std::string& file) {
-    const auto slash = file.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
-    fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0) return;
-    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-    }
-}
-
-WriteLock::~WriteLock() {
-    if (fd_ >= 0) ::close(fd_);  // the lock goes with the descriptor
-}
+WriteLock::WriteLock(const std::string& file) : folder_(files::FolderOf(file)) {}
 
 bool ReadFile(const std::string& file, std::string& text) {
     return files::ReadWholeFile(file, text, kMaxFileSize);

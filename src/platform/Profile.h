@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Files.h"
+
 namespace harbinet::profile {
 
 // A profile file larger than this is not read: it reads as an unreadable file. No settings file
@@ -23,12 +25,9 @@ bool ReadFile(const std::string& file, std::string& text);
 class WriteLock {
   public:
     explicit WriteLock(const std::string& file);
-    ~WriteLock();
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
 
   private:
-    int fd_ = -1;
+    files::FolderLock folder_;
 };
 
 // Reads a text value. At most size-1 characters come back (size 0 or 1 gives the empty text).

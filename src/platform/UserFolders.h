@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace harbinet::files {
 
@@ -20,10 +19,5 @@ std::string DesktopFolder();
 // The user's download folder, ending in "/": XDG_DOWNLOAD_DIR, read as for the desktop, else
 // the home folder + "Downloads/". It may not exist.
 std::string DownloadFolder();
-
-// The folder XDG_<name>_DIR names in the text of a user-dirs.dirs file, ending in "/"; empty
-// when the text names none. home ends in "/".
-std::string UserDirFromUserDirs(std::string_view text, std::string_view name,
-                                const std::string& home);
 
 }  // namespace harbinet::files

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "install/Autostart.h"
+#include "platform/DesktopIntegration.h"
 #include "program/Report.h"
 #include "terrain/TerrainEngine.h"
 
@@ -41,14 +42,8 @@ std::string RefusedPatternListText(const std::string& list) {
 bool ApplyConfiguration(ProgramState& state, const Configuration& options) {
     std::vector<settings::Value> values = {
         settings::Of(settings::kClickDefault, options.clickDefault)};
-    bool registered = true;
-    if (const int error = RegisterRunAtStartup(state, options.loadOnStart); error != 0) {
-        state.host.ShowError(
-            Format(text::kAutostartFailed, AutostartEntryPath().c_str(), std::strerror(error)));
-        registered = false;
-    } else {
-        values.push_back(settings::Of(settings::kLoadOnStart, options.loadOnStart));
-    }
+    const bool registered = Report(state, SetStartWithDesktop(state, options.loadOnStart));
+    if (registered) values.push_back(settings::Of(settings::kLoadOnStart, options.loadOnStart));
     values.push_back(settings::Of(settings::kCopySkins, options.copySkins));
     values.push_back(settings::Of(settings::kLaunchAfter, options.launchAfter));
     if (options.objectDetail)

@@ -125,9 +125,9 @@ std::optional<SkinRecordFault> CheckSkinRecord(const SkinRecord& r) {
 Result ExamineDownload(const Folders& folders, const std::string& picked,
                        std::string_view skinFiles, SkinDownload& d) {
     d = SkinDownload();
-    const auto slash = picked.rfind('/');
-    d.folder = slash == std::string::npos ? "./" : picked.substr(0, slash + 1);
-    d.mainFile = picked.substr(slash == std::string::npos ? 0 : slash + 1);
+    d.folder = files::FolderOf(picked);
+    if (d.folder.empty()) d.folder = "./";  // a bare name is in the current folder
+    d.mainFile = files::NameOf(picked);
     d.code = AircraftModelTable::CodeOfSkinFile(d.mainFile);
 
     // A skin is taken from a download, never from the game or from Harbinet's own folders.

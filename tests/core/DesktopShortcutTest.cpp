@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/UserFolders.h"
+#include "platform/linux/Freedesktop.h"
 #include "support/GameFolder.h"
 #include "support/UserHome.h"
 
@@ -17,8 +17,8 @@ TEST(DesktopShortcut, ExecutableEntryStartsTheProgramInItsFolderAndKeepsOtherFol
     GameFolder game;
     WriteFile(home.Desktop() + "Harbinet 2.2b.desktop", "the user's own");
 
-    EXPECT_EQ(CreateDesktopShortcut(*game.MakeState()), 0);
-    EXPECT_EQ(CreateDesktopShortcut(*game.MakeState()), 0);
+    EXPECT_EQ(CreateDesktopShortcut(*game.MakeState()).Message(), "");
+    EXPECT_EQ(CreateDesktopShortcut(*game.MakeState()).Message(), "");
 
     const std::string entry = home.Desktop() + "Harbinet 2.2b (2).desktop";
     EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b (2).desktop Harbinet 2.2b.desktop");
@@ -33,7 +33,7 @@ TEST(DesktopShortcut, ExecutableEntryStartsTheProgramInItsFolderAndKeepsOtherFol
     EXPECT_EQ(st.st_mode & 07777, 0755u);
 
     GameFolder other;
-    EXPECT_EQ(CreateDesktopShortcut(*other.MakeState()), 0);
+    EXPECT_EQ(CreateDesktopShortcut(*other.MakeState()).Message(), "");
     EXPECT_TRUE(Exists(home.Desktop() + "Harbinet 2.2b (3).desktop"));
     EXPECT_EQ(ReadFile(entry).find(other.Own()), std::string::npos);
 }

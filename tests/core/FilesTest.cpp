@@ -83,6 +83,25 @@ TEST(FilesResolveName, PrefersTheExactEntryThenOneEqualIgnoringCase) {
     EXPECT_EQ(files::ResolveName(dir.Path(), "Skins.INI"), dir / "Skins.INI");
 }
 
+TEST(FilesPathParts, FolderEndsInItsSeparatorAndNameFollowsIt) {
+    const struct {
+        const char* path;
+        const char* separators;
+        const char* folder;
+        const char* name;
+    } cases[] = {
+        {"/games/eaw/EAW.EXE", "/", "/games/eaw/", "EAW.EXE"},
+        {"/games/eaw/", "/", "/games/eaw/", ""},
+        {"EAW.EXE", "/", "", "EAW.EXE"},
+        {"", "/", "", ""},
+        {"C:\\EAW\\TOOLS\\ED.EXE", "/\\", "C:\\EAW\\TOOLS\\", "C:\\EAW\\TOOLS\\ED.EXE"},
+    };
+    for (const auto& [path, separators, folder, name] : cases) {
+        EXPECT_EQ(files::FolderOf(path, separators), folder) << path;
+        EXPECT_EQ(files::NameOf(path), name) << path;
+    }
+}
+
 TEST(FilesCopy, ReplacesTheTargetKeepingSourceModeAndTime) {
     TempDir dir;
     const auto src = WriteFile(dir / "src/a.TER", std::string(300'000, 'n'));

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "gui/widgets/StaticEx.h"
 #include "install/ServedFolder.h"
 #include "model/Strings.h"
+#include "platform/DesktopIntegration.h"
 #include "platform/Files.h"
 #include "program/CommandLine.h"
 
@@ -27,13 +29,13 @@ namespace harbinet {
 bool HarbinetApp::Initialize(int& count, wxChar** values) {
     // Tray icons are X11 windows, and only an X11 client can find the window of a running
     // Harbinet; under Wayland the program runs through Xwayland unless the user says otherwise.
-    ::setenv("GDK_BACKEND", "x11", 0);
+    desktop::PreferX11Display();
     if (wxApp::Initialize(count, values)) return true;
+    const std::optional<std::string> display = desktop::DisplayName();
     std::fprintf(stderr,
                  "harbinet: cannot open the display%s%s; run it in a desktop session, or "
                  "without one as: xvfb-run -a harbinet\n",
-                 std::getenv("DISPLAY") ? " " : " (DISPLAY is not set)",
-                 std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+                 display ? " " : " (DISPLAY is not set)", display ? display->c_str() : "");
     std::exit(2);
 }
 

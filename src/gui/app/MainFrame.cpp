@@ -1,6 +1,5 @@
 #include "gui/app/MainFrame.h"
 
-#include <dlfcn.h>
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -18,6 +17,7 @@
 #include "gui/widgets/Ids.h"
 #include "gui/widgets/RunDialog.h"
 #include "launch/GameLauncher.h"
+#include "platform/DesktopIntegration.h"
 #include "platform/Files.h"
 #include "program/LoadSettings.h"
 #include "program/Modes.h"
@@ -45,7 +45,7 @@ MainFrame* current = nullptr;
 void RealizeHidden(wxWindow* window) {
 #ifdef __WXGTK__
     using Realize = void (*)(void*);
-    auto realize = reinterpret_cast<Realize>(dlsym(RTLD_DEFAULT, "gtk_widget_realize"));
+    auto realize = reinterpret_cast<Realize>(desktop::ToolkitFunction("gtk_widget_realize"));
     if (realize && window->GetHandle()) realize(window->GetHandle());
 #else
     (void)window;

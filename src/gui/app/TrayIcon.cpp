@@ -1,12 +1,12 @@
 #include "gui/app/TrayIcon.h"
 
-#include <dlfcn.h>
 #include <wx/settings.h>
 
 #include <chrono>
 
 #include "gui/app/MainFrame.h"
 #include "gui/widgets/Art.h"
+#include "platform/DesktopIntegration.h"
 
 namespace harbinet {
 
@@ -32,7 +32,7 @@ using LabelGetLabel = const char* (*)(void*);
 
 template <typename F>
 F Gtk(const char* name) {
-    return reinterpret_cast<F>(dlsym(RTLD_DEFAULT, name));
+    return reinterpret_cast<F>(desktop::ToolkitFunction(name));
 }
 
 void* ItemLabel(wxMenuItem* item) {

@@ -179,10 +179,7 @@ wxColour StaticEx::CurrentTextColour() const {
 
 namespace {
 std::string& SoundFolder() {
-    static std::string folder = [] {
-        const std::string program = files::ExecutablePath();
-        return program.substr(0, program.rfind('/') + 1);
-    }();
+    static std::string folder = files::FolderOf(files::ExecutablePath());
     return folder;
 }
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,7 +15,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -77,11 +80,6 @@ class Fd {
   private:
     int fd_;
 };
-
-std::string FolderOfPath(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
-}
 
 // A new, exclusive, hidden file in the folder; the kernel applies the umask to the mode.
 class TempFile {
@@ -187,13 +185,14 @@ bool MayOverwrite(const std::string& path, const struct stat& st) {
 }
 
 // Opens a regular file for reading. A pipe would block the open (and a device the reads), so
-// the open does not wait and anything else is refused before a byte is read.
-int OpenRegularFile(const std::string& path, struct stat& st) {
+// the open does not wait and anything else is refused, with errno notRegular, before a byte is
+// read.
+int OpenRegularFile(const std::string& path, struct stat& st, int notRegular = EINVAL) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!fd.ok()) return -1;
     if (::fstat(fd.get(), &st) != 0) return -1;
     if (!S_ISREG(st.st_mode)) {
-        errno = EINVAL;
+        errno = notRegular;
         return -1;
     }
     const int flags = ::fcntl(fd.get(), F_GETFL);
@@ -208,11 +207,6 @@ bool IsSpecial(mode_t mode) {
 
 enum class Replace { Always, Never };
 
-bool SyncPath(const std::string& path, int flags) {
-    Fd fd(::open(path.c_str(), flags | O_CLOEXEC));
-    return fd.ok() && ::fsync(fd.get()) == 0;
-}
-
 bool CopyFileImpl(const std::string& source, const std::string& target, Replace replace,
                   bool durable) {
     struct stat src;
@@ -226,7 +220,7 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) return false;
     }
 
-    const std::string folder = FolderOfPath(target);
+    const std::string folder = FolderOf(target);
     TempFile temp(folder, 0600);
     if (!temp.ok()) return false;
     if (!CopyData(in.get(), temp.fd(), src.st_size)) return false;
@@ -244,10 +238,10 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
         if (errno != EINVAL && errno != ENOSYS) return false;
         // File systems without the flag: a hard link fails the same way on an existing name.
         if (::link(temp.path().c_str(), target.c_str()) != 0) return false;
-        return !durable || SyncPath(folder, O_RDONLY | O_DIRECTORY);  // temp goes with it
+        return !durable || SyncFolder(folder);  // temp goes with it
     }
     temp.Keep();
-    return !durable || SyncPath(folder, O_RDONLY | O_DIRECTORY);
+    return !durable || SyncFolder(folder);
 }
 
 std::string ResolveComponent(const std::string& folder, std::string_view name) {
@@ -267,6 +261,15 @@ std::string ResolveComponent(const std::string& folder, std::string_view name) {
 }
 
 }  // namespace
+
+std::string FolderOf(std::string_view path, std::string_view separators) {
+    const auto last = path.find_last_of(separators);
+    return last == std::string_view::npos ? std::string() : std::string(path.substr(0, last + 1));
+}
+
+std::string NameOf(std::string_view path) {
+    return std::string(path.substr(path.rfind('/') + 1));
+}
 
 std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
     std::vector<FoundFile> found;
@@ -380,11 +383,10 @@ MoveOutcome MoveFile(const std::string& from, const std::string& to) {
     struct stat st;
     if (::lstat(from.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return MoveOutcome::Failed;
     if (::lstat(to.c_str(), &st) == 0) return MoveOutcome::TargetExists;
-    const std::string fromFolder = FolderOfPath(from), toFolder = FolderOfPath(to);
+    const std::string fromFolder = FolderOf(from), toFolder = FolderOf(to);
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
         const bool synced =
-            SyncPath(toFolder, O_RDONLY | O_DIRECTORY) &&
-            (fromFolder == toFolder || SyncPath(fromFolder, O_RDONLY | O_DIRECTORY));
+            SyncFolder(toFolder) && (fromFolder == toFolder || SyncFolder(fromFolder));
         if (::stat(to.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
             ::chmod(to.c_str(), (st.st_mode & 07777) | S_IWUSR);
         return synced ? MoveOutcome::Moved : MoveOutcome::Failed;
@@ -395,11 +397,30 @@ MoveOutcome MoveFile(const std::string& from, const std::string& to) {
     if (!CopyFileImpl(from, to, Replace::Never, true))
         return ::lstat(to.c_str(), &st) == 0 ? MoveOutcome::TargetExists : MoveOutcome::Failed;
     if (!SameContents(from, to) || ::unlink(from.c_str()) != 0) return MoveOutcome::Failed;
-    return SyncPath(fromFolder, O_RDONLY | O_DIRECTORY) ? MoveOutcome::Moved : MoveOutcome::Failed;
+    return SyncFolder(fromFolder) ? MoveOutcome::Moved : MoveOutcome::Failed;
 }
 
+namespace {
+
+int OpenFolder(const std::string& folder) {
+    return ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+}  // namespace
+
 bool SyncFolder(const std::string& folder) {
-    return SyncPath(folder.empty() ? "." : folder, O_RDONLY | O_DIRECTORY);
+    Fd fd(OpenFolder(folder));
+    return fd.ok() && ::fsync(fd.get()) == 0;
+}
+
+FolderLock::FolderLock(const std::string& folder) : fd_(OpenFolder(folder)) {
+    if (fd_ < 0) return;
+    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (fd_ >= 0) ::close(fd_);  // the lock goes with the descriptor
 }
 
 bool DeleteFile(const std::string& path) {
@@ -417,6 +438,14 @@ bool DeleteFile(const std::string& path) {
 bool CreateFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0777) == 0) return true;
     return errno == EEXIST && FolderExists(path);
+}
+
+bool CreateFolders(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    if (!ec || FolderExists(path)) return true;
+    errno = ec.value();
+    return false;
 }
 
 bool RemoveEmptyFolder(const std::string& path) {
@@ -484,6 +513,24 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxS
     return false;
 }
 
+int ReadFileParts(const std::string& path, std::initializer_list<FilePart> parts) {
+    struct stat st;
+    Fd fd(OpenRegularFile(path, st, ENXIO));
+    if (!fd.ok()) return errno;
+    for (const FilePart& part : parts) {
+        auto* bytes = static_cast<unsigned char*>(part.bytes);
+        std::size_t done = 0;
+        while (done < part.size) {
+            const ssize_t n = ::pread(fd.get(), bytes + done, part.size - done,
+                                      static_cast<off_t>(part.offset + done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+    }
+    return 0;
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durable) {
     // A link is followed, so that the file it names is replaced rather than the link.
     std::string real = path;
@@ -499,7 +546,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durab
         }
     }
 
-    TempFile temp(FolderOfPath(real), 0644);
+    TempFile temp(FolderOf(real), 0644);
     if (!temp.ok()) return false;
     if (exists) {
         if (::fchmod(temp.fd(), st.st_mode & 07777) != 0) return false;
@@ -513,7 +560,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durab
     if (::rename(temp.path().c_str(), real.c_str()) != 0) return false;
     temp.Keep();
     // The new name itself must survive a power cut: a journal is worth nothing otherwise.
-    return !durable || SyncPath(FolderOfPath(real), O_RDONLY | O_DIRECTORY);
+    return !durable || SyncFolder(FolderOf(real));
 }
 
 namespace {
@@ -568,6 +615,12 @@ int RemoveStaleTemporaryFiles(const std::string& folder) {
 std::string RealPath(const std::string& path) {
     char buf[PATH_MAX];
     return ::realpath(path.c_str(), buf) ? std::string(buf) : std::string();
+}
+
+std::string ResolvedPath(const std::string& path) {
+    std::error_code ec;
+    std::string resolved = std::filesystem::weakly_canonical(path, ec).string();
+    return ec ? std::string() : resolved;
 }
 
 std::string TempFolder() {

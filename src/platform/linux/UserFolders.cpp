@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/Files.h"
+#include "platform/linux/Freedesktop.h"
 
 namespace harbinet::files {
 
