@@ -351,4 +351,34 @@ ChangeResult RunChange(ProgramState& state, std::string what,
     return result;
 }
 
+ChangeResult RunChange(ProgramState& state, const ChangeSpec& change, Plan* ran) {
+    return RunChange(state, change.what, [&](Planner& planner) {
+        change.plan(planner);
+        if (ran) *ran = planner.Result();
+    });
+}
+
+ChangeResult PlanChange(ProgramState& state, const ChangeSpec& change, Plan& planned) {
+    ChangeResult result;
+    const auto refuse = [&](std::string message) {
+        result.refused = result.failed = true;
+        result.messages.push_back(std::move(message));
+        return result;
+    };
+    if (!MayBegin(state, result)) return result;
+    const ChangeLockHold lock(state, state.changeLockWait);
+    if (!lock.Held()) return refuse(text::kChangeUnderWay);
+    // What that change still has to do would come first: a plan without it would not be true.
+    if (const auto journal = ReadJournal(state); journal && !journal->failed)
+        return refuse(text::kChangeCutShort);
+    Provenance provenance(state);
+    Planner planner(state, provenance, change.what);
+    change.plan(planner);
+    result.messages = planner.Messages();
+    result.refused = planner.Refused();
+    result.failed = planner.Refused() || planner.Failed();
+    planned = planner.Result();
+    return result;
+}
+
 }  // namespace harbinet

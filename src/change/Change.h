@@ -23,6 +23,12 @@ struct ChangeResult {
     void Add(const ChangeResult& other);
 };
 
+// A change as the user asks for it: its name in the journal and how it is planned.
+struct ChangeSpec {
+    std::string what;
+    std::function<void(Planner&)> plan;
+};
+
 // Holds the game folder's change lock while it lives; the changes run meanwhile share it.
 class ChangeLockHold {
   public:
@@ -41,6 +47,14 @@ class ChangeLockHold {
 // first. The busy icon shows while files change.
 ChangeResult RunChange(ProgramState& state, std::string what,
                        const std::function<void(Planner&)>& plan);
+
+// With ran, the plan that ran comes back in it.
+ChangeResult RunChange(ProgramState& state, const ChangeSpec& change, Plan* ran = nullptr);
+
+// Plans the change as RunChange would and runs nothing: no file or setting changes and no
+// journal is written. Refused, saying why, when the change could not begin now: no game, another
+// change holds the lock, or one a kill cut short waits to be finished.
+ChangeResult PlanChange(ProgramState& state, const ChangeSpec& change, Plan& planned);
 
 // Finishes a change a kill cut short; with retryFailed, also runs the failed steps of one that
 // ended with failures again (the program does so once per start).

@@ -103,6 +103,13 @@ void Planner::Install(const std::string& folder, std::string_view pattern,
         std::string to = name;
         for (const auto& [there, entry] : view)
             if (there != name && !entry.folder && EqualIgnoringCase(there, name)) to = there;
+        // A file there that is the player's is kept before the copy replaces it, so that the plan
+        // says so; a Harbinet copy of another store file is simply replaced.
+        if (const auto there = view.find(to);
+            there != view.end() && !there->second.folder && !there->second.readOnly &&
+            there->second.plannedFrom.empty() && files::Stamp(folder + to).IsFile() &&
+            !provenance_.Twin(folder + to, leaving_))
+            Add(Action::Of(Kind::Save, folder + to));
         Add(Action::Of(Kind::Copy, folder + to, source));
         view[to].plannedFrom = source;
     }

@@ -3,7 +3,10 @@
 #include <charconv>
 #include <cstdio>
 
+#include "change/PlanListing.h"
+#include "platform/Profile.h"
 #include "program/LoadSettings.h"
+#include "program/Report.h"
 
 namespace harbinet::cli {
 
@@ -72,6 +75,41 @@ void ProgramContext::LoadSettings() {
         harbinet::LoadSettings(*state_, StartedBy::Verb);
     else
         state_->settings.Reload();
+}
+
+bool ProgramContext::ReadInstalledSettings() {
+    ProgramState& s = *state_;
+    std::string text;
+    if (files::Stamp(s.SettingsPath).type != files::FileStamp::Type::Missing &&
+        !profile::ReadFile(s.SettingsPath, text)) {
+        std::fprintf(stderr, "harbinet-cli: the settings file %s cannot be read\n",
+                     s.SettingsPath.c_str());
+        return false;
+    }
+    s.settings.Reload();
+    if (s.settings.Mode() != OperatingMode::NotInstalled) return true;
+    std::fprintf(stderr,
+                 "harbinet-cli: %s holds no installation of Harbinet; start Harbinet once\n",
+                 s.SettingsPath.c_str());
+    return false;
+}
+
+int ShowPlan(const Invocation& inv, const std::function<ChangeSpec(ProgramState&)>& make) {
+    ProgramContext program(inv);
+    if (!program.ReadInstalledSettings()) return 1;
+    ProgramState& state = program.State();
+    // Another change's end is not waited for: what it leaves is not known yet.
+    state.changeLockWait = std::chrono::milliseconds(0);
+    Plan plan;
+    const ChangeResult result = PlanChange(state, make(state), plan);
+    ReportChange(state, result);
+    if (result.refused) return 1;
+    std::fputs(PlanLines(plan, state).c_str(), stdout);
+    return program.ExitStatus();
+}
+
+bool TakeDryRun(std::vector<std::string>& args) {
+    return std::erase(args, std::string("--dry-run")) > 0;
 }
 
 int RunAsProgram(const Invocation& inv, const std::function<void(ProgramState&)>& operation) {

@@ -28,6 +28,10 @@ class ProgramContext {
     // runs or another change holds the lock, the settings are only read.
     void LoadSettings();
 
+    // For verbs that only read or plan: the settings as they are, nothing resumed, installed or
+    // upgraded. False, after saying why, when they hold no installation to read.
+    bool ReadInstalledSettings();
+
     ProgramState& State() { return *state_; }
     // 1 when an error message was shown, else 0.
     int ExitStatus() const { return host_.errorShown ? 1 : 0; }
@@ -39,6 +43,13 @@ class ProgramContext {
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<ChangeLockHold> changing_;
 };
+
+// Prints the plan of the change `make` gives, changing nothing: exit 1, after saying why, when
+// there is no installation or the change could not begin now.
+int ShowPlan(const Invocation& inv, const std::function<ChangeSpec(ProgramState&)>& make);
+
+// Takes "--dry-run" out of args; true when it was there.
+bool TakeDryRun(std::vector<std::string>& args);
 
 // Runs one of the program's operations as the program would, holding the installation's
 // change lock. Nothing changes while the program itself runs.

@@ -37,23 +37,34 @@ int RunCareerCheck(const Invocation& inv, const char* usage, void (*check)(Progr
 
 }  // namespace
 
-int SeasonVerb(const Invocation& inv) {
+int SeasonVerb(const Invocation& given) {
+    Invocation inv = given;
+    const bool dryRun = TakeDryRun(inv.args);
     const std::string word = inv.args.size() == 1 ? inv.args[0] : std::string();
-    if (word == "default")
+    if (word == "default") {
+        if (dryRun) return ShowPlan(inv, DefaultTerrainChange);
         return RunAsProgram(
             inv, [](ProgramState& state) { ReportChange(state, RestoreDefaultTerrain(state)); });
+    }
     for (Season season : kSeasons) {
         if (word != LowerAscii(SeasonName(season))) continue;
-        return RunAsProgram(inv, [season](ProgramState& state) {
-            if (state.settings.ActiveSet() == 0) {
+        const auto warn = [](const ProgramState& state) {
+            if (state.settings.ActiveSet() == 0)
                 std::fprintf(stderr,
                              "harbinet-cli: the game's default terrain is selected; choose a "
                              "terrain set first (set N)\n");
-            }
+        };
+        if (dryRun)
+            return ShowPlan(inv, [&](ProgramState& state) {
+                warn(state);
+                return SeasonChange(state, season);
+            });
+        return RunAsProgram(inv, [&](ProgramState& state) {
+            warn(state);
             ReportChange(state, InstallSeason(state, season));
         });
     }
-    return UsageError("season needs one of spring, summer, autumn, winter, default");
+    return UsageError("season needs one of spring, summer, autumn, winter, default [--dry-run]");
 }
 
 int ModeVerb(const Invocation& inv) {
@@ -66,8 +77,13 @@ int ModeVerb(const Invocation& inv) {
 // "refresh -- COMMAND ARGS...", a game launcher's hook: the terrain is made right, then the
 // command runs in our place whatever became of the refresh, so that the game always starts.
 int RefreshVerb(const Invocation& inv) {
-    const char* usage = "refresh takes no arguments, or -- COMMAND [ARGS...]";
+    const char* usage = "refresh takes no arguments, --dry-run, or -- COMMAND [ARGS...]";
     if (inv.args.empty()) return RunCareerCheck(inv, usage, RefreshSeasonNow);
+    if (inv.args.size() == 1 && inv.args[0] == "--dry-run")
+        return ShowPlan(inv, [](ProgramState& state) {
+            const auto season = NewestCareerSeason(state);
+            return season ? SeasonChange(state, *season) : ChangeSpec{"refresh", [](Planner&) {}};
+        });
     if (inv.args[0] != "--" || inv.args.size() < 2) return UsageError(usage);
     if (inv.folder.empty()) {
         std::fprintf(stderr, "harbinet-cli: %s\n", kNoFolderKnown);

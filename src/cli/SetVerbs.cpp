@@ -7,8 +7,9 @@
 #include "cli/ProgramContext.h"
 #include "cli/Verbs.h"
 #include "program/Report.h"
-#include "terrain/TerrainSetList.h"
 #include "program/TerrainSetSelection.h"
+#include "terrain/TerrainSetList.h"
+#include "terrain/TerrainSets.h"
 
 namespace harbinet::cli {
 namespace {
@@ -92,9 +93,18 @@ int Delete(const Invocation& inv) {
 
 }  // namespace
 
-int SetVerb(const Invocation& inv) {
+int SetVerb(const Invocation& given) {
+    Invocation inv = given;
+    const bool dryRun = TakeDryRun(inv.args);
     const auto set = inv.args.size() == 1 ? SlotNumber(inv.args[0]) : std::nullopt;
-    if (!set) return UsageError("set needs a terrain set number from 1 to 25");
+    if (!set) return UsageError("set needs a terrain set number from 1 to 25 [--dry-run]");
+    if (dryRun)
+        return ShowPlan(inv, [n = *set](ProgramState& state) {
+            if (Result exists = TerrainSetList(state).Exists(n); !exists)
+                return ChangeSpec{"set",
+                                  [why = exists.Message()](Planner& plan) { plan.Refuse(why); }};
+            return TerrainSetChange(state, n);
+        });
     return RunAsProgram(inv, [n = *set](ProgramState& state) {
         if (Report(state, TerrainSetList(state).Exists(n))) SelectTerrainSet(state, n);
     });

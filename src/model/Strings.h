@@ -179,6 +179,8 @@ inline constexpr const char* kSkinFilesLabel = "Skins Files:";
 inline constexpr const char* kTerrainListName = "Terrain";
 inline constexpr const char* kSkinsListName = "Skins";
 inline constexpr const char* kCommonListName = "Common";
+inline constexpr const char* kChangeCutShort =
+    "A change that was cut short waits to be finished; run a change or start Harbinet first";
 inline constexpr const char* kAutostartFailed = "Unable to change the start at login in %s: %s";
 inline constexpr const char* kDesktopEntryFailed =
     "Unable to put Harbinet on the desktop in %s: %s";

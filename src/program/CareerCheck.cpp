@@ -24,6 +24,14 @@ void CheckActiveCareer(ProgramState& state) {
     state.LastCareerTime = newest->lastWrite;
 }
 
+std::optional<Season> NewestCareerSeason(ProgramState& state) {
+    const auto careers = ListCareerFiles(state.GameFolder);
+    const CareerFile* newest = NewestCareer(careers);
+    CareerRecord record;
+    if (!newest || !ReadCareerOrReport(record, newest->path, state.host)) return std::nullopt;
+    return SeasonOfMonth(record.Month());
+}
+
 bool ReadCareerOrReport(CareerRecord& record, const std::string& path, Host& host) {
     int error = 0;
     if (record.ReadCareerFile(path, &error)) return true;

@@ -13,6 +13,10 @@ namespace harbinet {
 // cannot be opened is reported (unless access is denied) and tried again next time.
 void CheckActiveCareer(ProgramState& state);
 
+// The season of the newest career save's month, without acting on it; none without a save, or
+// when it cannot be read (reported as CheckActiveCareer reports it).
+std::optional<Season> NewestCareerSeason(ProgramState& state);
+
 // Reads a career save into the record; a save that cannot be opened is reported through the
 // host (unless access is denied, which is silent) and false comes back.
 bool ReadCareerOrReport(CareerRecord& record, const std::string& path, Host& host);

@@ -10,10 +10,7 @@ namespace harbinet {
 void SelectTerrainSet(ProgramState& state, unsigned n) {
     const bool automatic = state.settings.Automatic();
     if (automatic) state.host.StopSeasonTimer();
-    const ChangeResult result = RunChange(state, "set " + std::to_string(n), [&](Planner& plan) {
-        PlanTerrainSet(plan, state, n);
-        if (!plan.Refused()) PlanCurrentSeason(plan, state, n);
-    });
+    const ChangeResult result = RunChange(state, TerrainSetChange(state, n));
     ReportChange(state, result);
     if (automatic) StartSeasonTimer(state);
 }

@@ -99,16 +99,24 @@ void PlanCurrentSeason(Planner& plan, const ProgramState& state, unsigned set) {
         PlanDefaultTerrain(plan, state);
 }
 
-ChangeResult InstallSeason(ProgramState& state, Season season) {
+ChangeSpec SeasonChange(const ProgramState& state, Season season) {
     const unsigned set = state.settings.ActiveSet();
-    if (set == 0) return {};
-    return RunChange(state, "season " + SeasonWord(season),
-                     [&](Planner& plan) { PlanSeason(plan, state, set, season); });
+    return {"season " + SeasonWord(season), [&state, set, season](Planner& plan) {
+                if (set != 0) PlanSeason(plan, state, set, season);
+            }};
+}
+
+ChangeSpec DefaultTerrainChange(const ProgramState& state) {
+    return {"season default", [&state](Planner& plan) { PlanDefaultTerrain(plan, state); }};
+}
+
+ChangeResult InstallSeason(ProgramState& state, Season season) {
+    if (state.settings.ActiveSet() == 0) return {};
+    return RunChange(state, SeasonChange(state, season));
 }
 
 ChangeResult RestoreDefaultTerrain(ProgramState& state) {
-    return RunChange(state, "season default",
-                     [&](Planner& plan) { PlanDefaultTerrain(plan, state); });
+    return RunChange(state, DefaultTerrainChange(state));
 }
 
 }  // namespace harbinet

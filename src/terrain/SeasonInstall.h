@@ -39,6 +39,11 @@ void PlanRemoveInstalledFiles(Planner& plan, const ProgramState& state, const Pa
 // The season "Terrain" records installed again for set n; with none recorded, the default.
 void PlanCurrentSeason(Planner& plan, const ProgramState& state, unsigned set);
 
+// The season of the active terrain set (no step while the game's default terrain is selected),
+// and the game's default terrain, as changes to run or to show.
+ChangeSpec SeasonChange(const ProgramState& state, Season season);
+ChangeSpec DefaultTerrainChange(const ProgramState& state);
+
 // Installs a season of the active terrain set; does nothing while the game's default terrain
 // is selected.
 ChangeResult InstallSeason(ProgramState& state, Season season);

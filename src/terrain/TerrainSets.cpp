@@ -25,4 +25,16 @@ void PlanTerrainSet(Planner& plan, const ProgramState& state, unsigned n) {
         plan.CopyMatchingList(SetStoreFolder(state.CommonFolder, name), state.GameFolder, *common);
 }
 
+ChangeSpec TerrainSetChange(const ProgramState& state, unsigned n) {
+    return {"set " + std::to_string(n), [&state, n](Planner& plan) {
+                PlanTerrainSet(plan, state, n);
+                if (!plan.Refused()) PlanCurrentSeason(plan, state, n);
+            }};
+}
+
+ChangeSpec InstalledChange(const ProgramState& state) {
+    const unsigned set = state.settings.ActiveSet();
+    return set != 0 ? TerrainSetChange(state, set) : DefaultTerrainChange(state);
+}
+
 }  // namespace harbinet

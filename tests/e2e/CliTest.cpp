@@ -135,6 +135,39 @@ TEST_F(Cli, VerbsThatChangeTheGameFolder) {
     EXPECT_NE(r.err.find("default terrain is selected"), std::string::npos);
 }
 
+// Dry runs and verify print what they find, exit 1 when they could not look, and write nothing.
+TEST_F(Cli, DryRunsAndVerifyShowAndChangeNothing) {
+    Install("Mode=0\r\nTerrain=1\r\nTerrainSet=1\r\n");
+    EXPECT_EQ(Run("season summer --dry-run").out,
+              "setting\tHarbinet/harbinet.INI\tHarbinet\tTerrain\t2\n"
+              "copy\tTerrain/Channel/Summer/MAP.TER\tMAP.TER\n"
+              "total\t0 deletes\t1 copies\t0 kept\t30 bytes\n");
+    const ProgramResult verify = Run("verify");
+    EXPECT_EQ(verify.out, "missing\tMAP.TER\n");
+    EXPECT_EQ(verify.status, 1);
+    EXPECT_EQ(Run("repair").status, 0);
+    EXPECT_EQ(Run("verify").status, 0);
+
+    const std::string settings = ReadFile(g.Settings());
+    const auto files = ListFolder(game);
+    InstallationLock other(game);
+    ASSERT_TRUE(other.Take(InstallationLock::Kind::Change));
+    for (const char* line : {"set 2 --dry-run", "verify", "refresh --dry-run"}) {
+        const ProgramResult r = Run(line);
+        EXPECT_EQ(r.status, 1) << line;
+        EXPECT_EQ(r.out, "") << line;
+        EXPECT_NE(r.err.find("change"), std::string::npos) << line;
+    }
+    other.Release(InstallationLock::Kind::Change);
+    // A folder where the settings file belongs: nothing to read.
+    std::rename(g.Settings().c_str(), (g.Own() + "harbinet.INI.bad").c_str());
+    MakeFolder(g.Settings());
+    EXPECT_EQ(Run("season winter --dry-run").status, 1);
+    EXPECT_EQ(Run("verify").status, 1);
+    EXPECT_EQ(ListFolder(game), files);
+    EXPECT_EQ(ReadFile(g.Own() + "harbinet.INI.bad"), settings);
+}
+
 // A file of the player's that a change took out is listed, and goes back where it was.
 TEST_F(Cli, ThePlayersFilesAreKeptAndCanBeRestored) {
     Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
