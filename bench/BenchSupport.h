@@ -124,23 +124,27 @@ double TimeSynced(Fn&& fn) {
     return Seconds(start);
 }
 
-// `cp SOURCES... TARGET`, timed; stops the bench when cp fails.
+// Runs a program and waits for it; stops the bench when it fails (or, with differ, when it
+// finds the files differ: cmp's exit status 1).
+inline void RunTool(const char* path, std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid;
+    int status = 0;
+    if (::posix_spawn(&pid, path, nullptr, nullptr, argv.data(), environ) != 0 ||
+        ::waitpid(pid, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", path);
+        std::exit(1);
+    }
+}
+
+// `cp SOURCES... TARGET`, timed.
 inline double RunCp(const std::vector<std::string>& sources, const std::string& target) {
     std::vector<std::string> args = {"cp"};
     args.insert(args.end(), sources.begin(), sources.end());
     args.push_back(target);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    return TimeSynced([&] {
-        pid_t pid;
-        int status = 0;
-        if (::posix_spawn(&pid, "/bin/cp", nullptr, nullptr, argv.data(), environ) != 0 ||
-            ::waitpid(pid, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            std::fprintf(stderr, "cp failed\n");
-            std::exit(1);
-        }
-    });
+    return TimeSynced([&] { RunTool("/bin/cp", args); });
 }
 
 inline double Median(std::vector<double> v) {

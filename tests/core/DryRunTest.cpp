@@ -110,6 +110,8 @@ TEST_F(DryRunTest, VerifyFindsEachDamageAndRepairMendsIt) {
     const std::pair<std::function<void()>, std::vector<std::string>> damages[] = {
         {[&] { std::remove((game + "MAP.TER").c_str()); }, {"missing\tMAP.TER"}},
         {[&] { WriteFile(game + "GRAS1.TPC", "changed"); }, {"differs\tGRAS1.TPC"}},
+        {[&] { WriteFile(game + "MAP.TER", "Terrain/Channel/Spring/MAP.TEX"); },
+         {"differs\tMAP.TER"}},
         {[&] { WriteFile(game + "NEW.TER", "the player's"); }, {"foreign\tNEW.TER"}},
         {[&] { WriteFile(game + "CHAN.CMN", "Terrain/Channel/Spring/MAP.TER"); },
          {"differs\tCHAN.CMN"}},
