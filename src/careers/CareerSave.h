@@ -1,19 +1,14 @@
-// Where the game keeps the fields the program reads in a career save, and saves made byte by
-// byte with them (for the sample game, the screenshots and the tests).
+// Career saves made byte by byte at the fields' places (for the tests, the sample game, the
+// screenshots and the benchmarks).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-namespace harbinet {
+#include "careers/CareerLayout.h"
 
-namespace career {
-inline constexpr std::size_t kDateOffset = 0x220B1;   // year (16 bits LE), month index, day index
-inline constexpr std::size_t kNamesOffset = 0x22F11;  // two 80-byte NUL-terminated names
-inline constexpr std::size_t kNameSize = 80;
-inline constexpr std::size_t kSaveLength = kNamesOffset + 2 * kNameSize;  // all fields present
-}  // namespace career
+namespace harbinet {
 
 struct CareerFields {
     std::uint16_t year = 1943;
