@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "careers/CareerSave.h"
 #include "model/ProgramState.h"
 #include "platform/Profile.h"
+#include "support/CareerSave.h"
 #include "support/Recorder.h"
 #include "support/TempDir.h"
 

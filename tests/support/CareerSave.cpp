@@ -1,4 +1,4 @@
-#include "careers/CareerSave.h"
+#include "support/CareerSave.h"
 
 #include <algorithm>
 
