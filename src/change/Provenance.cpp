@@ -74,8 +74,8 @@ std::optional<std::string> Provenance::Twin(const std::string& path,
         return candidate != path && !leaving.count(candidate);
     };
     if (const auto it = verdicts_.find(path); it != verdicts_.end() && it->second.stamp == stamp &&
-                                             usable(it->second.twin) &&
-                                             files::Stamp(it->second.twin) == it->second.twinStamp)
+                                              usable(it->second.twin) &&
+                                              files::Stamp(it->second.twin) == it->second.twinStamp)
         return it->second.twin;
 
     const auto found = [&](const std::string& twin) {
