@@ -55,10 +55,13 @@ TEST_F(ExternalAppsTest, AddFillsTheLowestFreeSlotModifyKeepsItDeleteEmptiesBoth
 
     EXPECT_TRUE(DeleteExternalApp(*state, 2));
     EXPECT_NE(ReadFile(game.Settings()).find("App2Desc=\nApp2EXE=\n"), std::string::npos);
+    EXPECT_EQ(AppInUse(*state, 2), std::nullopt);
     for (unsigned n = 2; n <= 25; ++n) AddExternalApp(*state, "X", "x");
     EXPECT_EQ(LowestFreeAppSlot(state->Settings()), 0u);
     EXPECT_EQ(AddExternalApp(*state, "Y", "y"), 0u) << "25 slots";
-    EXPECT_EQ(game.ui.messages, std::vector<std::string>{});
+    EXPECT_EQ(game.ui.messages,
+              std::vector<std::string>{"error Harbinet Error: External application slot 2 is "
+                                       "empty"});
 }
 
 // The executable is looked for where the launcher will start it, not in the current folder.
