@@ -119,17 +119,13 @@ TEST_F(Cli, NothingIsMadeForAFolderWithoutTheGame) {
     EXPECT_EQ(ListFolder(home.Desktop()), "");
 }
 
+// What each change does to the game folder is the core's to test; here the verbs reach it.
 TEST_F(Cli, VerbsThatChangeTheGameFolder) {
-    Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\nCopySkins=1\r\n");
-    EXPECT_EQ(Run("season summer").status, 0);
-    EXPECT_EQ(ReadFile(game + "P51.TPC"), "Skins/Channel/Summer/P51.TPC");
-
+    Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
     EXPECT_EQ(Run("set 2").status, 0);
     EXPECT_EQ(ReadFile(game + "ISLAND.CMN"),
               "Common/Battle of Britain, Summer 1940 edition/ISLAND.CMN");
-
     EXPECT_EQ(Run("season default").status, 0);
-    EXPECT_EQ(ListFolder(game), "EAW.EXE EAW.INI Harbinet/");
     EXPECT_NE(Run("status").out.find("\nterrain=none\n"), std::string::npos);
     const ProgramResult r = Run("season winter");
     EXPECT_EQ(r.status, 0);
