@@ -194,6 +194,7 @@ TEST_F(Cli, SkinVerbsPrintOneRecordALineAndRefuseWrongChoices) {
     EXPECT_NE(Run("skins choices 1").out.find("\n109E\tBf 109E-4\t0\t1\t0\t0\n"),
               std::string::npos);
     EXPECT_EQ(Run("skins choose 1 spring 109G 1").status, 1) << "skin 1 is an Emil";
+    EXPECT_EQ(Run("skins modify 9 --unit X").status, 1) << "no skin 9";
 }
 
 TEST_F(Cli, ModesCareerChecksAndTheCareerList) {
@@ -204,6 +205,8 @@ TEST_F(Cli, ModesCareerChecksAndTheCareerList) {
 
     EXPECT_EQ(Run("mode automatic").status, 0);
     EXPECT_EQ(g.Setting("Harbinet", "Mode"), "1");
+    EXPECT_EQ(Run("mode manual").status, 0);
+    EXPECT_EQ(g.Setting("Harbinet", "Mode"), "0");
     for (const char* verb : {"check", "refresh"}) {
         WriteFile(game + "MAP.TER", "by hand");
         ProgramResult r = Run(verb);
@@ -250,6 +253,9 @@ TEST_F(Cli, ErrorsGoToStandardErrorAndFailTheRun) {
     EXPECT_EQ(r.err,
               "Harbinet Error: The file types specified for Terrain are invalid or incorrectly "
               "formatted\n");
+    r = Run("ini set " + game + "missing/EAW.INI A K v");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing/EAW.INI"), std::string::npos) << r.err;
     const std::string pipe = game + "PIPE.INI";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
     r = Run("ini get " + pipe + " A K");
@@ -311,6 +317,8 @@ TEST_F(Cli, AppAndConfigureVerbsPrintTheirResultsAndRefuseWhatTheDialogsRefuse) 
     WriteFile(game + "TOOLS/ECA.EXE", "MZ");
     Steps({
         {"apps add ECA ..\\TOOLS\\ECA.EXE", 0, "2\n", ""},
+        {"apps add Gone TOOLS/ECA.EXE", 1, "",
+         "Harbinet Error: The executable TOOLS/ECA.EXE does not exist\n"},
         {"apps list", 0, "1\tPanel\tPanel.exe\n2\tECA\t..\\\\TOOLS\\\\ECA.EXE\n", ""},
         {"apps modify 2 Tools ../TOOLS", 0, "", ""},
         {"apps delete 2", 0, "",
@@ -318,6 +326,9 @@ TEST_F(Cli, AppAndConfigureVerbsPrintTheirResultsAndRefuseWhatTheDialogsRefuse) 
         {"--yes apps delete 1", 0, "",
          "Delete External Application: Do you really want to delete Panel? [Yes]\n"},
         {"apps list", 0, "2\tTools\t../TOOLS\n", ""},
+        {"configure set SkinFiles P*,", 1, "",
+         "Harbinet Error: The file types specified for Skins are invalid or incorrectly "
+         "formatted\n"},
         {"configure set SavedObjectDetail medium", 0, "", ""},
         {"configure set LoadOnStart 1", 0, "", ""},
         {"configure show", 0,
