@@ -181,9 +181,10 @@ TEST_F(ExternalAppsTest, ConfigurationIsStoredAndTheStartAtLoginFollowsIt) {
     const std::string entry = home.Config() + "autostart/harbinet.desktop";
     EXPECT_NE(ReadFile(entry).find("\nName=Harbinet\nExec=\"" + game.Own() + "harbinet\"\n"),
               std::string::npos);
-    EXPECT_EQ(ReadFile(game.Settings()),
-              "[Harbinet]\nSavedObjectDetail=7\nTerrainFiles=*.TER\nClickDefault=1\n"
-              "LoadOnStart=1\nCopySkins=0\nLaunchAfter=1\nSkinFiles=\nCommonFiles=*.INI\n");
+    EXPECT_EQ(
+        game.Values("Harbinet", {"SavedObjectDetail", "TerrainFiles", "ClickDefault", "LoadOnStart",
+                                 "CopySkins", "LaunchAfter", "SkinFiles", "CommonFiles"}),
+        "7|*.TER|1|1|0|1||*.INI|");
     EXPECT_TRUE(state->ClickDefault && state->LoadOnStart && state->LaunchAfter);
 
     // A start at login that cannot be removed keeps "LoadOnStart", in the file and the state.
@@ -196,7 +197,7 @@ TEST_F(ExternalAppsTest, ConfigurationIsStoredAndTheStartAtLoginFollowsIt) {
     EXPECT_EQ(game.ui.messages.size(), 1u);
     EXPECT_TRUE(state->LoadOnStart && !state->ClickDefault);
     EXPECT_EQ(ReadConfiguration(*state).objectDetail, 0u);
-    EXPECT_NE(ReadFile(game.Settings()).find("ClickDefault=0\nLoadOnStart=1\n"), std::string::npos);
+    EXPECT_EQ(game.Values("Harbinet", {"ClickDefault", "LoadOnStart"}), "0|1|");
 
     ASSERT_TRUE(std::filesystem::remove_all(entry));
     EXPECT_TRUE(ApplyConfiguration(*state, options));

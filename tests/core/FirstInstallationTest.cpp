@@ -23,12 +23,13 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
 
     LoadSettings(*state);
 
-    EXPECT_EQ(Values("Harbinet", {"Version", "Mode", "Terrain", "TerrainSet", "Timer", "CopySkins",
-                                  "TerrainFiles", "SkinFiles", "CommonFiles", "SavedObjectDetail"}),
-              "22|0|1|0|30|0|*.TER,GRAS*.TPC|P*.TPC,*.3DZ||2|");
-    EXPECT_EQ(Values("TerrainSets", {"Terrain1", "Seasons1", "Terrain2", "Terrain3"}),
+    EXPECT_EQ(
+        g.Values("Harbinet", {"Version", "Mode", "Terrain", "TerrainSet", "Timer", "CopySkins",
+                              "TerrainFiles", "SkinFiles", "CommonFiles", "SavedObjectDetail"}),
+        "22|0|1|0|30|0|*.TER,GRAS*.TPC|P*.TPC,*.3DZ||2|");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain1", "Seasons1", "Terrain2", "Terrain3"}),
               "Channel Front|1|||");
-    EXPECT_EQ(Values("External", {"App1Desc", "App3EXE", "App4Desc"}),
+    EXPECT_EQ(g.Values("External", {"App1Desc", "App3EXE", "App4Desc"}),
               "Orlen's ECA Control Panel|" + g.Game() + "EAWCM.EXE||");
     EXPECT_EQ(state->Mode, OperatingMode::Manual);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion}) << "no upgrade message";
@@ -61,7 +62,7 @@ TEST_F(FirstInstallationTest, InstallationCutShortRunsAgainAtTheNextStart) {
     g.ui.answer = true;  // Yes adds the Mediterranean and Pacific sets
     LoadSettings(*state);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion});
-    EXPECT_EQ(Values("TerrainSets", {"Terrain2", "ObjectsLow2", "Terrain3", "ObjectsLow3"}),
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain2", "ObjectsLow2", "Terrain3", "ObjectsLow3"}),
               "Mediterranean|1|Pacific|1|");
     for (const char* store : {"Terrain/", "Skins/", "Common/"})
         EXPECT_EQ(ListFolder(g.Own() + store), "Channel Front/ Mediterranean/ Pacific/");
@@ -75,12 +76,12 @@ TEST_F(FirstInstallationTest, ExistingFileKeepsWhatTheInstallationDoesNotWrite) 
               "Seasons6=1\r\nObjectsLow25=1\r\n[External]\r\nApp1Desc=Mine\r\nApp6Desc=Six\r\n"
               "App6EXE=/opt/six.exe\r\nApp25EXE=z\r\n[Other]\r\nKey=Value");
     LoadSettings(*state);
-    EXPECT_EQ(Values("Harbinet", {"Runner", "Terrain", "Mode"}), "wine-staging|1|0|");
-    EXPECT_EQ(Values("TerrainSets", {"Terrain1", "Terrain6", "Seasons6", "ObjectsLow25"}),
+    EXPECT_EQ(g.Values("Harbinet", {"Runner", "Terrain", "Mode"}), "wine-staging|1|0|");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain1", "Terrain6", "Seasons6", "ObjectsLow25"}),
               "Channel Front|Battle of Britain|1|1|");
-    EXPECT_EQ(Values("External", {"App1Desc", "App6Desc", "App6EXE", "App25EXE"}),
+    EXPECT_EQ(g.Values("External", {"App1Desc", "App6Desc", "App6EXE", "App25EXE"}),
               "Orlen's ECA Control Panel|Six|/opt/six.exe|z|");
-    EXPECT_EQ(Values("Other", {"Key"}), "Value|");
+    EXPECT_EQ(g.Values("Other", {"Key"}), "Value|");
     EXPECT_EQ(ReadFile(g.Settings()).rfind("; kept by the user\r\n[Harbinet]\r\n", 0), 0u);
 }
 

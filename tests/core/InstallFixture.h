@@ -25,13 +25,6 @@ class InstallFixture : public ::testing::Test {
     GameFolder g;
     std::unique_ptr<ProgramState> state = g.MakeState();
 
-    // The values of these keys of the settings file's section, each followed by "|".
-    std::string Values(const char* section, std::initializer_list<const char*> keys) const {
-        std::string out;
-        for (const char* key : keys) out += g.Setting(section, key) + "|";
-        return out;
-    }
-
     // The six pictures beside the program, each holding "picture NAME".
     void PutPictures() const {
         for (std::string_view p : kCataloguePictures)

@@ -65,8 +65,8 @@ TEST_F(UpgradeTest, From12EveryStepRuns) {
 
     LoadSettings(*state);
 
-    EXPECT_EQ(Values("Harbinet", {"TerrainFiles", "SkinFiles", "CommonFiles", "SavedObjectDetail",
-                                  "Terrain", "TerrainSet", "Version", "Mode"}),
+    EXPECT_EQ(g.Values("Harbinet", {"TerrainFiles", "SkinFiles", "CommonFiles", "SavedObjectDetail",
+                                    "Terrain", "TerrainSet", "Version", "Mode"}),
               "*.TER,GRAS*.TPC|P*.TPC,*.3DZ||1|1|0|22|1|");
     std::string low;
     for (unsigned n = 1; n <= 9; ++n)
@@ -98,8 +98,8 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
 
     LoadSettings(*state);
 
-    EXPECT_EQ(Values("Harbinet", {"SkinFiles", "CommonFiles", "SavedObjectDetail", "Terrain",
-                                  "TerrainSet", "Version"}),
+    EXPECT_EQ(g.Values("Harbinet", {"SkinFiles", "CommonFiles", "SavedObjectDetail", "Terrain",
+                                    "TerrainSet", "Version"}),
               "P*.TPC,*.3DZ|*.LBM,COCK*.TPC|<missing>|1|0|22|")
         << "step 12 did not run";
     // Spring's copies of a seasonal set become the common files, the other seasons' go.
