@@ -13,31 +13,21 @@
 namespace harbinet::test {
 namespace {
 
+// The fields of saves of any content and length (cut short, names without their NUL, the high
+// bits of the date) are the career fuzz harness's to check.
 TEST(CareerRecord, DateAndNamesAsTheUserSeesThem) {
-    struct Case {
-        CareerFields fields;
-        std::string line;
-        std::size_t length = career::kSaveLength;
-    };
-    const Case cases[] = {
+    const std::pair<CareerFields, std::string> cases[] = {
         {{.monthIndex = 8, .dayIndex = 2}, "3 September, 1943  Meyer, Hans"},
         {{.monthIndex = 0x0C, .dayIndex = 0xFF}, "128 Month, 1943  Meyer, Hans"},
-        {{.year = 65535, .monthIndex = 0x80}, "1 January, 65535  Meyer, Hans"},  // high bit off
-        // Names in the game's Windows-1252, and an 80-byte field without its NUL.
+        // Names in the game's Windows-1252.
         {{.name1 = "\xC6r\xF8 \x80", .name2 = "M\xFCller"},
          "1 June, 1943  M\u00FCller, \u00C6r\u00F8 \u20AC"},
-        {{.name2 = std::string(90, 'y')}, "1 June, 1943  " + std::string(80, 'y') + ", Hans"},
-        // A short save reads as zeros beyond its end.
-        {{.year = 1944, .monthIndex = 6, .dayIndex = 9}, "1 January, 1944  , ", 0x220B3},
-        {{.monthIndex = 6, .name1 = "Hanselmann"}, "1 July, 1943  , Hans", 0x22F15},
-        {{}, "1 January, 0  , ", 0},
     };
     GameFolder g;
-    for (const Case& c : cases) {
+    for (const auto& [fields, line] : cases) {
         CareerRecord record;
-        EXPECT_TRUE(record.ReadCareerFile(
-            WriteFile(g.Game() + "Savedata/C.SVE", EncodeCareerSave(c.fields, c.length))));
-        EXPECT_EQ(CareerLineText(record), c.line);
+        EXPECT_TRUE(record.ReadCareerFile(g.AddCareer("C.SVE", fields)));
+        EXPECT_EQ(CareerLineText(record), line);
     }
     EXPECT_EQ(Cp1252ToUtf8("\x8D\x9F\xFF"), "\u008D\u0178\u00FF") << "undefined bytes stay";
 }

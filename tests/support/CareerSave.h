@@ -18,8 +18,8 @@ struct CareerFields {
     std::string name2 = "Meyer";
 };
 
-// The bytes of a save with these fields, career::kSaveLength long unless another length is
-// asked for; the bytes before the date are a recognisable filler, the rest zero.
-std::string EncodeCareerSave(const CareerFields& fields, std::size_t length = career::kSaveLength);
+// The bytes of a save with these fields, career::kSaveLength long; the bytes before the date
+// are a recognisable filler, the rest zero.
+std::string EncodeCareerSave(const CareerFields& fields);
 
 }  // namespace harbinet
