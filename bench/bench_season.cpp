@@ -11,9 +11,9 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "careers/CareerSave.h"
 #include "model/ProgramState.h"
 #include "program/Modes.h"
+#include "support/CareerSave.h"
 #include "terrain/SeasonInstall.h"
 
 namespace fs = std::filesystem;

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
+#include "careers/CareerLayout.h"
 #include "careers/CareerRecord.h"
-#include "careers/CareerSave.h"
 
 namespace {
 

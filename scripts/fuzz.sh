@@ -6,10 +6,10 @@
 #
 # FUZZ_SEED=S changes the run (default 1), FUZZ_SEEDS_ONLY="a b" runs those harnesses over their
 # seeds alone (for a finding not yet mended, which mutations would hit at once), JOBS=N limits
-# the build to N compilers (default: one a core). With CXX=clang++ (apt-get install clang) the
-# harnesses are libFuzzer programs, built in build-fuzz-clang, and ITERATIONS is libFuzzer's
-# -runs. A failing input is kept in BUILD/fuzz-artifacts/; run the harness with that file to
-# see the failure again.
+# the build to N compilers (default: one a core). With CXX=clang++ (scripts/setup.sh installs
+# clang) the harnesses are libFuzzer programs, built in build-fuzz-clang, and ITERATIONS is
+# libFuzzer's -runs. A failing input is kept in BUILD/fuzz-artifacts/; run the harness with that
+# file to see the failure again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,8 +19,9 @@ bash scripts/setup.sh
 
 build=build-fuzz
 case "${CXX:-}" in *clang*) build=build-fuzz-clang ;; esac
+# No harness needs the windows.
 cmake -S . -B "$build" -G Ninja -DHARBINET_WERROR=ON -DHARBINET_SANITIZE=ON -DHARBINET_FUZZ=ON \
-  -DHARBINET_TESTS=OFF -DHARBINET_BENCH=OFF >/dev/null
+  -DHARBINET_GUI=OFF -DHARBINET_TESTS=OFF -DHARBINET_BENCH=OFF >/dev/null
 cmake --build "$build" --target fuzz -j"${JOBS:-$(nproc)}"
 
 harnesses=("$@")

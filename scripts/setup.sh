@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ clang clang-format cmake ninja-build pkg-config
   libwxgtk3.2-dev libx11-dev libcanberra-dev xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer x11-utils xdotool imagemagick librsvg2-bin

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "careers/CareerSave.h"
+#include "careers/CareerLayout.h"
 #include "model/Strings.h"
 #include "platform/Files.h"
 #include "platform/TextEncoding.h"

@@ -68,7 +68,8 @@ std::string JournalText(const Journal& journal) {
                 text += Line({"action", info.word, a.path});
                 break;
             case 2:
-                text += Line({"action", info.word, a.path, a.kind == Kind::WriteFile ? a.value : a.from});
+                text += Line(
+                    {"action", info.word, a.path, a.kind == Kind::WriteFile ? a.value : a.from});
                 break;
             default:
                 text += Line({"action", info.word, a.path, a.section, a.key, a.value});

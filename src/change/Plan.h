@@ -41,7 +41,7 @@ struct Action {
 };
 
 struct Plan {
-    std::string what;  // what the change does, for the user: "season winter"
+    std::string what;        // what the change does, for the user: "season winter"
     std::string keptFolder;  // where the player's files go, ending in "/"
     std::vector<Action> actions;
 

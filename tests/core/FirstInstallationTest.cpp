@@ -13,33 +13,6 @@
 namespace harbinet::test {
 namespace {
 
-// The whole settings file of a first installation, with or without the two extra sets.
-std::string InstalledSettings(const std::string& game, bool extraSets) {
-    const std::string sets2and3 =
-        extraSets ? "Terrain2=Mediterranean\r\nSeasons2=0\r\nObjectsLow2=1\r\n"
-                    "Terrain3=Pacific\r\nSeasons3=0\r\nObjectsLow3=1\r\n"
-                  : "Terrain2=\r\nSeasons2=0\r\nObjectsLow2=0\r\nTerrain3=\r\nSeasons3=0\r\n"
-                    "ObjectsLow3=0\r\n";
-    return "[Harbinet]\r\nVersion=22\r\nTerrain=1\r\nTerrainSet=0\r\nTimer=30\r\n"
-           "ClickDefault=0\r\nLoadOnStart=0\r\nCopySkins=0\r\nLaunchAfter=0\r\n"
-           "TerrainFiles=*.TER,GRAS*.TPC\r\nSkinFiles=P*.TPC,*.3DZ\r\nCommonFiles=\r\n"
-           "SavedObjectDetail=2\r\nMode=0\r\n"
-           "[TerrainSets]\r\nTerrain1=Channel Front\r\nSeasons1=1\r\nObjectsLow1=0\r\n" +
-           sets2and3 +
-           "Terrain4=\r\nSeasons4=0\r\nObjectsLow4=0\r\nTerrain5=\r\nSeasons5=0\r\n"
-           "ObjectsLow5=0\r\n[External]\r\n"
-           "App1Desc=Orlen's ECA Control Panel\r\nApp1EXE=" +
-           game +
-           "ECAPANEL.EXE\r\n"
-           "App2Desc=Brask's EAW Control\r\nApp2EXE=" +
-           game +
-           "EAWCONTROL.EXE\r\n"
-           "App3Desc=Tavish's EAW OnLine Manager\r\nApp3EXE=" +
-           game +
-           "EAWCM.EXE\r\n"
-           "App4Desc=\r\nApp4EXE=\r\nApp5Desc=\r\nApp5EXE=\r\n";
-}
-
 class FirstInstallationTest : public InstallFixture {};
 
 TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDefaultTerrain) {
@@ -50,7 +23,14 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
 
     LoadSettings(*state);
 
-    EXPECT_EQ(ReadFile(g.Settings()), InstalledSettings(g.Game(), false));
+    EXPECT_EQ(
+        g.Values("Harbinet", {"Version", "Mode", "Terrain", "TerrainSet", "Timer", "CopySkins",
+                              "TerrainFiles", "SkinFiles", "CommonFiles", "SavedObjectDetail"}),
+        "22|0|1|0|30|0|*.TER,GRAS*.TPC|P*.TPC,*.3DZ||2|");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain1", "Seasons1", "Terrain2", "Terrain3"}),
+              "Channel Front|1|||");
+    EXPECT_EQ(g.Values("External", {"App1Desc", "App3EXE", "App4Desc"}),
+              "Orlen's ECA Control Panel|" + g.Game() + "EAWCM.EXE||");
     EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion}) << "no upgrade message";
     EXPECT_EQ(ListFolder(g.Own()), "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI")
@@ -82,7 +62,8 @@ TEST_F(FirstInstallationTest, InstallationCutShortRunsAgainAtTheNextStart) {
     g.ui.answer = true;  // Yes adds the Mediterranean and Pacific sets
     LoadSettings(*state);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion});
-    EXPECT_EQ(ReadFile(g.Settings()), InstalledSettings(g.Game(), true));
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain2", "ObjectsLow2", "Terrain3", "ObjectsLow3"}),
+              "Mediterranean|1|Pacific|1|");
     for (const char* store : {"Terrain/", "Skins/", "Common/"})
         EXPECT_EQ(ListFolder(g.Own() + store), "Channel Front/ Mediterranean/ Pacific/");
 }
@@ -95,20 +76,12 @@ TEST_F(FirstInstallationTest, ExistingFileKeepsWhatTheInstallationDoesNotWrite) 
               "Seasons6=1\r\nObjectsLow25=1\r\n[External]\r\nApp1Desc=Mine\r\nApp6Desc=Six\r\n"
               "App6EXE=/opt/six.exe\r\nApp25EXE=z\r\n[Other]\r\nKey=Value");
     LoadSettings(*state);
-    const std::vector<std::vector<std::string>> keys = {
-        {"Harbinet", "Runner", "wine-staging"},
-        {"Harbinet", "Terrain", "1"},
-        {"Harbinet", "Mode", "0"},
-        {"TerrainSets", "Terrain1", "Channel Front"},
-        {"TerrainSets", "Terrain6", "Battle of Britain"},
-        {"TerrainSets", "Seasons6", "1"},
-        {"TerrainSets", "ObjectsLow25", "1"},
-        {"External", "App6Desc", "Six"},
-        {"External", "App1Desc", "Orlen's ECA Control Panel"},
-        {"External", "App25EXE", "z"},
-        {"External", "App6EXE", "/opt/six.exe"},
-        {"Other", "Key", "Value"}};
-    for (const auto& k : keys) EXPECT_EQ(g.Setting(k[0], k[1]), k[2]) << k[0] << "/" << k[1];
+    EXPECT_EQ(g.Values("Harbinet", {"Runner", "Terrain", "Mode"}), "wine-staging|1|0|");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain1", "Terrain6", "Seasons6", "ObjectsLow25"}),
+              "Channel Front|Battle of Britain|1|1|");
+    EXPECT_EQ(g.Values("External", {"App1Desc", "App6Desc", "App6EXE", "App25EXE"}),
+              "Orlen's ECA Control Panel|Six|/opt/six.exe|z|");
+    EXPECT_EQ(g.Values("Other", {"Key"}), "Value|");
     EXPECT_EQ(ReadFile(g.Settings()).rfind("; kept by the user\r\n[Harbinet]\r\n", 0), 0u);
 }
 

@@ -52,6 +52,13 @@ TEST_F(SeasonInstallTest, StoreFoldersAreFoundIgnoringLetterCaseAndFailedCopiesA
     EXPECT_EQ(g.ui.messages, failure);
     EXPECT_EQ(TrayTooltip(*state, false), "Harbinet - Manual Mode (Channel)")
         << "no season claimed";
+    // The journal stays, marked failed, with the failed copy alone.
+    const std::optional<Journal> journal = ParseJournal(ReadFile(JournalPath(*state)));
+    ASSERT_TRUE(journal);
+    EXPECT_TRUE(journal->failed);
+    EXPECT_EQ(journal->plan.actions,
+              std::vector<Action>{Action::Of(Action::Kind::Copy, game + "gras1.tpc",
+                                             g.Own() + "Terrain/channel/SUMMER/GRAS1.TPC")});
 
     g.ui.messages.clear();
     LoadSettings(*g.MakeState(), StartedBy::Verb);
@@ -137,7 +144,7 @@ TEST_F(SeasonInstallTest, EmptyListIsReportedAndTheOtherListStillInstalled) {
 // A list typed into the settings file that would take every file changes nothing and is told.
 TEST_F(SeasonInstallTest, AListThatTakesEveryFileChangesNothing) {
     WriteFile(game + "MUSIC.WAV", "the game's own data");
-    for (const char* list : {"*", "*.*", "*.TER,?*"}) {
+    for (const char* list : {"*", "*.TER,?*"}) {
         WriteSettings(std::string("TerrainFiles=") + list + "\r\nCommonFiles=*.*\r\n");
         g.ui.messages.clear();
         Run(cmd::kDefaultTerrain);

@@ -97,17 +97,10 @@ TEST(Profile, WriteChangesOnlyWhatItMust) {
          "[A]\n  X  =  1  \n\tY=3\n"},
         {"LineBreakRefused", "[A]\n", "A", "K", "a\n[B]", "[A]\n"},
         {"EqualsInKeyRefused", "[A]\n", "A", "K=X", "v", "[A]\n"}};
-    for (const auto& c : cases) {
-        const std::string after = WriteStringToText(c.before, c.section, c.key, c.value);
-        EXPECT_EQ(after, c.after) << c.name;
-        // Whatever was written reads back (blanks around it aside).
-        std::string value = c.value;
-        const auto first = value.find_first_not_of(' '), last = value.find_last_not_of(' ');
-        value = first == std::string::npos ? "" : value.substr(first, last - first + 1);
-        if (after != c.before) {
-            EXPECT_EQ(GetStringFromText(after, c.section, c.key, "?"), value) << c.name;
-        }
-    }
+    // That a value written reads back, and leaves the other keys as they read, the profile
+    // fuzz harness checks on any text.
+    for (const auto& c : cases)
+        EXPECT_EQ(WriteStringToText(c.before, c.section, c.key, c.value), c.after) << c.name;
 }
 
 // Runs a check as an unprivileged user when we are root, since root ignores permission bits.

@@ -53,6 +53,11 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
     EXPECT_EQ(ListFolder(state->SkinsFolder + "Desert"), "Autumn/ Spring/ Summer/ Winter/");
     EXPECT_EQ(ListFolder(state->CommonFolder + "Desert"), "");
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
+
+    for (unsigned n = 5; n <= 25; ++n) Add(("Set " + std::to_string(n)).c_str(), false, false);
+    unsigned slot = 0;
+    EXPECT_EQ(list.Add("One too many", false, false, slot).Message(),
+              "All 25 terrain sets are in use: delete one before adding another");
 }
 
 // Deleting the active set gives the game back its default terrain first, so that the settings

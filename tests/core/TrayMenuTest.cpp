@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <utility>
 
 #include "program/PanelPlacement.h"
@@ -19,46 +20,48 @@ const char* const kSettings =
     "[External]\r\nApp1Desc=Orlen's ECA Control Panel\r\nApp2Desc=Brask's EAW Control\r\n"
     "App3Desc=Tavish's EAW OnLine Manager\r\nApp4Desc=\r\nApp25Desc=Last tool\r\n";
 
-const std::string kLaunch =
-    ">\tLaunch\n  225\tOrlen's ECA Control Panel\n  226\tBrask's EAW Control\n"
-    "  227\tTavish's EAW OnLine Manager\n  249\tLast tool\n---\n";
-const std::string kEnd =
-    "---\n106\t&Close\n---\n>\tCo&nfigure\n  130\tHarbinet...\n  138\tSkins...\n"
-    "  131\tTerrain Sets...\n  132\tExternal Applications...\n107\t&About Harbinet...";
-
 class TrayMenuTest : public ::testing::Test {
   protected:
     void SetUp() override { WriteFile(g.Settings(), kSettings); }
-    std::string Menu() const { return MenuText(BuildTrayMenu(*state)); }
     GameFolder g;
     std::unique_ptr<ProgramState> state = g.MakeState();
 };
 
-TEST_F(TrayMenuTest, ManualModeOffersTheSeasonsAndDefaultsToAbout) {
-    ASSERT_TRUE(state->settings.SetMode(OperatingMode::Manual));
-    ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, 1));
-    ASSERT_TRUE(state->settings.Set(settings::kTerrain, 2));
-    EXPECT_EQ(Menu(), "108\t&Launch MicroProse's European Air War\n" + kLaunch +
-                          "114\tAutomatic Mode\n117\tUse Proper Season Terrain\n---\n"
-                          "110\tLoad Spring Terrain\n111\tLoad Summer Terrain [checked]\n"
-                          "112\tLoad Autumn Terrain\n113\tLoad Winter Terrain\n---\n"
-                          "109\tUse EAW Default Terrain/Skins\n250\tSet Channel Front [radio]\n"
-                          "251\tSet Mediterranean\n252\tSet Pacific\n274\tSet Last\n" +
-                          kEnd + " [default]\n");
-}
-
-TEST_F(TrayMenuTest, AutomaticModeOffersTheCareerAndSkinsAndDefaultsToLaunch) {
-    ASSERT_TRUE(state->settings.SetMode(OperatingMode::Automatic));
-    ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, 2));
-    ASSERT_TRUE(state->settings.Set(settings::kTerrain, 3));
-    ASSERT_TRUE(state->settings.Set(settings::kClickDefault, true));
-    ASSERT_TRUE(state->settings.Set(settings::kCopySkins, true));
-    EXPECT_EQ(Menu(), "108\t&Launch MicroProse's European Air War [default]\n" + kLaunch +
-                          "115\tManual Mode\n129\tSet Active Career...\n---\n"
-                          "139\tSkins for Mediterranean...\n---\n"
-                          "109\tUse EAW Default Terrain/Skins\n250\tSet Channel Front\n"
-                          "251\tSet Mediterranean [radio]\n252\tSet Pacific\n274\tSet Last\n" +
-                          kEnd + "\n");
+// Lines the menu must show, "|" between them, and ("-" before them) items it must not have.
+TEST_F(TrayMenuTest, EachModeOffersItsItemsAndMarksTheActiveOnes) {
+    const struct {
+        OperatingMode mode;
+        int set;
+        bool clickDefault, copySkins;
+        const char* lines;
+    } cases[] = {
+        {OperatingMode::Manual, 1, false, true,
+         "108\t&Launch MicroProse's European Air War|114\tAutomatic Mode|117\tUse Proper Season "
+         "Terrain|111\tLoad Summer Terrain [checked]|113\tLoad Winter Terrain|139\tSkins for "
+         "Channel Front...|250\tSet Channel Front [radio]|107\t&About Harbinet... [default]|-129"},
+        {OperatingMode::Automatic, 2, true, false,
+         "108\t&Launch MicroProse's European Air War [default]|>\tLaunch\n  225\tOrlen's ECA "
+         "Control Panel|  249\tLast tool|115\tManual Mode|129\tSet Active Career...|251\tSet "
+         "Mediterranean [radio]|274\tSet Last|107\t&About Harbinet...|-  228|-253|-275|-111|-139"},
+        {OperatingMode::Manual, 0, false, true,
+         "109\tUse EAW Default Terrain/Skins [radio]|-111|-139"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(state->settings.Write({settings::OfMode(c.mode),
+                                           settings::Of(settings::kTerrainSet, c.set),
+                                           settings::OfSeason(Season::Summer),
+                                           settings::Of(settings::kClickDefault, c.clickDefault),
+                                           settings::Of(settings::kCopySkins, c.copySkins)}));
+        const std::string menu = "\n" + MenuText(BuildTrayMenu(*state));
+        std::istringstream lines(c.lines);
+        for (std::string line; std::getline(lines, line, '|');) {
+            if (line[0] == '-')
+                EXPECT_EQ(menu.find("\n" + line.substr(1) + "\t"), std::string::npos)
+                    << line << menu;
+            else
+                EXPECT_NE(menu.find("\n" + line + "\n"), std::string::npos) << line << menu;
+        }
+    }
 }
 
 TEST_F(TrayMenuTest, TooltipNamesModeSeasonAndSet) {

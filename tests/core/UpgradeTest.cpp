@@ -14,15 +14,7 @@ namespace {
 
 using Messages = std::vector<std::string>;
 
-class UpgradeTest : public InstallFixture {
-  protected:
-    // Section Harbinet's values of these keys, each followed by "|".
-    std::string Values(std::initializer_list<const char*> keys) const {
-        std::string out;
-        for (const char* key : keys) out += g.Setting("Harbinet", key) + "|";
-        return out;
-    }
-};
+using UpgradeTest = InstallFixture;
 
 // Only the exact standard spellings stay skin patterns.
 TEST(CommonPatterns, EverythingButTheTwoStandardSkinPatterns) {
@@ -73,8 +65,8 @@ TEST_F(UpgradeTest, From12EveryStepRuns) {
 
     LoadSettings(*state);
 
-    EXPECT_EQ(Values({"TerrainFiles", "SkinFiles", "CommonFiles", "SavedObjectDetail", "Terrain",
-                      "TerrainSet", "Version", "Mode"}),
+    EXPECT_EQ(g.Values("Harbinet", {"TerrainFiles", "SkinFiles", "CommonFiles", "SavedObjectDetail",
+                                    "Terrain", "TerrainSet", "Version", "Mode"}),
               "*.TER,GRAS*.TPC|P*.TPC,*.3DZ||1|1|0|22|1|");
     std::string low;
     for (unsigned n = 1; n <= 9; ++n)
@@ -106,8 +98,8 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
 
     LoadSettings(*state);
 
-    EXPECT_EQ(Values({"SkinFiles", "CommonFiles", "SavedObjectDetail", "Terrain", "TerrainSet",
-                      "Version"}),
+    EXPECT_EQ(g.Values("Harbinet", {"SkinFiles", "CommonFiles", "SavedObjectDetail", "Terrain",
+                                    "TerrainSet", "Version"}),
               "P*.TPC,*.3DZ|*.LBM,COCK*.TPC|<missing>|1|0|22|")
         << "step 12 did not run";
     // Spring's copies of a seasonal set become the common files, the other seasons' go.

@@ -1,6 +1,7 @@
 // The main frame: the tray icon's clicks and menu, the season timer, Set Active Career; and the
 // splash shown at start-up.
 #include <filesystem>
+#include <optional>
 
 #include "gui/GuiSupport.h"
 #include "gui/app/SplashWindow.h"
@@ -58,12 +59,14 @@ TEST_F(FrameTest, DoubleClickOpensAboutOrWithClickDefaultLaunchesTheGame) {
 }
 
 TEST_F(FrameTest, RightPressShowsTheMenuWithTheDefaultItemInBold) {
-    Start(kAutomatic).SetMenuPresenter([](wxMenu& menu) {
-        std::string bold;
-        for (wxMenuItem* item : menu.GetMenuItems()) bold += LabelMarkup(item);
-        EXPECT_EQ(bold, "<b>_About Harbinet...</b>");
+    std::optional<std::string> bold;  // the bold labels of the menu shown
+    Start(kAutomatic).SetMenuPresenter([&](wxMenu& menu) {
+        bold = "";
+        for (wxMenuItem* item : menu.GetMenuItems()) *bold += LabelMarkup(item);
     });
     Tray(wxEVT_TASKBAR_RIGHT_DOWN);
+    ASSERT_TRUE(RunEventsUntil([&] { return bold.has_value(); })) << "no menu shown";
+    EXPECT_EQ(*bold, "<b>_About Harbinet...</b>");
 }
 
 // The real menu, chosen with the keyboard while About is open.

@@ -130,20 +130,15 @@ TEST(DialogLook, ControlsShowThePaperUnderThemAndButtonsTheirPlates) {
     }
 }
 
+// The GIF decoder itself is the core's (its tests are there).
 TEST(DecodePicture, ReadsGifAndJpegByTheirContentAndNothingElse) {
     TempDir dir;
-    ASSERT_TRUE(RedBlue(8, 6).SaveFile(wxString::FromUTF8(dir / "a.gif"), wxBITMAP_TYPE_GIF));
-    ASSERT_TRUE(RedBlue(16, 8).SaveFile(wxString::FromUTF8(dir / "b.jpg"), wxBITMAP_TYPE_JPEG));
+    ASSERT_TRUE(RedBlue(8, 6).SaveFile(wxString::FromUTF8(dir / "gif"), wxBITMAP_TYPE_GIF));
+    ASSERT_TRUE(RedBlue(16, 8).SaveFile(wxString::FromUTF8(dir / "jpeg.GIF"), wxBITMAP_TYPE_JPEG));
     ASSERT_TRUE(RedBlue(8, 8).SaveFile(wxString::FromUTF8(dir / "c.png"), wxBITMAP_TYPE_PNG));
-    WriteFile(dir / "jpeg.GIF", ReadFile(dir / "b.jpg"));
-    WriteFile(dir / "gif", ReadFile(dir / "a.gif"));
-    WriteFile(dir / "corrupt.gif", std::string("GIF89a\x10\x00\x10\x00\xF7garbage", 17));
-    for (auto [name, size] : {std::pair{"a.gif", wxSize(8, 6)},
-                              {"gif", wxSize(8, 6)},
-                              {"b.jpg", wxSize(16, 8)},
+    for (auto [name, size] : {std::pair{"gif", wxSize(8, 6)},
                               {"jpeg.GIF", wxSize(16, 8)},
                               {"c.png", wxDefaultSize},
-                              {"corrupt.gif", wxDefaultSize},
                               {"missing.gif", wxDefaultSize}}) {
         const wxImage picture = ui::DecodePicture(dir / name);
         EXPECT_EQ(picture.IsOk() ? picture.GetSize() : wxDefaultSize, size) << name;

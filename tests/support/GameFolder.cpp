@@ -20,6 +20,13 @@ std::string GameFolder::AddCareer(const std::string& name, const CareerFields& f
     return WriteFile(game_ + "Savedata/" + name, EncodeCareerSave(fields));
 }
 
+std::string GameFolder::Values(std::string_view section,
+                               std::initializer_list<const char*> keys) const {
+    std::string out;
+    for (const char* key : keys) out += Setting(section, key) + "|";
+    return out;
+}
+
 std::unique_ptr<ProgramState> GameFolder::MakeState() {
     return std::make_unique<ProgramState>(Folders::FromExecutable(own_ + "harbinet"), ui, desktop);
 }

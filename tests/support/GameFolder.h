@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "careers/CareerSave.h"
 #include "model/ProgramState.h"
 #include "platform/Profile.h"
+#include "support/CareerSave.h"
 #include "support/Recorder.h"
 #include "support/TempDir.h"
 
@@ -25,6 +25,8 @@ class GameFolder {
     std::string Setting(std::string_view section, std::string_view key) const {
         return profile::GetString(Settings(), section, key, "<missing>");
     }
+    // The values of these keys of a section, each followed by "|".
+    std::string Values(std::string_view section, std::initializer_list<const char*> keys) const;
 
     // A career save in Savedata/; returns its path.
     std::string AddCareer(const std::string& name, const CareerFields& fields);

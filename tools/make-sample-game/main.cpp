@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "careers/CareerSave.h"
 #include "model/Season.h"
+#include "support/CareerSave.h"
 
 namespace fs = std::filesystem;
 

@@ -24,13 +24,13 @@
 #include <vector>
 
 #include "Shots.h"
-#include "careers/CareerSave.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/SetActiveCareerDialog.h"
 #include "gui/widgets/DialogLook.h"
 #include "gui/widgets/StaticEx.h"
 #include "model/Host.h"
 #include "platform/Desktop.h"
+#include "support/CareerSave.h"
 
 namespace {
 

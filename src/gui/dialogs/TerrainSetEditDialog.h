@@ -26,6 +26,7 @@ class TerrainSetEditDialog : public ui::DialogLook {
 
     // The values taken at OK (trimmed name); after Cancel the ones given.
     const std::string& SetName() const { return setName_; }
+    using wxDialog::SetName;  // the window's name, as wx has it
     bool HasSeasons() const { return hasSeasons_; }
     bool ObjectsLow() const { return objectsLow_; }
 

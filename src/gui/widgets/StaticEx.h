@@ -52,6 +52,7 @@ class StaticEx : public wxControl {
     bool HasPicture() const { return picture_.IsOk(); }
     bool HasBitmap() const { return bitmap_.IsOk(); }
     unsigned Command() const { return commandId_; }
+    using wxControlBase::Command;  // wx's own, which simulates a command event, stays callable
     // The colour the text is drawn in now, after the parent's colour rule.
     wxColour CurrentTextColour() const;
     // The program's folder, where the click sound "CLICK.WAV" is; the executable's folder until

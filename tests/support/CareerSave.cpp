@@ -1,10 +1,10 @@
-#include "careers/CareerSave.h"
+#include "support/CareerSave.h"
 
 #include <algorithm>
 
 namespace harbinet {
 
-std::string EncodeCareerSave(const CareerFields& f, std::size_t length) {
+std::string EncodeCareerSave(const CareerFields& f) {
     using namespace career;
     std::string bytes(kSaveLength, '\0');
     for (std::size_t i = 0; i < kDateOffset; ++i) bytes[i] = static_cast<char>('A' + i % 26);
@@ -15,7 +15,6 @@ std::string EncodeCareerSave(const CareerFields& f, std::size_t length) {
     bytes.replace(kNamesOffset, std::min(f.name1.size(), kNameSize), f.name1, 0, kNameSize);
     bytes.replace(kNamesOffset + kNameSize, std::min(f.name2.size(), kNameSize), f.name2, 0,
                   kNameSize);
-    bytes.resize(length);
     return bytes;
 }
 
