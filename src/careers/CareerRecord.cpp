@@ -40,16 +40,20 @@ bool CareerRecord::ReadCareerFile(const std::string& path, int* error) {
                   static_cast<std::uint32_t>(date[3]) << 24;
     namePart2_ = TextOf(names + kNameSize, kNameSize);
     namePart1_ = TextOf(names, kNameSize);
-    filePath_ = path;
     return true;
 }
 
+namespace {
+
+// "January" .. "December" for 1..12, "Month" for any other number.
 const char* MonthName(int month) {
     static const char* const kNames[] = {"January",   "February", "March",    "April",
                                          "May",       "June",     "July",     "August",
                                          "September", "October",  "November", "December"};
     return month >= 1 && month <= 12 ? kNames[month - 1] : "Month";
 }
+
+}  // namespace
 
 std::string CareerDateText(const CareerRecord& record) {
     return Format("%d %s, %hu", record.Day(), MonthName(record.Month()), record.Year());

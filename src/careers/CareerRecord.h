@@ -24,16 +24,13 @@ class CareerRecord {
     std::uint16_t Year() const { return static_cast<std::uint16_t>(packedDate_ & 0xFFFF); }
     std::string NamePart1() const { return namePart1_; }
     std::string NamePart2() const { return namePart2_; }
-    const std::string& FilePath() const { return filePath_; }
     std::uint32_t PackedDate() const { return packedDate_; }
 
   private:
-    std::string namePart1_, namePart2_, filePath_;
+    std::string namePart1_, namePart2_;
     std::uint32_t packedDate_ = 0;
 };
 
-// "January" .. "December" for 1..12, "Month" for any other number.
-const char* MonthName(int month);
 // "3 September, 1943"
 std::string CareerDateText(const CareerRecord& record);
 // The second name part first: "Meyer, Hans".

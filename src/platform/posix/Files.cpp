@@ -578,12 +578,11 @@ bool IsDigit(char c) {
 }
 
 // True for a name TempFile gave whose process is gone: ".harbinet-PID-RANDOM.tmp" with a PID no
-// process has, or ".harbinet-RANDOM.tmp" from the versions before the PID was in the name.
+// process has.
 bool IsStaleTemporaryName(std::string_view name) {
     constexpr std::string_view kPrefix = ".harbinet-", kSuffix = ".tmp";
     if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return false;
     name = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
-    if (AllOf(name, 16, IsHexDigit)) return true;
     const auto dash = name.find('-');
     if (dash == std::string_view::npos || !AllOf(name.substr(dash + 1), 16, IsHexDigit))
         return false;
