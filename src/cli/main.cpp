@@ -107,8 +107,8 @@ int main(int argc, char** argv) {
     // Nothing is made for a folder without the game; the hook still starts the command.
     const bool maintenance = verb->run == cli::IniVerb || verb->run == cli::FilesVerb;
     if (!inv.folder.empty() && !maintenance) {
-        if (const std::string problem = PrepareServedFolder(inv.folder); !problem.empty()) {
-            std::fprintf(stderr, "harbinet-cli: %s\n", problem.c_str());
+        if (const Result prepared = PrepareServedFolder(inv.folder); !prepared) {
+            std::fprintf(stderr, "harbinet-cli: %s\n", prepared.Message().c_str());
             if (!hook) return 1;
             inv.folder.clear();
         }

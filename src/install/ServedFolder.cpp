@@ -1,8 +1,5 @@
 #include "install/ServedFolder.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "model/Settings.h"
 #include "model/Strings.h"
 #include "platform/Files.h"
@@ -52,7 +49,7 @@ std::string ServedFolderFor(const std::string& programPath,
     return WithSlash(folder);
 }
 
-std::string PrepareServedFolder(const std::string& folder) {
+Result PrepareServedFolder(const std::string& folder) {
     const Folders where = Folders::Serving(folder, "");
     if (!files::FileExists(files::ResolveName(where.GameFolder, settings::kGameExe))) {
         std::string problem = Format(text::kNoGameThere, where.GameFolder.c_str());
@@ -61,21 +58,21 @@ std::string PrepareServedFolder(const std::string& folder) {
             problem +=
                 "\n" + Format(text::kGiveProgramFolder,
                               (files::ResolveName(folder, text::kProgramTitle) + "/").c_str());
-        return problem;
+        return Result::Failure(std::move(problem), where.GameFolder);
     }
     if (files::FolderExists(folder) || files::CreateFolder(folder)) return {};
-    return Format(text::kUnableToMakeFolder, folder.c_str(), std::strerror(errno));
+    return Result::Failure(Format(text::kFolderNotMade, folder.c_str()), folder);
 }
 
-std::string ProgramFolderInGame(const std::string& gameFolder, std::string& problem) {
+Result ProgramFolderInGame(const std::string& gameFolder, std::string& own) {
     const std::string game = WithSlash(gameFolder);
-    if (!files::FileExists(files::ResolveName(game, settings::kGameExe))) {
-        problem = Format(text::kNoGameInFolder, game.c_str());
-        return {};
-    }
-    const std::string own = files::ResolveName(game, text::kProgramTitle) + "/";
-    if (files::CreateFolder(own)) return own;
-    problem = Format(text::kUnableToMakeFolder, own.c_str(), std::strerror(errno));
+    own.clear();
+    if (!files::FileExists(files::ResolveName(game, settings::kGameExe)))
+        return Result::Failure(Format(text::kNoGameInFolder, game.c_str()), game);
+    const std::string folder = files::ResolveName(game, text::kProgramTitle) + "/";
+    if (!files::CreateFolder(folder))
+        return Result::Failure(Format(text::kFolderNotMade, folder.c_str()), folder);
+    own = folder;
     return {};
 }
 

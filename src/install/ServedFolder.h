@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/Folders.h"
+#include "platform/Result.h"
 
 namespace harbinet {
 
@@ -24,14 +25,13 @@ std::string ServedFolderFor(const std::string& programPath,
                             const std::optional<std::string>& given);
 
 // Before anything is made for a served folder: its parent must hold the game ("EAW.EXE", any
-// letter case); the folder is then made when missing. The reason for the user when not (nothing
-// was made), else empty.
-std::string PrepareServedFolder(const std::string& folder);
+// letter case); the folder is then made when missing. Fails, nothing made, when not.
+Result PrepareServedFolder(const std::string& folder);
 
-// The program's folder in a game folder: "Harbinet" in any letter case, made when missing. Empty,
-// with the reason for the user in problem, when the folder does not hold the game ("EAW.EXE",
-// any letter case) or the program's folder cannot be made.
-std::string ProgramFolderInGame(const std::string& gameFolder, std::string& problem);
+// The program's folder in a game folder (own): "Harbinet" in any letter case, made when missing.
+// Fails when the folder does not hold the game ("EAW.EXE", any letter case) or the program's
+// folder cannot be made.
+Result ProgramFolderInGame(const std::string& gameFolder, std::string& own);
 
 // Copies what a system-wide install keeps for every program folder (sounds, pictures, manual)
 // into the program's folder, each file only when the folder has none of that name.

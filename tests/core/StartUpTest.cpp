@@ -24,13 +24,13 @@ TEST(CommandLine, EmbeddingOrAutomationSuppressTheSplashTheLastFolderSwitchNames
 // A folder is remembered while it exists, and a folder picked must hold the game.
 TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
     GameFolder g, noGame(false);
-    std::string problem;
-    EXPECT_EQ(ProgramFolderInGame(noGame.Game(), problem), "");
-    EXPECT_EQ(problem, "EAW.EXE is not in " + noGame.Game() +
-                           ". Choose the folder that holds European Air War.");
+    std::string own;
+    EXPECT_EQ(
+        ProgramFolderInGame(noGame.Game(), own).Message(),
+        "EAW.EXE is not in " + noGame.Game() + ". Choose the folder that holds European Air War.");
     ::rmdir(g.Own().c_str());
     MakeFolder(g.Game() + "HARBINET");
-    const std::string own = ProgramFolderInGame(g.Game().substr(0, g.Game().size() - 1), problem);
+    ASSERT_TRUE(ProgramFolderInGame(g.Game().substr(0, g.Game().size() - 1), own));
     EXPECT_EQ(own, g.Game() + "HARBINET/") << "made by hand under Windows";
 
     EXPECT_TRUE(RememberFolder(own));

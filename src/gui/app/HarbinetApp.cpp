@@ -88,8 +88,9 @@ std::optional<Folders> HarbinetApp::ServedFolders(const std::vector<std::string>
         if (folder.empty()) return std::nullopt;
     }
     // Nothing is made for a folder that does not hold the game.
-    if (const std::string problem = PrepareServedFolder(folder); !problem.empty()) {
-        ui::MessageBox(wxString::FromUTF8(problem), text::kCaptionError, wxOK | wxICON_ERROR);
+    if (const Result prepared = PrepareServedFolder(folder); !prepared) {
+        ui::MessageBox(wxString::FromUTF8(prepared.Message()), text::kCaptionError,
+                       wxOK | wxICON_ERROR);
         endWith_ = 1;
         return std::nullopt;
     }
@@ -110,10 +111,11 @@ std::string HarbinetApp::AskForProgramFolder() {
                            wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
         // Modal: there is no tray icon yet whose menu it could block.
         if (dialog.ShowModal() != wxID_OK) return {};
-        std::string problem;
-        const std::string own = ProgramFolderInGame(dialog.GetPath().utf8_string(), problem);
-        if (!own.empty()) return own;
-        ui::MessageBox(wxString::FromUTF8(problem), text::kCaptionError, wxOK | wxICON_ERROR);
+        std::string own;
+        const Result found = ProgramFolderInGame(dialog.GetPath().utf8_string(), own);
+        if (found) return own;
+        ui::MessageBox(wxString::FromUTF8(found.Message()), text::kCaptionError,
+                       wxOK | wxICON_ERROR);
         start = dialog.GetPath();
     }
 }
