@@ -3,9 +3,14 @@
 #include <charconv>
 #include <cstdio>
 
+#include "platform/Console.h"
 #include "program/LoadSettings.h"
+#include "program/TrayMenu.h"
 
 namespace harbinet::cli {
+
+CliHost::CliHost(bool answerYes)
+    : answerYes_(answerYes), terminal_(console::StandardErrorIsTerminal()) {}
 
 void CliHost::ShowMessage(MessageIcon icon, const std::string& caption, const std::string& text) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
@@ -15,6 +20,21 @@ void CliHost::ShowMessage(MessageIcon icon, const std::string& caption, const st
 bool CliHost::AskYesNo(const std::string& caption, const std::string& text) {
     std::fprintf(stderr, "%s: %s [%s]\n", caption.c_str(), text.c_str(), answerYes_ ? "Yes" : "No");
     return answerYes_;
+}
+
+void CliHost::ShowProgress(const ChangeProgress& p) {
+    if (!terminal_) return;
+    // "\033[K" clears what a longer line before left on the right.
+    if (p.finished) {
+        std::fputs("\r\033[K", stderr);
+        return;
+    }
+    const std::string title = state ? ChangeTitle(*state, p.what) : p.what;
+    std::fprintf(stderr, "\r%s: %llu/%llu files, %llu of %llu MiB, %d%%\033[K", title.c_str(),
+                 static_cast<unsigned long long>(p.filesDone),
+                 static_cast<unsigned long long>(p.filesTotal),
+                 static_cast<unsigned long long>(p.bytesDone >> 20),
+                 static_cast<unsigned long long>(p.bytesTotal >> 20), p.Percent());
 }
 
 std::optional<unsigned> NumberArgument(const std::string& text, unsigned first, unsigned last) {
@@ -39,7 +59,10 @@ ProgramContext::ProgramContext(const Invocation& inv)
     : host_(inv.yes),
       programLock_(inv.folder),
       desktop_(MakeSystemDesktop()),
-      state_(std::make_unique<ProgramState>(FoldersOf(inv), host_, *desktop_)) {}
+      state_(std::make_unique<ProgramState>(FoldersOf(inv), host_, *desktop_)) {
+    host_.state = state_.get();
+    state_->origin = inv.launcherHook ? ChangeOrigin::LauncherHook : ChangeOrigin::Cli;
+}
 
 ProgramContext::~ProgramContext() = default;
 

@@ -21,6 +21,7 @@ int AppsVerb(const Invocation& inv);
 int ConfigureVerb(const Invocation& inv);
 int SetsVerb(const Invocation& inv);
 int OriginalsVerb(const Invocation& inv);
+int HistoryVerb(const Invocation& inv);
 
 // Maintenance verbs over the profile and file layers: they touch only what they name.
 int IniVerb(const Invocation& inv);
