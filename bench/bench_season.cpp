@@ -2,9 +2,13 @@
 // - a season install (InstallSeason) over the autumn files of the same names, as a season
 //   change from autumn to winter; cp copies the winter files over the autumn ones;
 // - a refresh with nothing changed (RefreshSeasonNow, as a launcher's hook runs before every
-//   game start), the season of the newest career being the one installed.
+//   game start), the season of the newest career being the one installed;
+// - the season install with its progress shown after every step (a clock a second further at
+//   each look, the most reports the throttle ever lets through), against one whose host shows
+//   none.
 // Caches warm, dirty pages synced before every run.
 //   bench_season [ROUNDS]   (folder: $TMPDIR, else /var/tmp, so that it is on a real disk)
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +29,27 @@ namespace {
 double RunInstall(ProgramState& state, Season season) {
     return TimeSynced([&] { InstallSeason(state, season); });
 }
+
+// Draws each report as harbinet-cli does on a terminal, into /dev/null.
+class ProgressHost : public BenchHost {
+  public:
+    ~ProgressHost() override {
+        if (sink_) std::fclose(sink_);
+    }
+    void ShowProgress(const ChangeProgress& p) override {
+        ++reports;
+        std::fprintf(sink_, "\r%s: %llu/%llu files, %llu of %llu MiB, %d%%\033[K", p.what.c_str(),
+                     static_cast<unsigned long long>(p.filesDone),
+                     static_cast<unsigned long long>(p.filesTotal),
+                     static_cast<unsigned long long>(p.bytesDone >> 20),
+                     static_cast<unsigned long long>(p.bytesTotal >> 20), p.Percent());
+        std::fflush(sink_);
+    }
+    long reports = 0;
+
+  private:
+    FILE* sink_ = std::fopen("/dev/null", "w");
+};
 
 }  // namespace
 
@@ -93,5 +118,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the refresh did not install winter\n");
         return 1;
     }
+
+    ProgressHost progressUi;
+    ProgramState withProgress(Folders::FromExecutable(own + "harbinet"), progressUi, desktop);
+    auto now = std::chrono::steady_clock::now();
+    withProgress.clock = [&now] { return now += std::chrono::seconds(1); };
+    const auto install = [&](ProgramState& s) {
+        RunInstall(s, Season::Autumn);
+        const double took = RunInstall(s, Season::Winter);
+        CheckHoldsSet(game, "install");
+        return took;
+    };
+    Compare(
+        rounds, "no progress", [&] { return install(state); }, "progress",
+        [&] { return install(withProgress); });
+    std::printf("progress reports: %ld\n", progressUi.reports);
     return 0;
 }
