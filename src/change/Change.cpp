@@ -372,16 +372,16 @@ ChangeResult RunChange(ProgramState& state, std::string what,
     plan(planner);
     ChangeResult own{planner.Refused(), planner.Refused() || planner.Failed(), planner.Messages()};
     const Plan& steps = planner.Result();
-    record.Count(steps);
-    if (planner.Refused()) {
-        // Nothing changes.
-    } else if (!steps.Changes()) {
-        // Nothing to change on disk; what was proven current is remembered.
-        RunSteps(state, provenance, steps);
-        provenance.Index().Save();
-        state.changeFailed = false;
-    } else {
-        own.Add(RunJournal(state, provenance, Journal{steps, false, {}}, record.Begun()));
+    if (!planner.Refused()) {
+        record.Count(steps);
+        if (!steps.Changes()) {
+            // Nothing to change on disk; what was proven current is remembered.
+            RunSteps(state, provenance, steps);
+            provenance.Index().Save();
+            state.changeFailed = false;
+        } else {
+            own.Add(RunJournal(state, provenance, Journal{steps, false, {}}, record.Begun()));
+        }
     }
     record.Add(state, own);
     // Whether it failed is this change's; a change finished before it only adds its messages.

@@ -27,7 +27,7 @@ class CliHost : public QuietHost {
     void ShowProgress(const ChangeProgress& progress) override;
 
     bool errorShown = false;
-    const ProgramState* state = nullptr;  // names the terrain set a change installs
+    const ProgramState* state = nullptr;  // the program's, whose words tell what a change does
 
   private:
     bool answerYes_;

@@ -29,12 +29,7 @@ void CliHost::ShowProgress(const ChangeProgress& p) {
         std::fputs("\r\033[K", stderr);
         return;
     }
-    const std::string title = state ? ChangeTitle(*state, p.what) : p.what;
-    std::fprintf(stderr, "\r%s: %llu/%llu files, %llu of %llu MiB, %d%%\033[K", title.c_str(),
-                 static_cast<unsigned long long>(p.filesDone),
-                 static_cast<unsigned long long>(p.filesTotal),
-                 static_cast<unsigned long long>(p.bytesDone >> 20),
-                 static_cast<unsigned long long>(p.bytesTotal >> 20), p.Percent());
+    if (state) std::fprintf(stderr, "\r%s\033[K", ProgressLine(*state, p).c_str());
 }
 
 std::optional<unsigned> NumberArgument(const std::string& text, unsigned first, unsigned last) {

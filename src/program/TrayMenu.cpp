@@ -167,4 +167,11 @@ std::string ProgressTooltip(const ProgramState& state, const ChangeProgress& pro
                   progress.Percent());
 }
 
+std::string ProgressLine(const ProgramState& state, const ChangeProgress& p) {
+    using Number = unsigned long long;
+    return Format("%s: %llu/%llu files, %llu of %llu MiB, %d%%", ChangeTitle(state, p.what).c_str(),
+                  Number{p.filesDone}, Number{p.filesTotal}, Number{p.bytesDone >> 20},
+                  Number{p.bytesTotal >> 20}, p.Percent());
+}
+
 }  // namespace harbinet

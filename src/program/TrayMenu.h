@@ -37,5 +37,7 @@ std::string TrayTooltip(const ProgramState& state, bool busy);
 std::string ChangeTitle(const ProgramState& state, std::string_view what);
 // The busy tooltip of a change under way: "Installing Winter Terrain... 45%".
 std::string ProgressTooltip(const ProgramState& state, const ChangeProgress& progress);
+// The same for a terminal: "Installing Winter Terrain: 45/120 files, 110 of 256 MiB, 45%".
+std::string ProgressLine(const ProgramState& state, const ChangeProgress& progress);
 
 }  // namespace harbinet

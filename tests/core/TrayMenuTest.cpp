@@ -87,7 +87,7 @@ TEST_F(TrayMenuTest, TooltipNamesModeSeasonAndSet) {
 }
 
 // While a long change runs, the busy tooltip says what it installs and how far it has come: by
-// bytes when it copies any, else by files.
+// bytes when it copies any, else by files. A terminal's line says it in numbers too.
 TEST_F(TrayMenuTest, TheBusyTooltipTellsWhatAChangeInstallsAndHowFar) {
     const struct {
         const char* what;
@@ -107,6 +107,9 @@ TEST_F(TrayMenuTest, TheBusyTooltipTellsWhatAChangeInstallsAndHowFar) {
         const ChangeProgress progress{c.what, c.files, 120, c.bytes, c.bytes ? 256u : 0u};
         EXPECT_EQ(ProgressTooltip(*state, progress), c.tip) << c.what;
     }
+    const ChangeProgress winter{"season winter", 45, 120, 110u << 20, 256u << 20};
+    EXPECT_EQ(ProgressLine(*state, winter),
+              "Installing Winter Terrain: 45/120 files, 110 of 256 MiB, 42%");
 }
 
 TEST(PanelPlacement, ThePanelOpensAboveLeftOfTheCursorOrTheNearestPlaceInsideTheWorkArea) {
