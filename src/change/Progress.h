@@ -21,7 +21,7 @@ struct PlanCounts {
 
 // True for a step that acts on one file (every step but settings and folders).
 bool IsFileStep(const Action& action);
-// The size of the file a step copies or moves, as it is now; 0 for any other step.
+// The size of the file a step copies or moves, before it runs; 0 for any other step.
 std::uint64_t StepBytes(const Action& action);
 PlanCounts CountPlan(const Plan& plan);
 
@@ -35,7 +35,7 @@ class ProgressThrottle {
     ProgressThrottle(const SteadyClock& clock, std::chrono::steady_clock::time_point begun)
         : clock_(clock), begun_(begun) {}
 
-    // True when a report is due now, which then counts as shown.
+    // True when a report is due at this moment, which then counts as shown.
     bool Due();
     // True once any report was due: the change's end is reported too, to clear it.
     bool Shown() const { return shown_; }

@@ -17,7 +17,7 @@
 
 namespace harbinet {
 
-// Who asked for the changes made now, as the history tells it.
+// Who asks for the changes under way, as the history tells it.
 enum class ChangeOrigin {
     Tray,          // a command of the tray menu or one of its windows
     Automatic,     // the season timer and Automatic Mode's check at start-up

@@ -268,7 +268,7 @@ void MainFrame::RunCommand(int id) {
 
 void MainFrame::RunOperation(std::function<void()> operation) {
     if (Operating() || !waiting_.empty()) {
-        // It runs later as asked now: its changes keep their origin.
+        // It runs later, and its changes keep the origin of the moment it was asked for.
         waiting_.push_back([this, origin = state_.origin, run = std::move(operation)] {
             const OriginScope asked(state_, origin);
             run();
