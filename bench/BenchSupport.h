@@ -152,27 +152,34 @@ inline double Median(std::vector<double> v) {
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
-// Rounds of one timed run of `cp` and one of ours each, alternating which goes first; prints
-// every round, the medians with the rate over the bytes copied, and ours / cp.
-template <class Cp, class Ours>
-void CompareWithCp(int rounds, const char* ours, Cp&& runCp, Ours&& runOurs,
-                   std::size_t bytes = kSetBytes) {
-    std::vector<double> cpTimes, ourTimes;
+// Rounds of one timed run of `first` and one of `second` each, alternating which goes first;
+// prints every round, the medians with the rate over the bytes copied, and second / first.
+template <class First, class Second>
+void Compare(int rounds, const char* first, First&& runFirst, const char* second,
+             Second&& runSecond, std::size_t bytes = kSetBytes) {
+    std::vector<double> firstTimes, secondTimes;
     for (int r = 0; r < rounds; ++r) {
         for (int turn = 0; turn < 2; ++turn) {
             if ((r + turn) % 2 == 0)
-                cpTimes.push_back(runCp());
+                firstTimes.push_back(runFirst());
             else
-                ourTimes.push_back(runOurs());
+                secondTimes.push_back(runSecond());
         }
-        std::printf("round %d: cp %.3f s, %s %.3f s\n", r + 1, cpTimes.back(), ours,
-                    ourTimes.back());
+        std::printf("round %d: %s %.3f s, %s %.3f s\n", r + 1, first, firstTimes.back(), second,
+                    secondTimes.back());
     }
-    const double mcp = Median(cpTimes), mours = Median(ourTimes);
+    const double m1 = Median(firstTimes), m2 = Median(secondTimes);
     const double mib = static_cast<double>(bytes >> 20);
-    std::printf("median: cp %.3f s (%.0f MiB/s), %s %.3f s (%.0f MiB/s)\n", mcp, mib / mcp, ours,
-                mours, mib / mours);
-    std::printf("ratio %s / cp: %.2f\n", ours, mours / mcp);
+    std::printf("median: %s %.3f s (%.0f MiB/s), %s %.3f s (%.0f MiB/s)\n", first, m1, mib / m1,
+                second, m2, mib / m2);
+    std::printf("ratio %s / %s: %.3f\n", second, first, m2 / m1);
+}
+
+// Ours against `cp`.
+template <class Cp, class Ours>
+void CompareWithCp(int rounds, const char* ours, Cp&& runCp, Ours&& runOurs,
+                   std::size_t bytes = kSetBytes) {
+    Compare(rounds, "cp", runCp, ours, runOurs, bytes);
 }
 
 // Any message box means the run did not go as measured: it is printed and the bench stops.

@@ -2,9 +2,13 @@
 // - a season install (InstallSeason) over the autumn files of the same names, as a season
 //   change from autumn to winter; cp copies the winter files over the autumn ones;
 // - a refresh with nothing changed (RefreshSeasonNow, as a launcher's hook runs before every
-//   game start), the season of the newest career being the one installed.
+//   game start), the season of the newest career being the one installed;
+// - the season install with its progress shown after every step (a clock a second further at
+//   each look, the most reports the throttle ever lets through), against one whose host shows
+//   none.
 // Caches warm, dirty pages synced before every run.
 //   bench_season [ROUNDS]   (folder: $TMPDIR, else /var/tmp, so that it is on a real disk)
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +17,7 @@
 #include "BenchSupport.h"
 #include "model/ProgramState.h"
 #include "program/Modes.h"
+#include "program/TrayMenu.h"
 #include "support/CareerSave.h"
 #include "terrain/SeasonInstall.h"
 
@@ -25,6 +30,27 @@ namespace {
 double RunInstall(ProgramState& state, Season season) {
     return TimeSynced([&] { InstallSeason(state, season); });
 }
+
+// Draws each report as harbinet-cli does on a terminal, into /dev/null, and times itself.
+class ProgressHost : public BenchHost {
+  public:
+    ~ProgressHost() override {
+        if (sink_) std::fclose(sink_);
+    }
+    void ShowProgress(const ChangeProgress& p) override {
+        const auto start = std::chrono::steady_clock::now();
+        ++reports;
+        std::fprintf(sink_, "\r%s\033[K", ProgressLine(*state, p).c_str());
+        std::fflush(sink_);
+        seconds += Seconds(start);
+    }
+    const ProgramState* state = nullptr;
+    long reports = 0;
+    double seconds = 0;
+
+  private:
+    FILE* sink_ = std::fopen("/dev/null", "w");
+};
 
 }  // namespace
 
@@ -93,5 +119,31 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the refresh did not install winter\n");
         return 1;
     }
+
+    ProgressHost progressUi;
+    ProgramState withProgress(Folders::FromExecutable(own + "harbinet"), progressUi, desktop);
+    progressUi.state = &withProgress;
+    auto now = std::chrono::steady_clock::now();
+    withProgress.clock = [&now] { return now += std::chrono::seconds(1); };
+    const auto install = [&](ProgramState& s) {
+        RunInstall(s, Season::Autumn);
+        const double took = RunInstall(s, Season::Winter);
+        CheckHoldsSet(game, "install");
+        return took;
+    };
+    progressUi.reports = 0;
+    progressUi.seconds = 0;
+    double timed = 0;
+    Compare(
+        rounds, "no progress", [&] { return install(state); }, "progress",
+        [&] {
+            const double took = install(withProgress);
+            timed += took;
+            return took;
+        });
+    // Half the reports come from the untimed installs of autumn.
+    std::printf("progress reports: %ld, drawing them %.2f ms, %.3f%% of the timed installs\n",
+                progressUi.reports / 2, progressUi.seconds / 2 * 1000,
+                progressUi.seconds / 2 / timed * 100);
     return 0;
 }

@@ -317,25 +317,28 @@ info() { # sets op and by_status (1: the next start is the operation itself)
 # "sum  path" for every file under the run folder.
 sums() { (cd "$run" && find . -type f -printf '%P\0' | LC_ALL=C sort -z | xargs -0 -r sha256sum); }
 
-# What the player owns: every file but Harbinet's bookkeeping and the profile files a change
-# rewrites on purpose (settings, EAW.INI, Skins.INI, the sets' choices files).
+# What the player owns: every file but Harbinet's bookkeeping (the history among it) and the
+# profile files a change rewrites on purpose (settings, EAW.INI, Skins.INI, the sets' choices
+# files).
 player_sums() {
   sums | awk '{ p = substr($0, 67) }
     p ~ /(^|\/)\.harbinet[-.][^\/]*$/ { next }
     p == "EAW/EAW.INI" || p == "EAW/Harbinet/harbinet.INI" { next }
+    p == "EAW/Harbinet/history.log" { next }
     p == "EAW/Harbinet/Vandelholt/Skins.INI" { next }
     p ~ /^EAW\/Harbinet\/Vandelholt\/[^\/]*\.DAT$/ && p !~ /\/[0-9]+\.DAT$/ { next }
     { print }'
 }
 
 # The state compared: folders and files (relative path and sha256), the dated folders of
-# Originals/ by the paths inside them, without the copy index, locks, journal and temporaries.
+# Originals/ by the paths inside them, without the copy index, locks, journal, temporaries and
+# the history (its times differ from run to run).
 manifest() {
   {
     (cd "$run" && find . -mindepth 1 -type d -printf '%P/\n')
     sums | awk '{ print substr($0, 67) " " substr($0, 1, 64) }'
   } | sed -E 's#^(EAW/Harbinet/Originals/)[^/]+/#\1*/#' |
-    grep -Ev '^EAW/Harbinet/Originals/(.*/)?$|(^|/)\.harbinet(-copies|\.lock|-journal|-[^/ ]*\.tmp)( |$)' |
+    grep -Ev '^EAW/Harbinet/Originals/(.*/)?$|^EAW/Harbinet/history\.log |(^|/)\.harbinet(-copies|\.lock|-journal|-[^/ ]*\.tmp)( |$)' |
     LC_ALL=C sort
 }
 

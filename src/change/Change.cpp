@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
+#include "change/History.h"
+#include "change/Progress.h"
 #include "model/Names.h"
 #include "model/Settings.h"
 #include "platform/Files.h"
@@ -18,12 +21,21 @@ using files::FileStamp;
 
 class Steps {
   public:
-    Steps(const Folders& folders, Provenance& provenance, const Plan& plan)
-        : folders_(folders), provenance_(provenance), plan_(plan) {
+    Steps(const Folders& folders, Provenance& provenance, const Plan& plan,
+          const ProgressTo* progress)
+        : folders_(folders), provenance_(provenance), plan_(plan), progress_(progress) {
         // Each step that removes bytes checks that they are elsewhere as it runs, so that the
         // last copy always stays; only a file the plan rewrites in place cannot stand for them.
         for (const Action& a : plan.actions)
             if (a.kind == Kind::WriteFile) leaving_.insert(a.path);
+        if (!progress_) return;
+        throttle_.emplace(progress_->clock, progress_->begun);
+        report_.what = plan.what;
+        for (const Action& a : plan.actions) {
+            sizes_.push_back(StepBytes(a));  // before a move takes its source away
+            report_.filesTotal += IsFileStep(a);
+            report_.bytesTotal += sizes_.back();
+        }
     }
 
     StepFailures Run() {
@@ -47,10 +59,16 @@ class Steps {
                     for (std::size_t k = i; k < end; ++k) out_.actions.push_back(plan_.actions[k]);
                     if (end == plan_.actions.size()) break;
                 }
+                Done(i, j);
                 i = j - 1;
                 continue;
             }
             if (!Run(a)) out_.actions.push_back(a);
+            Done(i, i + 1);
+        }
+        if (throttle_ && throttle_->Shown()) {
+            report_.finished = true;
+            progress_->host.ShowProgress(report_);
         }
         for (const auto& [folder, sources] : notCopied_) {
             std::string message = Format(text::kFilesNotCopied, folder.c_str());
@@ -61,6 +79,16 @@ class Steps {
     }
 
   private:
+    // Steps first..end-1 have run: the host hears of it when a report is due.
+    void Done(std::size_t first, std::size_t end) {
+        if (!progress_) return;
+        for (std::size_t k = first; k < end; ++k) {
+            report_.filesDone += IsFileStep(plan_.actions[k]);
+            report_.bytesDone += sizes_[k];
+        }
+        if (throttle_->Due()) progress_->host.ShowProgress(report_);
+    }
+
     // True when the bytes of path are also elsewhere, so that it may go without being kept.
     bool Dispensable(const std::string& path) {
         return provenance_.Twin(path, leaving_).has_value();
@@ -194,6 +222,10 @@ class Steps {
     std::set<std::string> leaving_;
     std::map<std::string, std::vector<std::string>> notCopied_;
     StepFailures out_;
+    const ProgressTo* progress_;
+    std::optional<ProgressThrottle> throttle_;
+    ChangeProgress report_;
+    std::vector<std::uint64_t> sizes_;  // of each step's file copied or moved
 };
 
 std::optional<Journal> ReadJournal(const Folders& folders) {
@@ -204,7 +236,8 @@ std::optional<Journal> ReadJournal(const Folders& folders) {
 
 // Runs a journal's plan and leaves the journal as the outcome asks: gone when every step
 // succeeded, else holding the failed steps.
-ChangeResult RunJournal(ProgramState& state, Provenance& provenance, Journal journal) {
+ChangeResult RunJournal(ProgramState& state, Provenance& provenance, Journal journal,
+                        std::chrono::steady_clock::time_point begun) {
     ChangeResult result;
     if (!files::WriteFileAtomic(JournalPath(state), JournalText(journal))) {
         result.refused = result.failed = true;
@@ -212,7 +245,8 @@ ChangeResult RunJournal(ProgramState& state, Provenance& provenance, Journal jou
         return result;
     }
     state.host.UpdateTrayIcon(true);
-    StepFailures failures = RunSteps(state, provenance, journal.plan);
+    const ProgressTo progress{state.host, state.clock, begun};
+    StepFailures failures = RunSteps(state, provenance, journal.plan, &progress);
     provenance.Index().Save();
     if (failures.actions.empty()) {
         // Not flushed: a journal that comes back after a power cut runs again, harmlessly.
@@ -286,8 +320,9 @@ ChangeLockHold::~ChangeLockHold() {
         state_.changeLock->Release(InstallationLock::Kind::Change);
 }
 
-StepFailures RunSteps(const Folders& folders, Provenance& provenance, const Plan& plan) {
-    return Steps(folders, provenance, plan).Run();
+StepFailures RunSteps(const Folders& folders, Provenance& provenance, const Plan& plan,
+                      const ProgressTo* progress) {
+    return Steps(folders, provenance, plan, progress).Run();
 }
 
 ChangeResult ResumeChange(ProgramState& state, bool retryFailed) {
@@ -309,8 +344,11 @@ ChangeResult ResumeChange(ProgramState& state, bool retryFailed) {
     }
     journal->failed = false;
     journal->messages.clear();
+    HistoryRecord record(state, journal->plan.what + " (resumed)");
+    record.Count(journal->plan);
     Provenance provenance(state);
-    result.Add(RunJournal(state, provenance, std::move(*journal)));
+    result.Add(RunJournal(state, provenance, std::move(*journal), record.Begun()));
+    record.Add(state, result);
     return result;
 }
 
@@ -328,26 +366,27 @@ ChangeResult RunChange(ProgramState& state, std::string what,
     result.Add(ResumeChange(state, false));
     const Running running(state);
 
+    HistoryRecord record(state, what);
     Provenance provenance(state);
     Planner planner(state, provenance, std::move(what));
     plan(planner);
-    result.messages.insert(result.messages.end(), planner.Messages().begin(),
-                           planner.Messages().end());
-    if (planner.Refused()) {
-        result.refused = result.failed = true;
-        return result;
-    }
-    result.failed = planner.Failed();
+    ChangeResult own{planner.Refused(), planner.Refused() || planner.Failed(), planner.Messages()};
     const Plan& steps = planner.Result();
-    if (!steps.Changes()) {
-        // Nothing to change on disk; what was proven current is remembered.
-        RunSteps(state, provenance, steps);
-        provenance.Index().Save();
-        state.changeFailed = false;
-        return result;
+    if (!planner.Refused()) {
+        record.Count(steps);
+        if (!steps.Changes()) {
+            // Nothing to change on disk; what was proven current is remembered.
+            RunSteps(state, provenance, steps);
+            provenance.Index().Save();
+            state.changeFailed = false;
+        } else {
+            own.Add(RunJournal(state, provenance, Journal{steps, false, {}}, record.Begun()));
+        }
     }
-    result.Add(RunJournal(state, provenance, Journal{steps, false, {}}));
-    result.failed = result.failed || planner.Failed();
+    record.Add(state, own);
+    // Whether it failed is this change's; a change finished before it only adds its messages.
+    result.Add(own);
+    result.failed = own.failed;
     return result;
 }
 

@@ -44,7 +44,8 @@ class ChangeLockHold {
 };
 
 // Plans the change with `plan` and runs it. A change an earlier run left cut short is finished
-// first. The busy icon shows while files change.
+// first. The busy icon shows while files change, with the progress of a long change. Each
+// change that began (the game there, the lock held) adds a line to the history.
 ChangeResult RunChange(ProgramState& state, std::string what,
                        const std::function<void(Planner&)>& plan);
 
@@ -68,6 +69,13 @@ struct StepFailures {
     std::vector<Action> actions;
     std::vector<std::string> messages;
 };
-StepFailures RunSteps(const Folders& folders, Provenance& provenance, const Plan& plan);
+// Where the steps tell how far they have come (throttled, see ProgressThrottle).
+struct ProgressTo {
+    Host& host;
+    const SteadyClock& clock;
+    std::chrono::steady_clock::time_point begun;  // when the change began
+};
+StepFailures RunSteps(const Folders& folders, Provenance& provenance, const Plan& plan,
+                      const ProgressTo* progress = nullptr);
 
 }  // namespace harbinet

@@ -1,5 +1,6 @@
 #include "change/PlanListing.h"
 
+#include "change/Progress.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
 #include "platform/Text.h"
@@ -21,26 +22,6 @@ std::string Line(std::initializer_list<std::string> fields) {
 }
 
 }  // namespace
-
-PlanCounts CountPlan(const Plan& plan) {
-    PlanCounts counts;
-    for (const Action& a : plan.actions) switch (a.kind) {
-            case Kind::Copy:
-                ++counts.copies;
-                if (const files::FileStamp s = files::Stamp(a.from); s.IsFile())
-                    counts.bytes += static_cast<std::uint64_t>(s.size);
-                break;
-            case Kind::Delete:
-                ++counts.deletes;
-                break;
-            case Kind::Keep:
-                ++counts.kept;
-                break;
-            default:
-                break;
-        }
-    return counts;
-}
 
 std::string PlanLines(const Plan& plan, const Folders& folders) {
     const auto game = [&](const std::string& path) { return Relative(path, folders.GameFolder); };

@@ -2,7 +2,6 @@
 // folder and what a change would make of it (verify), one tab-separated line each.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,12 +9,6 @@
 #include "model/Folders.h"
 
 namespace harbinet {
-
-struct PlanCounts {
-    unsigned deletes = 0, copies = 0, kept = 0;
-    std::uint64_t bytes = 0;  // of the store files copied
-};
-PlanCounts CountPlan(const Plan& plan);
 
 // "delete NAME", "keep NAME", "copy STORE-PATH NAME", "save NAME", "setting FILE SECTION KEY
 // VALUE", in the order the change runs them, then "total D deletes C copies K kept BYTES bytes".

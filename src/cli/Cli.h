@@ -8,28 +8,37 @@
 #include "model/Folders.h"
 #include "model/Host.h"
 
+namespace harbinet {
+struct ProgramState;
+}
+
 namespace harbinet::cli {
 
 // Message boxes become "CAPTION: TEXT" lines on standard error; questions are answered No
-// unless --yes was given. There is no tray icon, and the season timer is the program's.
+// unless --yes was given. There is no tray icon, and the season timer is the program's. A long
+// change draws one line of progress on standard error while that is a terminal.
 class CliHost : public QuietHost {
   public:
-    explicit CliHost(bool answerYes) : answerYes_(answerYes) {}
+    explicit CliHost(bool answerYes);
 
     void ShowMessage(MessageIcon icon, const std::string& caption,
                      const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
+    void ShowProgress(const ChangeProgress& progress) override;
 
     bool errorShown = false;
+    const ProgramState* state = nullptr;  // the program's, whose words tell what a change does
 
   private:
     bool answerYes_;
+    bool terminal_;
 };
 
 struct Invocation {
     std::string folder;             // the program's folder; ends in "/"
     std::string program;            // the harbinet program beside harbinet-cli
     bool yes = false;               // --yes
+    bool launcherHook = false;      // refresh -- COMMAND
     std::vector<std::string> args;  // the verb's own arguments
 };
 

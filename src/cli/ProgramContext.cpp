@@ -4,11 +4,16 @@
 #include <cstdio>
 
 #include "change/PlanListing.h"
+#include "platform/Console.h"
 #include "platform/Profile.h"
 #include "program/LoadSettings.h"
 #include "program/Report.h"
+#include "program/TrayMenu.h"
 
 namespace harbinet::cli {
+
+CliHost::CliHost(bool answerYes)
+    : answerYes_(answerYes), terminal_(console::StandardErrorIsTerminal()) {}
 
 void CliHost::ShowMessage(MessageIcon icon, const std::string& caption, const std::string& text) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
@@ -18,6 +23,16 @@ void CliHost::ShowMessage(MessageIcon icon, const std::string& caption, const st
 bool CliHost::AskYesNo(const std::string& caption, const std::string& text) {
     std::fprintf(stderr, "%s: %s [%s]\n", caption.c_str(), text.c_str(), answerYes_ ? "Yes" : "No");
     return answerYes_;
+}
+
+void CliHost::ShowProgress(const ChangeProgress& p) {
+    if (!terminal_) return;
+    // "\033[K" clears what a longer line before left on the right.
+    if (p.finished) {
+        std::fputs("\r\033[K", stderr);
+        return;
+    }
+    if (state) std::fprintf(stderr, "\r%s\033[K", ProgressLine(*state, p).c_str());
 }
 
 std::optional<unsigned> NumberArgument(const std::string& text, unsigned first, unsigned last) {
@@ -42,7 +57,10 @@ ProgramContext::ProgramContext(const Invocation& inv)
     : host_(inv.yes),
       programLock_(inv.folder),
       desktop_(MakeSystemDesktop()),
-      state_(std::make_unique<ProgramState>(FoldersOf(inv), host_, *desktop_)) {}
+      state_(std::make_unique<ProgramState>(FoldersOf(inv), host_, *desktop_)) {
+    host_.state = state_.get();
+    state_->origin = inv.launcherHook ? ChangeOrigin::LauncherHook : ChangeOrigin::Cli;
+}
 
 ProgramContext::~ProgramContext() = default;
 

@@ -23,6 +23,7 @@ int SetsVerb(const Invocation& inv);
 int OriginalsVerb(const Invocation& inv);
 int VerifyVerb(const Invocation& inv);
 int RepairVerb(const Invocation& inv);
+int HistoryVerb(const Invocation& inv);
 
 // Maintenance verbs over the profile and file layers: they touch only what they name.
 int IniVerb(const Invocation& inv);

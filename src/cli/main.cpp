@@ -60,6 +60,7 @@ constexpr Verb kVerbs[] = {
     {"originals", cli::OriginalsVerb,
      "originals list\n"
      "  originals restore NAME"},
+    {"history", cli::HistoryVerb, "history [N]"},
     {"ini", cli::IniVerb,
      "ini get FILE SECTION KEY [--default TEXT] [--size N]\n"
      "  ini getint FILE SECTION KEY [--default N]\n"
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
         inv.program, inv.folder.empty() ? std::nullopt : std::optional<std::string>(inv.folder));
     // A launcher's hook still starts the game; refresh says why it could not refresh.
     const bool hook = verb->run == cli::RefreshVerb && !inv.args.empty() && inv.args[0] == "--";
+    inv.launcherHook = hook;
     if (inv.folder.empty() && !hook) return cli::UsageError(cli::kNoFolderKnown);
     // Nothing is made for a folder without the game; the hook still starts the command.
     const bool maintenance = verb->run == cli::IniVerb || verb->run == cli::FilesVerb;

@@ -10,6 +10,17 @@ namespace harbinet {
 
 enum class MessageIcon { Error, Information };
 
+// How far a change has come: files and bytes (of the files copied or moved) done of all.
+struct ChangeProgress {
+    std::string what;  // the change: "season winter", "set 2", ...
+    std::uint64_t filesDone = 0, filesTotal = 0;
+    std::uint64_t bytesDone = 0, bytesTotal = 0;
+    bool finished = false;  // the last report of a change: whatever shows it can go
+
+    // Done of all, 0..100: by bytes when any are copied, else by files.
+    int Percent() const;
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -24,6 +35,8 @@ class Host {
     // The periodic season check on the user-interface thread; false when no timer could be made.
     virtual bool StartSeasonTimer(std::uint32_t milliseconds) = 0;
     virtual void StopSeasonTimer() = 0;
+    // A change that takes a while reports how far it has come; nothing shows it by default.
+    virtual void ShowProgress(const ChangeProgress&) {}
 
     void ShowError(const std::string& text);  // caption "Harbinet Error"
 };

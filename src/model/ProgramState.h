@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,17 @@
 #include "platform/InstallationLock.h"
 
 namespace harbinet {
+
+// Who asks for the changes under way, as the history tells it.
+enum class ChangeOrigin {
+    Tray,          // a command of the tray menu or one of its windows
+    Automatic,     // the season timer and Automatic Mode's check at start-up
+    Cli,           // a verb of harbinet-cli
+    LauncherHook,  // harbinet-cli refresh -- COMMAND
+    StartUp,       // the first installation, an upgrade, a change finished at start-up
+};
+
+using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
 
 struct ProgramState : Folders {
     ProgramState(Folders folders, Host& ui, Desktop& desk)
@@ -39,6 +51,26 @@ struct ProgramState : Folders {
     int changeLockHolds = 0;
     bool changeRunning = false;
     bool changeFailed = false;
+
+    // The tray menu's unless a front-end says otherwise for a while (OriginScope).
+    ChangeOrigin origin = ChangeOrigin::Tray;
+    // What changes are timed and their progress spaced by.
+    SteadyClock clock = std::chrono::steady_clock::now;
+};
+
+// Sets who asks for the changes made while it lives, then gives back the one before.
+class OriginScope {
+  public:
+    OriginScope(ProgramState& state, ChangeOrigin origin) : state_(state), before_(state.origin) {
+        state_.origin = origin;
+    }
+    ~OriginScope() { state_.origin = before_; }
+    OriginScope(const OriginScope&) = delete;
+    OriginScope& operator=(const OriginScope&) = delete;
+
+  private:
+    ProgramState& state_;
+    ChangeOrigin before_;
 };
 
 }  // namespace harbinet

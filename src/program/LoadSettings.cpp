@@ -44,6 +44,7 @@ void LoadSettings(ProgramState& state, StartedBy startedBy) {
         return;
     }
     RemoveStaleTemporaries(state);
+    const OriginScope startUp(state, ChangeOrigin::StartUp);
     ReportChange(state, ResumeChange(state, startedBy == StartedBy::Program));
 
     state.settings.Reload();

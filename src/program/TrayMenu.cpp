@@ -1,5 +1,7 @@
 #include "program/TrayMenu.h"
 
+#include <cstdlib>
+
 #include "platform/TextEncoding.h"
 
 #include "program/Commands.h"
@@ -141,6 +143,35 @@ std::string TrayTooltip(const ProgramState& state, bool busy) {
     const auto season = state.settings.InstalledSeason();
     if (season && !state.changeFailed) tip += std::string(", ") + SeasonText(*season);
     return tip + Format(text::kTipSetName, name.c_str());
+}
+
+std::string ChangeTitle(const ProgramState& state, std::string_view what) {
+    if (what == "season default")
+        return Format(text::kTipInstalling, text::kTipDefaultTerrainChange);
+    for (const Season season : kSeasons)
+        if (what == "season " + LowerAscii(SeasonName(season)))
+            return Format(text::kTipInstalling, SeasonText(season));
+    if (what.starts_with("set ")) {
+        const std::string number(what.substr(4));
+        const unsigned set = static_cast<unsigned>(std::atoi(number.c_str()));
+        if (set >= 1 && set <= settings::kMaxTerrainSets && number == std::to_string(set))
+            return Format(
+                text::kTipInstalling,
+                Format(text::kTipTerrainSet, state.settings.TerrainSetName(set).c_str()).c_str());
+    }
+    return text::kTipChangingFiles;
+}
+
+std::string ProgressTooltip(const ProgramState& state, const ChangeProgress& progress) {
+    return Format(text::kTipProgress, ChangeTitle(state, progress.what).c_str(),
+                  progress.Percent());
+}
+
+std::string ProgressLine(const ProgramState& state, const ChangeProgress& p) {
+    using Number = unsigned long long;
+    return Format("%s: %llu/%llu files, %llu of %llu MiB, %d%%", ChangeTitle(state, p.what).c_str(),
+                  Number{p.filesDone}, Number{p.filesTotal}, Number{p.bytesDone >> 20},
+                  Number{p.bytesTotal >> 20}, p.Percent());
 }
 
 }  // namespace harbinet

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/ProgramState.h"
@@ -29,5 +30,14 @@ std::string MenuText(const std::vector<TrayMenuItem>& items, const std::string& 
 
 // "Harbinet - Automatic Mode, Summer Terrain (Channel Front)", or the busy text.
 std::string TrayTooltip(const ProgramState& state, bool busy);
+
+// What a change does, in words, from its plan's `what`: "Installing Winter Terrain" for
+// "season winter", "Installing Default Terrain" for "season default", "Installing Terrain Set
+// NAME" for "set N", "Changing Files" for any other.
+std::string ChangeTitle(const ProgramState& state, std::string_view what);
+// The busy tooltip of a change under way: "Installing Winter Terrain... 45%".
+std::string ProgressTooltip(const ProgramState& state, const ChangeProgress& progress);
+// The same for a terminal: "Installing Winter Terrain: 45/120 files, 110 of 256 MiB, 45%".
+std::string ProgressLine(const ProgramState& state, const ChangeProgress& progress);
 
 }  // namespace harbinet

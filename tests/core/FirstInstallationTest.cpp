@@ -33,7 +33,8 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
               "Orlen's ECA Control Panel|" + g.Game() + "EAWCM.EXE||");
     EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion}) << "no upgrade message";
-    EXPECT_EQ(ListFolder(g.Own()), "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI")
+    EXPECT_EQ(ListFolder(g.Own()),
+              "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI history.log")
         << "the pictures went into the catalogue";
     EXPECT_EQ(KeptFiles(g), "A.TER=A.TER GRAS1.TPC=GRAS1.TPC");
     for (const char* store : {"Terrain/", "Skins/", "Common/"})

@@ -89,6 +89,32 @@ TEST_F(TrayMenuTest, TooltipNamesModeSeasonAndSet) {
     }
 }
 
+// While a long change runs, the busy tooltip says what it installs and how far it has come: by
+// bytes when it copies any, else by files. A terminal's line says it in numbers too.
+TEST_F(TrayMenuTest, TheBusyTooltipTellsWhatAChangeInstallsAndHowFar) {
+    const struct {
+        const char* what;
+        std::uint64_t files, bytes;  // done of 120 files, of 256 bytes (0: none copied)
+        const char* tip;
+    } cases[] = {
+        {"season winter", 45, 110, "Installing Winter Terrain... 42%"},
+        {"season default", 30, 0, "Installing Default Terrain... 25%"},
+        {"set 1", 120, 256, "Installing Terrain Set Channel Front... 100%"},
+        {"set 25", 0, 1, "Installing Terrain Set Last... 0%"},
+        {"set 01", 60, 0, "Changing Files... 50%"},
+        {"set 26", 60, 0, "Changing Files... 50%"},
+        {"skins 3", 60, 0, "Changing Files... 50%"},
+        {"upgrade", 60, 0, "Changing Files... 50%"},
+    };
+    for (const auto& c : cases) {
+        const ChangeProgress progress{c.what, c.files, 120, c.bytes, c.bytes ? 256u : 0u};
+        EXPECT_EQ(ProgressTooltip(*state, progress), c.tip) << c.what;
+    }
+    const ChangeProgress winter{"season winter", 45, 120, 110u << 20, 256u << 20};
+    EXPECT_EQ(ProgressLine(*state, winter),
+              "Installing Winter Terrain: 45/120 files, 110 of 256 MiB, 42%");
+}
+
 TEST(PanelPlacement, ThePanelOpensAboveLeftOfTheCursorOrTheNearestPlaceInsideTheWorkArea) {
     constexpr int w = 300, h = 178;
     const ScreenRect screen{0, 0, 1280, 1024};

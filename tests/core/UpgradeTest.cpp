@@ -159,7 +159,7 @@ TEST_F(UpgradeTest, From20OnOnlyTheVersionChangesAndTheUserIsTold) {
     EXPECT_TRUE(Exists(g.Game() + "A.TER")) << "the terrain is left as it is";
     EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
     // The pictures beside the program move to the catalogue, which keeps its own.
-    EXPECT_EQ(ListFolder(g.Own()), "Originals/ Vandelholt/ harbinet.INI");
+    EXPECT_EQ(ListFolder(g.Own()), "Originals/ Vandelholt/ harbinet.INI history.log");
     EXPECT_EQ(KeptFiles(g), "SPRING.GIF=picture SPRING.GIF") << "unlike the catalogue's own";
     EXPECT_EQ(ReadFile(cat + "spring.gif") + ", " + ReadFile(cat + "WINTER.GIF"),
               "the catalogue's own, picture WINTER.GIF");

@@ -105,7 +105,7 @@ TEST_F(Cli, NothingIsMadeForAFolderWithoutTheGame) {
     };
     for (const auto& c : cases) {
         const std::string before = ListFolder(elsewhere.Path()) + ListFolder(game);
-        for (const char* verb : {"status", "season winter", "skins list"}) {
+        for (const char* verb : {"status", "season winter", "skins list", "history"}) {
             std::vector<std::string> args = {"--folder", c.folder};
             std::istringstream words(verb);
             for (std::string w; words >> w;) args.push_back(w);
@@ -163,6 +163,30 @@ TEST_F(Cli, DryRunsAndVerifyShowAndChangeNothing) {
     EXPECT_EQ(Run("verify").status, 1);
     EXPECT_EQ(ListFolder(game), files);
     EXPECT_EQ(ReadFile(g.Own() + "harbinet.INI.bad"), settings);
+}
+
+// The verbs' changes go into the history as the CLI's or a launcher's; history N prints the last
+// N lines as stored, leaving out a damaged one.
+TEST_F(Cli, HistoryPrintsTheLastChanges) {
+    Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
+    g.AddCareer("A.SVE", {.monthIndex = 6});
+    EXPECT_EQ(Run("season spring").status, 0);
+    WriteFile(g.Own() + "history.log", ReadFile(g.Own() + "history.log") + "damaged\n");
+    EXPECT_EQ(Run("season winter").status, 0);
+    EXPECT_EQ(RunProgram(HARBINET_CLI, {"--folder", g.Own(), "refresh", "--", "/bin/true"}).status,
+              0);
+    std::vector<std::string> stored;
+    std::istringstream file(ReadFile(g.Own() + "history.log"));
+    for (std::string line; std::getline(file, line);)
+        if (line != "damaged") stored.push_back(line + "\n");
+    ASSERT_EQ(stored.size(), 3u);
+    // After the time: what ran, and who asked.
+    const char* const asked[] = {"season spring\tcli\t", "season winter\tcli\t",
+                                 "season summer\tlauncher hook\t"};
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(stored[i].substr(26, std::string(asked[i]).size()), asked[i]) << stored[i];
+    Steps({{"history 2", 0, (stored[1] + stored[2]).c_str(), ""},
+           {"history", 0, (stored[0] + stored[1] + stored[2]).c_str(), ""}});
 }
 
 // A file of the player's that a change took out is listed, and goes back where it was.
@@ -384,7 +408,7 @@ const char* const kUsageErrors[] = {
     "sets add X --no-seasons", "sets modify 1", "sets modify 26 --seasons",
     "sets modify 1 --seasons --no-seasons", "sets delete", "sets delete 0", "apps", "apps add Only",
     "apps modify 26 A B", "apps delete x", "configure set LoadOnStart yes",
-    "configure set Timer 5"};
+    "configure set Timer 5", "history 0", "history x", "history 1 2"};
 // clang-format on
 
 TEST_F(Cli, UsageErrorsChangeNothing) {

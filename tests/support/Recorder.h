@@ -30,12 +30,20 @@ class RecordingHost : public Host {
         events.push_back("timer stop");
         timerRunning = false;
     }
+    void ShowProgress(const ChangeProgress& p) override {
+        progress.push_back(p.finished ? "finished"
+                                      : p.what + " " + std::to_string(p.filesDone) + "/" +
+                                            std::to_string(p.filesTotal) + " files " +
+                                            std::to_string(p.bytesDone) + "/" +
+                                            std::to_string(p.bytesTotal) + " bytes");
+    }
 
     bool answer = false;
     bool timerWorks = true;
     bool timerRunning = false;
     std::vector<std::string> messages;  // "error CAPTION: TEXT", "info ...", "ask ..."
     std::vector<std::string> events;    // busy/idle and timer calls, in order
+    std::vector<std::string> progress;  // "WHAT 1/3 files 10/60 bytes", "finished"
 };
 
 class RecordingDesktop : public Desktop {

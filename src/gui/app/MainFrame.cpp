@@ -85,7 +85,11 @@ MainFrame::MainFrame(const Folders& folders, Desktop& desktop, Host* prompts)
     Bind(
         wxEVT_TIMER,
         [this](wxTimerEvent&) {
-            if (!Operating() && waiting_.empty()) RunNow([this] { SeasonTimerTick(state_); });
+            if (!Operating() && waiting_.empty())
+                RunNow([this] {
+                    const OriginScope automatic(state_, ChangeOrigin::Automatic);
+                    SeasonTimerTick(state_);
+                });
         },
         kSeasonTimer);
     Bind(wxEVT_TIMER, &MainFrame::OnPanelDelay, this, kPanelDelayTimer);
@@ -130,6 +134,12 @@ void MainFrame::UpdateTrayIcon(bool busy) {
     tray_->Show(busy, wxString::FromUTF8(TrayTooltip(state_, busy)));
 }
 
+void MainFrame::ShowProgress(const ChangeProgress& progress) {
+    if (!tray_ || !tray_->Shown()) return;
+    tray_->Show(true, wxString::FromUTF8(progress.finished ? TrayTooltip(state_, true)
+                                                           : ProgressTooltip(state_, progress)));
+}
+
 bool MainFrame::StartSeasonTimer(std::uint32_t milliseconds) {
     // Window timers take periods from 10 ms up to 0x7FFFFFFF ms and bring others into range.
     const std::uint32_t period = std::clamp<std::uint32_t>(milliseconds, 10, 0x7FFFFFFF);
@@ -152,6 +162,7 @@ void MainFrame::AddTrayIcon() {
     if (!tray_) tray_ = std::make_unique<TrayIcon>(*this);
     tray_->Show(false, text::kProgramTitle);
     UpdateTrayIcon(false);
+    const OriginScope automatic(state_, ChangeOrigin::Automatic);
     StartAutomaticMode(state_);
 }
 
@@ -227,6 +238,8 @@ void MainFrame::OnMenuCommand(wxCommandEvent& event) {
 void MainFrame::RunCommand(int id) {
     const std::optional<Command> command = DecodeCommand(id);
     if (!command) return;
+    // What the menu and its windows change is the tray's.
+    const OriginScope tray(state_, ChangeOrigin::Tray);
     switch (command->kind) {
         case Command::Kind::Close:
             EndProgram();
@@ -255,7 +268,11 @@ void MainFrame::RunCommand(int id) {
 
 void MainFrame::RunOperation(std::function<void()> operation) {
     if (Operating() || !waiting_.empty()) {
-        waiting_.push_back(std::move(operation));
+        // It runs later, and its changes keep the origin of the moment it was asked for.
+        waiting_.push_back([this, origin = state_.origin, run = std::move(operation)] {
+            const OriginScope asked(state_, origin);
+            run();
+        });
         return;
     }
     RunNow(operation);

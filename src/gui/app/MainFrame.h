@@ -40,6 +40,8 @@ class MainFrame : public wxFrame, public Host {
     void UpdateTrayIcon(bool busy) override;
     bool StartSeasonTimer(std::uint32_t milliseconds) override;
     void StopSeasonTimer() override;
+    // The busy tooltip tells how far a long change has come.
+    void ShowProgress(const ChangeProgress& progress) override;
     // Runs a menu command after the current handler has returned.
     void PostCommand(int command);
 
