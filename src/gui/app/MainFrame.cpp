@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
+#include <wx/evtloop.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -132,12 +133,20 @@ void MainFrame::UpdateTrayIcon(bool busy) {
     // Like a notification-area icon that was removed, one that is not there stays away.
     if (!tray_ || !tray_->Shown()) return;
     tray_->Show(busy, wxString::FromUTF8(TrayTooltip(state_, busy)));
+    if (busy) ShowTrayNow();
 }
 
 void MainFrame::ShowProgress(const ChangeProgress& progress) {
     if (!tray_ || !tray_->Shown()) return;
     tray_->Show(true, wxString::FromUTF8(progress.finished ? TrayTooltip(state_, true)
                                                            : ProgressTooltip(state_, progress)));
+    ShowTrayNow();
+}
+
+void MainFrame::ShowTrayNow() {
+    // A change runs on this thread: the icon and its tooltip reach the screen only if the
+    // toolkit draws now. Clicks and timers wait until the change is over, so none runs inside it.
+    if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
 }
 
 bool MainFrame::StartSeasonTimer(std::uint32_t milliseconds) {

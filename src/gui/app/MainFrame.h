@@ -69,6 +69,7 @@ class MainFrame : public wxFrame, public Host {
     }
 
   private:
+    void ShowTrayNow();
     void AddTrayIcon();
     void RemoveTrayIcon();
     void OnPaint(wxPaintEvent& event);
