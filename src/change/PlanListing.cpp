@@ -94,7 +94,8 @@ std::vector<std::string> Differences(const Plan& plan, const Folders& folders) {
                 out.push_back(Line({"foreign", game(a.path)}));
                 break;
             case Kind::Delete:
-                out.push_back(Line({"extra", game(a.path)}));
+                // A link the patterns match is no copy: the planner lets it go as it is.
+                out.push_back(Line({there.IsFile() ? "extra" : "foreign", game(a.path)}));
                 break;
             case Kind::Setting: {
                 std::string text;

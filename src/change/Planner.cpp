@@ -66,7 +66,9 @@ void Planner::Remove(const std::string& folder, const std::string& name, const E
     const std::string path = folder + name;
     // A read-only file refuses to go, as on Windows: it stays where it is.
     if (entry.readOnly) return;
-    const bool ours = !entry.plannedFrom.empty() || provenance_.Twin(path, leaving_).has_value();
+    // A link goes as it is: the file it names, wherever that is, stays.
+    const bool ours = !entry.plannedFrom.empty() || !files::Stamp(path).IsFile() ||
+                      provenance_.Twin(path, leaving_).has_value();
     Add(Action::Of(ours ? Kind::Delete : Kind::Save, path));
 }
 
