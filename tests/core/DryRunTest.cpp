@@ -1,6 +1,7 @@
 // A dry run shows exactly what its change then does, and verify finds each kind of damage, which
 // repair mends: in real folders, asserted on the files.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <functional>
 #include <map>
@@ -47,6 +48,7 @@ std::vector<std::string> Fields(const std::string& line) {
 TEST_F(DryRunTest, EachChangeDoesWhatItsDryRunShowed) {
     ASSERT_TRUE(state->settings.Set(settings::kCopySkins, true));
     WriteFile(game + "MAP.TER", "the player's own map");
+    ASSERT_EQ(::symlink("/etc/hostname", (game + "LINK.TER").c_str()), 0);
     using Make = std::function<ChangeSpec(const ProgramState&)>;
     const std::pair<const char*, Make> changes[] = {
         {"season winter", [](const ProgramState& s) { return SeasonChange(s, Season::Winter); }},
@@ -113,6 +115,8 @@ TEST_F(DryRunTest, VerifyFindsEachDamageAndRepairMendsIt) {
         {[&] { WriteFile(game + "MAP.TER", "Terrain/Channel/Spring/MAP.TEX"); },
          {"differs\tMAP.TER"}},
         {[&] { WriteFile(game + "NEW.TER", "the player's"); }, {"foreign\tNEW.TER"}},
+        {[&] { ASSERT_EQ(::symlink("/etc/hostname", (game + "LINK.TER").c_str()), 0); },
+         {"foreign\tLINK.TER"}},
         {[&] { WriteFile(game + "CHAN.CMN", "Terrain/Channel/Spring/MAP.TER"); },
          {"differs\tCHAN.CMN"}},
     };
