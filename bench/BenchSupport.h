@@ -63,10 +63,30 @@ class ScratchFolder {
     std::string path_;
 };
 
+// A game folder in root ("EAW/", returned) whose Harbinet folder has set 1 "Channel" with
+// seasons, its winter recorded as installed, and the terrain patterns of a first installation.
+inline std::string MakeChannelGame(const std::string& root) {
+    const std::string game = root + "EAW/";
+    std::filesystem::create_directories(game + "Harbinet/Terrain/Channel/");
+    std::ofstream(game + "EAW.EXE") << "MZ";
+    std::ofstream(game + "Harbinet/harbinet.INI")
+        << "[Harbinet]\r\nMode=0\r\nTerrain=4\r\nTerrainSet=1\r\n"
+           "TerrainFiles=*.TER,GRAS*.TPC\r\n[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n";
+    return game;
+}
+
+// The names of a set's files: GRAS*.TPC for every fourth, *.TER for the others.
+inline std::string TerrainFileName(int i) {
+    char text[32];
+    std::snprintf(text, sizeof text, i % 4 ? "T%03d.TER" : "GRAS%03d.TPC", i);
+    return text;
+}
+
 // kSetFiles files of uneven sizes adding up to kSetBytes, as in a real set; random bytes, so
 // nothing is sparse or compressible. nameOf(i) names file i. Returns the paths.
 inline std::vector<std::string> MakeTerrainSet(const std::string& folder, std::uint64_t seed,
                                                const std::function<std::string(int)>& nameOf) {
+    std::filesystem::create_directories(folder);
     std::mt19937_64 rng(seed);
     std::vector<double> weights(kSetFiles);
     double sum = 0;

@@ -57,28 +57,17 @@ class ProgressHost : public BenchHost {
 int main(int argc, char** argv) {
     const int rounds = CountArgument(argc, argv, 7);
     const ScratchFolder root("harbinet-season");
-    const std::string game = root.Path() + "EAW/", own = game + "Harbinet/";
+    const std::string game = MakeChannelGame(root.Path()), own = game + "Harbinet/";
     const std::string winter = own + "Terrain/Channel/Winter/";
     const std::string autumn = own + "Terrain/Channel/Autumn/";
-    fs::create_directories(winter);
-    fs::create_directories(autumn);
-    std::ofstream(game + "EAW.EXE") << "MZ";
-    std::ofstream(own + "harbinet.INI")
-        << "[Harbinet]\r\nTerrain=4\r\nTerrainSet=1\r\nTerrainFiles=*.TER,GRAS*.TPC\r\n"
-           "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n";
 
     BenchHost ui;
     NullDesktop desktop;
     ProgramState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
 
     std::printf("set: %d files, %zu MiB in %s\n", kSetFiles, kSetBytes >> 20, root.Path().c_str());
-    const auto name = [](int i) {
-        char text[32];
-        std::snprintf(text, sizeof text, i % 4 ? "T%03d.TER" : "GRAS%03d.TPC", i);
-        return std::string(text);
-    };
-    const auto sources = MakeTerrainSet(winter, 11, name);
-    const auto before = MakeTerrainSet(autumn, 12, name);
+    const auto sources = MakeTerrainSet(winter, 11, TerrainFileName);
+    const auto before = MakeTerrainSet(autumn, 12, TerrainFileName);
     const std::string elsewhere = root.Path() + "cp/";
     fs::create_directories(elsewhere);
 

@@ -19,22 +19,12 @@ using namespace harbinet::bench;
 int main(int argc, char** argv) {
     const int rounds = CountArgument(argc, argv, 7);
     const ScratchFolder root("harbinet-verify");
-    const std::string game = root.Path() + "EAW/", own = game + "Harbinet/";
+    const std::string game = MakeChannelGame(root.Path()), own = game + "Harbinet/";
     const std::string winter = own + "Terrain/Channel/Winter/";
-    fs::create_directories(winter);
-    std::ofstream(game + "EAW.EXE") << "MZ";
-    std::ofstream(own + "harbinet.INI")
-        << "[Harbinet]\r\nMode=0\r\nTerrain=4\r\nTerrainSet=1\r\nTerrainFiles=*.TER,GRAS*.TPC\r\n"
-           "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n";
     BenchHost ui;
     NullDesktop desktop;
     ProgramState state(Folders::FromExecutable(own + "harbinet"), ui, desktop);
-    const auto name = [](int i) {
-        char text[32];
-        std::snprintf(text, sizeof text, i % 4 ? "T%03d.TER" : "GRAS%03d.TPC", i);
-        return std::string(text);
-    };
-    const auto sources = MakeTerrainSet(winter, 11, name);
+    const auto sources = MakeTerrainSet(winter, 11, TerrainFileName);
     InstallSeason(state, Season::Winter);
     CheckHoldsSet(game, "install");
 
@@ -59,6 +49,6 @@ int main(int argc, char** argv) {
         });
     };
     verify();  // caches warm for both
-    CompareWithCp(rounds, "verify", cmp, verify);
+    Compare(rounds, "cmp", cmp, "verify", verify);
     return 0;
 }

@@ -112,17 +112,21 @@ bool ProgramContext::ReadInstalledSettings() {
     return false;
 }
 
-int ShowPlan(const Invocation& inv, const std::function<ChangeSpec(ProgramState&)>& make) {
-    ProgramContext program(inv);
-    if (!program.ReadInstalledSettings()) return 1;
-    ProgramState& state = program.State();
+bool ProgramContext::PlanOnly(const std::function<ChangeSpec(ProgramState&)>& make, Plan& plan) {
+    if (!ReadInstalledSettings()) return false;
+    ProgramState& state = *state_;
     // Another change's end is not waited for: what it leaves is not known yet.
     state.changeLockWait = std::chrono::milliseconds(0);
-    Plan plan;
     const ChangeResult result = PlanChange(state, make(state), plan);
     ReportChange(state, result);
-    if (result.refused) return 1;
-    std::fputs(PlanLines(plan, state).c_str(), stdout);
+    return !result.refused;
+}
+
+int ShowPlan(const Invocation& inv, const std::function<ChangeSpec(ProgramState&)>& make) {
+    ProgramContext program(inv);
+    Plan plan;
+    if (!program.PlanOnly(make, plan)) return 1;
+    std::fputs(PlanLines(plan, program.State()).c_str(), stdout);
     return program.ExitStatus();
 }
 

@@ -31,6 +31,9 @@ class ProgramContext {
     // For verbs that only read or plan: the settings as they are, nothing resumed, installed or
     // upgraded. False, after saying why, when they hold no installation to read.
     bool ReadInstalledSettings();
+    // Plans the change `make` gives on those settings and runs nothing. False, after saying why,
+    // when there is no installation or the change could not begin now.
+    bool PlanOnly(const std::function<ChangeSpec(ProgramState&)>& make, Plan& plan);
 
     ProgramState& State() { return *state_; }
     // 1 when an error message was shown, else 0.

@@ -12,14 +12,9 @@ namespace harbinet::cli {
 int VerifyVerb(const Invocation& inv) {
     if (!inv.args.empty()) return UsageError("verify takes no arguments");
     ProgramContext program(inv);
-    if (!program.ReadInstalledSettings()) return 1;
-    ProgramState& state = program.State();
-    state.changeLockWait = std::chrono::milliseconds(0);
     Plan plan;
-    const ChangeResult result = PlanChange(state, InstalledChange(state), plan);
-    ReportChange(state, result);
-    if (result.refused) return 1;
-    const std::vector<std::string> differences = Differences(plan, state);
+    if (!program.PlanOnly(InstalledChange, plan)) return 1;
+    const std::vector<std::string> differences = Differences(plan, program.State());
     for (const std::string& line : differences) std::printf("%s\n", line.c_str());
     return differences.empty() ? program.ExitStatus() : 1;
 }
