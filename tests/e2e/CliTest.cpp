@@ -347,47 +347,37 @@ TEST_F(Cli, UsageErrorsChangeNothing) {
     EXPECT_FALSE(Exists(g.Own() + "f"));
 }
 
-// The sample game folder of the README's run command.
-ProgramResult MakeSample(std::initializer_list<std::string> args) {
-    return RunProgram(HARBINET_MAKE_SAMPLE_GAME, args);
-}
-
-TEST(MakeSampleGame, LaysOutAGameThatTheProgramInstallsInto) {
+// The sample game folder of the README's run command: careers of several seasons, the summer
+// one written last, a terrain store for each season, no settings yet and a terrain in the game,
+// so that the first start shows the installation at work. It replaces only its own folder, and
+// only when forced.
+TEST(MakeSampleGame, LaysOutAGameAndReplacesOnlyItsOwnFolderWhenForced) {
     TempDir dir;
-    const std::string game = dir / "EAW/", own = game + "Harbinet/";
-    const ProgramResult r = MakeSample({dir / "EAW", "--game", HARBINET_CLI});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(::access((game + "EAW.EXE").c_str(), X_OK), 0);
-
-    // Careers of several seasons, the summer one written last; a terrain store for each season.
+    const std::string game = dir / "EAW", own = game + "/Harbinet/";
+    const auto make = [](std::initializer_list<std::string> args) {
+        return RunProgram(HARBINET_MAKE_SAMPLE_GAME, args).status;
+    };
+    ASSERT_EQ(make({game, "--game", HARBINET_CLI}), 0);
+    EXPECT_EQ(::access((game + "/EAW.EXE").c_str(), X_OK), 0);
     const std::string careers = RunIn(own, "careers").out;
     EXPECT_EQ(std::count(careers.begin(), careers.end(), '\n'), 5);
     EXPECT_NE(careers.find("\n* 15 July, 1943  Vogt, Karl\n"), std::string::npos) << careers;
     for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
         EXPECT_TRUE(Exists(own + "Terrain/Channel Front/" + season + "/EAW1.TER")) << season;
-
-    // No settings yet, and a terrain in the game: the first start shows the installation at work.
     EXPECT_FALSE(Exists(own + "harbinet.INI"));
-    EXPECT_TRUE(Exists(game + "EAW1.TER"));
-}
+    EXPECT_TRUE(Exists(game + "/EAW1.TER"));
 
-TEST(MakeSampleGame, ReplacesOnlyItsOwnFolderAndOnlyWhenForced) {
-    TempDir dir;
-    const std::string game = dir / "EAW";
-    ASSERT_EQ(MakeSample({game, "--game", HARBINET_CLI}).status, 0);
     WriteFile(game + "/Savedata/MINE.SVE", "kept");
-    EXPECT_EQ(MakeSample({game, "--game", HARBINET_CLI}).status, 1);
+    EXPECT_EQ(make({game, "--game", HARBINET_CLI}), 1);
     EXPECT_EQ(ReadFile(game + "/Savedata/MINE.SVE"), "kept");
-
     // Its own EAW.EXE may serve as the program for the new folder.
-    ASSERT_EQ(MakeSample({game, "--game", game + "/EAW.EXE", "--force"}).status, 0);
+    ASSERT_EQ(make({game, "--game", game + "/EAW.EXE", "--force"}), 0);
     EXPECT_FALSE(Exists(game + "/Savedata/MINE.SVE"));
     EXPECT_EQ(ReadFile(game + "/EAW.EXE"), ReadFile(HARBINET_CLI));
-
     const std::string other = WriteFile(dir / "home/notes.txt", "precious");
-    EXPECT_EQ(MakeSample({dir / "home", "--game", HARBINET_CLI, "--force"}).status, 1);
+    EXPECT_EQ(make({dir / "home", "--game", HARBINET_CLI, "--force"}), 1);
     EXPECT_EQ(ReadFile(other), "precious");
-    EXPECT_EQ(MakeSample({dir / "new"}).status, 2) << "the game program is required";
+    EXPECT_EQ(make({dir / "new"}), 2) << "the game program is required";
 }
 
 }  // namespace

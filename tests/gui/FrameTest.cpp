@@ -91,7 +91,6 @@ TEST_F(FrameTest, ATerrainSetChosenDuringAnErrorOfAChangeRunsAfterIt) {
         "TerrainFiles=*.TER\nCommonFiles=*.CMN\n[TerrainSets]\nTerrain1=Channel Front\n"
         "Seasons1=1\nObjectsLow1=1\nTerrain2=Med\n",
         true);
-    unexpected.shown.clear();  // the note that this display has no tray
     std::filesystem::permissions(game.Game() + "EAW.INI", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     ModalHook error([&](wxDialog& box) {

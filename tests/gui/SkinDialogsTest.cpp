@@ -1,6 +1,5 @@
 // The skin dialogs driven through their buttons, checked on the catalogue's files.
 #include <wx/choice.h>
-#include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
 #include "gui/GuiSupport.h"
@@ -16,14 +15,6 @@
 
 namespace harbinet::test {
 namespace {
-
-std::string Rows(const wxListCtrl& list) {
-    std::string rows;
-    for (long r = 0; r < list.GetItemCount(); ++r)
-        rows +=
-            list.GetItemText(r, 0).utf8_string() + "=" + list.GetItemText(r, 5).utf8_string() + " ";
-    return rows;
-}
 
 std::string Key(const std::string& file, const char* key) {
     return profile::GetString(file, "Skin", key, "-");
@@ -58,7 +49,7 @@ TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
     MakeFolder(downloads);
     PickingDialog dialog(*state, download + "p109etex.tpc");
     wxListCtrl& list = *dialog.List();
-    EXPECT_EQ(Rows(list), "Anton=2 Spit=1 ");
+    EXPECT_EQ(Rows(list, {0, 5}), "Anton|2;Spit|1;");
 
     // The first OK, with Model and Unit still empty, says so and waits for the Model.
     ModalHook edit([&](wxDialog& d) {
@@ -82,21 +73,19 @@ TEST(ConfigureSkinsDialog, AddModifyAndDeleteWriteTheCatalogueAtOnce) {
     game.ui.answer = true;  // to what the skin takes from the download folder
     Press(dialog, ui::id::kAddCommand);
     EXPECT_EQ(dialog.starts, std::vector<std::string>{downloads}) << "no download folder yet";
-    EXPECT_EQ(Rows(list), "Anton=2 Emil=3 Spit=1 ");
+    EXPECT_EQ(Rows(list, {0, 5}), "Anton|2;Emil|3;Spit|1;");
     EXPECT_EQ(game.desktop.opened, std::vector<std::string>{download + "readme.txt"});
     EXPECT_EQ(dialog.Status()->GetLabel(), "Skin 3 added with 2 files");
     EXPECT_EQ(SkinCatalogue(store).InitialFolder(), download);
 
     // Modify opens on a double click; the changed Model moves the row.
-    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, list.GetId());
-    activated.m_itemIndex = 1;
-    list.GetEventHandler()->ProcessEvent(activated);
-    EXPECT_EQ(Rows(list), "Anton=2 Bf 109E=3 Spit=1 ");
+    SelectRow(list, 1, true);
+    EXPECT_EQ(Rows(list, {0, 5}), "Anton|2;Bf 109E|3;Spit|1;");
     EXPECT_EQ(Key(store + "3.DAT", "Model") + Key(store + "3.DAT", "Year"), "Bf 109E1945");
 
-    list.SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    SelectRow(list, 1);
     Press(dialog, ui::id::kDeleteCommand);
-    EXPECT_EQ(Rows(list), "Anton=2 Spit=1 ");
+    EXPECT_EQ(Rows(list, {0, 5}), "Anton|2;Spit|1;");
     EXPECT_EQ(
         game.ui.messages,
         (std::vector<std::string>{

@@ -16,25 +16,12 @@
 namespace harbinet::test {
 namespace {
 
-std::vector<std::string> Column(wxListCtrl* list, int column) {
-    std::vector<std::string> texts;
-    for (long i = 0; i < list->GetItemCount(); ++i)
-        texts.push_back(list->GetItemText(i, column).utf8_string());
-    return texts;
-}
-
-void SelectRow(wxListCtrl* list, const char* id) {
-    const long i = list->FindItem(-1, id);
-    list->SetItemState(i, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-}
-
 // The Add dialog takes only a usable name and stops typing at 60 characters; Cancel in Modify
 // changes nothing.
 TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
     Start(
         "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\n[TerrainSets]\nTerrain1=Channel Front\n"
         "Seasons1=1\nTerrain2=Med\nTerrain10=Pacific\nObjectsLow10=1\n");
-    game.ui.messages.clear();  // no tray on this display
     game.ui.answer = true;
     ModalHook user([&](wxDialog& d) {
         const std::string title = d.GetTitle().utf8_string();
@@ -65,25 +52,17 @@ TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
             SendMouse(edit.OkButton());
         } else if (title == TerrainSetsDialog::kTitle) {
             auto& sets = static_cast<TerrainSetsDialog&>(d);
-            wxListCtrl* list = sets.List();
-            const auto activate = [&](const char* id) {  // a double click
-                SelectRow(list, id);
-                wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
-                event.SetEventObject(list);
-                list->GetEventHandler()->ProcessEvent(event);
-            };
-            EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"1", "10", "2"}));
-            SelectRow(list, "2");
+            wxListCtrl& list = *sets.List();
+            EXPECT_EQ(Rows(list, {0}), "1;10;2;");
+            SelectRow(list, 2);
             SendMouse(sets.Button(ui::Button::Delete));
             SendMouse(sets.Button(ui::Button::Add));
-            activate("1");
-            activate("10");
+            SelectRow(list, 0, true);  // set 1, a double click
+            SelectRow(list, 1, true);  // set 10
             // The rows are read again from the settings after each change.
-            EXPECT_EQ(Column(list, 1),
-                      (std::vector<std::string>{"Channel Front", "Pacific", "Burma"}));
-            EXPECT_EQ(Column(list, 2), (std::vector<std::string>{"Yes", "Yes", "Yes"}));
-            EXPECT_EQ(Column(list, 3), (std::vector<std::string>{"No", "No", "No"}));
-            SelectRow(list, "2");
+            EXPECT_EQ(Rows(list, {0, 1, 2, 3}),
+                      "1|Channel Front|Yes|No;10|Pacific|Yes|No;2|Burma|Yes|No;");
+            SelectRow(list, 2);
             SendMouse(sets.Button(ui::Button::Skins));
         }
     });
@@ -139,7 +118,6 @@ std::vector<std::string> TabRound() {
 // Escape leaves the child.
 TEST_F(FrameTest, TabReachesEveryControlInReadingOrderAndSpacePressesAButton) {
     Start("[Harbinet]\nVersion=22\nMode=0\n[TerrainSets]\nTerrain1=Med\n");
-    game.ui.messages.clear();  // no tray on this display
     ModalHook user([&](wxDialog& d) {
         EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != nullptr; }));
         if (d.GetTitle() == "Add Terrain Set") {
@@ -169,14 +147,13 @@ TEST_F(FrameTest, TheListWaitsWhileTheSkinsOfASetAreOpen) {
         "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\nSkinFiles=P*.TPC\n[TerrainSets]\n"
         "Terrain1=Med\n");
     MakeFolder(game.Own() + "Vandelholt");
-    game.ui.messages.clear();  // no tray on this display
     game.ui.answer = true;
     TerrainSetsDialog* sets = nullptr;
     ModalHook user([&](wxDialog& d) {
         if (d.GetTitle() == TerrainSetsDialog::kTitle) {
             sets = static_cast<TerrainSetsDialog*>(&d);
             d.Move(600, 600);
-            SelectRow(sets->List(), "1");
+            SelectRow(*sets->List(), 0);
             SendMouse(sets->Button(ui::Button::Skins));
             return;
         }
