@@ -83,12 +83,6 @@ TEST(ChangeCopies, AKeptCopyIsProvablyCurrent) {
     } cases[] = {
         {"store rewritten in place, time put back",
          [&](auto& store, auto&, auto&) { rewriteInPlace(store, "SPRING!"); }, "MAP.TER=spring!"},
-        {"another file copied onto the store keeping its time",
-         [&](auto& store, auto& other, auto&) {
-             files::CopyFile(other, store);
-             sameTimes(other, store);
-         },
-         "MAP.TER=spring!"},
         {"another season's file copied over the game's keeping its time",
          [&](auto&, auto& other, auto& game) {
              files::CopyFile(other, game);
@@ -174,20 +168,6 @@ TEST(PatternLists, ThoseThatWouldTakeEveryFileAreTold) {
         EXPECT_TRUE(terrain::TakesEveryFile(list)) << list;
     for (const char* list : {"", "*.TER,GRAS*.TPC", "?", "??.?", "A*", ",,", "*.TER,"})
         EXPECT_FALSE(terrain::TakesEveryFile(list)) << list;
-}
-
-// An empty piece is passed on, and then matches nothing: "*.TER," works as "*.TER".
-TEST(PatternLists, SplitAtEveryCommaWithoutTrimming) {
-    const std::pair<const char*, const char*> cases[] = {{"*.TER,GRAS*.TPC", "*.TER|GRAS*.TPC|"},
-                                                         {"*.TER, GRAS*.TPC", "*.TER| GRAS*.TPC|"},
-                                                         {"*.TER,", "*.TER||"},
-                                                         {"a,,b", "a||b|"},
-                                                         {"", "|"}};
-    for (const auto& [list, pieces] : cases) {
-        std::string out;
-        terrain::ForEachPattern(list, [&](std::string_view p) { out += std::string(p) + "|"; });
-        EXPECT_EQ(out, pieces) << list;
-    }
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Profile.h"
-#include "terrain/TerrainSetList.h"
 #include "support/GameFolder.h"
+#include "terrain/TerrainSetList.h"
 
 namespace harbinet::test {
 namespace {
@@ -60,38 +60,32 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
               "All 25 terrain sets are in use: delete one before adding another");
 }
 
-// Deleting the active set gives the game back its default terrain first, so that the settings
-// never name a set that is gone.
+// Deleting the active set (2) gives the game back its default terrain first, so that the
+// settings never name a set that is gone; deleting another leaves the game folder alone.
 TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesNoActiveSetBehind) {
-    for (const unsigned active : {1u, 2u}) {
-        SCOPED_TRACE(active);
-        Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\n");
-        profile::WriteString(g.Settings(), "Harbinet", "TerrainSet", std::to_string(active));
-        profile::WriteString(g.Settings(), "Harbinet", "TerrainFiles", "*.TER");
-        WriteFile(g.Game() + "MAP.TER", "installed");
-        WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
-        WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
-        const std::string question = list.DeleteQuestion(*list.Row(2));
-        ASSERT_TRUE(Delete(2));
-        EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
-        EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
-        EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
-        EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
-        const std::string asked = "Do you really want to delete the Pacific Terrain Set?";
-        if (active == 2) {
-            EXPECT_EQ(state->settings.ActiveSet(), 0u);
-            EXPECT_FALSE(Exists(g.Game() + "MAP.TER"));
-            EXPECT_EQ(question, asked +
-                                    "\n(It is the active Terrain Set: EAW goes back to its "
-                                    "Default Terrain first.)");
-        } else {
-            EXPECT_EQ(state->settings.ActiveSet(), 1u);
-            EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), "installed");
-            EXPECT_EQ(question, asked);
-        }
-        EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
-        EXPECT_EQ(Add("Burma", false, false), 2u);
-    }
+    Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\nTerrain3=Med\n");
+    profile::WriteString(g.Settings(), "Harbinet", "TerrainFiles", "*.TER");
+    WriteFile(g.Game() + "MAP.TER", "installed");
+    WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
+    WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
+    const std::string asked = "Do you really want to delete the ";
+    EXPECT_EQ(list.DeleteQuestion(*list.Row(3)), asked + "Med Terrain Set?");
+    ASSERT_TRUE(Delete(3));
+    EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), "installed");
+
+    EXPECT_EQ(list.DeleteQuestion(*list.Row(2)),
+              asked +
+                  "Pacific Terrain Set?\n(It is the active Terrain Set: EAW goes back to its "
+                  "Default Terrain first.)");
+    ASSERT_TRUE(Delete(2));
+    EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
+    EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
+    EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
+    EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
+    EXPECT_EQ(state->settings.ActiveSet(), 0u);
+    EXPECT_FALSE(Exists(g.Game() + "MAP.TER"));
+    EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
+    EXPECT_EQ(Add("Burma", false, false), 2u);
 }
 
 // Unsafe names read from the settings file are kept, but deleting their set touches no file

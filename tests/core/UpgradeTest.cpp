@@ -16,12 +16,6 @@ using Messages = std::vector<std::string>;
 
 using UpgradeTest = InstallFixture;
 
-// Only the exact standard spellings stay skin patterns.
-TEST(CommonPatterns, EverythingButTheTwoStandardSkinPatterns) {
-    EXPECT_EQ(CommonPatterns("P*.TPC,A.CMN,*.3DZ, *.3DZ,p*.tpc,"), "A.CMN, *.3DZ,p*.tpc,");
-    EXPECT_EQ(CommonPatterns("P*.TPC,*.3DZ"), "");
-}
-
 // The old file is kept beside the new one (an older backup replaced), or not discarded at all.
 TEST_F(UpgradeTest, LayoutsBefore12AreBackedUpThenDiscardedAndInstalledAfresh) {
     const std::string backup = g.Settings() + ".old";

@@ -69,17 +69,6 @@ TEST_F(FrameTest, RightPressShowsTheMenuWithTheDefaultItemInBold) {
     EXPECT_EQ(*bold, "<b>_About Harbinet...</b>");
 }
 
-// The real menu, chosen with the keyboard while About is open.
-TEST_F(FrameTest, AMenuChoiceWhileADialogIsOpenInstallsTheSeason) {
-    StartSeasonal("0");
-    ModalHook about([&](wxDialog&) {
-        ChooseFromTrayMenu(*frame, cmd::Season(Season::Winter));
-        EXPECT_TRUE(RunEventsUntil([&] { return Terrain() == "Winter"; }));
-    });
-    frame->RunCommand(cmd::kAbout);
-    EXPECT_EQ(about.shown, std::vector<std::string>{"About Harbinet"});
-}
-
 // "Set Channel Front" cannot write the game's EAW.INI; "Set Med", chosen from the tray while that
 // error is shown, runs once the first set is in place, and takes its common file away again.
 TEST_F(FrameTest, ATerrainSetChosenDuringAnErrorOfAChangeRunsAfterIt) {
@@ -155,17 +144,13 @@ class SplashTest : public ::testing::Test {
     wxFrame* owner = new wxFrame(nullptr, wxID_ANY, "hidden owner");
 };
 
-TEST_F(SplashTest, GoesByItsTimer) {
-    SplashWindow::ShowSplash(owner);
-    ASSERT_NE(SplashWindow::Current(), nullptr);
-    EXPECT_TRUE(RunEventsUntil([] { return SplashWindow::Current() == nullptr; }));
-}
-
-TEST_F(SplashTest, GoesAtAKeyOrButtonPressWhichItKeeps) {
+// A key or button press hides it and is kept from the program; otherwise it goes by its timer.
+TEST_F(SplashTest, GoesAtAKeyOrButtonPressWhichItKeepsElseByItsTimer) {
     EXPECT_TRUE(HiddenBy(wxKeyEvent(wxEVT_KEY_DOWN)));
     EXPECT_TRUE(HiddenBy(wxMouseEvent(wxEVT_LEFT_DOWN)));
     EXPECT_TRUE(HiddenBy(wxMouseEvent(wxEVT_RIGHT_DOWN)));
     EXPECT_FALSE(HiddenBy(wxMouseEvent(wxEVT_MOTION)));
+    EXPECT_TRUE(RunEventsUntil([] { return SplashWindow::Current() == nullptr; }));
 }
 
 }  // namespace

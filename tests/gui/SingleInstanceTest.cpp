@@ -1,6 +1,5 @@
 // The program itself, started as a user would: a second start brings the first forward and ends.
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -12,23 +11,13 @@
 // Xlib last: its macros clash with the names above.
 #include "support/XTestClient.h"
 
-extern char** environ;
-
 namespace harbinet::test {
 namespace {
 
 // A started copy of the program; one that a failed test leaves running is killed.
 struct Started {
-    Started(const std::string& path, std::vector<std::string> args) {
-        args.insert(args.begin(), path);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-            ended = true;  // never started, so it never exited either
-            status = -1;
-        }
-    }
+    Started(const std::string& path, std::vector<std::string> args)
+        : pid(StartProgram(path, std::move(args))), status(pid < 0 ? -1 : 0), ended(pid < 0) {}
     ~Started() {
         if (!ended && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
     }
@@ -41,9 +30,9 @@ struct Started {
         RunEventsUntil([&] { return !Running(); });
         return ended && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    pid_t pid = -1;
-    int status = 0;
-    bool ended = false;
+    pid_t pid;
+    int status;
+    bool ended;  // or never started
 };
 
 // In a Wayland session too: the program runs as an X11 client, and the installation's lock
