@@ -39,11 +39,8 @@ TEST(DesktopShortcut, ExecutableEntryStartsTheProgramInItsFolderAndKeepsOtherFol
 }
 
 TEST(UserDirs, AreReadAsTheShellWould) {
-    const struct {
-        const char* text;
-        const char* name;
-        const char* folder;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // text, name, folder
         {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n", "DESKTOP", "/home/pilot/Desktop/"},
         {"XDG_DESKTOP_DIR=\"$HOME/\"\n", "DESKTOP", "/home/pilot/"},  // disabled: the home
         {"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "DESKTOP", "/two/"},  // later wins

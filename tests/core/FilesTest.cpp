@@ -209,10 +209,7 @@ TEST(FilesStaleTemporaryFiles, OnlyThoseOfGoneProcessesAreRemoved) {
 // program deletes or copies the wrong files of the game folder. One case of each rule: the
 // wildcard fuzz harness holds the matcher against a reference written from the rules.
 TEST(Wildcard, MatchesAsWindowsDoes) {
-    const struct {
-        std::string_view pattern, name;
-        bool matches;
-    } cases[] = {
+    const std::tuple<std::string_view, std::string_view, bool> cases[] = {
         // Trailing dots and blanks of the pattern are dropped; nothing is left of some.
         {"EAW.*", "EAW", true},
         {"a.TER. .", "a.ter", true},
@@ -239,9 +236,8 @@ TEST(Wildcard, MatchesAsWindowsDoes) {
         {"\xc3\x89t\xc3\xa9", "\xc3\xa9t\xc3\xa9", false},
         {"[a].x", "[A].X", true},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(files::WildcardMatch(c.pattern, c.name), c.matches)
-            << "pattern \"" << c.pattern << "\" name \"" << c.name << "\"";
+    for (const auto& [pattern, name, matches] : cases)
+        EXPECT_EQ(files::WildcardMatch(pattern, name), matches) << pattern << " " << name;
 }
 
 }  // namespace

@@ -77,11 +77,7 @@ std::string Pixels(const RgbImage& image) {
 TEST(DecodeGif, AWholePictureComesBackPixelForPixel) {
     std::string many;
     for (int i = 0; i < 150; ++i) many += kColours;
-    const struct {
-        const char* what;
-        Image image;
-        std::string pixels;
-    } cases[] = {
+    const std::tuple<const char*, Image, std::string> cases[] = {
         {"plain", {3, 2, Lzw("RGB0RG")}, "RGB0RG"},
         // Rows come as 0, 4, 2, 6, then the odd ones.
         {"interlaced", {1, 8, Lzw("00GGRBRB"), '\x40'}, "0RGB0RGB"},
@@ -93,22 +89,18 @@ TEST(DecodeGif, AWholePictureComesBackPixelForPixel) {
         {"a code defined by its own use", {4, 1, "\x8C\x53"}, "RRRR"},
         {"data in several sub-blocks", {30, 20, Lzw(many)}, many},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, gif, pixels] : cases) {
         RgbImage image;
-        ASSERT_TRUE(DecodeGif(Gif(c.image), image)) << c.what;
-        EXPECT_EQ(image.width * 1000 + image.height, c.image.width * 1000 + c.image.height)
-            << c.what;
-        EXPECT_EQ(Pixels(image), c.pixels) << c.what;
+        ASSERT_TRUE(DecodeGif(Gif(gif), image)) << what;
+        EXPECT_EQ(image.width * 1000 + image.height, gif.width * 1000 + gif.height) << what;
+        EXPECT_EQ(Pixels(image), pixels) << what;
     }
 }
 
 TEST(DecodeGif, DamagedOrCutShortIsRefused) {
     const Image good{3, 2, Lzw("RGB0RG")};
     const std::string gif = Gif(good);
-    const struct {
-        const char* what;
-        std::string bytes;
-    } cases[] = {
+    const std::pair<const char*, std::string> cases[] = {
         {"another signature", "GIF88a" + gif.substr(6)},
         {"no palette", Gif(good, "")},
         {"no width", Gif({0, 2, good.lzw})},
@@ -119,7 +111,7 @@ TEST(DecodeGif, DamagedOrCutShortIsRefused) {
         {"the trailer before any image", gif.substr(0, 25) + "\x3B"},
     };
     RgbImage image;
-    for (const auto& c : cases) EXPECT_FALSE(DecodeGif(c.bytes, image)) << c.what;
+    for (const auto& [what, bytes] : cases) EXPECT_FALSE(DecodeGif(bytes, image)) << what;
     // Cut anywhere before the image's last sub-block has ended.
     for (std::size_t length = 0; length + 1 < gif.size(); ++length)
         EXPECT_FALSE(DecodeGif(gif.substr(0, length), image)) << length;

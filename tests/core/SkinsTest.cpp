@@ -101,26 +101,22 @@ TEST_F(SkinsTest, OnlyPlainFilesOfADownloadFolderAreTaken) {
 // The next number is one above every number the catalogue uses, whatever "SkinCount" says,
 // and the count written back is that number.
 TEST_F(SkinsTest, NumbersComeFromWhatIsOnDisk) {
-    const struct {
-        const char* count;
-        std::vector<unsigned> records;
-        const char* file;  // a stored file or preview of a skin without a record
-        unsigned next;
-    } cases[] = {{"5", {1, 2, 4}, "", 6},
-                 {"-1", {2}, "", 3},
-                 {"2", {1}, "9_P109E.3DZ", 10},
-                 {"0", {}, "12.JPG", 13},
-                 {"4000000000", {7}, "", 8}};
-    for (const auto& c : cases) {
+    // "SkinCount", the records, a stored file or preview of a skin without a record, the number.
+    const std::tuple<const char*, std::vector<unsigned>, const char*, unsigned> cases[] = {
+        {"5", {1, 2, 4}, "", 6},
+        {"-1", {2}, "", 3},
+        {"2", {1}, "9_P109E.3DZ", 10},
+        {"0", {}, "12.JPG", 13},
+        {"4000000000", {7}, "", 8}};
+    for (const auto& [count, records, file, next] : cases) {
         std::filesystem::remove_all(store);
-        WriteFile(store + "Skins.INI", std::string("[Skins]\nSkinCount=") + c.count + "\n");
-        for (unsigned n : c.records) Record(n, "109E");
-        if (*c.file) WriteFile(store + c.file, "");
+        WriteFile(store + "Skins.INI", std::string("[Skins]\nSkinCount=") + count + "\n");
+        for (unsigned n : records) Record(n, "109E");
+        if (*file) WriteFile(store + file, "");
         Download({"P109ETEX.TPC"});
-        EXPECT_EQ(Add(), c.next) << c.count;
+        EXPECT_EQ(Add(), next) << count;
         EXPECT_EQ(profile::GetString(store + "Skins.INI", "Skins", "SkinCount", ""),
-                  std::to_string(c.next))
-            << c.count;
+                  std::to_string(next));
     }
     EXPECT_EQ(catalogue.ListSkins().size(), 2u) << "the records that exist, however high the count";
 }
@@ -178,17 +174,13 @@ TEST_F(SkinsTest, BoardSlotsShowTheLogoASkinsDescriptionOrThatItIsGone) {
     WriteFile(store + "7.DAT", "[Skin]\nModel=Küstenstaffel\nUnit=" + longUnit +
                                    "\nPilot=Galland\nLocation=Audembert\n");
     WriteFile(store + "7.jpg", "");
-    const struct {
-        unsigned n;
-        const char* picture;
-        std::string caption;
-    } cases[] = {{0, "EAWLOGO.GIF", "Bf 109E-4"},
-                 {7, "7.jpg", "Küstenstaffel, " + std::string(254, 'x') + "\nGalland\nAudembert, "},
-                 {8, "NOIMAGE.GIF", "Skin does not exist!"}};
-    for (const auto& c : cases) {
-        const SkinSlot slot = catalogue.SlotOf(16, c.n);
-        EXPECT_EQ(slot.picture, store + c.picture);
-        EXPECT_EQ(slot.caption, c.caption);
+    const std::tuple<unsigned, const char*, std::string> cases[] = {
+        {0, "EAWLOGO.GIF", "Bf 109E-4"},
+        {7, "7.jpg", "Küstenstaffel, " + std::string(254, 'x') + "\nGalland\nAudembert, "},
+        {8, "NOIMAGE.GIF", "Skin does not exist!"}};
+    for (const auto& [n, picture, caption] : cases) {
+        EXPECT_EQ(catalogue.SlotOf(16, n).picture, store + picture);
+        EXPECT_EQ(catalogue.SlotOf(16, n).caption, caption);
     }
 }
 

@@ -35,9 +35,8 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
     const std::string out = dir / "out.txt";
     const std::string tool = WriteFile(dir / "tool.sh", "#!/bin/sh\ntouch '" + out + "'\n");
     ::chmod(tool.c_str(), 0755);
-    const struct {
-        std::string program, folder, reason;
-    } cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // program, folder, reason
         {dir / "missing", dir.Path(), dir / "missing"},
         {"harbinet-no-such-program-anywhere", "", "harbinet-no-such-program-anywhere"},
         {plain, dir.Path(), plain},
@@ -45,10 +44,10 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
         {tool, dir / "no such folder/", "no such folder"},
     };
     auto desktop = MakeSystemDesktop();
-    for (const auto& c : cases) {
+    for (const auto& [program, folder, reason] : cases) {
         std::string error;
-        EXPECT_FALSE(desktop->Spawn({c.program}, c.folder, &error)) << c.program;
-        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_FALSE(desktop->Spawn({program}, folder, &error)) << program;
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
     }
     EXPECT_FALSE(test::Exists(out));
 }
@@ -130,11 +129,8 @@ TEST(StartedPrograms, ANativeGameStartsInItsFolder) {
 
 // xdg-open's verdict reaches the caller; no handler at all is a failure too.
 TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
-    const struct {
-        const char* handler;  // the body of xdg-open, none when there is no xdg-open
-        bool opened;
-        std::string reason;
-    } cases[] = {
+    // The body of xdg-open (none when there is no xdg-open), whether it opened, the reason told.
+    const std::tuple<const char*, bool, std::string> cases[] = {
         {"exit 0", true, ""},
         {"exit 3", false, "No application was found to open it"},
         {"exit 4", false, "The application failed to open it"},
@@ -142,19 +138,19 @@ TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
         {nullptr, false, "xdg-open was not found (it comes with xdg-utils)"},
     };
     const std::string oldPath = std::getenv("PATH");
-    for (const auto& c : cases) {
+    for (const auto& [handler, opened, reason] : cases) {
         test::TempDir dir;
-        if (c.handler) {
-            WriteFile(dir / "bin/xdg-open", std::string("#!/bin/sh\n") + c.handler + "\n");
+        if (handler) {
+            WriteFile(dir / "bin/xdg-open", std::string("#!/bin/sh\n") + handler + "\n");
             ::chmod((dir / "bin/xdg-open").c_str(), 0755);
         }
         ::setenv("PATH", (dir / "bin").c_str(), 1);
         std::string error;
-        EXPECT_EQ(MakeSystemDesktop()->ShellOpen(dir / "Harbinet ReadMe.RTF", &error), c.opened)
-            << c.reason;
-        EXPECT_EQ(error, c.reason);
+        EXPECT_EQ(MakeSystemDesktop()->ShellOpen(dir / "Harbinet ReadMe.RTF", &error), opened)
+            << reason;
+        EXPECT_EQ(error, reason);
         // The handler had a watcher of its own as parent: nothing of ours is left to reap.
-        EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << c.reason;
+        EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << reason;
     }
     ::setenv("PATH", oldPath.c_str(), 1);
 }

@@ -186,25 +186,23 @@ TEST(AboutDialog, ReadmeOpensTheManualAndTheDialogStaysOpen) {
 // The picture buttons never take the focus: the dialog itself answers the keys.
 TEST(DialogLook, EscapeClosesWithCancelOrALoneOkReturnAcceptsWhereThereIsAnOk) {
     GameFolder game;
-    const struct {
-        int key;
-        int about;   // OK alone
-        int career;  // Cancel alone
-    } cases[] = {{WXK_ESCAPE, wxID_OK, wxID_CANCEL},
-                 {WXK_RETURN, wxID_OK, wxID_ABORT},
-                 {WXK_NUMPAD_ENTER, wxID_OK, wxID_ABORT},
-                 {'A', wxID_ABORT, wxID_ABORT}};
-    for (const auto& c : cases) {
-        ModalHook press([&](wxDialog& dialog) {
+    // The key, and what About (OK alone) and Set Active Career (Cancel alone) end with.
+    const std::tuple<int, int, int> cases[] = {{WXK_ESCAPE, wxID_OK, wxID_CANCEL},
+                                               {WXK_RETURN, wxID_OK, wxID_ABORT},
+                                               {WXK_NUMPAD_ENTER, wxID_OK, wxID_ABORT},
+                                               {'A', wxID_ABORT, wxID_ABORT}};
+    for (const auto& [key, about, career] : cases) {
+        ModalHook press([key = key](wxDialog& dialog) {
             wxKeyEvent event(wxEVT_CHAR_HOOK);
-            event.m_keyCode = c.key;
+            event.m_keyCode = key;
             event.SetEventObject(&dialog);
             dialog.GetEventHandler()->ProcessEvent(event);
         });
-        AboutDialog about(game.Own(), nullptr, &game.desktop);
-        EXPECT_EQ(about.ShowModal(), c.about) << c.key;
-        SetActiveCareerDialog career(game.Game(), "", nullptr, game.ui, &game.desktop);
-        EXPECT_EQ(career.ShowModal(), c.career) << c.key;
+        EXPECT_EQ(AboutDialog(game.Own(), nullptr, &game.desktop).ShowModal(), about) << key;
+        EXPECT_EQ(
+            SetActiveCareerDialog(game.Game(), "", nullptr, game.ui, &game.desktop).ShowModal(),
+            career)
+            << key;
     }
 }
 
