@@ -52,10 +52,8 @@ TEST(FilesFind, SortsIgnoringCaseFlagsFoldersAndGivesNanosecondTimes) {
     ASSERT_EQ(mkfifo((dir / "E.TER").c_str(), 0644), 0);  // a pipe is no file: never found
 
     std::string names;
-    for (const auto& f : files::FindFiles(dir.Path(), "*.TER")) {
+    for (const auto& f : files::FindFiles(dir.Path(), "*.TER"))
         names += f.name + (f.folder ? "/ " : " ");
-        EXPECT_EQ(f.path, dir.Path() + f.name);
-    }
     EXPECT_EQ(names, "A.ter a.TER b.TER D.TER/ ");
     EXPECT_EQ(files::FindFiles(dir.Path(), "*").size(), 6u) << "never . or ..";
     EXPECT_TRUE(files::FindFiles(dir.Path(), "").empty());
@@ -65,9 +63,6 @@ TEST(FilesFind, SortsIgnoringCaseFlagsFoldersAndGivesNanosecondTimes) {
     const auto found = files::FindFiles(dir.Path(), "X.SVE");
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].lastWrite, 1'000'000'000'123'456'789LL);
-    files::FileTime t = 0;
-    ASSERT_TRUE(files::GetLastWriteTime(path, t));
-    EXPECT_EQ(t, found[0].lastWrite);
     SetTimes(path, 32'503'680'000, 0);  // the year 3000 is later than any time that fits
     EXPECT_EQ(files::FindFiles(dir.Path(), "X.SVE")[0].lastWrite, INT64_MAX);
 }

@@ -31,7 +31,6 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
               "Channel Front|1|||");
     EXPECT_EQ(g.Values("External", {"App1Desc", "App3EXE", "App4Desc"}),
               "Orlen's ECA Control Panel|" + g.Game() + "EAWCM.EXE||");
-    EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion}) << "no upgrade message";
     EXPECT_EQ(ListFolder(g.Own()), "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI")
         << "the pictures went into the catalogue";

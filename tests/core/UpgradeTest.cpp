@@ -68,7 +68,6 @@ TEST_F(UpgradeTest, From12EveryStepRuns) {
     EXPECT_EQ(low, "0|0|0|1|0|<missing>|1|0|1|");
     EXPECT_EQ(ListFolder(g.Own() + "Common/"),
               "Channel Front/ Desert/ Mediterranean/ North Africa/ Pacific/ north africa/");
-    EXPECT_EQ(state->settings.Mode(), OperatingMode::Automatic);
     EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
 }
 

@@ -11,8 +11,6 @@
 #include "gui/widgets/StaticEx.h"
 #include "program/Commands.h"
 
-#include <map>
-
 namespace harbinet::test {
 namespace {
 
@@ -78,24 +76,16 @@ TEST_F(FrameTest, TerrainSetsAreDeletedAddedAndModifiedFromTheTray) {
                   "(letter case does not count in folder names)"}));
 }
 
-// What has the keyboard focus: the command of a bitmap button, else the kind of control.
+// What has the keyboard focus: a bitmap button by its command, else the kind of control.
 std::string Focused() {
     wxWindow* focus = wxWindow::FindFocus();
-    if (auto* button = dynamic_cast<ui::StaticEx*>(focus)) {
-        const std::map<unsigned, std::string> names = {{wxID_OK, "OK"},
-                                                       {wxID_CANCEL, "CANCEL"},
-                                                       {ui::id::kAddCommand, "ADD"},
-                                                       {ui::id::kDeleteCommand, "DELETE"},
-                                                       {ui::id::kModifyCommand, "MODIFY"},
-                                                       {ui::id::kSkinsCommand, "SKINS"}};
-        return names.at(button->Command());
-    }
+    if (auto* button = dynamic_cast<ui::StaticEx*>(focus)) return std::to_string(button->Command());
     if (auto* check = dynamic_cast<wxCheckBox*>(focus)) return check->GetLabel().utf8_string();
     if (dynamic_cast<wxTextCtrl*>(focus)) return "name";
-    if (dynamic_cast<wxListCtrl*>(focus) ||
-        (focus && dynamic_cast<wxListCtrl*>(focus->GetParent())))
-        return "list";
-    return "?";
+    return focus && (dynamic_cast<wxListCtrl*>(focus) ||
+                     dynamic_cast<wxListCtrl*>(focus->GetParent()))
+               ? "list"
+               : "?";
 }
 
 // Presses Tab and waits for the focus to move.
@@ -118,21 +108,24 @@ std::vector<std::string> TabRound() {
 // Escape leaves the child.
 TEST_F(FrameTest, TabReachesEveryControlInReadingOrderAndSpacePressesAButton) {
     Start("[Harbinet]\nVersion=22\nMode=0\n[TerrainSets]\nTerrain1=Med\n");
+    const auto id = [](int command) { return std::to_string(command); };
+    const std::string ok = id(wxID_OK), add = id(ui::id::kAddCommand);
     ModalHook user([&](wxDialog& d) {
         EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != nullptr; }));
         if (d.GetTitle() == "Add Terrain Set") {
             EXPECT_EQ(TabRound(),
                       (std::vector<std::string>{"name", text::kHasSeasonsCheck,
-                                                text::kObjectsLowCheck, "OK", "CANCEL"}));
+                                                text::kObjectsLowCheck, ok, id(wxID_CANCEL)}));
             wxUIActionSimulator().Char(WXK_ESCAPE);
             EXPECT_TRUE(RunEventsUntil([&] { return !d.IsShown(); }));
             return;
         }
-        EXPECT_EQ(TabRound(),
-                  (std::vector<std::string>{"list", "SKINS", "ADD", "MODIFY", "DELETE", "OK"}));
+        EXPECT_EQ(TabRound(), (std::vector<std::string>{"list", id(ui::id::kSkinsCommand), add,
+                                                        id(ui::id::kModifyCommand),
+                                                        id(ui::id::kDeleteCommand), ok}));
         PressTab();
         PressTab();
-        ASSERT_EQ(Focused(), "ADD");
+        ASSERT_EQ(Focused(), add);
         wxUIActionSimulator().Char(' ');
         EXPECT_TRUE(RunEventsUntil([&] { return user.shown.size() == 2; }));
     });
