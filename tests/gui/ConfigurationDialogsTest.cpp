@@ -53,9 +53,8 @@ TEST_F(ConfigurationDialogs, ExternalApplicationsAreAddedModifiedAndDeletedAtOnc
     EXPECT_EQ(before, "1|Panel|P.EXE;10|Ten|10.EXE;2|Two|2.EXE;");
     EXPECT_EQ(after, "10|Tenth|10.EXE;2|Two|2.EXE;3|ECA Panel|..\\TOOLS\\ECA.EXE;");
     // The slots the settings file has, in case the list shows rows the file does not.
-    EXPECT_EQ(game.Setting("External", "App3EXE") + "|" + game.Setting("External", "App10Desc") +
-                  "|" + game.Setting("External", "App1Desc"),
-              "..\\TOOLS\\ECA.EXE|Tenth|");
+    EXPECT_EQ(game.Values("External", {"App3EXE", "App10Desc", "App1Desc"}),
+              "..\\TOOLS\\ECA.EXE|Tenth||");
     EXPECT_EQ(game.ui.messages,
               (std::vector<std::string>{
                   "error Harbinet Error: The executable TOOLS/ECA.EXE does not exist",
@@ -66,35 +65,31 @@ TEST_F(ConfigurationDialogs, ConfigureStoresTheOptionsAfterCheckingThePatternLis
     Start(
         "[Harbinet]\nVersion=22\nMode=0\nSavedObjectDetail=2\nTerrainFiles=*.TER\n"
         "SkinFiles=P*.TPC\nCommonFiles=\n");
-    for (int round = 0; round < 2; ++round) {
-        ModalHook user([&](wxDialog& shown) {
-            auto& dialog = dynamic_cast<ConfigureDialog&>(shown);
-            wxTextCtrl* terrain = dialog.PatternEdit(ConfigureDialog::kTerrainFiles);
-            EXPECT_FALSE(dialog.AdvancedMode()->GetValue());
-            EXPECT_FALSE(terrain->IsEnabled());
-            if (round == 1) return;
-            dialog.AdvancedMode()->SetValue(true);
-            wxCommandEvent clicked(wxEVT_CHECKBOX, dialog.AdvancedMode()->GetId());
-            clicked.SetInt(1);
-            dialog.AdvancedMode()->GetEventHandler()->ProcessEvent(clicked);
-            EXPECT_TRUE(terrain->IsEnabled());
-            terrain->SetValue("*.TER,");
-            Press(shown, wxID_OK);  // refused: the dialog stays open
-            terrain->SetValue("*.TER,GRAS*.TPC");
-            dialog.FlagBox(ConfigureDialog::kClickDefault)->SetValue(true);
-            dialog.FlagBox(ConfigureDialog::kLoadOnStart)->SetValue(true);
-            wxRadioButton* medium = dialog.DetailButton(1);
-            medium->SetValue(true);
-            wxCommandEvent picked(wxEVT_RADIOBUTTON, medium->GetId());
-            medium->GetEventHandler()->ProcessEvent(picked);
-            Press(shown, wxID_OK);
-        });
-        frame->RunCommand(cmd::kConfigure);
-    }
-    const auto setting = [&](const char* key) { return game.Setting("Harbinet", key); };
-    EXPECT_EQ(setting("ClickDefault") + setting("LoadOnStart") + setting("SavedObjectDetail") +
-                  "|" + setting("TerrainFiles") + "|" + setting("CommonFiles"),
-              "111|*.TER,GRAS*.TPC|");
+    ModalHook user([&](wxDialog& shown) {
+        auto& dialog = dynamic_cast<ConfigureDialog&>(shown);
+        wxTextCtrl* terrain = dialog.PatternEdit(ConfigureDialog::kTerrainFiles);
+        EXPECT_FALSE(dialog.AdvancedMode()->GetValue());
+        EXPECT_FALSE(terrain->IsEnabled());
+        dialog.AdvancedMode()->SetValue(true);
+        wxCommandEvent clicked(wxEVT_CHECKBOX, dialog.AdvancedMode()->GetId());
+        clicked.SetInt(1);
+        dialog.AdvancedMode()->GetEventHandler()->ProcessEvent(clicked);
+        EXPECT_TRUE(terrain->IsEnabled());
+        terrain->SetValue("*.TER,");
+        Press(shown, wxID_OK);  // refused: the dialog stays open
+        terrain->SetValue("*.TER,GRAS*.TPC");
+        dialog.FlagBox(ConfigureDialog::kClickDefault)->SetValue(true);
+        dialog.FlagBox(ConfigureDialog::kLoadOnStart)->SetValue(true);
+        wxRadioButton* medium = dialog.DetailButton(1);
+        medium->SetValue(true);
+        wxCommandEvent picked(wxEVT_RADIOBUTTON, medium->GetId());
+        medium->GetEventHandler()->ProcessEvent(picked);
+        Press(shown, wxID_OK);
+    });
+    frame->RunCommand(cmd::kConfigure);
+    EXPECT_EQ(game.Values("Harbinet", {"ClickDefault", "LoadOnStart", "SavedObjectDetail",
+                                       "TerrainFiles", "CommonFiles"}),
+              "1|1|1|*.TER,GRAS*.TPC||");
     EXPECT_EQ(game.ui.messages,
               std::vector<std::string>{"error Harbinet Error: The file types specified for "
                                        "Terrain are invalid or incorrectly formatted"});
