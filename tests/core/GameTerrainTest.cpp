@@ -50,8 +50,8 @@ TEST_F(SeasonInstallTest, StoreFoldersAreFoundIgnoringLetterCaseAndFailedCopiesA
         "error Harbinet Error: These files could not be copied to " + game + ":\n" + g.Own() +
         "Terrain/channel/SUMMER/GRAS1.TPC"};
     EXPECT_EQ(g.ui.messages, failure);
-    EXPECT_EQ(TrayTooltip(*state, false), "Harbinet - Manual Mode (Channel)")
-        << "no season claimed";
+    // No season claimed.
+    EXPECT_EQ(TrayTooltip(*state, false), "Harbinet - Manual Mode (Channel)");
 
     g.ui.messages.clear();
     LoadSettings(*g.MakeState(), StartedBy::Verb);

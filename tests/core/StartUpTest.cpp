@@ -39,58 +39,28 @@ TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
     EXPECT_EQ(RememberedFolder(), "") << "a folder since removed";
 }
 
-// The settings as the typed getters read them, each named.
-std::string Read(const Settings& s) {
-    return Format(
-        "%s Terrain=%d TerrainSet=%d Timer=%u ClickDefault=%d LoadOnStart=%d CopySkins=%d "
-        "LaunchAfter=%d",
-        s.Automatic() ? "Automatic" : "Manual", s.Get(settings::kTerrain),
-        s.Get(settings::kTerrainSet), s.Get(settings::kTimer), s.Get(settings::kClickDefault),
-        s.Get(settings::kLoadOnStart), s.Get(settings::kCopySkins), s.Get(settings::kLaunchAfter));
-}
-
-// Without the keys each setting has its default, TerrainSet 1 although the first installation
-// writes 0. A current layout is read as it is: nothing is written, installed or upgraded.
-TEST(LoadSettings, EachSettingIsReadOrHasItsDefault) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Mode=0",
-         "Manual Terrain=0 TerrainSet=1 Timer=30 ClickDefault=0 LoadOnStart=0 CopySkins=0 "
-         "LaunchAfter=0"},
-        {"Mode=1\r\nTerrain=3\r\nTerrainSet=7\r\nTimer=45\r\nClickDefault=1\r\nLoadOnStart=0\r\n"
-         "CopySkins=1\r\nLaunchAfter=1",
-         "Automatic Terrain=3 TerrainSet=7 Timer=45 ClickDefault=1 LoadOnStart=0 CopySkins=1 "
-         "LaunchAfter=1"},
-    };
-    for (const auto& [keys, expected] : cases) {
-        GameFolder g;
-        const std::string text = "[Harbinet]\r\nVersion=22\r\n" + std::string(keys);
-        WriteFile(g.Settings(), text);
-        auto state = g.MakeState();
-        LoadSettings(*state);
-        EXPECT_EQ(Read(state->settings), expected);
-        EXPECT_EQ(ReadFile(g.Settings()), text);
-        EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
-    }
-}
-
-// A settings file the Windows program wrote: its spelling and its code page.
+// A settings file the Windows program wrote: its spelling and its code page. A current layout is
+// read as it is: nothing is written, installed or upgraded; a setting missing has its default,
+// TerrainSet 1 although the first installation writes 0.
 TEST(LoadSettings, TheWindowsSettingsFileIsUsedAndKept) {
     GameFolder g;
-    const std::string windows = g.Own() + "Harbinet.INI";
-    WriteFile(windows,
-              "[Harbinet]\r\nMode=0\r\nVersion=22\r\n[TerrainSets]\r\nTerrain1=K\xFCste\r\n"
-              "Terrain2=Stra\xC3\x9F"
-              "e\r\n[External]\r\nApp1Desc=\x93"
-              "Tools\x94\r\n");
+    const std::string text =
+        "[Harbinet]\r\nMode=0\r\nVersion=22\r\n[TerrainSets]\r\nTerrain1=K\xFCste\r\n"
+        "Terrain2=Stra\xC3\x9F"
+        "e\r\n[External]\r\nApp1Desc=\x93"
+        "Tools\x94\r\n";
+    WriteFile(g.Own() + "Harbinet.INI", text);
     auto state = g.MakeState();
     LoadSettings(*state);
     EXPECT_TRUE(g.ui.messages.empty()) << "no first installation";
-    ASSERT_TRUE(state->settings.Set(settings::kTerrain, 2));
-    EXPECT_EQ(ListFolder(g.Own()), "Harbinet.INI");
+    EXPECT_EQ(ReadFile(g.Own() + "Harbinet.INI"), text);
     const Settings& store = state->settings;
+    EXPECT_EQ(store.Get(settings::kTerrainSet), 1);
     EXPECT_EQ(store.TerrainSetName(1) + "|" + store.TerrainSetName(2) + "|" +
                   store.AppDescription(1) + "|" + store.TerrainSetName(2, 6),
               "Küste|Straße|“Tools”|Stra");
+    ASSERT_TRUE(state->settings.Set(settings::kTerrain, 2));
+    EXPECT_EQ(ListFolder(g.Own()), "Harbinet.INI");
 }
 
 TEST(LoadSettings, MissingGameIsReportedWithThePathLookedAt) {

@@ -90,22 +90,22 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
 
     LoadSettings(*state);
 
+    // Step 12 did not run.
     EXPECT_EQ(g.Values("Harbinet", {"SkinFiles", "CommonFiles", "SavedObjectDetail", "Terrain",
                                     "TerrainSet", "Version"}),
-              "P*.TPC,*.3DZ|*.LBM,COCK*.TPC|<missing>|1|0|22|")
-        << "step 12 did not run";
+              "P*.TPC,*.3DZ|*.LBM,COCK*.TPC|<missing>|1|0|22|");
     // Spring's copies of a seasonal set become the common files, the other seasons' go.
     EXPECT_EQ(ListFolder(common + "Channel Front/"), "COCKPIT.TPC a.lbm");
     EXPECT_EQ(ReadFile(common + "Channel Front/a.lbm"), "Spring/a.lbm");
     for (const char* season : {"Spring/", "Summer/"}) EXPECT_EQ(ListFolder(cf + season), "P51.TPC");
     EXPECT_EQ(ListFolder(cf + "Autumn/") + ListFolder(cf + "Winter/"), "");
-    EXPECT_EQ(KeptFiles(g), "COCKPIT.TPC=Autumn/COCKPIT.TPC SKY.LBM= b.LBM=Winter/b.LBM")
-        << "one that differs from the common one, and one no common file stands for, are kept";
+    // One that differs from the common one, and one no common file stands for, are kept.
+    EXPECT_EQ(KeptFiles(g), "COCKPIT.TPC=Autumn/COCKPIT.TPC SKY.LBM= b.LBM=Winter/b.LBM");
     EXPECT_EQ(ListFolder(common + "Mediterranean/"), "x.LBM y.LBM");
     EXPECT_EQ(ReadFile(common + "Mediterranean/x.LBM"), "read-only");
     EXPECT_EQ(ListFolder(med), "P40.TPC x.LBM") << "one that could not be copied stays";
-    EXPECT_EQ(ListFolder(g.Game()), "EAW.EXE EAW.INI Harbinet/ P51.TPC")
-        << "the default terrain removes the new common files from the game";
+    // The default terrain removes the new common files from the game.
+    EXPECT_EQ(ListFolder(g.Game()), "EAW.EXE EAW.INI Harbinet/ P51.TPC");
     EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
 }
 

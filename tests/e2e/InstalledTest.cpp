@@ -23,8 +23,8 @@ TEST(Installed, FirstRunSeedsANewFolderWhichLaterRunsFindRemembered) {
     ProgramResult r = RunProgram(cli, {"status"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("--folder"), std::string::npos) << "no folder known yet";
-    EXPECT_EQ(RunProgram(cli, {"refresh", "--", "/bin/sh", "-c", "exit 4"}).status, 4)
-        << "a launcher's hook still starts the game";
+    // A launcher's hook still starts the game.
+    EXPECT_EQ(RunProgram(cli, {"refresh", "--", "/bin/sh", "-c", "exit 4"}).status, 4);
 
     r = RunProgram(cli, {"--folder", g.Own(), "status"});
     ASSERT_EQ(r.status, 0) << r.err;
