@@ -21,7 +21,8 @@ TEST(CommandLine, EmbeddingOrAutomationSuppressTheSplashTheLastFolderSwitchNames
     EXPECT_EQ(FolderArgument({"--folders=/x/", "-folder", "/x/", "--folder"}), std::nullopt);
 }
 
-// A folder is remembered while it exists, and a folder picked must hold the game.
+// A folder is remembered while it exists, a folder picked must hold the game, and a folder
+// named through a link is the folder itself.
 TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
     GameFolder g, noGame(false);
     std::string problem;
@@ -32,6 +33,8 @@ TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
     MakeFolder(g.Game() + "HARBINET");
     const std::string own = ProgramFolderInGame(g.Game().substr(0, g.Game().size() - 1), problem);
     EXPECT_EQ(own, g.Game() + "HARBINET/") << "made by hand under Windows";
+    ASSERT_EQ(::symlink(own.c_str(), (noGame.Game() + "link").c_str()), 0);
+    EXPECT_EQ(ServedFolderFor("", noGame.Game() + "link"), own);
 
     EXPECT_TRUE(RememberFolder(own));
     EXPECT_EQ(RememberedFolder(), own);

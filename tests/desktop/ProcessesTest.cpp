@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include "launch/GameLauncher.h"
 #include "platform/Desktop.h"
 #include "support/GameFolder.h"
 #include "support/Wait.h"
@@ -107,24 +106,6 @@ exec sleep 60
         ::kill(std::atoi(fds.c_str()), SIGKILL);
         ::close(caller[0]);
     }
-}
-
-// A native game starts as it is, in its folder, with no runner in between.
-TEST(StartedPrograms, ANativeGameStartsInItsFolder) {
-    test::GameFolder game;
-    const std::string exe = WriteFile(game.Game() + "EAW.EXE", ReadFile(HARBINET_STANDIN_GAME));
-    ::chmod(exe.c_str(), 0755);
-    auto desktop = MakeSystemDesktop();
-    ProgramState state{Folders::FromExecutable(game.Own() + "harbinet"), game.ui, *desktop};
-    ASSERT_TRUE(LaunchGame(state));
-    // The stand-in records its start in one line, then stays while there is a display.
-    const std::string log = game.Game() + "standin-game.log";
-    ASSERT_TRUE(WaitUntil([&] { return ReadFile(log).ends_with("\n"); }));
-    const std::string line = ReadFile(log);
-    ::kill(std::atoi(line.c_str()), SIGTERM);
-    const std::string folder = game.Game().substr(0, game.Game().size() - 1);
-    EXPECT_EQ(line.substr(line.find('\t')), "\t" + folder + "\t" + exe + "\n");
-    EXPECT_TRUE(game.ui.messages.empty());
 }
 
 // xdg-open's verdict reaches the caller; no handler at all is a failure too.
