@@ -161,18 +161,11 @@ std::string GameIni(const std::string& cityTargets) {
            cityTargets + "\r\nTreeDetail=3\r\n[CONTROLS]\r\nJoystick=1";
 }
 
-class TerrainSetSelectionTest : public SeasonFixture {
-  protected:
-    void SetUp() override {
-        SeasonFixture::SetUp();
-        ASSERT_TRUE(files::DeleteFile(game + "EAW.INI"));
-        WriteFile(game + "eaw.ini", GameIni("2"));
-    }
-};
-
-TEST_F(TerrainSetSelectionTest, ALowDetailSetLowersObjectDetailUntilItIsLeft) {
+TEST_F(SeasonInstallTest, ALowDetailSetLowersObjectDetailUntilItIsLeft) {
+    ASSERT_TRUE(files::DeleteFile(game + "EAW.INI"));
+    WriteFile(game + "eaw.ini", GameIni("2"));
     Run(cmd::TerrainSet(2));
-    EXPECT_EQ(ReadFile(game + "eaw.ini"), GameIni("0")) << "only the one line changes";
+    EXPECT_EQ(ReadFile(game + "eaw.ini"), GameIni("0"));  // only the one line changes
     EXPECT_EQ(ListFolder(game), "EAW.EXE Harbinet/ ISLANDS.CMN MAP.TER PAC.DAT POLD.TPC eaw.ini");
     EXPECT_EQ(Game("ISLANDS.CMN") + ", " + Game("MAP.TER"),
               "Common/Pacific/ISLANDS.CMN, Terrain/Pacific/MAP.TER");

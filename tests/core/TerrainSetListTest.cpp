@@ -17,9 +17,6 @@ class TerrainSetListTest : public ::testing::Test {
     void Settings(const std::string& sets) {
         WriteFile(g.Settings(), "[Harbinet]\nTerrainSet=2\n[TerrainSets]\n" + sets);
     }
-    std::string Key(const std::string& key) const {
-        return profile::GetString(g.Settings(), settings::kTerrainSets, key, "");
-    }
     // The slot the set went into; 0 when it was refused.
     unsigned Add(const char* name, bool seasons, bool objectsLow) {
         unsigned slot = 0;
@@ -38,8 +35,8 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
     MakeFolder(state->TerrainFolder + "pacific/Winter");
     EXPECT_EQ(Add("  Pacific ", true, false), 2u);
     EXPECT_EQ(Add("Desert", false, true), 4u);
-    EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "Pacific10");
-    EXPECT_EQ(Key("Terrain4") + Key("Seasons4") + Key("ObjectsLow4"), "Desert01");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain2", "Seasons2", "ObjectsLow2"}), "Pacific|1|0|");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain4", "Seasons4", "ObjectsLow4"}), "Desert|0|1|");
     EXPECT_EQ(ListFolder(state->TerrainFolder), "Desert/ pacific/");
     EXPECT_EQ(ListFolder(state->TerrainFolder + "pacific"), "Autumn/ Spring/ Summer/ Winter/");
     EXPECT_EQ(ListFolder(state->SkinsFolder + "Pacific"), "Autumn/ Spring/ Summer/ Winter/");
@@ -49,7 +46,7 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
     EXPECT_EQ(ListFolder(state->CommonFolder), "Desert/ Pacific/");
 
     ASSERT_TRUE(list.Modify(4, true, false));
-    EXPECT_EQ(Key("Terrain4") + Key("Seasons4") + Key("ObjectsLow4"), "Desert10");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain4", "Seasons4", "ObjectsLow4"}), "Desert|1|0|");
     EXPECT_EQ(ListFolder(state->SkinsFolder + "Desert"), "Autumn/ Spring/ Summer/ Winter/");
     EXPECT_EQ(ListFolder(state->CommonFolder + "Desert"), "");
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
@@ -78,7 +75,7 @@ TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesN
                   "Pacific Terrain Set?\n(It is the active Terrain Set: EAW goes back to its "
                   "Default Terrain first.)");
     ASSERT_TRUE(Delete(2));
-    EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain2", "Seasons2", "ObjectsLow2"}), "|0|0|");
     EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
     EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
     EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");

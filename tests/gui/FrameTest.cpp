@@ -125,32 +125,24 @@ TEST_F(FrameTest, ChoosingACareerStampsItAndInstallsItsSeasonCancelChangesNothin
     EXPECT_EQ(Terrain(), "Summer");
 }
 
-class SplashTest : public ::testing::Test {
-  protected:
-    void SetUp() override { SplashWindow::EnableSplash(true); }
-    void TearDown() override {
-        if (SplashWindow* splash = SplashWindow::Current()) splash->HideSplash();
-        SplashWindow::EnableSplash(false);
-        owner->Destroy();
-        FlushEvents();
-    }
-    // Shows the splash and passes it the event; true when the event was kept from the program
-    // and the splash is gone.
-    bool HiddenBy(const wxEvent& event) {
+// A key or button press hides it and is kept from the program; otherwise it goes by its timer.
+TEST(Splash, GoesAtAKeyOrButtonPressWhichItKeepsElseByItsTimer) {
+    wxFrame* owner = new wxFrame(nullptr, wxID_ANY, "hidden owner");
+    SplashWindow::EnableSplash(true);
+    // Shows the splash and passes it the event; true when the event was kept and it is gone.
+    const auto hiddenBy = [&](const wxEvent& event) {
         SplashWindow::ShowSplash(owner);
         EXPECT_NE(SplashWindow::Current(), nullptr);
         return SplashWindow::HideOnKeyOrClick(event) && !SplashWindow::Current();
-    }
-    wxFrame* owner = new wxFrame(nullptr, wxID_ANY, "hidden owner");
-};
-
-// A key or button press hides it and is kept from the program; otherwise it goes by its timer.
-TEST_F(SplashTest, GoesAtAKeyOrButtonPressWhichItKeepsElseByItsTimer) {
-    EXPECT_TRUE(HiddenBy(wxKeyEvent(wxEVT_KEY_DOWN)));
-    EXPECT_TRUE(HiddenBy(wxMouseEvent(wxEVT_LEFT_DOWN)));
-    EXPECT_TRUE(HiddenBy(wxMouseEvent(wxEVT_RIGHT_DOWN)));
-    EXPECT_FALSE(HiddenBy(wxMouseEvent(wxEVT_MOTION)));
+    };
+    EXPECT_TRUE(hiddenBy(wxKeyEvent(wxEVT_KEY_DOWN)));
+    EXPECT_TRUE(hiddenBy(wxMouseEvent(wxEVT_LEFT_DOWN)));
+    EXPECT_TRUE(hiddenBy(wxMouseEvent(wxEVT_RIGHT_DOWN)));
+    EXPECT_FALSE(hiddenBy(wxMouseEvent(wxEVT_MOTION)));
     EXPECT_TRUE(RunEventsUntil([] { return SplashWindow::Current() == nullptr; }));
+    SplashWindow::EnableSplash(false);
+    owner->Destroy();
+    FlushEvents();
 }
 
 }  // namespace
