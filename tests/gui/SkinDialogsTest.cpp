@@ -122,10 +122,9 @@ TEST(SkinEditDialog, LimitsHoldWhileTypingAndATooLongTextKeepsTheDialogOpen) {
     EXPECT_EQ(form.Record().year, 0u) << "no year offered, none invented";
 }
 
-class TerrainSkinsDialogTest : public FrameTest {};
-
-// Skins 2 and 5 are Emils, 3 a Gustav; set 1 has seasons and the autumn is installed.
-TEST_F(TerrainSkinsDialogTest, ChoicesAreStagedOnOkAndTheSeasonInstalledAgain) {
+// Skins 2 and 5 are Emils, 3 a Gustav; set 1 has seasons and the autumn is installed. A left
+// click steps to the model's next skin, a right click back (the walk is the catalogue's to test).
+TEST_F(FrameTest, TerrainSkinChoicesAreStagedOnOkAndTheSeasonInstalledAgain) {
     const std::string store = game.Own() + "Vandelholt/";
     WriteFile(store + "Skins.INI", "[Skins]\nSkinCount=5\n");
     for (const char* n : {"2", "3", "5"}) {
@@ -153,13 +152,10 @@ TEST_F(TerrainSkinsDialogTest, ChoicesAreStagedOnOkAndTheSeasonInstalledAgain) {
         EXPECT_FALSE(d.Tile(6)->IsShown());
         Press(d, ui::id::kPrevCommand);
         EXPECT_EQ(d.Page(), 3);
-        std::string walk;
-        for (wxEventType click : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DOWN, wxEVT_LEFT_DOWN,
-                                  wxEVT_RIGHT_DOWN, wxEVT_RIGHT_DOWN}) {
-            SendMouse(d.Tile(0), click);
-            walk += caption(d, 0).substr(0, 2) + " ";
-        }
-        EXPECT_EQ(walk, "M2 M5 Bf M5 M2 ");
+        SendMouse(d.Tile(0));
+        EXPECT_EQ(caption(d, 0).substr(0, 2), "M2");
+        SendMouse(d.Tile(0), wxEVT_RIGHT_DOWN);
+        EXPECT_EQ(caption(d, 0), "Bf 109E-4");
         Press(d, ui::id::kSeasonCommand);
         Press(d, ui::id::kSeasonCommand);
         EXPECT_EQ(caption(d, 0), "Bf 109E-4") << "autumn has its own choices";

@@ -1,6 +1,7 @@
 // A host and desktop for tests: they record what the core asked for.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -72,9 +73,7 @@ class RecordingDesktop : public Desktop {
         return spawnWorks;
     }
     bool HasWindow(const std::string& title) const {
-        for (const auto& w : windows)
-            if (w == title) return true;
-        return false;
+        return std::find(windows.begin(), windows.end(), title) != windows.end();
     }
 };
 
