@@ -140,8 +140,8 @@ TEST_F(ExternalAppsTest, RunningGameIsBroughtForwardElseTheWindowsGameStartsThro
 TEST(Configuration, PatternListsAreCheckedTerrainSkinsCommonInThatOrder) {
     // The terrain, skin and common lists, and the one refused.
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"*.TER,GRAS*.TPC", "P*.TPC,*.3DZ", "", nullptr},
-        {" , ,*.TER", "P*.TPC", "*.INI", nullptr},
+        {"*.TER,GRAS*.TPC", "P*.TPC,*.3DZ", "", "none"},
+        {" , ,*.TER", "P*.TPC", "*.INI", "none"},
         {"*.TER,", "", "*.INI,", "Terrain"},
         {"*.TER", "P*.TPC,", "*.INI,", "Skins"},
         {"*.TER", "P*.TPC", "*.INI,", "Common"},
@@ -150,8 +150,7 @@ TEST(Configuration, PatternListsAreCheckedTerrainSkinsCommonInThatOrder) {
     for (const auto& [terrain, skins, common, refused] : cases) {
         const Configuration options{
             .objectDetail = {}, .terrainFiles = terrain, .skinFiles = skins, .commonFiles = common};
-        EXPECT_EQ(RefusedPatternList(options).value_or("none"), refused ? refused : "none")
-            << terrain;
+        EXPECT_EQ(RefusedPatternList(options).value_or("none"), refused) << terrain;
     }
 }
 

@@ -57,7 +57,6 @@ TEST(Profile, GetIntParsesLikeWindows) {
                   expected[i])
             << values[i];
     EXPECT_EQ(GetIntFromText("[A]\n", "A", "K", -1), 0xFFFFFFFFu);
-    EXPECT_EQ(GetIntFromText("", "A", "K", 5), 5u);
 }
 
 TEST(Profile, WriteChangesOnlyWhatItMust) {
