@@ -38,8 +38,7 @@ class Cli : public ::testing::Test {
                                     "TerrainFiles=*.TER\r\nSkinFiles=P*.TPC\r\n"
                                     "CommonFiles=*.CMN\r\n"
                                     "[TerrainSets]\r\nTerrain1=Channel\r\nSeasons1=1\r\n"
-                                    "Terrain2=Battle of Britain, Summer 1940 edition\r\n"
-                                    "[External]\r\nApp1Desc=Orlen's ECA Control Panel\r\n");
+                                    "Terrain2=Battle of Britain, Summer 1940 edition\r\n");
         for (const char* season : {"Spring", "Summer", "Autumn", "Winter"}) {
             Store(std::string("Terrain/Channel/") + season + "/MAP.TER");
             Store(std::string("Skins/Channel/") + season + "/P51.TPC");

@@ -32,7 +32,6 @@ TEST(Installed, FirstRunSeedsANewFolderWhichLaterRunsFindRemembered) {
         EXPECT_EQ(ReadFile(g.Own() + name), ReadFile(shared + name)) << name;
     for (const char* name : {"EAWLOGO.GIF", "WINTER.GIF"})
         EXPECT_EQ(ReadFile(g.Own() + "Vandelholt/" + name), ReadFile(shared + name)) << name;
-    EXPECT_NE(ReadFile(g.Settings()).find("Mode=0"), std::string::npos);
     EXPECT_NE(
         ReadFile(home.Desktop() + "Harbinet 2.2b.desktop")
             .find("Exec=\"" HARBINET_STAGE_BIN "harbinet\" \"--folder\" \"" + g.Own() + "\"\n"),

@@ -1,7 +1,6 @@
 // The main frame: the tray icon's clicks and menu, the season timer, Set Active Career; and the
 // splash shown at start-up.
 #include <filesystem>
-#include <optional>
 
 #include "gui/GuiSupport.h"
 #include "gui/app/SplashWindow.h"
@@ -56,17 +55,6 @@ TEST_F(FrameTest, DoubleClickOpensAboutOrWithClickDefaultLaunchesTheGame) {
     ASSERT_TRUE(RunEventsUntil([&] { return !game.desktop.spawned.empty(); }));
     EXPECT_EQ(game.desktop.spawned[0].argv.back(), game.Game() + "EAW.EXE");
     EXPECT_EQ(about.shown.size(), 1u);
-}
-
-TEST_F(FrameTest, RightPressShowsTheMenuWithTheDefaultItemInBold) {
-    std::optional<std::string> bold;  // the bold labels of the menu shown
-    Start(kAutomatic).SetMenuPresenter([&](wxMenu& menu) {
-        bold = "";
-        for (wxMenuItem* item : menu.GetMenuItems()) *bold += LabelMarkup(item);
-    });
-    Tray(wxEVT_TASKBAR_RIGHT_DOWN);
-    ASSERT_TRUE(RunEventsUntil([&] { return bold.has_value(); })) << "no menu shown";
-    EXPECT_EQ(*bold, "<b>_About Harbinet...</b>");
 }
 
 // "Set Channel Front" cannot write the game's EAW.INI; "Set Med", chosen from the tray while that

@@ -170,14 +170,6 @@ TEST(SetActiveCareerDialog, TheFirstTenCareersGetLinesTheActiveOneInBlack) {
     }
 }
 
-TEST(AboutDialog, ReadmeOpensTheManualAndTheDialogStaysOpen) {
-    GameFolder game;
-    AboutDialog dialog(game.Own(), nullptr, &game.desktop);
-    ModalHook readme([&](wxDialog&) { SendMouse(dialog.ReadmeButton()); });
-    EXPECT_EQ(dialog.ShowModal(), wxID_ABORT);
-    EXPECT_EQ(game.desktop.opened, std::vector<std::string>{game.Own() + "Harbinet ReadMe.RTF"});
-}
-
 // The picture buttons never take the focus: the dialog itself answers the keys.
 TEST(DialogLook, EscapeClosesWithCancelOrALoneOkReturnAcceptsWhereThereIsAnOk) {
     GameFolder game;
