@@ -92,39 +92,30 @@ std::vector<std::string> TabRound() {
 }
 
 // Tab goes through the controls as they are read (every dialog orders them so), and Space
-// presses the bitmap button it reached.
-TEST_F(FrameTest, TabReachesEveryControlInReadingOrderAndSpacePressesAButton) {
-    Start("[Harbinet]\nVersion=22\nMode=0\n[TerrainSets]\nTerrain1=Med\n");
-    const auto id = [](int command) { return std::to_string(command); };
-    const std::string add = id(ui::id::kAddCommand);
-    ModalHook user([&](wxDialog& d) {
-        if (d.GetTitle() == "Add Terrain Set") return;
-        EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != nullptr; }));
-        EXPECT_EQ(TabRound(), (std::vector<std::string>{"list", id(ui::id::kSkinsCommand), add,
-                                                        id(ui::id::kModifyCommand),
-                                                        id(ui::id::kDeleteCommand), id(wxID_OK)}));
-        PressTab();
-        PressTab();
-        ASSERT_EQ(Focused(), add);
-        wxUIActionSimulator().Char(' ');
-        EXPECT_TRUE(RunEventsUntil([&] { return user.shown.size() == 2; }));
-    });
-    frame->RunCommand(cmd::kConfigureTerrainSets);
-    EXPECT_EQ(user.shown, (std::vector<std::string>{"Configure Terrain Sets", "Add Terrain Set"}));
-}
-
-// With a set's skins open, real clicks on the list's DELETE do nothing: the list waits for the
-// skins, and OK there still finds its set.
-TEST_F(FrameTest, TheListWaitsWhileTheSkinsOfASetAreOpen) {
+// presses the bitmap button it reached. With a set's skins open, real clicks on the list's
+// DELETE do nothing: the list waits for the skins, and OK there still finds its set.
+TEST_F(FrameTest, TheListAnswersTabAndSpaceAndWaitsWhileTheSkinsOfASetAreOpen) {
     Start(
         "[Harbinet]\nVersion=22\nMode=0\nTerrainSet=0\nSkinFiles=P*.TPC\n[TerrainSets]\n"
         "Terrain1=Med\n");
     MakeFolder(game.Own() + "Vandelholt");
     game.ui.answer = true;
+    const auto id = [](int command) { return std::to_string(command); };
     TerrainSetsDialog* sets = nullptr;
     ModalHook user([&](wxDialog& d) {
+        if (d.GetTitle() == "Add Terrain Set") return;
         if (d.GetTitle() == TerrainSetsDialog::kTitle) {
             sets = static_cast<TerrainSetsDialog*>(&d);
+            EXPECT_TRUE(RunEventsUntil([&] { return wxWindow::FindFocus() != nullptr; }));
+            EXPECT_EQ(TabRound(),
+                      (std::vector<std::string>{"list", id(ui::id::kSkinsCommand),
+                                                id(ui::id::kAddCommand), id(ui::id::kModifyCommand),
+                                                id(ui::id::kDeleteCommand), id(wxID_OK)}));
+            PressTab();
+            PressTab();
+            ASSERT_EQ(Focused(), id(ui::id::kAddCommand));
+            wxUIActionSimulator().Char(' ');
+            EXPECT_TRUE(RunEventsUntil([&] { return user.shown.size() == 2; }));
             d.Move(600, 600);
             SelectRow(*sets->List(), 0);
             SendMouse(sets->Button(ui::Button::Skins));
@@ -138,8 +129,8 @@ TEST_F(FrameTest, TheListWaitsWhileTheSkinsOfASetAreOpen) {
         Press(skins, wxID_OK);
     });
     frame->RunCommand(cmd::kConfigureTerrainSets);
-    EXPECT_EQ(user.shown,
-              (std::vector<std::string>{"Configure Terrain Sets", "Configure Skins for Med"}));
+    EXPECT_EQ(user.shown, (std::vector<std::string>{"Configure Terrain Sets", "Add Terrain Set",
+                                                    "Configure Skins for Med"}));
     EXPECT_EQ(game.Setting("TerrainSets", "Terrain1"), "Med");
     EXPECT_TRUE(Exists(game.Own() + "Vandelholt/Med.DAT"));
     EXPECT_EQ(game.ui.messages, std::vector<std::string>{});
