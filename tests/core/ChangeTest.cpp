@@ -58,52 +58,35 @@ TEST_F(ChangeTest, OnlyHarbinetsCopiesAreDeletedAndThePlayersFilesAreKept) {
 // A copy is kept in place only while neither it nor its store file has been written since it
 // was made, whatever their times, sizes and modes say. Bytes found nowhere else are kept.
 TEST(ChangeCopies, AKeptCopyIsProvablyCurrent) {
-    // Same size, same times: only the bytes tell these apart.
-    const auto sameTimes = [](const std::string& a, const std::string& b) {
-        struct stat st;
-        ::stat(a.c_str(), &st);
-        SetWriteTime(b, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-    };
-    const auto rewriteInPlace = [&](const std::string& path, const char* bytes) {
-        struct stat st;
-        ::stat(path.c_str(), &st);
-        std::fstream(path, std::ios::in | std::ios::out | std::ios::binary) << bytes;
-        SetWriteTime(path, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-    };
-    const struct {
-        const char* what;
-        std::function<void(const std::string& store, const std::string& other,
-                           const std::string& game)>
-            tamper;
-        const char* kept;  // what the player wrote and must find among the kept files
-    } cases[] = {
-        {"store rewritten in place, time put back",
-         [&](auto& store, auto&, auto&) { rewriteInPlace(store, "SPRING!"); }, "MAP.TER=spring!"},
-        {"another season's file copied over the game's keeping its time",
-         [&](auto&, auto& other, auto& game) {
-             files::CopyFile(other, game);
-             sameTimes(other, game);
-         },
-         ""},
-        {"game file rewritten in place, time put back",
-         [&](auto&, auto&, auto& game) { rewriteInPlace(game, "edited!"); }, "MAP.TER=edited!"},
-    };
-    for (const auto& c : cases) {
+    // The store file or the game's copy rewritten in place, or another season's file copied over
+    // the game's, the time put back each time; what the player wrote must be among the kept files.
+    const std::tuple<bool, const char*, const char*> cases[] = {
+        {true, "SPRING!", "MAP.TER=spring!"},
+        {false, "edited!", "MAP.TER=edited!"},
+        {false, nullptr, ""}};
+    for (const auto& [inStore, bytes, kept] : cases) {
         GameFolder g;
         auto state = g.MakeState();
         const std::string store = WriteFile(g.Own() + "Terrain/S/Spring/MAP.TER", "spring!");
         const std::string other = WriteFile(g.Own() + "Terrain/S/Summer/MAP.TER", "summer!");
-        sameTimes(store, other);
+        const std::string target = inStore ? store : g.Game() + "MAP.TER";
         const auto install = [&] {
             return RunChange(*state, "refresh", [&](Planner& plan) {
                 plan.CopyMatchingFiles(g.Own() + "Terrain/S/Spring/", g.Game(), "*.TER");
             });
         };
         install();
-        c.tamper(store, other, g.Game() + "MAP.TER");
-        EXPECT_FALSE(install().failed) << c.what;
-        EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), ReadFile(store)) << c.what;
-        EXPECT_EQ(KeptFiles(g), c.kept) << c.what;
+        // Same size, same times: only the bytes tell these apart.
+        struct stat st;
+        ::stat(target.c_str(), &st);
+        if (bytes)
+            std::fstream(target, std::ios::in | std::ios::out | std::ios::binary) << bytes;
+        else
+            files::CopyFile(other, target);
+        SetWriteTime(target, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+        EXPECT_FALSE(install().failed) << kept;
+        EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), ReadFile(store)) << kept;
+        EXPECT_EQ(KeptFiles(g), kept);
     }
 }
 
