@@ -123,7 +123,6 @@ TEST_F(ExternalAppsTest, ProgramsStartInTheirFolderAndAnythingElseIsOpened) {
 // A Windows executable starts through "Runner" of the settings, else through wine.
 TEST_F(ExternalAppsTest, RunningGameIsBroughtForwardElseTheWindowsGameStartsThroughTheRunner) {
     ASSERT_EQ(std::rename((g + "EAW.EXE").c_str(), (g + "eaw.exe").c_str()), 0);
-    game.desktop.windows = {"European Air War II", "european air war"};
     EXPECT_TRUE(LaunchGame(*state));
     EXPECT_EQ(Asked(), "start wine " + g + "eaw.exe in " + g + ";");
     ASSERT_TRUE(profile::WriteString(game.Settings(), "Harbinet", "Runner", "/opt/proton/run"));

@@ -104,7 +104,6 @@ TEST_F(SkinsTest, NumbersComeFromWhatIsOnDisk) {
     // "SkinCount", the records, a stored file or preview of a skin without a record, the number.
     const std::tuple<const char*, std::vector<unsigned>, const char*, unsigned> cases[] = {
         {"5", {1, 2, 4}, "", 6},
-        {"-1", {2}, "", 3},
         {"2", {1}, "9_P109E.3DZ", 10},
         {"0", {}, "12.JPG", 13},
         {"4000000000", {7}, "", 8}};

@@ -132,10 +132,8 @@ TEST(DecodePicture, ReadsGifAndJpegByTheirContentAndNothingElse) {
     ASSERT_TRUE(RedBlue(8, 6).SaveFile(wxString::FromUTF8(dir / "gif"), wxBITMAP_TYPE_GIF));
     ASSERT_TRUE(RedBlue(16, 8).SaveFile(wxString::FromUTF8(dir / "jpeg.GIF"), wxBITMAP_TYPE_JPEG));
     ASSERT_TRUE(RedBlue(8, 8).SaveFile(wxString::FromUTF8(dir / "c.png"), wxBITMAP_TYPE_PNG));
-    for (auto [name, size] : {std::pair{"gif", wxSize(8, 6)},
-                              {"jpeg.GIF", wxSize(16, 8)},
-                              {"c.png", wxDefaultSize},
-                              {"missing.gif", wxDefaultSize}}) {
+    for (auto [name, size] :
+         {std::pair{"gif", wxSize(8, 6)}, {"jpeg.GIF", wxSize(16, 8)}, {"c.png", wxDefaultSize}}) {
         const wxImage picture = ui::DecodePicture(dir / name);
         EXPECT_EQ(picture.IsOk() ? picture.GetSize() : wxDefaultSize, size) << name;
         EXPECT_TRUE(!picture.IsOk() || Near(PixelAt(picture, 1, 1), *wxRED)) << name;
