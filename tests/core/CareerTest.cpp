@@ -35,9 +35,8 @@ TEST(CareerRecord, DateAndNamesAsTheUserSeesThem) {
 // The saves are in "SAVEDATA", which the game names "Savedata".
 class ActiveCareerTest : public SeasonFixture {
   protected:
-    std::string Career(const std::string& name, int monthIndex, long seconds,
+    std::string Career(const std::string& name, std::uint8_t month, long seconds,
                        const std::string& pilot = "Hans") {
-        const auto month = static_cast<std::uint8_t>(monthIndex);
         const std::string path = WriteFile(game + "SAVEDATA/" + name,
                                            EncodeCareerSave({.monthIndex = month, .name1 = pilot}));
         EXPECT_TRUE(SetWriteTime(path, seconds));

@@ -55,10 +55,9 @@ TEST(DesktopEntryText, ExecQuotesEachArgumentAndValuesAreEscaped) {
                                               " Lead\nName", "/w/", "/w/i.png");
     // Inside the quotes ", `, $ and \ get a backslash and % is doubled; then every backslash
     // of the value is escaped once more as in any string value.
-    EXPECT_NE(
-        text.find("\nExec=\"/games/my eaw/\\\\$HOME\\\\\"x\\\\\\\\y%%z\" \"--folder\" \"/w/\"\n"),
-        std::string::npos)
-        << text;
+    const std::string exec =
+        "\nExec=\"/games/my eaw/\\\\$HOME\\\\\"x\\\\\\\\y%%z\" \"--folder\" \"/w/\"\n";
+    EXPECT_NE(text.find(exec), std::string::npos) << text;
     EXPECT_NE(text.find("\nName=\\sLead\\nName\n"), std::string::npos) << text;
 }
 

@@ -165,10 +165,9 @@ TEST_F(ExternalAppsTest, ConfigurationIsStoredAndTheStartAtLoginFollowsIt) {
     const std::string entry = home.Config() + "autostart/harbinet.desktop";
     EXPECT_NE(ReadFile(entry).find("\nName=Harbinet\nExec=\"" + game.Own() + "harbinet\"\n"),
               std::string::npos);
-    EXPECT_EQ(
-        game.Values("Harbinet", {"SavedObjectDetail", "TerrainFiles", "ClickDefault", "LoadOnStart",
-                                 "CopySkins", "LaunchAfter", "SkinFiles", "CommonFiles"}),
-        "7|*.TER|1|1|0|1||*.INI|");
+    EXPECT_EQ(game.Values("Harbinet", {"SavedObjectDetail", "TerrainFiles", "ClickDefault",
+                                       "LoadOnStart", "LaunchAfter", "CommonFiles"}),
+              "7|*.TER|1|1|1|*.INI|");
 
     // A start at login that cannot be removed keeps "LoadOnStart", in the file and the state.
     options = ReadConfiguration(*state);

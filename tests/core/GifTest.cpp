@@ -82,9 +82,7 @@ TEST(DecodeGif, AWholePictureComesBackPixelForPixel) {
         // Rows come as 0, 4, 2, 6, then the odd ones.
         {"interlaced", {1, 8, Lzw("00GGRBRB"), '\x40'}, "0RGB0RGB"},
         {"a palette of its own", {2, 1, Lzw("R0"), '\x80', "\0\0\0\0\0\xFF"s}, "B0"},
-        {"an index beyond the palette is black",
-         {1, 1, Lzw("B"), '\x80', "\xFF\xFF\xFF\0\0\xFF"s},
-         "0"},
+        {"past the palette: black", {1, 1, Lzw("B"), '\x80', "\xFF\xFF\xFF\0\0\xFF"s}, "0"},
         // Codes 4 1 6 1 5: the third stands for red twice before it is defined.
         {"a code defined by its own use", {4, 1, "\x8C\x53"}, "RRRR"},
         {"data in several sub-blocks", {30, 20, Lzw(many)}, many},

@@ -40,9 +40,8 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
     EXPECT_EQ(ListFolder(state->TerrainFolder), "Desert/ pacific/");
     EXPECT_EQ(ListFolder(state->TerrainFolder + "pacific"), "Autumn/ Spring/ Summer/ Winter/");
     EXPECT_EQ(ListFolder(state->SkinsFolder + "Pacific"), "Autumn/ Spring/ Summer/ Winter/");
-    EXPECT_EQ(
-        ListFolder(state->SkinsFolder + "Desert") + ListFolder(state->CommonFolder + "Pacific"),
-        "");
+    EXPECT_EQ(ListFolder(state->SkinsFolder + "Desert"), "");
+    EXPECT_EQ(ListFolder(state->CommonFolder + "Pacific"), "");
     EXPECT_EQ(ListFolder(state->CommonFolder), "Desert/ Pacific/");
 
     ASSERT_TRUE(list.Modify(4, true, false));

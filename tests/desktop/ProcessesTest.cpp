@@ -15,18 +15,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/Desktop.h"
-#include "support/GameFolder.h"
+#include "support/TempDir.h"
 #include "support/Wait.h"
 
-namespace harbinet {
+namespace harbinet::test {
 namespace {
 
-using test::ReadFile;
-using test::WaitUntil;
-using test::WriteFile;
-
 TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
-    test::TempDir dir;
+    TempDir dir;
     const std::string plain = WriteFile(dir / "notes.sh", "#!/bin/sh\n");  // not executable
     // Executable, but of no format the system runs: only exec in the child can tell.
     const std::string windows = WriteFile(dir / "EAW.EXE", std::string("MZ\x90\0\3\0", 6));
@@ -48,7 +44,7 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
         EXPECT_FALSE(desktop->Spawn({program}, folder, &error)) << program;
         EXPECT_NE(error.find(reason), std::string::npos) << error;
     }
-    EXPECT_FALSE(test::Exists(out));
+    EXPECT_FALSE(Exists(out));
 }
 
 // A program we start runs from the PATH in its folder with its arguments, as a grandchild whose
@@ -58,9 +54,9 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
 // handler, which may still run when ShellOpen returns.
 TEST(StartedPrograms, RunInTheirFolderWithTheNullDeviceAndHoldNothingOfTheCaller) {
     for (const bool viaOpen : {false, true}) {
-        test::TempDir dir;
+        TempDir dir;
         const std::string out = dir / "fds.txt", folder = dir / "Game Folder/";
-        test::MakeFolder(folder);
+        MakeFolder(folder);
         // Reports its pid, folder, arguments, standard streams and descriptors, then stays.
         const std::string program = WriteFile(dir / "bin/xdg-open", R"(#!/bin/sh
 std=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)
@@ -89,7 +85,7 @@ exec sleep 60
         ASSERT_TRUE(started) << viaOpen << ": " << error;
         errno = 0;
         EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD) << "a zombie of ours";
-        ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
+        ASSERT_TRUE(WaitUntil([&] { return Exists(out); }));
 
         // The program runs on, yet our pipe has lost its last writer.
         pollfd end{caller[0], POLLIN, 0};
@@ -120,7 +116,7 @@ TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
     };
     const std::string oldPath = std::getenv("PATH");
     for (const auto& [handler, opened, reason] : cases) {
-        test::TempDir dir;
+        TempDir dir;
         if (handler) {
             WriteFile(dir / "bin/xdg-open", std::string("#!/bin/sh\n") + handler + "\n");
             ::chmod((dir / "bin/xdg-open").c_str(), 0755);
@@ -139,7 +135,7 @@ TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
 // Started from a terminal, the program must not fill it with the sound library's complaints
 // about a sound card that is not there.
 TEST(PlaySound, WithoutSoundOutputNothingReachesStandardError) {
-    test::TempDir dir;
+    TempDir dir;
     const std::string err = dir / "stderr.txt";
     // No sound server whatever the machine has; a sound card, if any, plays quietly.
     ::setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
@@ -153,8 +149,8 @@ TEST(PlaySound, WithoutSoundOutputNothingReachesStandardError) {
     std::fflush(stderr);
     ::dup2(ownErr, 2);
     ::close(ownErr);
-    EXPECT_EQ(test::ReadFile(err), "");
+    EXPECT_EQ(ReadFile(err), "");
 }
 
 }  // namespace
-}  // namespace harbinet
+}  // namespace harbinet::test

@@ -87,11 +87,9 @@ TEST_F(Cli, StatusPrintsWhatTheTrayShowsAndTheVerbsChangeTheGameFolder) {
 TEST_F(Cli, NothingIsMadeForAFolderWithoutTheGame) {
     UserHome home;
     TempDir elsewhere;
-    WriteFile(elsewhere / "Harbinet/.keep", "");
     const std::string notFound = "harbinet-cli: The EAW executable was not found in ";
     const std::pair<std::string, std::string> cases[] = {
         {elsewhere / "New/", notFound + elsewhere.Path() + "\n"},
-        {elsewhere / "Harbinet/", notFound + elsewhere.Path() + "\n"},
         {game, notFound + game.substr(0, game.rfind('/', game.size() - 2) + 1) +
                    "\nThat is the game's own folder: give Harbinet's folder inside it, such as " +
                    game + "Harbinet/\n"},
@@ -103,7 +101,7 @@ TEST_F(Cli, NothingIsMadeForAFolderWithoutTheGame) {
         EXPECT_EQ(r.err, told);
     }
     EXPECT_EQ(ListFolder(elsewhere.Path()) + ListFolder(game), before);
-    EXPECT_EQ(ListFolder(elsewhere / "Harbinet/") + ListFolder(home.Desktop()), ".keep");
+    EXPECT_EQ(ListFolder(home.Desktop()), "");
 }
 
 // Dry runs and verify print what they find, and exit 1 when they could not look.

@@ -12,9 +12,7 @@
 namespace harbinet::test {
 namespace {
 
-using ConfigurationDialogs = FrameTest;
-
-TEST_F(ConfigurationDialogs, ExternalApplicationsAreAddedModifiedAndDeletedAtOnce) {
+TEST_F(FrameTest, ExternalApplicationsAreAddedModifiedAndDeletedAtOnce) {
     WriteFile(game.Game() + "TOOLS/ECA.EXE", "MZ");
     Start(
         "[Harbinet]\nVersion=22\nMode=0\n[External]\nApp1Desc=Panel\nApp1EXE=P.EXE\n"
@@ -61,7 +59,7 @@ TEST_F(ConfigurationDialogs, ExternalApplicationsAreAddedModifiedAndDeletedAtOnc
                   "ask Delete External Application: Do you really want to delete Panel?"}));
 }
 
-TEST_F(ConfigurationDialogs, ConfigureStoresTheOptionsAfterCheckingThePatternLists) {
+TEST_F(FrameTest, ConfigureStoresTheOptionsAfterCheckingThePatternLists) {
     Start(
         "[Harbinet]\nVersion=22\nMode=0\nSavedObjectDetail=2\nTerrainFiles=*.TER\n"
         "SkinFiles=P*.TPC\nCommonFiles=\n");

@@ -141,16 +141,14 @@ TEST(DecodePicture, ReadsGifAndJpegByTheirContentAndNothingElse) {
 }
 
 TEST(DrawTransparentBitmap, LeavesOutExactlyTheKeyColour) {
-    wxImage image(3, 1);
+    wxImage image(2, 1);
     image.SetRGB(0, 0, 255, 255, 255);
     image.SetRGB(1, 0, 254, 255, 255);
-    image.SetRGB(2, 0, 200, 0, 0);
     const wxBitmap bitmap(image);
     const wxImage shown =
-        Drawn(wxSize(3, 1), [&](wxDC& dc) { ui::DrawTransparentBitmap(dc, bitmap, 0, 0); });
+        Drawn(wxSize(2, 1), [&](wxDC& dc) { ui::DrawTransparentBitmap(dc, bitmap, 0, 0); });
     EXPECT_EQ(PixelAt(shown, 0, 0), *wxGREEN);
     EXPECT_EQ(PixelAt(shown, 1, 0), wxColour(254, 255, 255));
-    EXPECT_EQ(PixelAt(shown, 2, 0), wxColour(200, 0, 0));
     EXPECT_EQ(bitmap.GetMask(), nullptr);  // the caller's bitmap is left as it was
 }
 
@@ -183,10 +181,8 @@ TEST(DialogLook, EscapeClosesWithCancelOrALoneOkReturnAcceptsWhereThereIsAnOk) {
             dialog.GetEventHandler()->ProcessEvent(event);
         });
         EXPECT_EQ(AboutDialog(game.Own(), nullptr, &game.desktop).ShowModal(), about) << key;
-        EXPECT_EQ(
-            SetActiveCareerDialog(game.Game(), "", nullptr, game.ui, &game.desktop).ShowModal(),
-            career)
-            << key;
+        SetActiveCareerDialog list(game.Game(), "", nullptr, game.ui, &game.desktop);
+        EXPECT_EQ(list.ShowModal(), career) << key;
     }
 }
 
