@@ -90,7 +90,7 @@ TEST_F(UpgradeTest, From13SkinPatternsOfOtherFilesMoveToTheCommonFolders) {
 
     LoadSettings(*state);
 
-    // Step 12 did not run.
+    // From 13 on, the steps of 12 do not run.
     EXPECT_EQ(g.Values("Harbinet", {"SkinFiles", "CommonFiles", "SavedObjectDetail", "Terrain",
                                     "TerrainSet", "Version"}),
               "P*.TPC,*.3DZ|*.LBM,COCK*.TPC|<missing>|1|0|22|");
