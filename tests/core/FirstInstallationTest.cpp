@@ -31,11 +31,10 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
               "Channel Front|1|||");
     EXPECT_EQ(g.Values("External", {"App1Desc", "App3EXE", "App4Desc"}),
               "Orlen's ECA Control Panel|" + g.Game() + "EAWCM.EXE||");
-    EXPECT_EQ(state->settings.Mode(), OperatingMode::Manual);
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{kQuestion}) << "no upgrade message";
+    // The pictures went into the catalogue.
     EXPECT_EQ(ListFolder(g.Own()),
-              "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI history.log")
-        << "the pictures went into the catalogue";
+              "Common/ Originals/ Skins/ Terrain/ Vandelholt/ harbinet.INI history.log");
     EXPECT_EQ(KeptFiles(g), "A.TER=A.TER GRAS1.TPC=GRAS1.TPC");
     for (const char* store : {"Terrain/", "Skins/", "Common/"})
         EXPECT_EQ(ListFolder(g.Own() + store), "Channel Front/");
@@ -103,14 +102,14 @@ TEST_F(FirstInstallationTest, OldSeasonFoldersMoveIntoChannelFrontWithEveryFile)
     EXPECT_EQ(ListFolder(spring), "A.TER notes.txt");
     EXPECT_EQ(ReadFile(spring + "A.TER") + ", " + ReadFile(spring + "notes.txt"),
               "old a, newer notes");
-    EXPECT_EQ(KeptFiles(g), "NOTES.TXT=old notes STALE.TER=replaced by the copy")
-        << "a file whose name is taken, and a terrain file the old season lacks, are kept";
-    EXPECT_EQ(ReadFile(terrain + "Autumn/LOCKED.TER"), "autumn")
-        << "a terrain file that could not replace a read-only one stays";
+    // A file whose name is taken, and a terrain file the old season lacks, are kept.
+    EXPECT_EQ(KeptFiles(g), "NOTES.TXT=old notes STALE.TER=replaced by the copy");
+    // A terrain file that could not replace a read-only one stays.
+    EXPECT_EQ(ReadFile(terrain + "Autumn/LOCKED.TER"), "autumn");
     EXPECT_EQ(ReadFile(locked), "newer");
     EXPECT_EQ(ListFolder(terrain), "Autumn/ Channel Front/") << "emptied old folders are removed";
-    EXPECT_EQ(ListFolder(terrain + "Channel Front/Winter/"), "W.TER")
-        << "without an old folder the new one keeps its files";
+    // Without an old folder the new one keeps its files.
+    EXPECT_EQ(ListFolder(terrain + "Channel Front/Winter/"), "W.TER");
 }
 
 }  // namespace

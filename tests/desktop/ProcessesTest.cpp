@@ -14,20 +14,15 @@
 
 #include <gtest/gtest.h>
 
-#include "launch/GameLauncher.h"
 #include "platform/Desktop.h"
-#include "support/GameFolder.h"
+#include "support/TempDir.h"
 #include "support/Wait.h"
 
-namespace harbinet {
+namespace harbinet::test {
 namespace {
 
-using test::ReadFile;
-using test::WaitUntil;
-using test::WriteFile;
-
 TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
-    test::TempDir dir;
+    TempDir dir;
     const std::string plain = WriteFile(dir / "notes.sh", "#!/bin/sh\n");  // not executable
     // Executable, but of no format the system runs: only exec in the child can tell.
     const std::string windows = WriteFile(dir / "EAW.EXE", std::string("MZ\x90\0\3\0", 6));
@@ -35,9 +30,8 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
     const std::string out = dir / "out.txt";
     const std::string tool = WriteFile(dir / "tool.sh", "#!/bin/sh\ntouch '" + out + "'\n");
     ::chmod(tool.c_str(), 0755);
-    const struct {
-        std::string program, folder, reason;
-    } cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // program, folder, reason
         {dir / "missing", dir.Path(), dir / "missing"},
         {"harbinet-no-such-program-anywhere", "", "harbinet-no-such-program-anywhere"},
         {plain, dir.Path(), plain},
@@ -45,12 +39,12 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
         {tool, dir / "no such folder/", "no such folder"},
     };
     auto desktop = MakeSystemDesktop();
-    for (const auto& c : cases) {
+    for (const auto& [program, folder, reason] : cases) {
         std::string error;
-        EXPECT_FALSE(desktop->Spawn({c.program}, c.folder, &error)) << c.program;
-        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_FALSE(desktop->Spawn({program}, folder, &error)) << program;
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
     }
-    EXPECT_FALSE(test::Exists(out));
+    EXPECT_FALSE(Exists(out));
 }
 
 // A program we start runs from the PATH in its folder with its arguments, as a grandchild whose
@@ -60,9 +54,9 @@ TEST(Spawn, FailsWithAReasonWhenTheProgramCannotRun) {
 // handler, which may still run when ShellOpen returns.
 TEST(StartedPrograms, RunInTheirFolderWithTheNullDeviceAndHoldNothingOfTheCaller) {
     for (const bool viaOpen : {false, true}) {
-        test::TempDir dir;
+        TempDir dir;
         const std::string out = dir / "fds.txt", folder = dir / "Game Folder/";
-        test::MakeFolder(folder);
+        MakeFolder(folder);
         // Reports its pid, folder, arguments, standard streams and descriptors, then stays.
         const std::string program = WriteFile(dir / "bin/xdg-open", R"(#!/bin/sh
 std=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)
@@ -91,7 +85,7 @@ exec sleep 60
         ASSERT_TRUE(started) << viaOpen << ": " << error;
         errno = 0;
         EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD) << "a zombie of ours";
-        ASSERT_TRUE(WaitUntil([&] { return test::Exists(out); }));
+        ASSERT_TRUE(WaitUntil([&] { return Exists(out); }));
 
         // The program runs on, yet our pipe has lost its last writer.
         pollfd end{caller[0], POLLIN, 0};
@@ -110,31 +104,10 @@ exec sleep 60
     }
 }
 
-// A native game starts as it is, in its folder, with no runner in between.
-TEST(StartedPrograms, ANativeGameStartsInItsFolder) {
-    test::GameFolder game;
-    const std::string exe = WriteFile(game.Game() + "EAW.EXE", ReadFile(HARBINET_STANDIN_GAME));
-    ::chmod(exe.c_str(), 0755);
-    auto desktop = MakeSystemDesktop();
-    ProgramState state{Folders::FromExecutable(game.Own() + "harbinet"), game.ui, *desktop};
-    ASSERT_TRUE(LaunchGame(state));
-    // The stand-in records its start in one line, then stays while there is a display.
-    const std::string log = game.Game() + "standin-game.log";
-    ASSERT_TRUE(WaitUntil([&] { return ReadFile(log).ends_with("\n"); }));
-    const std::string line = ReadFile(log);
-    ::kill(std::atoi(line.c_str()), SIGTERM);
-    const std::string folder = game.Game().substr(0, game.Game().size() - 1);
-    EXPECT_EQ(line.substr(line.find('\t')), "\t" + folder + "\t" + exe + "\n");
-    EXPECT_TRUE(game.ui.messages.empty());
-}
-
 // xdg-open's verdict reaches the caller; no handler at all is a failure too.
 TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
-    const struct {
-        const char* handler;  // the body of xdg-open, none when there is no xdg-open
-        bool opened;
-        std::string reason;
-    } cases[] = {
+    // The body of xdg-open (none when there is no xdg-open), whether it opened, the reason told.
+    const std::tuple<const char*, bool, std::string> cases[] = {
         {"exit 0", true, ""},
         {"exit 3", false, "No application was found to open it"},
         {"exit 4", false, "The application failed to open it"},
@@ -142,19 +115,19 @@ TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
         {nullptr, false, "xdg-open was not found (it comes with xdg-utils)"},
     };
     const std::string oldPath = std::getenv("PATH");
-    for (const auto& c : cases) {
-        test::TempDir dir;
-        if (c.handler) {
-            WriteFile(dir / "bin/xdg-open", std::string("#!/bin/sh\n") + c.handler + "\n");
+    for (const auto& [handler, opened, reason] : cases) {
+        TempDir dir;
+        if (handler) {
+            WriteFile(dir / "bin/xdg-open", std::string("#!/bin/sh\n") + handler + "\n");
             ::chmod((dir / "bin/xdg-open").c_str(), 0755);
         }
         ::setenv("PATH", (dir / "bin").c_str(), 1);
         std::string error;
-        EXPECT_EQ(MakeSystemDesktop()->ShellOpen(dir / "Harbinet ReadMe.RTF", &error), c.opened)
-            << c.reason;
-        EXPECT_EQ(error, c.reason);
+        EXPECT_EQ(MakeSystemDesktop()->ShellOpen(dir / "Harbinet ReadMe.RTF", &error), opened)
+            << reason;
+        EXPECT_EQ(error, reason);
         // The handler had a watcher of its own as parent: nothing of ours is left to reap.
-        EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << c.reason;
+        EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << reason;
     }
     ::setenv("PATH", oldPath.c_str(), 1);
 }
@@ -162,7 +135,7 @@ TEST(ShellOpen, TellsWhyTheTargetCouldNotBeOpened) {
 // Started from a terminal, the program must not fill it with the sound library's complaints
 // about a sound card that is not there.
 TEST(PlaySound, WithoutSoundOutputNothingReachesStandardError) {
-    test::TempDir dir;
+    TempDir dir;
     const std::string err = dir / "stderr.txt";
     // No sound server whatever the machine has; a sound card, if any, plays quietly.
     ::setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
@@ -176,8 +149,8 @@ TEST(PlaySound, WithoutSoundOutputNothingReachesStandardError) {
     std::fflush(stderr);
     ::dup2(ownErr, 2);
     ::close(ownErr);
-    EXPECT_EQ(test::ReadFile(err), "");
+    EXPECT_EQ(ReadFile(err), "");
 }
 
 }  // namespace
-}  // namespace harbinet
+}  // namespace harbinet::test

@@ -8,6 +8,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
+#include <wx/listctrl.h>
 #include <wx/modalhook.h>
 #include <wx/taskbar.h>
 #include <wx/uiaction.h>
@@ -54,23 +55,18 @@ inline void ClickOn(wxWindow* window) {
     mouse.MouseClick();
 }
 
-// The key presses that choose the item of command from the tray menu built now: the first
-// press selects the first item; separators are skipped.
-inline std::vector<int> KeysChoosing(const ProgramState& state, int command) {
+// Pops up the real tray menu and chooses the command with the keyboard (the first press selects
+// the first item; separators are skipped); returns once the menu has closed. GTK drops the
+// choices of a menu popped up while a modal dialog runs, so this works also where the program's
+// dialogs are open.
+inline void ChooseFromTrayMenu(MainFrame& frame, int command) {
     std::vector<int> keys;
-    for (const TrayMenuItem& item : BuildTrayMenu(state)) {
+    for (const TrayMenuItem& item : BuildTrayMenu(frame.State())) {
         if (item.kind != TrayMenuItem::Kind::Separator) keys.push_back(WXK_DOWN);
         if (item.command == command) break;
     }
     keys.push_back(WXK_RETURN);
-    return keys;
-}
-
-// Pops up the real tray menu and chooses the command with the keyboard; returns once the menu
-// has closed. GTK drops the choices of a menu popped up while a modal dialog runs, so this
-// works also where the program's dialogs are open.
-inline void ChooseFromTrayMenu(MainFrame& frame, int command) {
-    frame.CallAfter([keys = KeysChoosing(frame.State(), command)] {
+    frame.CallAfter([keys] {
         wxUIActionSimulator keyboard;  // runs in the menu's own loop, once the menu is up
         for (int key : keys) keyboard.Char(key);
     });
@@ -90,6 +86,26 @@ inline void SendMouse(wxWindow* window, wxEventType type = wxEVT_LEFT_DOWN) {
 inline void Press(wxWindow& window, int command) {
     window.GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_BUTTON, command));
     FlushEvents();
+}
+
+// The texts of the list's rows: the columns asked for joined by "|", each row ended by ";".
+inline std::string Rows(const wxListCtrl& list, std::initializer_list<int> columns) {
+    std::string out;
+    for (long row = 0; row < list.GetItemCount(); ++row) {
+        for (int c : columns) out += list.GetItemText(row, c).utf8_string() + "|";
+        out.back() = ';';
+    }
+    return out;
+}
+
+// Selects the row of the list, as a click does; a double click also activates it.
+inline void SelectRow(wxListCtrl& list, long row, bool doubleClick = false) {
+    list.SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    if (!doubleClick) return;
+    wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list.GetId());
+    event.m_itemIndex = row;
+    event.SetEventObject(&list);
+    list.GetEventHandler()->ProcessEvent(event);
 }
 
 // What draw paints into a bitmap of this size, over green.
@@ -156,12 +172,15 @@ class FrameTest : public ::testing::Test {
         EXPECT_EQ(unexpected.shown, std::vector<std::string>{}) << "a dialog nobody expected";
     }
 
-    // Writes the settings file and builds the frame on it, as the program does at start-up.
-    // The recording host answers its messages, unless they are to be shown as message boxes.
+    // Writes the settings file and builds the frame on it, as the program does at start-up, then
+    // forgets the note that this display has no tray. The recording host answers its messages,
+    // unless they are to be shown as message boxes.
     MainFrame& Start(const std::string& settings, bool messageBoxes = false) {
         WriteFile(game.Settings(), settings);
         frame = new MainFrame(Folders::FromExecutable(game.Own() + "harbinet"), game.desktop,
                               messageBoxes ? nullptr : &game.ui);
+        game.ui.messages.clear();
+        unexpected.shown.clear();
         return *frame;
     }
     // Terrain set 1 with seasons, checked every second; each season's MAP.TER holds its name.

@@ -1,6 +1,5 @@
 #include "support/GameFolder.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -37,10 +36,7 @@ std::string KeptFiles(const GameFolder& g) {
     for (const auto& e : std::filesystem::recursive_directory_iterator(g.Own() + "Originals", ec))
         if (e.is_regular_file())
             kept.push_back(e.path().filename().string() + "=" + ReadFile(e.path().string()));
-    std::sort(kept.begin(), kept.end());
-    std::string out;
-    for (const auto& k : kept) out += (out.empty() ? "" : " ") + k;
-    return out;
+    return Sorted(std::move(kept));
 }
 
 }  // namespace harbinet::test

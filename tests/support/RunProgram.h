@@ -20,12 +20,20 @@ struct ProgramResult {
     std::string err;  // standard error
 };
 
-// Started without a shell, so the arguments reach the program exactly as given.
-inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args) {
+// Starts the program without a shell, so the arguments reach it exactly as given; its process
+// id, or -1 when it did not start.
+inline pid_t StartProgram(const std::string& program, std::vector<std::string> args,
+                          const posix_spawn_file_actions_t* actions = nullptr) {
     args.insert(args.begin(), program);
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
+    pid_t pid = -1;
+    return posix_spawn(&pid, program.c_str(), actions, nullptr, argv.data(), environ) == 0 ? pid
+                                                                                           : -1;
+}
+
+inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args) {
     TempDir scratch;
     const std::string out = scratch / "stdout", err = scratch / "stderr";
     posix_spawn_file_actions_t actions;
@@ -33,8 +41,7 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ProgramResult r;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+    if (const pid_t pid = StartProgram(program, std::move(args), &actions); pid > 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

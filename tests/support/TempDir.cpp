@@ -69,6 +69,10 @@ std::string ListFolder(const std::string& folder) {
         if (name == ".harbinet.lock" || name == ".harbinet-copies") continue;
         names.push_back(e.path().filename().string() + (e.is_directory() ? "/" : ""));
     }
+    return Sorted(std::move(names));
+}
+
+std::string Sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
     std::string out;
     for (const auto& n : names) out += (out.empty() ? "" : " ") + n;

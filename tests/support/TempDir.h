@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace harbinet::test {
 
@@ -32,5 +33,7 @@ bool SetWriteTime(const std::string& path, long long seconds, long nanoseconds =
 // Names in a folder, sorted, folders marked with a trailing "/"; Harbinet's lock and record of
 // copies are left out.
 std::string ListFolder(const std::string& folder);
+// The names sorted, a blank between them.
+std::string Sorted(std::vector<std::string> names);
 
 }  // namespace harbinet::test

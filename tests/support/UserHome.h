@@ -16,7 +16,6 @@ class UserHome {
     UserHome(const UserHome&) = delete;
     UserHome& operator=(const UserHome&) = delete;
 
-    const std::string& Home() const { return dir_.Path(); }  // ends in "/"
     std::string Config() const { return dir_ / ".config/"; }
     std::string Desktop() const { return dir_ / "Desktop/"; }  // when user-dirs names none
 
