@@ -131,7 +131,8 @@ int ReadFileParts(const std::string& path, std::initializer_list<FilePart> parts
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durable = true);
 
 // Removes the temporary files of copies and rewrites that a killed process left in the folder:
-// regular files named ".harbinet-PID-RANDOM.tmp" whose process is gone. Nothing else is touched. Returns how many were removed.
+// regular files named ".harbinet-PID-RANDOM.tmp" whose process is gone. Nothing else is touched.
+// Returns how many were removed.
 int RemoveStaleTemporaryFiles(const std::string& folder);
 
 // The path with links and "." and ".." resolved; empty when it does not exist.

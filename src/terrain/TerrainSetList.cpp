@@ -54,7 +54,7 @@ std::string TerrainSetList::RefusalOf(std::string_view typed) const {
 }
 
 Result TerrainSetList::Add(std::string_view typed, bool seasons, bool objectsLow,
-                          unsigned& slot) const {
+                           unsigned& slot) const {
     slot = 0;
     const auto free = FirstFreeSlot();
     if (!free) return Result::Failure(text::kTerrainSetsFull);
@@ -118,7 +118,8 @@ ChangeResult TerrainSetList::Delete(const TerrainSetRow& asked) const {
     if (!ownChoices) return result;
     for (const TerrainSetRow& other : Rows())
         if (EqualIgnoringCase(other.name, asked.name)) return result;
-    if (files::Stamp(choices).type != files::FileStamp::Type::Missing && !files::DeleteFile(choices))
+    if (files::Stamp(choices).type != files::FileStamp::Type::Missing &&
+        !files::DeleteFile(choices))
         return fail(Format(text::kUnableToDelete, choices.c_str()));
     return result;
 }
