@@ -1,16 +1,27 @@
 // GUI tests run inside a real wx application on the test's display.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/image.h>
 #include <wx/log.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests must work without a display (CTest discovers them at build time).
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    // A loaded machine may deliver the two presses of a simulated double click far apart: GTK,
+    // which reads its settings at start, then still takes them for one double click.
+    const std::filesystem::path settings =
+        std::filesystem::temp_directory_path() / ("harbinet-gtk-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(settings / "gtk-3.0");
+    std::ofstream(settings / "gtk-3.0/settings.ini") << "[Settings]\ngtk-double-click-time=2000\n";
+    ::setenv("XDG_CONFIG_DIRS", settings.c_str(), 1);
     wxApp::SetInstance(new wxApp);
     if (!std::getenv("DISPLAY") || !wxEntryStart(argc, argv)) {
         std::fprintf(stderr,
@@ -22,5 +33,6 @@ int main(int argc, char** argv) {
     wxInitAllImageHandlers();
     int result = RUN_ALL_TESTS();
     wxEntryCleanup();
+    std::filesystem::remove_all(settings);
     return result;
 }
