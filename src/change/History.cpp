@@ -146,7 +146,7 @@ bool AppendHistoryLine(const std::string& path, std::string_view line, std::size
 std::vector<std::string> ReadHistory(const std::string& path) {
     std::string text;
     std::vector<std::string> lines;
-    if (!files::ReadWholeFile(path, text, 64u << 20)) return lines;
+    if (!files::ReadWholeFile(path, text, kHistoryReadLimit)) return lines;
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();

@@ -20,6 +20,8 @@
 namespace harbinet {
 
 inline constexpr std::size_t kHistoryLimit = 1u << 20;
+// A history longer than this (written by hand) is not read.
+inline constexpr std::size_t kHistoryReadLimit = 64u << 20;
 
 struct HistoryEntry {
     std::string time;      // local, ISO 8601 with the offset: "2026-12-07T09:30:12+01:00"

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -123,7 +124,20 @@ TEST_F(Cli, DryRunsAndVerifyPrintWhatTheyFind) {
     InstallationLock other(game);
     ASSERT_TRUE(other.Take(InstallationLock::Kind::Change));
     const std::string underWay = std::string("Harbinet Error: ") + text::kChangeUnderWay + "\n";
-    Steps({{"set 2 --dry-run", 1, "", underWay}, {"verify", 1, "", underWay}});
+    Steps({{"set 2 --dry-run", 1, "", underWay},
+           {"verify", 1, "", underWay},
+           {"history", 1, "", "harbinet-cli: " + std::string(text::kChangeUnderWay) + "\n"}});
+    other.Release(InstallationLock::Kind::Change);
+
+    // Folders where the settings and the history belong: nothing to read, nothing written.
+    std::filesystem::remove(g.Settings());
+    std::filesystem::remove(g.Own() + "history.log");
+    MakeFolder(g.Settings());
+    MakeFolder(g.Own() + "history.log");
+    const std::string before = ListFolder(game) + ListFolder(g.Own());
+    for (const char* line : {"season winter --dry-run", "verify", "history"})
+        EXPECT_EQ(Run(line).status, 1) << line;
+    EXPECT_EQ(ListFolder(game) + ListFolder(g.Own()), before);
 }
 
 // The verbs' changes go into the history as the CLI's or a launcher's; history N prints the last
