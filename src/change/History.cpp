@@ -49,8 +49,10 @@ std::optional<std::uint64_t> Count(std::string_view text) {
     return n;
 }
 
-// "Channel (winter)", "Pacific" with no season installed, or "default terrain".
+// "Channel (winter)", "Pacific" with no season installed, "default terrain", or "not installed"
+// before the first installation.
 std::string Installed(const Settings& settings) {
+    if (settings.Mode() == OperatingMode::NotInstalled) return "not installed";
     const unsigned set = settings.ActiveSet();
     if (set == 0) return "default terrain";
     std::string text = settings.TerrainSetName(set);
