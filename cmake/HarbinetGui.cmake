@@ -11,6 +11,13 @@ add_custom_command(
   DEPENDS ${HARBINET_EMBEDDED} ${CMAKE_SOURCE_DIR}/cmake/EmbedResources.cmake
   COMMENT "Embedding resources" VERBATIM)
 
+# The status notifier item: GDBus and the menu exporter of libdbusmenu, for the program only.
+pkg_check_modules(NOTIFIER_LIBS REQUIRED IMPORTED_TARGET gio-2.0 dbusmenu-glib-0.4)
+file(GLOB NOTIFIER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/notifier/*.cpp)
+add_library(harbinet_notifier STATIC ${NOTIFIER_SOURCES})
+target_include_directories(harbinet_notifier PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(harbinet_notifier PRIVATE PkgConfig::NOTIFIER_LIBS harbinet_warnings)
+
 # Everything that includes wx lives under src/gui/; the program's main is its own target.
 file(GLOB_RECURSE HARBINET_UI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/gui/*.cpp)
 list(FILTER HARBINET_UI_SOURCES EXCLUDE REGEX "/src/gui/app/main\\.cpp$")
@@ -20,7 +27,8 @@ target_include_directories(harbinet_ui PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_include_directories(harbinet_ui SYSTEM PUBLIC ${wxWidgets_INCLUDE_DIRS})
 target_compile_definitions(harbinet_ui PUBLIC ${wxWidgets_DEFINITIONS})
 target_compile_options(harbinet_ui PUBLIC ${wxWidgets_CXX_FLAGS})
-target_link_libraries(harbinet_ui PUBLIC harbinet_core harbinet_desktop ${wxWidgets_LIBRARIES}
+target_link_libraries(harbinet_ui PUBLIC harbinet_core harbinet_desktop harbinet_notifier
+                      ${wxWidgets_LIBRARIES}
                       PRIVATE harbinet_warnings)
 
 add_executable(harbinet ${CMAKE_SOURCE_DIR}/src/gui/app/main.cpp)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ clang clang-format cmake ninja-build pkg-config
-  libwxgtk3.2-dev libx11-dev libcanberra-dev xdg-utils
+  libwxgtk3.2-dev libx11-dev libcanberra-dev libdbusmenu-glib-dev dbus-daemon xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer x11-utils xdotool imagemagick librsvg2-bin
   fonts-dejavu-core fonts-comic-neue

@@ -43,6 +43,11 @@ std::string InstalledDataFolder(const std::string& programFolder);
 // Empty where Windows programs run by themselves.
 std::string DefaultWindowsRunner();
 
+// The kind of tray icon the user asked for, with HARBINET_TRAY set to "sni" or "xembed";
+// Either when it is unset or names neither.
+enum class TrayChoice { Either, StatusNotifier, XEmbed };
+TrayChoice ChosenTray();
+
 // Before the toolkit starts: the windows go to X11 (through Xwayland in a Wayland session),
 // where tray icons live and another Harbinet can find ours, unless the user chose otherwise.
 void PreferX11Display();

@@ -195,8 +195,10 @@ class FrameTest : public ::testing::Test {
 
     // The tray icon as GTK reports a mouse action on it.
     void Tray(wxEventType type) {
-        wxTaskBarIconEvent event(type, frame->Tray());
-        frame->Tray()->ProcessEvent(event);
+        auto* icon = dynamic_cast<TrayIcon*>(frame->Tray());
+        ASSERT_NE(icon, nullptr) << "not the XEmbed tray icon";
+        wxTaskBarIconEvent event(type, icon);
+        icon->ProcessEvent(event);
     }
 
     ModalHook unexpected;  // registered first, so asked last

@@ -22,6 +22,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(settings / "gtk-3.0");
     std::ofstream(settings / "gtk-3.0/settings.ini") << "[Settings]\ngtk-double-click-time=2000\n";
     ::setenv("XDG_CONFIG_DIRS", settings.c_str(), 1);
+    // The tray icon the tests click on; the status notifier tests choose theirs.
+    ::setenv("HARBINET_TRAY", "xembed", 0);
     wxApp::SetInstance(new wxApp);
     if (!std::getenv("DISPLAY") || !wxEntryStart(argc, argv)) {
         std::fprintf(stderr,

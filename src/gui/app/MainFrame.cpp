@@ -133,7 +133,10 @@ void MainFrame::UpdateTrayIcon(bool busy) {
     // Like a notification-area icon that was removed, one that is not there stays away.
     if (!tray_ || !tray_->Shown()) return;
     tray_->Show(busy, wxString::FromUTF8(TrayTooltip(state_, busy)));
-    if (busy) ShowTrayNow();
+    if (busy)
+        ShowTrayNow();
+    else
+        RefreshTrayMenu();
 }
 
 void MainFrame::ShowProgress(const ChangeProgress& progress) {
@@ -164,11 +167,11 @@ void MainFrame::PostCommand(int command) {
 }
 
 void MainFrame::AddTrayIcon() {
-    if (!wxTaskBarIcon::IsAvailable() && !trayAbsenceTold_) {
+    if (!tray_) tray_ = MakeTray(*this);
+    if (!tray_->Hosted() && !trayAbsenceTold_) {
         trayAbsenceTold_ = true;
         ShowMessage(MessageIcon::Information, text::kProgramTitle, kNoTrayText);
     }
-    if (!tray_) tray_ = std::make_unique<TrayIcon>(*this);
     tray_->Show(false, text::kProgramTitle);
     UpdateTrayIcon(false);
     const OriginScope automatic(state_, ChangeOrigin::Automatic);
@@ -179,9 +182,8 @@ void MainFrame::RemoveTrayIcon() {
     if (tray_) tray_->Hide();
 }
 
-void MainFrame::OnTrayLeftPress() {
+void MainFrame::OnTrayLeftPress(wxPoint cursor) {
     if (!state_.settings.Automatic()) return;
-    const wxPoint cursor = wxGetMousePosition();
     const wxSize size = panelBitmap_.IsOk() ? panelBitmap_.GetSize() : GetSize();
     // A tray at the top or a side would put the panel off screen: it stays on the cursor's monitor.
     const int monitor = wxDisplay::GetFromPoint(cursor);
@@ -217,7 +219,11 @@ void MainFrame::ShowTrayMenu() {
     if (menuPresenter_)
         menuPresenter_(*menu);
     else if (tray_)
-        tray_->PopupMenu(menu.get());
+        tray_->PopupMenu(*menu);
+}
+
+void MainFrame::RefreshTrayMenu() {
+    if (tray_ && tray_->KeepsMenu()) tray_->SetMenu(BuildTrayMenu(state_));
 }
 
 void MainFrame::OnPaint(wxPaintEvent&) {
@@ -268,6 +274,7 @@ void MainFrame::RunCommand(int id) {
                 OpenSetActiveCareer();
             else
                 OpenConfigurationDialog(command->kind);
+            RefreshTrayMenu();
             break;
         default:
             RunOperation([this, c = *command] { harbinet::RunCommand(state_, c); });
@@ -291,6 +298,7 @@ void MainFrame::RunNow(const std::function<void()>& operation) {
     operating_ = true;
     operation();
     operating_ = false;
+    RefreshTrayMenu();
     RunWaitingLater();
 }
 

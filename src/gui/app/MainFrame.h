@@ -18,7 +18,7 @@
 
 namespace harbinet {
 
-class TrayIcon;
+class Tray;
 
 class MainFrame : public wxFrame, public Host {
   public:
@@ -45,10 +45,12 @@ class MainFrame : public wxFrame, public Host {
     // Runs a menu command after the current handler has returned.
     void PostCommand(int command);
 
-    // The mouse on the tray icon.
-    void OnTrayLeftPress();
+    // The mouse on the tray icon, pressed at this point of the screen.
+    void OnTrayLeftPress(wxPoint at);
     void OnTrayDoubleClick();
     void ShowTrayMenu();
+    // Gives a tray whose host draws the menu the menu as it is now.
+    void RefreshTrayMenu();
 
     // "&Close", the end of the session or a signal: stops the season timer in Automatic Mode,
     // removes the icon and ends the program. Nothing is written.
@@ -62,7 +64,7 @@ class MainFrame : public wxFrame, public Host {
     // alive) waits until that one has ended, then runs on its own.
     void RunCommand(int command);
 
-    TrayIcon* Tray() { return tray_.get(); }
+    harbinet::Tray* Tray() { return tray_.get(); }
     // Tests look at the built menu instead of popping it up.
     void SetMenuPresenter(std::function<void(wxMenu&)> presenter) {
         menuPresenter_ = std::move(presenter);
@@ -94,7 +96,7 @@ class MainFrame : public wxFrame, public Host {
     bool created_ = false;
     wxBitmap panelBitmap_;
     wxFont panelFont_;
-    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<harbinet::Tray> tray_;
     bool trayAbsenceTold_ = false;
     wxTimer seasonTimer_;
     wxTimer panelDelayTimer_;

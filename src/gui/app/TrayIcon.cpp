@@ -1,5 +1,6 @@
 #include "gui/app/TrayIcon.h"
 
+#include <wx/gdicmn.h>
 #include <wx/settings.h>
 
 #include <chrono>
@@ -129,7 +130,7 @@ void TrayIcon::OnLeftDown(wxTaskBarIconEvent&) {
     if (clicks_.Press(NowMs()) == TrayClickTracker::Click::Double)
         frame_.OnTrayDoubleClick();
     else
-        frame_.OnTrayLeftPress();
+        frame_.OnTrayLeftPress(wxGetMousePosition());
 }
 
 void TrayIcon::OnRightDown(wxTaskBarIconEvent&) {

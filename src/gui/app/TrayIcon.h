@@ -1,4 +1,4 @@
-// The icon in the desktop's notification area and its pop-up menu.
+// The XEmbed tray icon (a GTK status icon) and the pop-up menu as wx builds it.
 #pragma once
 
 #include <wx/menu.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/app/Tray.h"
 #include "gui/app/TrayClicks.h"
 #include "program/TrayMenu.h"
 
@@ -15,15 +16,15 @@ namespace harbinet {
 
 class MainFrame;
 
-class TrayIcon : public wxTaskBarIcon {
+class TrayIcon : public wxTaskBarIcon, public Tray {
   public:
     explicit TrayIcon(MainFrame& frame);
 
-    // Shows the normal or the busy icon with this tooltip (adding the icon when it is not there).
-    void Show(bool busy, const wxString& tooltip);
-    void Hide();
-
-    bool Shown() const { return shown_; }
+    void Show(bool busy, const wxString& tooltip) override;
+    void Hide() override;
+    bool Shown() const override { return shown_; }
+    bool Hosted() const override { return IsAvailable(); }
+    void PopupMenu(wxMenu& menu) override { wxTaskBarIcon::PopupMenu(&menu); }
 
   private:
     void OnLeftDown(wxTaskBarIconEvent& event);

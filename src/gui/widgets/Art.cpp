@@ -60,6 +60,13 @@ wxIconBundle ProgramIcons() {
     return icons;
 }
 
+std::vector<wxImage> TrayIconImages(bool busy) {
+    std::vector<wxImage> images;
+    for (const wxBitmap& bitmap : Sizes(busy ? "tray-busy" : "tray", {22, 32, 48, 64}))
+        images.push_back(bitmap.ConvertToImage());
+    return images;
+}
+
 wxBitmapBundle TrayIcon(bool busy) {
     wxVector<wxBitmap> bitmaps;
     for (const wxBitmap& bitmap : Sizes(busy ? "tray-busy" : "tray", {22, 32, 48, 64}))

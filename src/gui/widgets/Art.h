@@ -7,6 +7,8 @@
 #include <wx/iconbndl.h>
 #include <wx/image.h>
 
+#include <vector>
+
 namespace harbinet::ui {
 
 // An embedded PNG/GIF/JPEG by file name; an invalid image when there is none.
@@ -23,6 +25,8 @@ inline constexpr const char* kPanelPicture = "panel.png";        // 300 x 178
 wxIconBundle ProgramIcons();
 // The tray icon, or its busy picture while terrain or skins change.
 wxBitmapBundle TrayIcon(bool busy);
+// The same at each size it was drawn in (22, 32, 48 and 64 pixels).
+std::vector<wxImage> TrayIconImages(bool busy);
 
 // The pointing hand, hot spot at the finger tip.
 wxCursor LinkCursor();

@@ -138,6 +138,14 @@ std::string DefaultWindowsRunner() {
     return "wine";
 }
 
+TrayChoice ChosenTray() {
+    const char* chosen = std::getenv("HARBINET_TRAY");
+    const std::string value = chosen ? chosen : "";
+    if (value == "sni") return TrayChoice::StatusNotifier;
+    if (value == "xembed") return TrayChoice::XEmbed;
+    return TrayChoice::Either;
+}
+
 void PreferX11Display() {
     ::setenv("GDK_BACKEND", "x11", 0);
 }
