@@ -40,3 +40,9 @@ endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/art/icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${HARBINET_APP_ID}.svg)
+# The tray icons by name, for panels that draw status notifier items from the icon theme.
+foreach(kind tray tray-busy)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/art/${kind}.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/status
+          RENAME ${HARBINET_APP_ID}-${kind}.svg)
+endforeach()

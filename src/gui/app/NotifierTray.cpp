@@ -80,21 +80,25 @@ std::unique_ptr<NotifierTray> NotifierTray::Make(MainFrame& frame, bool hostPres
     events.menuAboutToShow = [&frame] { frame.RefreshTrayMenu(); };
     tray->item_ = MakeStatusNotifier("harbinet", "Harbinet", std::move(events));
     if (!tray->item_) return nullptr;
-    const bool installed = !desktop::InstalledDataFolder(frame.State().OwnFolder).empty();
-    for (bool busy : {false, true}) {
-        NotifierIcon& icon = tray->icons_[busy];
-        for (const wxImage& image : ui::TrayIconImages(busy))
-            icon.pixmaps.push_back(NotifierPixels(image));
-        if (installed) icon.themeName = kThemeIcon[busy];
-    }
+    tray->installed_ = !desktop::InstalledDataFolder(frame.State().OwnFolder).empty();
     return tray;
 }
 
 NotifierTray::NotifierTray(MainFrame& frame, bool hostAtStart)
     : frame_(frame), hostAtStart_(hostAtStart) {}
 
+// Each picture is decoded when first shown: the busy one may never be.
+const NotifierIcon& NotifierTray::Icon(bool busy) {
+    NotifierIcon& icon = icons_[busy];
+    if (!icon.pixmaps.empty()) return icon;
+    for (const wxImage& image : ui::TrayIconImages(busy))
+        icon.pixmaps.push_back(NotifierPixels(image));
+    if (installed_) icon.themeName = kThemeIcon[busy];
+    return icon;
+}
+
 void NotifierTray::Show(bool busy, const wxString& tooltip) {
-    item_->Show(icons_[busy], tooltip.utf8_string());
+    item_->Show(Icon(busy), tooltip.utf8_string());
     shown_ = true;
 }
 

@@ -24,11 +24,13 @@ class NotifierTray : public Tray {
 
   private:
     NotifierTray(MainFrame& frame, bool hostAtStart);
+    const NotifierIcon& Icon(bool busy);
 
     MainFrame& frame_;
     bool hostAtStart_;
     std::unique_ptr<StatusNotifier> item_;
-    NotifierIcon icons_[2];  // normal, busy
+    bool installed_ = false;  // the icon theme has our icons
+    NotifierIcon icons_[2];   // normal, busy
     bool shown_ = false;
 };
 

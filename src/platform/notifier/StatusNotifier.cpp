@@ -68,6 +68,20 @@ GDBusConnection* SessionBus() {
     return g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
 }
 
+// The unique name of the watcher on the bus, empty when there is none.
+std::string WatcherOwner(GDBusConnection* bus) {
+    GVariant* reply = g_dbus_connection_call_sync(
+        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetNameOwner", g_variant_new("(s)", kWatcher), G_VARIANT_TYPE("(s)"),
+        G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
+    if (!reply) return {};
+    const char* owner = nullptr;
+    g_variant_get(reply, "(&s)", &owner);
+    std::string found = owner ? owner : "";
+    g_variant_unref(reply);
+    return found;
+}
+
 GVariant* PixmapsVariant(const std::vector<NotifierPixmap>& pixmaps) {
     GVariantBuilder builder;
     g_variant_builder_init(&builder, G_VARIANT_TYPE("a(iiay)"));
@@ -120,9 +134,12 @@ class DbusStatusNotifier : public StatusNotifier {
                                                           &vtable, this, nullptr, nullptr);
         g_dbus_node_info_unref(node);
         server_ = dbusmenu_server_new(kMenuPath);
+        // The bus handles one connection's messages in order: a watcher told the name finds it
+        // owned, so registering need not wait for the name.
         owner_ = g_bus_own_name_on_connection(bus_, name_.c_str(), G_BUS_NAME_OWNER_FLAGS_NONE,
-                                              &DbusStatusNotifier::OnNameAcquired, nullptr, this,
-                                              nullptr);
+                                              nullptr, nullptr, nullptr, nullptr);
+        // A watcher there now is told at once, before the program's loop runs.
+        Register(WatcherOwner(bus_));
         watch_ = g_bus_watch_name_on_connection(
             bus_, kWatcher, G_BUS_NAME_WATCHER_FLAGS_NONE, &DbusStatusNotifier::OnWatcherAppeared,
             &DbusStatusNotifier::OnWatcherVanished, this, nullptr);
@@ -252,11 +269,14 @@ class DbusStatusNotifier : public StatusNotifier {
         }
     }
 
-    void Register() {
-        if (!nameOwned_ || !watcherPresent_) return;
-        g_dbus_connection_call(bus_, kWatcher, kWatcherPath, kWatcher, "RegisterStatusNotifierItem",
-                               g_variant_new("(s)", name_.c_str()), nullptr, G_DBUS_CALL_FLAGS_NONE,
-                               -1, cancel_, &DbusStatusNotifier::OnRegistered, this);
+    // Registers with the watcher of this unique name, once for each watcher.
+    void Register(const std::string& watcher) {
+        if (watcher.empty() || watcher == registeredWith_) return;
+        registeredWith_ = watcher;
+        g_dbus_connection_call(bus_, watcher.c_str(), kWatcherPath, kWatcher,
+                               "RegisterStatusNotifierItem", g_variant_new("(s)", name_.c_str()),
+                               nullptr, G_DBUS_CALL_FLAGS_NONE, -1, cancel_,
+                               &DbusStatusNotifier::OnRegistered, this);
     }
 
     static void OnRegistered(GObject* source, GAsyncResult* result, gpointer self) {
@@ -271,22 +291,15 @@ class DbusStatusNotifier : public StatusNotifier {
         }
     }
 
-    static void OnNameAcquired(GDBusConnection*, const gchar*, gpointer self) {
-        auto* me = static_cast<DbusStatusNotifier*>(self);
-        me->nameOwned_ = true;
-        me->Register();
-    }
-
-    static void OnWatcherAppeared(GDBusConnection*, const gchar*, const gchar*, gpointer self) {
-        auto* me = static_cast<DbusStatusNotifier*>(self);
-        me->watcherPresent_ = true;
-        me->Register();
+    static void OnWatcherAppeared(GDBusConnection*, const gchar*, const gchar* owner,
+                                  gpointer self) {
+        static_cast<DbusStatusNotifier*>(self)->Register(owner);
     }
 
     static void OnWatcherVanished(GDBusConnection*, const gchar*, gpointer self) {
         auto* me = static_cast<DbusStatusNotifier*>(self);
-        me->watcherPresent_ = false;
         me->hosted_ = false;
+        me->registeredWith_.clear();
     }
 
     static gboolean OnAboutToShow(DbusmenuMenuitem*, gpointer self) {
@@ -361,9 +374,8 @@ class DbusStatusNotifier : public StatusNotifier {
     NotifierIcon icon_;
     std::string toolTip_;
     bool shown_ = false;
-    bool nameOwned_ = false;
-    bool watcherPresent_ = false;
     bool hosted_ = false;
+    std::string registeredWith_;
 };
 
 }  // namespace
@@ -371,17 +383,9 @@ class DbusStatusNotifier : public StatusNotifier {
 bool StatusNotifierHostPresent() {
     GDBusConnection* bus = SessionBus();
     if (!bus) return false;
-    GVariant* reply = g_dbus_connection_call_sync(
-        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-        "NameHasOwner", g_variant_new("(s)", kWatcher), G_VARIANT_TYPE("(b)"),
-        G_DBUS_CALL_FLAGS_NONE, 2000, nullptr, nullptr);
-    gboolean owned = FALSE;
-    if (reply) {
-        g_variant_get(reply, "(b)", &owned);
-        g_variant_unref(reply);
-    }
+    const bool present = !WatcherOwner(bus).empty();
     g_object_unref(bus);
-    return owned;
+    return present;
 }
 
 std::unique_ptr<StatusNotifier> MakeStatusNotifier(const std::string& id, const std::string& title,
