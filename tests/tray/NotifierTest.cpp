@@ -82,7 +82,7 @@ TEST_F(NotifierTest, RegistersAndShowsTitleStatusToolTipAndEverySizeOfTheIcon) {
     GVariant* tip = bus.ItemProperty(item, "ToolTip");
     ASSERT_NE(tip, nullptr);
     const char* body = nullptr;
-    g_variant_get(tip, "(&s@a(iiay)&s&s)", nullptr, nullptr, nullptr, &body);
+    g_variant_get(tip, "(&s@a(iiay)&s&s)", nullptr, nullptr, &body, nullptr);
     EXPECT_STREQ(body, "Harbinet - Manual Mode, Summer Terrain (Channel Front)");
     g_variant_unref(tip);
 

@@ -347,9 +347,11 @@ class DbusStatusNotifier : public StatusNotifier {
         if (name == "OverlayIconName" || name == "AttentionIconName" ||
             name == "AttentionMovieName")
             return g_variant_new_string("");
+        // The whole text as the tooltip's title: hosts show a title on its own, and a body only
+        // under one.
         if (name == "ToolTip")
             return g_variant_new("(s@a(iiay)ss)", me->icon_.themeName.c_str(), PixmapsVariant({}),
-                                 me->title_.c_str(), me->toolTip_.c_str());
+                                 me->toolTip_.c_str(), "");
         if (name == "ItemIsMenu") return g_variant_new_boolean(FALSE);
         if (name == "Menu") return g_variant_new_object_path(kMenuPath);
         g_set_error(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_PROPERTY, "No property %s", property);
