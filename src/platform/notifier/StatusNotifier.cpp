@@ -65,7 +65,10 @@ bool SessionBusConfigured() {
 
 GDBusConnection* SessionBus() {
     if (!SessionBusConfigured()) return nullptr;
-    return g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+    // A bus that goes away takes the icon with it, not the program.
+    if (bus) g_dbus_connection_set_exit_on_close(bus, FALSE);
+    return bus;
 }
 
 // The unique name of the watcher on the bus, empty when there is none.
