@@ -139,8 +139,11 @@ TEST_F(NotifierTest, MenuShowsTheItemsAndMarksAndAClickRunsItsCommand) {
               "  External Applications...\n"
               "_About Harbinet...\n");
 
+    bus.CountSignals("NewIcon");
     ASSERT_TRUE(bus.ClickMenuEntry(item, "Load Winter Terrain"));
     ASSERT_TRUE(RunEventsUntil([&] { return Terrain() == "Winter"; }));
+    // The busy icon came and went.
+    EXPECT_TRUE(RunEventsUntil([&] { return bus.signals["NewIcon"] >= 2; }));
     // The host is given the menu anew: the mark moved.
     EXPECT_NE(bus.MenuLayout(item).find("Load Winter Terrain [check] [on]\n"), std::string::npos);
 }

@@ -108,6 +108,7 @@ BusClient::BusClient() {
 
 BusClient::~BusClient() {
     if (!connection) return;
+    for (guint id : subscriptions_) g_dbus_connection_signal_unsubscribe(connection, id);
     g_dbus_connection_close_sync(connection, nullptr, nullptr);
     g_object_unref(connection);
 }
@@ -122,6 +123,16 @@ GVariant* BusClient::Call(const std::string& service, const char* path, const ch
     if (error) *error = reply.error;
     if (!reply.value && !error) ADD_FAILURE() << method << ": " << reply.error;
     return reply.value;
+}
+
+void BusClient::CountSignals(const char* name) {
+    if (!connection) return;
+    subscriptions_.push_back(g_dbus_connection_signal_subscribe(
+        connection, nullptr, "org.kde.StatusNotifierItem", name, "/StatusNotifierItem", nullptr,
+        G_DBUS_SIGNAL_FLAGS_NONE,
+        [](GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* signal,
+           GVariant*, gpointer self) { ++static_cast<BusClient*>(self)->signals[signal]; },
+        this, nullptr));
 }
 
 GVariant* BusClient::ItemProperty(const std::string& service, const char* property) {

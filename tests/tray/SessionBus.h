@@ -5,6 +5,7 @@
 
 #include <gio/gio.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,14 @@ class BusClient {
     // Clicks the menu entry of this label, as a panel does.
     bool ClickMenuEntry(const std::string& service, const std::string& label);
 
+    // Counts the item's signals of this name from now on (in signals).
+    void CountSignals(const char* name);
+    std::map<std::string, int> signals;
+
     GDBusConnection* connection = nullptr;
+
+  private:
+    std::vector<guint> subscriptions_;
 };
 
 class TestWatcher {
