@@ -219,7 +219,7 @@ void MainFrame::ShowTrayMenu() {
     if (menuPresenter_)
         menuPresenter_(*menu);
     else if (tray_)
-        tray_->PopupMenu(*menu);
+        tray_->ShowMenu(*menu);
 }
 
 void MainFrame::RefreshTrayMenu() {

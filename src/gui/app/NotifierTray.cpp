@@ -108,7 +108,7 @@ void NotifierTray::Hide() {
 }
 
 // For hosts that ask the item to pop its menu up itself.
-void NotifierTray::PopupMenu(wxMenu& menu) {
+void NotifierTray::ShowMenu(wxMenu& menu) {
     frame_.PopupMenu(&menu);
 }
 

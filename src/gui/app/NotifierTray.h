@@ -18,7 +18,7 @@ class NotifierTray : public Tray {
     void Hide() override;
     bool Shown() const override { return shown_; }
     bool Hosted() const override { return hostAtStart_ || item_->Hosted(); }
-    void PopupMenu(wxMenu& menu) override;
+    void ShowMenu(wxMenu& menu) override;
     bool KeepsMenu() const override { return true; }
     void SetMenu(const std::vector<TrayMenuItem>& items) override;
 

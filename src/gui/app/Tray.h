@@ -25,7 +25,7 @@ class Tray {
     // False when nothing on this desktop can show the icon (yet).
     virtual bool Hosted() const = 0;
     // Pops the menu up at the mouse pointer.
-    virtual void PopupMenu(wxMenu& menu) = 0;
+    virtual void ShowMenu(wxMenu& menu) = 0;
     // A tray whose host draws the menu itself keeps a copy of it, given anew when it may have
     // changed.
     virtual bool KeepsMenu() const { return false; }

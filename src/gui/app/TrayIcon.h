@@ -24,7 +24,7 @@ class TrayIcon : public wxTaskBarIcon, public Tray {
     void Hide() override;
     bool Shown() const override { return shown_; }
     bool Hosted() const override { return IsAvailable(); }
-    void PopupMenu(wxMenu& menu) override { wxTaskBarIcon::PopupMenu(&menu); }
+    void ShowMenu(wxMenu& menu) override { PopupMenu(&menu); }
 
   private:
     void OnLeftDown(wxTaskBarIconEvent& event);
