@@ -9,6 +9,7 @@
 #include "platform/TextEncoding.h"
 #include "program/CareerCheck.h"
 #include "program/Modes.h"
+#include "support/System.h"
 
 namespace harbinet::test {
 namespace {
@@ -57,8 +58,9 @@ TEST_F(ActiveCareerTest, ActsOnceOnTheFirstNewestCareerAndInstallsItsMonthsSeaso
     Career("D.SVE", 9, 1500, "Middle");
     // No save, however new: a pipe, never waited on for a writer, a backup, a folder.
     const std::string pipe = game + "SAVEDATA/Y.SVE";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-    ASSERT_TRUE(SetWriteTime(pipe, 5000));
+    if (MakePipe(pipe)) {
+        ASSERT_TRUE(SetWriteTime(pipe, 5000));
+    }
     WriteFile(game + "SAVEDATA/E.SVE.BAK", "not a save");
     MakeFolder(game + "SAVEDATA/F.SVE");
 

@@ -8,6 +8,7 @@
 #include "platform/Files.h"
 #include "platform/UserFolders.h"
 #include "program/LoadSettings.h"
+#include "support/System.h"
 
 namespace harbinet::test {
 namespace {
@@ -147,7 +148,7 @@ TEST_F(UpgradeTest, From20OnOnlyTheVersionChangesAndTheUserIsTold) {
         EXPECT_EQ(g.ui.messages, Messages{kUpgraded});
     }
     EXPECT_TRUE(Exists(g.Game() + "A.TER")) << "the terrain is left as it is";
-    EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
+    EXPECT_EQ(ListFolder(home.Desktop()), LauncherFileName("Harbinet 2.2b"));
     // The pictures beside the program move to the catalogue, which keeps its own.
     EXPECT_EQ(ListFolder(g.Own()), "Originals/ Vandelholt/ harbinet.INI history.log");
     EXPECT_EQ(KeptFiles(g), "SPRING.GIF=picture SPRING.GIF") << "unlike the catalogue's own";

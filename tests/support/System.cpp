@@ -1,0 +1,117 @@
+#include "support/System.h"
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <cstdlib>
+#include <string_view>
+#else
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <cstdlib>
+#endif
+
+namespace harbinet::test {
+
+#ifdef _WIN32
+
+namespace {
+
+std::wstring Wide(std::string_view utf8) {
+    const int n =
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+}  // namespace
+
+bool MakePipe(const std::string&) {
+    return false;
+}
+
+bool MakeLink(const std::string&, const std::string&) {
+    return false;
+}
+
+void SetEnvironment(const char* name, const std::optional<std::string>& value) {
+    // The runtime's copy and the system's (which children inherit) both change.
+    ::_wputenv_s(Wide(name).c_str(), value ? Wide(*value).c_str() : L"");
+}
+
+std::optional<std::string> Environment(const char* name) {
+    wchar_t buffer[32768];
+    const DWORD n = ::GetEnvironmentVariableW(Wide(name).c_str(), buffer, 32768);
+    if (n == 0 || n >= 32768) return std::nullopt;
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, buffer, static_cast<int>(n), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, buffer, static_cast<int>(n), out.data(), size, nullptr,
+                          nullptr);
+    return out;
+}
+
+std::string LauncherFileName(const std::string& name) {
+    return name + ".lnk";
+}
+
+long EndedProcessId() {
+    wchar_t line[] = L"cmd.exe /c exit";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                          nullptr, &startup, &process))
+        return 0;
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);  // the id is free again only from here on
+    return static_cast<long>(process.dwProcessId);
+}
+
+long OwnProcessId() {
+    return static_cast<long>(::GetCurrentProcessId());
+}
+
+#else
+
+bool MakePipe(const std::string& path) {
+    return ::mkfifo(path.c_str(), 0644) == 0;
+}
+
+bool MakeLink(const std::string& target, const std::string& link) {
+    return ::symlink(target.c_str(), link.c_str()) == 0;
+}
+
+void SetEnvironment(const char* name, const std::optional<std::string>& value) {
+    if (value)
+        ::setenv(name, value->c_str(), 1);
+    else
+        ::unsetenv(name);
+}
+
+std::optional<std::string> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+std::string LauncherFileName(const std::string& name) {
+    return name + ".desktop";
+}
+
+long EndedProcessId() {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return static_cast<long>(pid);
+}
+
+long OwnProcessId() {
+    return static_cast<long>(::getpid());
+}
+
+#endif
+
+}  // namespace harbinet::test

@@ -1,0 +1,25 @@
+// What tests make beyond plain files, on each system: pipes and links where the system has
+// them, the environment, the name of a desktop launcher. A helper that returns false tells the
+// test that this system has no such thing, and the test leaves that case out.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace harbinet::test {
+
+// A named pipe at path; false where the file system has none (Windows).
+bool MakePipe(const std::string& path);
+// A symbolic link at link to target; false where a user cannot make one (Windows).
+bool MakeLink(const std::string& target, const std::string& link);
+// Sets (or, with none, removes) an environment variable of this process and its children.
+void SetEnvironment(const char* name, const std::optional<std::string>& value);
+std::optional<std::string> Environment(const char* name);
+// The file name of the desktop's launcher called name: "NAME.desktop", or "NAME.lnk".
+std::string LauncherFileName(const std::string& name);
+// The process id of a process that has ended.
+long EndedProcessId();
+long OwnProcessId();
+
+}  // namespace harbinet::test
