@@ -1,5 +1,7 @@
 #include "support/System.h"
 
+#include <filesystem>
+
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -13,6 +15,17 @@
 #endif
 
 namespace harbinet::test {
+
+bool RenameRespelling(const std::string& from, const std::string& to) {
+    namespace fs = std::filesystem;
+    const auto path = [](const std::string& utf8) {
+        return fs::path(std::u8string(utf8.begin(), utf8.end()));
+    };
+    std::error_code ec;
+    fs::rename(path(from), path(to + ".respelt"), ec);
+    if (!ec) fs::rename(path(to + ".respelt"), path(to), ec);
+    return !ec;
+}
 
 #ifdef _WIN32
 

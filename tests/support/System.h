@@ -9,6 +9,13 @@
 
 namespace harbinet::test {
 
+// Whether the file system takes "A" and "a" for one name, as Windows does.
+#ifdef _WIN32
+inline constexpr bool kNamesIgnoreCase = true;
+#else
+inline constexpr bool kNamesIgnoreCase = false;
+#endif
+
 // A named pipe at path; false where the file system has none (Windows).
 bool MakePipe(const std::string& path);
 // A symbolic link at link to target; false where a user cannot make one (Windows).
@@ -18,6 +25,9 @@ void SetEnvironment(const char* name, const std::optional<std::string>& value);
 std::optional<std::string> Environment(const char* name);
 // The file name of the desktop's launcher called name: "NAME.desktop", or "NAME.lnk".
 std::string LauncherFileName(const std::string& name);
+// Renames through a third name, so that a change of letter case alone takes everywhere (Wine
+// keeps the old spelling of a name that only changes case).
+bool RenameRespelling(const std::string& from, const std::string& to);
 // The process id of a process that has ended.
 long EndedProcessId();
 long OwnProcessId();

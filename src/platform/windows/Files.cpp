@@ -217,16 +217,28 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     return PutInPlace(temp, target, replace == Replace::Always, durable, keep);
 }
 
-// The entry as it is spelt on disk: Windows finds a name ignoring letter case by itself.
+// The entry as it is spelt on disk: the exact name when there is one, else the first that
+// equals it ignoring the case of ASCII letters, in the order of FindFiles.
 std::string ResolveComponent(const std::string& folder, std::string_view name) {
     std::string exact = folder + std::string(name);
     if (name.empty() || name.find_first_of("*?") != std::string_view::npos) return exact;
     WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileExW(PathW(exact).c_str(), FindExInfoBasic, &data,
+    const std::string all = (folder.empty() ? std::string("./") : folder) + "*";
+    HANDLE find = ::FindFirstFileExW(PathW(all).c_str(), FindExInfoBasic, &data,
                                      FindExSearchNameMatch, nullptr, 0);
     if (find == INVALID_HANDLE_VALUE) return exact;
+    std::string best;
+    do {
+        const std::string candidate = win::Narrow(data.cFileName);
+        if (candidate == name) {
+            best = candidate;
+            break;
+        }
+        if (EqualIgnoringCase(candidate, name) && (best.empty() || NameBefore(candidate, best)))
+            best = candidate;
+    } while (::FindNextFileW(find, &data));
     ::FindClose(find);
-    return folder + win::Narrow(data.cFileName);
+    return best.empty() ? exact : folder + best;
 }
 
 }  // namespace
