@@ -58,9 +58,12 @@ bool HarbinetApp::OnInit() {
         endWith_ = 0;
         return true;
     }
+#ifdef __UNIX__
     // From here on a termination signal ends the program the orderly way, even mid start-up.
+    // (Windows ends a session with a message that closes the windows.)
     SetSignalHandler(SIGTERM, &HarbinetApp::OnSignal);
     SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
+#endif
 
     wxInitAllImageHandlers();
     auto* frame = new MainFrame(folders, *desktop_);
