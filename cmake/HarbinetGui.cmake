@@ -23,7 +23,15 @@ target_compile_options(harbinet_ui PUBLIC ${wxWidgets_CXX_FLAGS})
 target_link_libraries(harbinet_ui PUBLIC harbinet_core harbinet_desktop ${wxWidgets_LIBRARIES}
                       PRIVATE harbinet_warnings)
 
-add_executable(harbinet ${CMAKE_SOURCE_DIR}/src/gui/app/main.cpp)
+if(WIN32)
+  # The icon Explorer shows and the manifest of the current common controls; a program of the
+  # Windows subsystem, with no console.
+  set(HARBINET_RC ${CMAKE_SOURCE_DIR}/resources/windows/harbinet.rc)
+  set_source_files_properties(${HARBINET_RC} PROPERTIES INCLUDE_DIRECTORIES "${wxWidgets_INCLUDE_DIRS}")
+  add_executable(harbinet WIN32 ${CMAKE_SOURCE_DIR}/src/gui/app/main.cpp ${HARBINET_RC})
+else()
+  add_executable(harbinet ${CMAKE_SOURCE_DIR}/src/gui/app/main.cpp)
+endif()
 target_link_libraries(harbinet PRIVATE harbinet_ui harbinet_warnings)
 
 # Keep the leak suppressions for the desktop libraries in every sanitized wx program.
