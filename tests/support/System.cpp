@@ -70,6 +70,17 @@ std::string LauncherFileName(const std::string& name) {
     return name + ".lnk";
 }
 
+std::vector<std::string> ExitCommand(int status) {
+    return {"cmd.exe", "/c", "exit " + std::to_string(status)};
+}
+
+std::vector<std::string> PrintFileCommand(const std::string& path, int status) {
+    std::string file = path;
+    for (char& c : file)
+        if (c == '/') c = '\\';
+    return {"cmd.exe", "/c", "type " + file + " & exit " + std::to_string(status)};
+}
+
 long EndedProcessId() {
     wchar_t line[] = L"cmd.exe /c exit";
     STARTUPINFOW startup{};
@@ -112,6 +123,14 @@ std::optional<std::string> Environment(const char* name) {
 
 std::string LauncherFileName(const std::string& name) {
     return name + ".desktop";
+}
+
+std::vector<std::string> ExitCommand(int status) {
+    return {"/bin/sh", "-c", "exit " + std::to_string(status)};
+}
+
+std::vector<std::string> PrintFileCommand(const std::string& path, int status) {
+    return {"/bin/sh", "-c", "cat \"$1\"; exit " + std::to_string(status), "sh", path};
 }
 
 long EndedProcessId() {

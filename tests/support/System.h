@@ -6,14 +6,18 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace harbinet::test {
 
 // Whether the file system takes "A" and "a" for one name, as Windows does.
+// Whether a name may hold line breaks, tabs and the other control characters (not on Windows).
 #ifdef _WIN32
 inline constexpr bool kNamesIgnoreCase = true;
+inline constexpr bool kControlCharactersInNames = false;
 #else
 inline constexpr bool kNamesIgnoreCase = false;
+inline constexpr bool kControlCharactersInNames = true;
 #endif
 
 // A named pipe at path; false where the file system has none (Windows).
@@ -28,6 +32,9 @@ std::string LauncherFileName(const std::string& name);
 // Renames through a third name, so that a change of letter case alone takes everywhere (Wine
 // keeps the old spelling of a name that only changes case).
 bool RenameRespelling(const std::string& from, const std::string& to);
+// A command that ends with status; one that prints a file's bytes, then ends with status.
+std::vector<std::string> ExitCommand(int status);
+std::vector<std::string> PrintFileCommand(const std::string& path, int status);
 // The process id of a process that has ended.
 long EndedProcessId();
 long OwnProcessId();
