@@ -10,6 +10,7 @@ set(CMAKE_CXX_COMPILER ${HARBINET_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${HARBINET_MINGW_TRIPLET}-windres)
 set(CMAKE_AR /usr/bin/${HARBINET_MINGW_TRIPLET}-gcc-ar-posix CACHE FILEPATH "")
 set(CMAKE_RANLIB /usr/bin/${HARBINET_MINGW_TRIPLET}-gcc-ranlib-posix CACHE FILEPATH "")
+set(CMAKE_STRIP /usr/bin/${HARBINET_MINGW_TRIPLET}-strip CACHE FILEPATH "")
 
 # Libraries and headers come from the mingw sysroot and the prefixes given in
 # CMAKE_PREFIX_PATH (the cached image libraries and wxMSW), never from the Linux system.
