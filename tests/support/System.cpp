@@ -16,6 +16,15 @@
 
 namespace harbinet::test {
 
+bool MakeReadOnly(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::permissions(fs::path(std::u8string(path.begin(), path.end())),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove, ec);
+    return !ec;
+}
+
 bool RenameRespelling(const std::string& from, const std::string& to) {
     namespace fs = std::filesystem;
     const auto path = [](const std::string& utf8) {

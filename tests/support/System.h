@@ -20,6 +20,8 @@ inline constexpr bool kNamesIgnoreCase = false;
 inline constexpr bool kControlCharactersInNames = true;
 #endif
 
+// Takes the write permission away (on Windows: sets the read-only attribute).
+bool MakeReadOnly(const std::string& path);
 // A named pipe at path; false where the file system has none (Windows).
 bool MakePipe(const std::string& path);
 // A symbolic link at link to target; false where a user cannot make one (Windows).
