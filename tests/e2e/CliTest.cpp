@@ -91,6 +91,24 @@ TEST_F(Cli, StatusPrintsWhatTheTrayShowsAndTheVerbsChangeTheGameFolder) {
         Run("menu").out.starts_with("108\t&Launch MicroProse's European Air War [default]\n"));
 }
 
+// The user's home and the game named in scripts no single code page holds (Windows' narrow
+// functions could not name them): a first run there installs as anywhere else.
+TEST(CliNames, AHomeAndAGameNamedInAnyScriptWork) {
+    UserHome home("Zo\xC3\xAB");
+    GameFolder g;
+    TempDir dir;
+    const std::string scripts = dir / "K\xC3\xBCste \xCE\xA9\xD0\x96\xE6\x97\xA5/";
+    const std::string game = scripts + "EAW/";
+    MakeFolder(scripts);
+    ASSERT_TRUE(RenameRespelling(g.Game(), game));
+    const ProgramResult r = RunIn(game + "Harbinet/", "status");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.starts_with("mode=")) << r.out;
+    EXPECT_TRUE(Exists(game + "Harbinet/harbinet.INI"));
+    EXPECT_EQ(ListFolder(home.Desktop()), LauncherFileName("Harbinet 2.2b"));
+    EXPECT_EQ(RunProgram(HARBINET_CLI, {"files", game, "*.INI"}).out, "EAW.INI\n");
+}
+
 // A folder mistyped or run from elsewhere: nothing is made there, no desktop entry either.
 TEST_F(Cli, NothingIsMadeForAFolderWithoutTheGame) {
     UserHome home;

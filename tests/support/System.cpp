@@ -27,12 +27,14 @@ bool MakeReadOnly(const std::string& path) {
 
 bool RenameRespelling(const std::string& from, const std::string& to) {
     namespace fs = std::filesystem;
-    const auto path = [](const std::string& utf8) {
+    const auto path = [](std::string utf8) {
+        while (utf8.size() > 1 && utf8.back() == '/') utf8.pop_back();
         return fs::path(std::u8string(utf8.begin(), utf8.end()));
     };
     std::error_code ec;
-    fs::rename(path(from), path(to + ".respelt"), ec);
-    if (!ec) fs::rename(path(to + ".respelt"), path(to), ec);
+    const fs::path between = path(to).concat(".respelt");
+    fs::rename(path(from), between, ec);
+    if (!ec) fs::rename(between, path(to), ec);
     return !ec;
 }
 

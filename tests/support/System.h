@@ -31,8 +31,8 @@ void SetEnvironment(const char* name, const std::optional<std::string>& value);
 std::optional<std::string> Environment(const char* name);
 // The file name of the desktop's launcher called name: "NAME.desktop", or "NAME.lnk".
 std::string LauncherFileName(const std::string& name);
-// Renames through a third name, so that a change of letter case alone takes everywhere (Wine
-// keeps the old spelling of a name that only changes case).
+// Renames a file or folder through a third name, so that a change of letter case alone takes
+// everywhere (Wine keeps the old spelling of a name that only changes case).
 bool RenameRespelling(const std::string& from, const std::string& to);
 // A command that ends with status; one that prints a file's bytes, then ends with status.
 std::vector<std::string> ExitCommand(int status);

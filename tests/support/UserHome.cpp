@@ -4,14 +4,16 @@
 
 namespace harbinet::test {
 
-UserHome::UserHome()
-    : home_(Environment("HOME")),
+UserHome::UserHome(const std::string& name)
+    : path_(name.empty() ? dir_.Path() : dir_ / (name + "/")),
+      home_(Environment("HOME")),
       config_(Environment("XDG_CONFIG_HOME")),
       profile_(Environment("USERPROFILE")) {
-    SetEnvironment("HOME", dir_.Path());
+    MakeFolder(path_);
+    SetEnvironment("HOME", path_);
     SetEnvironment("XDG_CONFIG_HOME", Config());
     // Windows finds the user's folders in the profile.
-    SetEnvironment("USERPROFILE", dir_.Path());
+    SetEnvironment("USERPROFILE", path_);
 }
 
 UserHome::~UserHome() {

@@ -11,26 +11,29 @@ namespace harbinet::test {
 
 class UserHome {
   public:
-    UserHome();
+    // The home is the temporary folder itself, or a folder of that name in it.
+    explicit UserHome(const std::string& name = {});
     ~UserHome();
     UserHome(const UserHome&) = delete;
     UserHome& operator=(const UserHome&) = delete;
 
+    const std::string& Path() const { return path_; }  // ends in "/"
 #ifdef _WIN32
     std::string Config() const {
-        return dir_ / "AppData/Roaming/";
+        return path_ + "AppData/Roaming/";
     }
 #else
     std::string Config() const {
-        return dir_ / ".config/";
+        return path_ + ".config/";
     }
 #endif
     std::string Desktop() const {
-        return dir_ / "Desktop/";
+        return path_ + "Desktop/";
     }  // when user-dirs names none
 
   private:
     TempDir dir_;
+    std::string path_;
     std::optional<std::string> home_, config_, profile_;
 };
 

@@ -36,7 +36,7 @@ TEST(WindowsFiles, NamesOfAnyScriptAndLongPathsWorkThroughEveryOperation) {
                                    std::string(120, 'b') + "/" + std::string(40, 'c') + "/";
     const std::pair<std::string, std::string> cases[] = {
         // folder, file name
-        {dir / "Zo\xC3\xAB/K\xC3\xBCste/", "MAP.TER"},                   // Latin-1 letters
+        {dir / "Zo\xC3\xAB/K\xC3\xBCste/", "MAP.TER"},                    // Latin-1 letters
         {dir / "\xCE\xA9mega/", "\xE6\x97\xA5\xE6\x9C\xAC.TER"},          // Greek, Japanese
         {dir / "\xD0\x9C\xD0\xBE\xD1\x80\xD0\xB5/", "K\xC3\xBCste.TER"},  // Cyrillic
         {longFolder, "MAP.TER"},
