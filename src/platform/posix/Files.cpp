@@ -247,6 +247,10 @@ std::string ResolveComponent(const std::string& folder, std::string_view name) {
 
 }  // namespace
 
+bool IsAbsolutePath(std::string_view path) {
+    return path.starts_with('/');
+}
+
 std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
     std::vector<FoundFile> found;
     if (pattern.empty()) return found;

@@ -40,29 +40,37 @@ bool IsRegular(DWORD a) {
            !(a & FILE_ATTRIBUTE_DEVICE);
 }
 
-// What a handle says of its file.
+// What a handle says of its file. The volume and file id come from FileIdInfo rather than
+// GetFileInformationByHandle, which also asks the volume for its label and serial: Wine answers
+// that by searching the mount point of every file.
 struct Info {
-    BY_HANDLE_FILE_INFORMATION by{};
-    std::int64_t changed = 0;
-    bool IsFolder() const { return by.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY; }
-    std::int64_t Size() const {
-        return static_cast<std::int64_t>((static_cast<std::uint64_t>(by.nFileSizeHigh) << 32) |
-                                         by.nFileSizeLow);
-    }
+    FILE_BASIC_INFO basic{};
+    FILE_STANDARD_INFO standard{};
+    FILE_ID_INFO id{};
+    DWORD Attributes() const { return basic.FileAttributes; }
+    bool IsFolder() const { return standard.Directory; }
+    std::int64_t Size() const { return standard.EndOfFile.QuadPart; }
     std::uint64_t Index() const {
-        return (static_cast<std::uint64_t>(by.nFileIndexHigh) << 32) | by.nFileIndexLow;
+        std::uint64_t low = 0, high = 0;
+        std::memcpy(&low, id.FileId.Identifier, 8);
+        std::memcpy(&high, id.FileId.Identifier + 8, 8);
+        return low ^ (high * 0x9E3779B97F4A7C15ull);
     }
     bool SameFile(const Info& o) const {
-        return by.dwVolumeSerialNumber == o.by.dwVolumeSerialNumber && Index() == o.Index();
+        return id.VolumeSerialNumber == o.id.VolumeSerialNumber &&
+               std::memcmp(id.FileId.Identifier, o.id.FileId.Identifier, 16) == 0;
+    }
+    FILETIME LastWrite() const {
+        const auto t = static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart);
+        return FILETIME{static_cast<DWORD>(t & 0xFFFFFFFFu), static_cast<DWORD>(t >> 32)};
     }
 };
 
 bool InfoOf(HANDLE h, Info& info) {
-    if (!::GetFileInformationByHandle(h, &info.by)) return false;
-    FILE_BASIC_INFO basic{};
-    if (::GetFileInformationByHandleEx(h, FileBasicInfo, &basic, sizeof basic))
-        info.changed = win::NanosecondsFrom(static_cast<std::uint64_t>(basic.ChangeTime.QuadPart));
-    return true;
+    return ::GetFileInformationByHandleEx(h, FileBasicInfo, &info.basic, sizeof info.basic) &&
+           ::GetFileInformationByHandleEx(h, FileStandardInfo, &info.standard,
+                                          sizeof info.standard) &&
+           ::GetFileInformationByHandleEx(h, FileIdInfo, &info.id, sizeof info.id);
 }
 
 // Opens a path to look at it (folders too), following links unless told not to.
@@ -207,41 +215,41 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     if (!temp.ok()) return false;
     if (!CopyData(in.get(), temp.handle())) return false;
     // Windows copies keep the last-write time; career stamps are compared against it.
-    if (!::SetFileTime(temp.handle(), nullptr, nullptr, &src.by.ftLastWriteTime)) return false;
+    const FILETIME lastWrite = src.LastWrite();
+    if (!::SetFileTime(temp.handle(), nullptr, nullptr, &lastWrite)) return false;
     if (durable && !::FlushFileBuffers(temp.handle())) return false;
     if (!temp.Close()) return false;
     // The copy is writable even when its source was not, so that a read-only store never
     // blocks a later change.
-    const DWORD keep = src.by.dwFileAttributes &
-                       (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+    const DWORD keep =
+        src.Attributes() & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
     return PutInPlace(temp, target, replace == Replace::Always, durable, keep);
 }
 
-// The entry as it is spelt on disk: the exact name when there is one, else the first that
-// equals it ignoring the case of ASCII letters, in the order of FindFiles.
+// The entry as it is spelt on disk. Windows finds a name ignoring the case of its letters by
+// itself and holds one entry of each name, so a search for the name alone gives its spelling
+// without reading the whole folder.
 std::string ResolveComponent(const std::string& folder, std::string_view name) {
     std::string exact = folder + std::string(name);
-    if (name.empty() || name.find_first_of("*?") != std::string_view::npos) return exact;
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of("*?") != std::string_view::npos)
+        return exact;
     WIN32_FIND_DATAW data;
-    const std::string all = (folder.empty() ? std::string("./") : folder) + "*";
-    HANDLE find = ::FindFirstFileExW(PathW(all).c_str(), FindExInfoBasic, &data,
+    HANDLE find = ::FindFirstFileExW(PathW(exact).c_str(), FindExInfoBasic, &data,
                                      FindExSearchNameMatch, nullptr, 0);
     if (find == INVALID_HANDLE_VALUE) return exact;
-    std::string best;
-    do {
-        const std::string candidate = win::Narrow(data.cFileName);
-        if (candidate == name) {
-            best = candidate;
-            break;
-        }
-        if (EqualIgnoringCase(candidate, name) && (best.empty() || NameBefore(candidate, best)))
-            best = candidate;
-    } while (::FindNextFileW(find, &data));
     ::FindClose(find);
-    return best.empty() ? exact : folder + best;
+    const std::string found = win::Narrow(data.cFileName);
+    return EqualIgnoringCase(found, name) ? folder + found : exact;
 }
 
 }  // namespace
+
+bool IsAbsolutePath(std::string_view path) {
+    const auto separator = [](char c) { return c == '/' || c == '\\'; };
+    if (path.size() >= 2 && separator(path[0]) && separator(path[1])) return true;
+    return path.size() >= 3 && path[1] == ':' && separator(path[2]);
+}
 
 std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
     std::vector<FoundFile> found;
@@ -315,11 +323,12 @@ FileStamp Stamp(const std::string& path) {
              : (a & FILE_ATTRIBUTE_DIRECTORY)   ? T::Folder
              : (a & FILE_ATTRIBUTE_DEVICE)      ? T::Other
                                                 : T::File;
-    s.device = info.by.dwVolumeSerialNumber;
+    s.device = info.id.VolumeSerialNumber;
     s.inode = info.Index();
     s.size = s.type == T::File ? info.Size() : 0;
-    s.lastWrite = win::NanosecondsFrom(info.by.ftLastWriteTime);
-    s.changed = info.changed;
+    s.lastWrite =
+        win::NanosecondsFrom(static_cast<std::uint64_t>(info.basic.LastWriteTime.QuadPart));
+    s.changed = win::NanosecondsFrom(static_cast<std::uint64_t>(info.basic.ChangeTime.QuadPart));
     s.readOnly = s.type == T::File && (a & FILE_ATTRIBUTE_READONLY);
     return s;
 }
@@ -378,8 +387,8 @@ std::wstring FolderLockName(const std::string& folder) {
     Info info;
     if (!h.ok() || !InfoOf(h.get(), info)) return {};
     wchar_t name[96];
-    std::swprintf(name, 96, L"Local\\harbinet-folder-%08lx-%016llx",
-                  static_cast<unsigned long>(info.by.dwVolumeSerialNumber),
+    std::swprintf(name, 96, L"Local\\harbinet-folder-%016llx-%016llx",
+                  static_cast<unsigned long long>(info.id.VolumeSerialNumber),
                   static_cast<unsigned long long>(info.Index()));
     return name;
 }
