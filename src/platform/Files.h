@@ -23,7 +23,7 @@ struct FoundFile {
 };
 
 // True for a path that does not depend on the current folder: "/..." on Linux; "C:/...",
-// "C:\...", "//server/..." and "\\server\..." on Windows.
+// "C:\...", a share and "/..." or "\..." (the current drive's) on Windows.
 bool IsAbsolutePath(std::string_view path);
 
 // The folder part of a path, up to and including its last separator; empty when it has none.

@@ -247,7 +247,7 @@ std::string ResolveComponent(const std::string& folder, std::string_view name) {
 
 bool IsAbsolutePath(std::string_view path) {
     const auto separator = [](char c) { return c == '/' || c == '\\'; };
-    if (path.size() >= 2 && separator(path[0]) && separator(path[1])) return true;
+    if (!path.empty() && separator(path[0])) return true;
     return path.size() >= 3 && path[1] == ':' && separator(path[2]);
 }
 
@@ -311,25 +311,45 @@ bool CopyFileIfAbsent(const std::string& source, const std::string& target) {
     return CopyFileImpl(source, target, Replace::Never, false);
 }
 
+namespace {
+
+FileStamp::Type TypeOf(DWORD a) {
+    using T = FileStamp::Type;
+    return (a & FILE_ATTRIBUTE_REPARSE_POINT) ? T::Link
+           : (a & FILE_ATTRIBUTE_DIRECTORY)   ? T::Folder
+           : (a & FILE_ATTRIBUTE_DEVICE)      ? T::Other
+                                              : T::File;
+}
+
+// The record of copies keeps stamps as signed numbers; Windows' 64-bit serials and ids lose
+// their top bit, which keeps them apart all the same.
+constexpr std::uint64_t kSignedRange = 0x7FFF'FFFF'FFFF'FFFFull;
+
+}  // namespace
+
 FileStamp Stamp(const std::string& path) {
     FileStamp s;
-    const DWORD a = Attributes(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return s;
+    // One open for everything: each path Windows (and more so Wine) resolves costs more than
+    // all the questions asked of the handle.
     Handle h(OpenToLook(path, false));
     Info info;
-    if (!h.ok() || !InfoOf(h.get(), info)) return s;
-    using T = FileStamp::Type;
-    s.type = (a & FILE_ATTRIBUTE_REPARSE_POINT) ? T::Link
-             : (a & FILE_ATTRIBUTE_DIRECTORY)   ? T::Folder
-             : (a & FILE_ATTRIBUTE_DEVICE)      ? T::Other
-                                                : T::File;
-    s.device = info.id.VolumeSerialNumber;
-    s.inode = info.Index();
-    s.size = s.type == T::File ? info.Size() : 0;
+    if (!h.ok() || !InfoOf(h.get(), info)) {
+        // One that may not even be opened for its attributes still exists.
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!::GetFileAttributesExW(PathW(path).c_str(), GetFileExInfoStandard, &data)) return s;
+        s.type = TypeOf(data.dwFileAttributes);
+        s.lastWrite = win::NanosecondsFrom(data.ftLastWriteTime);
+        return s;
+    }
+    const DWORD a = info.Attributes();
+    s.type = TypeOf(a);
+    s.device = info.id.VolumeSerialNumber & kSignedRange;
+    s.inode = info.Index() & kSignedRange;
+    s.size = s.type == FileStamp::Type::File ? info.Size() : 0;
     s.lastWrite =
         win::NanosecondsFrom(static_cast<std::uint64_t>(info.basic.LastWriteTime.QuadPart));
     s.changed = win::NanosecondsFrom(static_cast<std::uint64_t>(info.basic.ChangeTime.QuadPart));
-    s.readOnly = s.type == T::File && (a & FILE_ATTRIBUTE_READONLY);
+    s.readOnly = s.type == FileStamp::Type::File && (a & FILE_ATTRIBUTE_READONLY);
     return s;
 }
 
