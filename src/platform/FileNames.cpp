@@ -29,6 +29,17 @@ std::string NameOf(std::string_view path) {
     return std::string(path.substr(path.rfind('/') + 1));
 }
 
+std::string ResolveName(const std::string& folder, std::string_view name) {
+    // Each component of a relative name is looked up as Windows would.
+    std::string resolved = folder;
+    for (;;) {
+        const auto slash = name.find('/');
+        if (slash == std::string_view::npos) return ResolveComponent(resolved, name);
+        resolved = ResolveComponent(resolved, name.substr(0, slash)) + "/";
+        name.remove_prefix(slash + 1);
+    }
+}
+
 std::string TemporaryName(long processId, unsigned long long random) {
     char name[64];
     std::snprintf(name, sizeof name, ".harbinet-%ld-%016llx.tmp", processId, random);

@@ -2,8 +2,7 @@
 #pragma once
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "platform/windows/WinApi.h"
 #else
 #include <fcntl.h>
 #include <spawn.h>
@@ -26,44 +25,18 @@ struct ProgramResult {
 
 #ifdef _WIN32
 
-inline std::wstring Utf16(const std::string& utf8) {
-    const int n =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-    return wide;
-}
-
-// One argument as the C runtime of the started program splits its command line again.
-inline std::wstring QuotedArgument(const std::string& utf8) {
-    const std::wstring arg = Utf16(utf8);
-    if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
-    std::wstring out = L"\"";
-    std::size_t backslashes = 0;
-    for (wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(backslashes * 2, L'\\');
-    return out + L"\"";
-}
-
 inline HANDLE OutputFile(const std::string& path) {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return ::CreateFileW(Utf16(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                         &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return ::CreateFileW(win::Widen(path).c_str(), GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args) {
     TempDir scratch;
     const std::string out = scratch / "stdout", err = scratch / "stderr";
-    std::wstring line = QuotedArgument(program);
-    for (const std::string& a : args) line += L" " + QuotedArgument(a);
+    std::wstring line = win::QuoteArgument(win::Widen(program));
+    for (const std::string& a : args) line += L" " + win::QuoteArgument(win::Widen(a));
     ProgramResult r;
     {
         HANDLE outFile = OutputFile(out), errFile = OutputFile(err);

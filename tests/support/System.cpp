@@ -3,10 +3,9 @@
 #include <filesystem>
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
 #include <cstdlib>
-#include <string_view>
+
+#include "platform/windows/WinApi.h"
 #else
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -40,18 +39,6 @@ bool RenameRespelling(const std::string& from, const std::string& to) {
 
 #ifdef _WIN32
 
-namespace {
-
-std::wstring Wide(std::string_view utf8) {
-    const int n =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
-}  // namespace
-
 bool MakePipe(const std::string&) {
     return false;
 }
@@ -62,19 +49,14 @@ bool MakeLink(const std::string&, const std::string&) {
 
 void SetEnvironment(const char* name, const std::optional<std::string>& value) {
     // The runtime's copy and the system's (which children inherit) both change.
-    ::_wputenv_s(Wide(name).c_str(), value ? Wide(*value).c_str() : L"");
+    ::_wputenv_s(win::Widen(name).c_str(), value ? win::Widen(*value).c_str() : L"");
 }
 
 std::optional<std::string> Environment(const char* name) {
     wchar_t buffer[32768];
-    const DWORD n = ::GetEnvironmentVariableW(Wide(name).c_str(), buffer, 32768);
+    const DWORD n = ::GetEnvironmentVariableW(win::Widen(name).c_str(), buffer, 32768);
     if (n == 0 || n >= 32768) return std::nullopt;
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, buffer, static_cast<int>(n), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, buffer, static_cast<int>(n), out.data(), size, nullptr,
-                          nullptr);
-    return out;
+    return win::Narrow({buffer, n});
 }
 
 std::string LauncherFileName(const std::string& name) {

@@ -2,8 +2,7 @@
 // starts the program with Windows, read back as Explorer and Windows read them.
 #include <gtest/gtest.h>
 
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "platform/windows/WinApi.h"
 // After windows.h.
 #include <objbase.h>
 #include <shlobj.h>
@@ -19,16 +18,8 @@
 namespace harbinet::test {
 namespace {
 
-std::wstring Wide(const std::string& utf8) {
-    const int n =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
 std::wstring Backslashed(const std::string& path) {
-    std::wstring w = Wide(path);
+    std::wstring w = win::Widen(path);
     for (wchar_t& c : w)
         if (c == L'/') c = L'\\';
     return w;

@@ -229,6 +229,8 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     return !durable || SyncFolder(folder);
 }
 
+}  // namespace
+
 std::string ResolveComponent(const std::string& folder, std::string_view name) {
     std::string exact = folder + std::string(name);
     struct stat st;
@@ -244,8 +246,6 @@ std::string ResolveComponent(const std::string& folder, std::string_view name) {
     }
     return best.empty() ? exact : folder + best;
 }
-
-}  // namespace
 
 bool IsAbsolutePath(std::string_view path) {
     return path.starts_with('/');
@@ -274,17 +274,6 @@ std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pat
     std::sort(found.begin(), found.end(),
               [](const FoundFile& a, const FoundFile& b) { return NameBefore(a.name, b.name); });
     return found;
-}
-
-std::string ResolveName(const std::string& folder, std::string_view name) {
-    // Each component of a relative name is looked up as Windows would.
-    std::string resolved = folder;
-    for (;;) {
-        const auto slash = name.find('/');
-        if (slash == std::string_view::npos) return ResolveComponent(resolved, name);
-        resolved = ResolveComponent(resolved, name.substr(0, slash)) + "/";
-        name.remove_prefix(slash + 1);
-    }
 }
 
 bool IsReadOnly(const std::string& path) {

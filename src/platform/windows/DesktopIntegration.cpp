@@ -164,14 +164,6 @@ int PutOnDesktop(const Launcher& launcher) {
     return FAILED(result) ? ErrnoOfResult(result) : 0;
 }
 
-std::string InstalledDataFolder(const std::string& programFolder) {
-    // The installer lays the files out as on Linux: "bin\" beside "share\harbinet\".
-    if (programFolder.size() < 2) return {};
-    const std::string data =
-        files::FolderOf(programFolder.substr(0, programFolder.size() - 1)) + "share/harbinet/";
-    return files::FolderExists(data) ? data : std::string();
-}
-
 std::string DefaultWindowsRunner() {
     return {};
 }

@@ -226,6 +226,8 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     return PutInPlace(temp, target, replace == Replace::Always, durable, keep);
 }
 
+}  // namespace
+
 // The entry as it is spelt on disk. Windows finds a name ignoring the case of its letters by
 // itself and holds one entry of each name, so a search for the name alone gives its spelling
 // without reading the whole folder.
@@ -242,8 +244,6 @@ std::string ResolveComponent(const std::string& folder, std::string_view name) {
     const std::string found = win::Narrow(data.cFileName);
     return EqualIgnoringCase(found, name) ? folder + found : exact;
 }
-
-}  // namespace
 
 bool IsAbsolutePath(std::string_view path) {
     const auto separator = [](char c) { return c == '/' || c == '\\'; };
@@ -278,16 +278,6 @@ std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pat
     std::sort(found.begin(), found.end(),
               [](const FoundFile& a, const FoundFile& b) { return NameBefore(a.name, b.name); });
     return found;
-}
-
-std::string ResolveName(const std::string& folder, std::string_view name) {
-    std::string resolved = folder;
-    for (;;) {
-        const auto slash = name.find('/');
-        if (slash == std::string_view::npos) return ResolveComponent(resolved, name);
-        resolved = ResolveComponent(resolved, name.substr(0, slash)) + "/";
-        name.remove_prefix(slash + 1);
-    }
 }
 
 bool IsReadOnly(const std::string& path) {

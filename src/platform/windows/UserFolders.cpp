@@ -29,8 +29,9 @@ std::string KnownFolder(REFKNOWNFOLDERID id) {
 }
 
 std::string ProfileFromEnvironment() {
-    const wchar_t* profile = ::_wgetenv(L"USERPROFILE");
-    return profile && *profile ? WithSlash(win::PathFromW(profile)) : std::string();
+    wchar_t profile[MAX_PATH * 4];
+    const DWORD n = ::GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH * 4);
+    return n > 0 && n < MAX_PATH * 4 ? WithSlash(win::PathFromW({profile, n})) : std::string();
 }
 
 // The known folder id, unless USERPROFILE names another profile than the shell's: then its
