@@ -18,6 +18,16 @@ endif()
 install(TARGETS harbinet-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/install/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/harbinet)
+# Windows takes the programs and their files; manual pages, desktop entries and icon themes are
+# the Linux desktop's.
+if(WIN32)
+  if(TARGET harbinet)
+    install(TARGETS harbinet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/manual/readme.txt DESTINATION .)
+  return()
+endif()
+
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/harbinet-cli.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

@@ -21,3 +21,5 @@ render title.svg 500 250 title.png
 render panel.svg 300 178 panel.png
 # The icon beside the program, named by the desktop entry it makes.
 cp embed/icon-256.png install/harbinet.png
+# The Windows program's icon, every size in one file (ImageMagick).
+convert embed/icon-{16,24,32,48,64,128,256}.png windows/harbinet.ico

@@ -63,7 +63,7 @@ std::string CopyIndex::Relative(const std::string& path) const {
 }
 
 std::string CopyIndex::Absolute(const std::string& path) const {
-    return path.starts_with("/") ? path : base_ + path;
+    return files::IsAbsolutePath(path) ? path : base_ + path;
 }
 
 void CopyIndex::Load() {

@@ -17,13 +17,22 @@ constexpr std::size_t kResultLimit = 2000;
 
 std::string LocalTimeNow() {
     const std::time_t now = std::time(nullptr);
+    const std::tm* l = std::localtime(&now);
+    if (!l) return {};
+    const std::tm local = *l;
+    const std::tm* u = std::gmtime(&now);
+    if (!u) return {};
+    const std::tm utc = *u;
     char text[40] = "";
-    if (const std::tm* t = std::localtime(&now))
-        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", t);
-    std::string out = text;
-    // strftime writes the offset as +0100; ISO 8601 as +01:00.
-    if (out.size() == 24) out.insert(22, ":");
-    return out;
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    // The offset from the two clocks, as strftime's %z is a zone name on some systems; ISO
+    // 8601 writes it as +01:00.
+    int days = local.tm_yday - utc.tm_yday;
+    if (local.tm_year != utc.tm_year) days = local.tm_year > utc.tm_year ? 1 : -1;
+    const int minutes =
+        days * 1440 + (local.tm_hour - utc.tm_hour) * 60 + (local.tm_min - utc.tm_min);
+    const int away = minutes < 0 ? -minutes : minutes;
+    return text + Format("%c%02d:%02d", minutes < 0 ? '-' : '+', away / 60, away % 60);
 }
 
 bool ValidTime(std::string_view t) {

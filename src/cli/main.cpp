@@ -8,6 +8,8 @@
 
 #include "cli/Verbs.h"
 #include "install/ServedFolder.h"
+#include "platform/Console.h"
+#include "platform/Executables.h"
 #include "platform/Files.h"
 
 using namespace harbinet;
@@ -79,11 +81,12 @@ int Usage() {
 int main(int argc, char** argv) {
     cli::Invocation inv;
     const Verb* verb = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view a = argv[i];
+    const std::vector<std::string> arguments = console::Arguments(argc, argv);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view a = arguments[i];
         if (!verb && a == "--folder") {
-            if (++i >= argc) return cli::UsageError("--folder needs a folder");
-            inv.folder = argv[i];
+            if (++i >= arguments.size()) return cli::UsageError("--folder needs a folder");
+            inv.folder = arguments[i];
         } else if (!verb && a == "--yes") {
             inv.yes = true;
         } else if (!verb && (a == "--help" || a == "-h")) {
@@ -99,7 +102,8 @@ int main(int argc, char** argv) {
     }
     if (!verb) return Usage();
     const std::string programFolder = files::FolderOf(files::ExecutablePath());
-    inv.program = (programFolder.empty() ? "./" : programFolder) + "harbinet";
+    inv.program =
+        (programFolder.empty() ? "./" : programFolder) + files::ProgramFileName("harbinet");
     inv.folder = ServedFolderFor(
         inv.program, inv.folder.empty() ? std::nullopt : std::optional<std::string>(inv.folder));
     // A launcher's hook still starts the game; refresh says why it could not refresh.

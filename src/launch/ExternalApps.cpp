@@ -17,7 +17,7 @@ std::string ResolveAppPath(const ProgramState& state, const std::string& value) 
         std::replace(rest.begin(), rest.end(), '\\', '/');
         return state.GameFolder + rest;
     }
-    if (value.starts_with("/")) return value;
+    if (files::IsAbsolutePath(value)) return value;
     if (value.size() >= 3 && value.compare(1, 2, ":\\") == 0) return value;
     return state.OwnFolder + value;
 }

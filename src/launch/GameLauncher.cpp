@@ -1,7 +1,5 @@
 #include "launch/GameLauncher.h"
 
-#include <fstream>
-
 #include "platform/DesktopIntegration.h"
 #include "platform/Files.h"
 
@@ -10,9 +8,9 @@ namespace harbinet {
 bool IsWindowsExecutable(const std::string& path) {
     // Only a regular file is opened: a pipe would block.
     if (!files::FileExists(path)) return false;
-    std::ifstream in(path, std::ios::binary);
     char magic[2] = {};
-    return in.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
+    return files::ReadFileParts(path, {{0, magic, sizeof magic}}) == 0 && magic[0] == 'M' &&
+           magic[1] == 'Z';
 }
 
 std::vector<std::string> LaunchArguments(const ProgramState& state, const std::string& executable) {

@@ -163,8 +163,12 @@ inline constexpr const char* kDeleteAppQuestion = "Do you really want to delete 
 
 inline constexpr const char* kClickDefaultOption =
     "Double clicking Harbinet icon launches European Air War";
-// Where Windows has its Run key, this desktop has its autostart entries.
+// Windows starts the program from its Run key; other desktops from their autostart entries.
+#ifdef _WIN32
+inline constexpr const char* kLoadOnStartOption = "Load Harbinet on Windows Start";
+#else
 inline constexpr const char* kLoadOnStartOption = "Load Harbinet when I log in";
+#endif
 inline constexpr const char* kCopySkinsOption = "Copy Skins when Terrain changes take effect";
 inline constexpr const char* kLaunchAfterOption =
     "Launch European Air War after Setting Active Career";

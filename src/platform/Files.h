@@ -22,6 +22,10 @@ struct FoundFile {
     FileTime lastWrite = 0;
 };
 
+// True for a path that does not depend on the current folder: "/..." on Linux; "C:/...",
+// "C:\...", a share and "/..." or "\..." (the current drive's) on Windows.
+bool IsAbsolutePath(std::string_view path);
+
 // The folder part of a path, up to and including its last separator; empty when it has none.
 std::string FolderOf(std::string_view path, std::string_view separators = "/");
 // The name part of a path, after its last "/"; the whole path when it has none.

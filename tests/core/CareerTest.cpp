@@ -9,6 +9,7 @@
 #include "platform/TextEncoding.h"
 #include "program/CareerCheck.h"
 #include "program/Modes.h"
+#include "support/System.h"
 
 namespace harbinet::test {
 namespace {
@@ -57,8 +58,10 @@ TEST_F(ActiveCareerTest, ActsOnceOnTheFirstNewestCareerAndInstallsItsMonthsSeaso
     Career("D.SVE", 9, 1500, "Middle");
     // No save, however new: a pipe, never waited on for a writer, a backup, a folder.
     const std::string pipe = game + "SAVEDATA/Y.SVE";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-    ASSERT_TRUE(SetWriteTime(pipe, 5000));
+    const bool piped = MakePipe(pipe);
+    if (piped) {
+        ASSERT_TRUE(SetWriteTime(pipe, 5000));
+    }
     WriteFile(game + "SAVEDATA/E.SVE.BAK", "not a save");
     MakeFolder(game + "SAVEDATA/F.SVE");
 
@@ -81,7 +84,10 @@ TEST_F(ActiveCareerTest, ActsOnceOnTheFirstNewestCareerAndInstallsItsMonthsSeaso
     CareerRecord record;
     int error = 0;
     EXPECT_FALSE(record.ReadCareerFile(pipe, &error));
-    EXPECT_EQ(CareerOpenFailureText(pipe, error), "Open of file " + pipe + " failed (error = 0x6)");
+    if (piped) {
+        EXPECT_EQ(CareerOpenFailureText(pipe, error),
+                  "Open of file " + pipe + " failed (error = 0x6)");
+    }
     EXPECT_EQ(CareerOpenFailureText(pipe, EACCES), "") << "access denied is not told";
 }
 

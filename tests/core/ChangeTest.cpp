@@ -77,13 +77,12 @@ TEST(ChangeCopies, AKeptCopyIsProvablyCurrent) {
         };
         install();
         // Same size, same times: only the bytes tell these apart.
-        struct stat st;
-        ::stat(target.c_str(), &st);
+        const files::FileTime written = files::Stamp(target).lastWrite;
         if (bytes)
             std::fstream(target, std::ios::in | std::ios::out | std::ios::binary) << bytes;
         else
             files::CopyFile(other, target);
-        SetWriteTime(target, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+        SetWriteTime(target, written / 1'000'000'000, static_cast<long>(written % 1'000'000'000));
         EXPECT_FALSE(install().failed) << kept;
         EXPECT_EQ(ReadFile(g.Game() + "MAP.TER"), ReadFile(store)) << kept;
         EXPECT_EQ(KeptFiles(g), kept);

@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "platform/UserFolders.h"
 #include "program/LoadSettings.h"
+#include "support/System.h"
 
 namespace harbinet::test {
 namespace {
@@ -43,7 +44,7 @@ TEST_F(FirstInstallationTest, FreshFolderGetsSettingsFoldersDesktopEntryAndTheDe
     EXPECT_EQ(profile::GetString(g.Own() + "Vandelholt/Skins.INI", "Skins", "InitialFolder", ""),
               files::HomeFolder());
     EXPECT_EQ(ListFolder(g.Game()), "EAW.EXE EAW.INI Harbinet/ P51.TPC");
-    EXPECT_EQ(ListFolder(home.Desktop()), "Harbinet 2.2b.desktop");
+    EXPECT_EQ(ListFolder(home.Desktop()), LauncherFileName("Harbinet 2.2b"));
 }
 
 // Stands in for the program being killed while the question is open.

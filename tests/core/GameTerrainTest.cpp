@@ -9,6 +9,7 @@
 #include "program/LoadSettings.h"
 #include "program/TerrainSetSelection.h"
 #include "program/TrayMenu.h"
+#include "support/System.h"
 #include "terrain/SeasonInstall.h"
 
 namespace harbinet::test {
@@ -37,8 +38,9 @@ TEST_F(SeasonInstallTest, ReplacesTheGamesTerrainAndSkinsByTheSeasonOfTheActiveS
 // failed is kept, and retried once at each start of the program, never by a verb.
 TEST_F(SeasonInstallTest, StoreFoldersAreFoundIgnoringLetterCaseAndFailedCopiesAreNamed) {
     profile::WriteString(g.Settings(), "Harbinet", "Version", "22");
-    std::filesystem::rename(g.Own() + "Terrain/Channel", g.Own() + "Terrain/channel");
-    std::filesystem::rename(g.Own() + "Terrain/channel/Summer", g.Own() + "Terrain/channel/SUMMER");
+    ASSERT_TRUE(RenameRespelling(g.Own() + "Terrain/Channel", g.Own() + "Terrain/channel"));
+    ASSERT_TRUE(
+        RenameRespelling(g.Own() + "Terrain/channel/Summer", g.Own() + "Terrain/channel/SUMMER"));
     const std::string locked = WriteFile(game + "gras1.tpc", "read-only");
     ::chmod(locked.c_str(), 0444);
     Run(cmd::Season(Season::Summer));

@@ -1,6 +1,5 @@
 // The skin catalogue and the skins of a terrain set, in real folders.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -8,6 +7,7 @@
 #include "skins/SeasonSkinChoices.h"
 #include "skins/SkinCatalogue.h"
 #include "support/GameFolder.h"
+#include "support/System.h"
 
 namespace harbinet::test {
 namespace {
@@ -85,14 +85,15 @@ TEST_F(SkinsTest, OnlyPlainFilesOfADownloadFolderAreTaken) {
         EXPECT_NE(told.find("is a folder of the game or of Harbinet"), std::string::npos) << folder;
     }
     Download({"P109ETEX.TPC"});
-    ASSERT_EQ(::symlink("/etc/passwd", (download + "P109EPAS.TPC").c_str()), 0);
-    ASSERT_EQ(::mkfifo((download + "P109E.3DZ").c_str(), 0644), 0);
-    ASSERT_EQ(::truncate(WriteFile(download + "P109EBIG.TPC", "").c_str(), 65 << 20), 0);
+    const bool linked = MakeLink("/etc/passwd", download + "P109EPAS.TPC");
+    MakePipe(download + "P109E.3DZ");
+    std::filesystem::resize_file(WriteFile(download + "P109EBIG.TPC", ""), 65 << 20);
     SkinDownload d;
     ASSERT_TRUE(ExamineDownload(*state, download + "P109ETEX.TPC", "P*.TPC,*.3DZ", d));
     EXPECT_EQ(d.files, std::vector<std::string>{"P109ETEX.TPC"});
-    EXPECT_EQ(d.skipped, (std::vector<std::string>{"P109EBIG.TPC is left: it is larger than 64 MiB",
-                                                   "P109EPAS.TPC is left: it is no plain file"}));
+    std::vector<std::string> skipped{"P109EBIG.TPC is left: it is larger than 64 MiB"};
+    if (linked) skipped.push_back("P109EPAS.TPC is left: it is no plain file");
+    EXPECT_EQ(d.skipped, skipped);
 }
 
 // The next number is one above every number the catalogue uses, whatever "SkinCount" says,

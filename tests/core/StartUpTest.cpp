@@ -2,12 +2,13 @@
 // settings file.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <filesystem>
 
 #include "install/ServedFolder.h"
 #include "program/CommandLine.h"
 #include "program/LoadSettings.h"
 #include "support/GameFolder.h"
+#include "support/System.h"
 
 namespace harbinet::test {
 namespace {
@@ -29,16 +30,17 @@ TEST(ServedFolder, RememberedWhileItExistsAndPickedOnlyWithTheGame) {
     EXPECT_EQ(
         ProgramFolderInGame(noGame.Game(), own).Message(),
         "EAW.EXE is not in " + noGame.Game() + ". Choose the folder that holds European Air War.");
-    ::rmdir(g.Own().c_str());
+    std::filesystem::remove(g.Own());
     MakeFolder(g.Game() + "HARBINET");
     ASSERT_TRUE(ProgramFolderInGame(g.Game().substr(0, g.Game().size() - 1), own));
     EXPECT_EQ(own, g.Game() + "HARBINET/") << "made by hand under Windows";
-    ASSERT_EQ(::symlink(own.c_str(), (noGame.Game() + "link").c_str()), 0);
-    EXPECT_EQ(ServedFolderFor("", noGame.Game() + "link"), own);
+    if (MakeLink(own, noGame.Game() + "link")) {
+        EXPECT_EQ(ServedFolderFor("", noGame.Game() + "link"), own);
+    }
 
     EXPECT_TRUE(RememberFolder(own));
     EXPECT_EQ(RememberedFolder(), own);
-    ::rmdir(own.c_str());
+    std::filesystem::remove(own);
     EXPECT_EQ(RememberedFolder(), "") << "a folder since removed";
 }
 

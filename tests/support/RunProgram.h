@@ -1,16 +1,19 @@
 // Runs a program as a script would and collects its exit status and output.
 #pragma once
 
+#ifdef _WIN32
+#include "platform/windows/WinApi.h"
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+extern char** environ;
+#endif
 
 #include <string>
 #include <vector>
 
 #include "support/TempDir.h"
-
-extern char** environ;
 
 namespace harbinet::test {
 
@@ -19,6 +22,49 @@ struct ProgramResult {
     std::string out;  // standard output
     std::string err;  // standard error
 };
+
+#ifdef _WIN32
+
+inline HANDLE OutputFile(const std::string& path) {
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    return ::CreateFileW(win::Widen(path).c_str(), GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+inline ProgramResult RunProgram(const std::string& program, std::vector<std::string> args) {
+    TempDir scratch;
+    const std::string out = scratch / "stdout", err = scratch / "stderr";
+    std::wstring line = win::QuoteArgument(win::Widen(program));
+    for (const std::string& a : args) line += L" " + win::QuoteArgument(win::Widen(a));
+    ProgramResult r;
+    {
+        HANDLE outFile = OutputFile(out), errFile = OutputFile(err);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = nullptr;
+        startup.hStdOutput = outFile;
+        startup.hStdError = errFile;
+        PROCESS_INFORMATION process{};
+        if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                             nullptr, nullptr, &startup, &process)) {
+            ::WaitForSingleObject(process.hProcess, INFINITE);
+            DWORD code = 0;
+            ::GetExitCodeProcess(process.hProcess, &code);
+            r.status = static_cast<int>(code);
+            ::CloseHandle(process.hThread);
+            ::CloseHandle(process.hProcess);
+        }
+        ::CloseHandle(outFile);
+        ::CloseHandle(errFile);
+    }
+    r.out = ReadFile(out);
+    r.err = ReadFile(err);
+    return r;
+}
+
+#else
 
 // Starts the program without a shell, so the arguments reach it exactly as given; its process
 // id, or -1 when it did not start.
@@ -51,5 +97,7 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
     r.err = ReadFile(err);
     return r;
 }
+
+#endif
 
 }  // namespace harbinet::test

@@ -1,30 +1,25 @@
 #include "support/UserHome.h"
 
-#include <cstdlib>
+#include "support/System.h"
 
 namespace harbinet::test {
 
-namespace {
-std::optional<std::string> Get(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
-void Restore(const char* name, const std::optional<std::string>& value) {
-    if (value)
-        ::setenv(name, value->c_str(), 1);
-    else
-        ::unsetenv(name);
-}
-}  // namespace
-
-UserHome::UserHome() : home_(Get("HOME")), config_(Get("XDG_CONFIG_HOME")) {
-    ::setenv("HOME", dir_.Path().c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", Config().c_str(), 1);
+UserHome::UserHome(const std::string& name)
+    : path_(name.empty() ? dir_.Path() : dir_ / (name + "/")),
+      home_(Environment("HOME")),
+      config_(Environment("XDG_CONFIG_HOME")),
+      profile_(Environment("USERPROFILE")) {
+    MakeFolder(path_);
+    SetEnvironment("HOME", path_);
+    SetEnvironment("XDG_CONFIG_HOME", Config());
+    // Windows finds the user's folders in the profile.
+    SetEnvironment("USERPROFILE", path_);
 }
 
 UserHome::~UserHome() {
-    Restore("HOME", home_);
-    Restore("XDG_CONFIG_HOME", config_);
+    SetEnvironment("HOME", home_);
+    SetEnvironment("XDG_CONFIG_HOME", config_);
+    SetEnvironment("USERPROFILE", profile_);
 }
 
 }  // namespace harbinet::test

@@ -1,5 +1,5 @@
-// HOME and XDG_CONFIG_HOME pointed at a temporary folder while a test runs, so that desktop
-// entries never land on the real desktop.
+// HOME, XDG_CONFIG_HOME and (for Windows) USERPROFILE pointed at a temporary folder while a test
+// runs, so that desktop entries and links never land on the real desktop.
 #pragma once
 
 #include <optional>
@@ -11,17 +11,30 @@ namespace harbinet::test {
 
 class UserHome {
   public:
-    UserHome();
+    // The home is the temporary folder itself, or a folder of that name in it.
+    explicit UserHome(const std::string& name = {});
     ~UserHome();
     UserHome(const UserHome&) = delete;
     UserHome& operator=(const UserHome&) = delete;
 
-    std::string Config() const { return dir_ / ".config/"; }
-    std::string Desktop() const { return dir_ / "Desktop/"; }  // when user-dirs names none
+    const std::string& Path() const { return path_; }  // ends in "/"
+#ifdef _WIN32
+    std::string Config() const {
+        return path_ + "AppData/Roaming/";
+    }
+#else
+    std::string Config() const {
+        return path_ + ".config/";
+    }
+#endif
+    std::string Desktop() const {
+        return path_ + "Desktop/";
+    }  // when user-dirs names none
 
   private:
     TempDir dir_;
-    std::optional<std::string> home_, config_;
+    std::string path_;
+    std::optional<std::string> home_, config_, profile_;
 };
 
 }  // namespace harbinet::test

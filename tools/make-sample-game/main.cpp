@@ -46,7 +46,7 @@ bool Write(const fs::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) std::fprintf(stderr, "make-sample-game: cannot write %s\n", path.c_str());
+    if (!out) std::fprintf(stderr, "make-sample-game: cannot write %s\n", path.string().c_str());
     return static_cast<bool>(out);
 }
 
@@ -108,7 +108,7 @@ bool Layout(const fs::path& dir, const std::string& gameProgram) {
         if (!Write(path, harbinet::EncodeCareerSave(c.fields))) return false;
         fs::last_write_time(path, now - std::chrono::hours(c.hoursAgo), ec);
         if (ec) {
-            std::fprintf(stderr, "make-sample-game: cannot date %s\n", path.c_str());
+            std::fprintf(stderr, "make-sample-game: cannot date %s\n", path.string().c_str());
             return false;
         }
     }
@@ -177,30 +177,30 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) {
-        std::fprintf(stderr, "make-sample-game: '%s' is not a folder\n", dir.c_str());
+        std::fprintf(stderr, "make-sample-game: '%s' is not a folder\n", dir.string().c_str());
         return 1;
     }
     if (fs::is_directory(dir, ec) && !fs::is_empty(dir, ec)) {
         if (!force) {
             std::fprintf(stderr, "make-sample-game: '%s' is not empty (--force replaces it)\n",
-                         dir.c_str());
+                         dir.string().c_str());
             return 1;
         }
         if (!fs::exists(dir / kMarker, ec)) {
             std::fprintf(stderr,
                          "make-sample-game: '%s' was not made by make-sample-game; "
                          "not replacing it\n",
-                         dir.c_str());
+                         dir.string().c_str());
             return 1;
         }
         fs::remove_all(dir, ec);
         if (ec) {
-            std::fprintf(stderr, "make-sample-game: cannot remove '%s': %s\n", dir.c_str(),
+            std::fprintf(stderr, "make-sample-game: cannot remove '%s': %s\n", dir.string().c_str(),
                          ec.message().c_str());
             return 1;
         }
     }
     if (!Layout(dir, game)) return 1;
-    std::printf("Sample game folder: %s\n", fs::absolute(dir).lexically_normal().c_str());
+    std::printf("Sample game folder: %s\n", fs::absolute(dir).lexically_normal().string().c_str());
     return 0;
 }

@@ -58,9 +58,12 @@ bool HarbinetApp::OnInit() {
         endWith_ = 0;
         return true;
     }
+#ifdef __UNIX__
     // From here on a termination signal ends the program the orderly way, even mid start-up.
+    // (Windows ends a session with a message that closes the windows.)
     SetSignalHandler(SIGTERM, &HarbinetApp::OnSignal);
     SetSignalHandler(SIGINT, &HarbinetApp::OnSignal);
+#endif
 
     wxInitAllImageHandlers();
     auto* frame = new MainFrame(folders, *desktop_);
@@ -89,15 +92,15 @@ std::optional<Folders> HarbinetApp::ServedFolders(const std::vector<std::string>
     }
     // Nothing is made for a folder that does not hold the game.
     if (const Result prepared = PrepareServedFolder(folder); !prepared) {
-        ui::MessageBox(wxString::FromUTF8(prepared.Message()), text::kCaptionError,
-                       wxOK | wxICON_ERROR);
+        ui::ShowMessageBox(wxString::FromUTF8(prepared.Message()), text::kCaptionError,
+                           wxOK | wxICON_ERROR);
         endWith_ = 1;
         return std::nullopt;
     }
     Folders folders = Folders::Serving(folder, program);
     // What the desktop entry starts without arguments next time.
     if ((given || !folders.DataFolder.empty()) && !RememberFolder(folder)) {
-        ui::MessageBox(
+        ui::ShowMessageBox(
             wxString::FromUTF8(Format(text::kFolderNotRemembered, RememberedFolderFile().c_str())),
             text::kCaptionError, wxOK | wxICON_ERROR);
     }
@@ -114,8 +117,8 @@ std::string HarbinetApp::AskForProgramFolder() {
         std::string own;
         const Result found = ProgramFolderInGame(dialog.GetPath().utf8_string(), own);
         if (found) return own;
-        ui::MessageBox(wxString::FromUTF8(found.Message()), text::kCaptionError,
-                       wxOK | wxICON_ERROR);
+        ui::ShowMessageBox(wxString::FromUTF8(found.Message()), text::kCaptionError,
+                           wxOK | wxICON_ERROR);
         start = dialog.GetPath();
     }
 }
@@ -147,8 +150,8 @@ bool HarbinetApp::OnExceptionInMainLoop() {
     } catch (...) {
         reason = "an unexpected failure";
     }
-    ui::MessageBox(wxString::FromUTF8(Format(text::kOperationFailed, reason.c_str())),
-                   text::kCaptionError, wxOK | wxICON_ERROR);
+    ui::ShowMessageBox(wxString::FromUTF8(Format(text::kOperationFailed, reason.c_str())),
+                       text::kCaptionError, wxOK | wxICON_ERROR);
     return true;
 }
 

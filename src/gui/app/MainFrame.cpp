@@ -116,14 +116,14 @@ MainFrame::~MainFrame() {
 
 void MainFrame::ShowMessage(MessageIcon icon, const std::string& caption, const std::string& text) {
     if (prompts_) return prompts_->ShowMessage(icon, caption, text);
-    ui::MessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
-                   wxOK | (icon == MessageIcon::Error ? wxICON_ERROR : wxICON_INFORMATION));
+    ui::ShowMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
+                       wxOK | (icon == MessageIcon::Error ? wxICON_ERROR : wxICON_INFORMATION));
 }
 
 bool MainFrame::AskYesNo(const std::string& caption, const std::string& text) {
     if (prompts_) return prompts_->AskYesNo(caption, text);
-    return ui::MessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
-                          wxYES_NO | wxICON_QUESTION) == wxYES;
+    return ui::ShowMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption),
+                              wxYES_NO | wxICON_QUESTION) == wxYES;
 }
 
 void MainFrame::UpdateTrayIcon(bool busy) {

@@ -79,7 +79,8 @@ wxTextCtrl* SkinEditDialog::AddEdit(const std::string& value, std::size_t limit,
     auto* edit = new wxTextCtrl(this, wxID_ANY, Wx(value), Dlu(x, y), DluSize(width, 12));
     // Typing stops at the limit; a longer text the record holds already is kept whole (the
     // toolkit would cut it silently) and refused at OK.
-    edit->SetMaxLength(std::max<unsigned long>(limit, edit->GetValue().length()));
+    edit->SetMaxLength(
+        static_cast<unsigned long>(std::max<std::size_t>(limit, edit->GetValue().length())));
     return edit;
 }
 

@@ -60,7 +60,7 @@ bool RaiseInnermostDialog() {
     return true;
 }
 
-int MessageBox(const wxString& text, const wxString& caption, long style, wxWindow* parent) {
+int ShowMessageBox(const wxString& text, const wxString& caption, long style, wxWindow* parent) {
     wxDialog box(parent ? parent : InnermostDialog(), wxID_ANY, caption, wxDefaultPosition,
                  wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP);
     const wxArtID art = (style & wxICON_ERROR)      ? wxART_ERROR

@@ -25,8 +25,8 @@ bool RaiseInnermostDialog();
 // A message box of wxOK or wxYES_NO with wxICON_ERROR, wxICON_INFORMATION or
 // wxICON_QUESTION, run by RunDialog: wxOK, wxYES or wxNO. Without a parent it belongs to the
 // innermost dialog, whose handler raised it.
-int MessageBox(const wxString& text, const wxString& caption, long style,
-               wxWindow* parent = nullptr);
+int ShowMessageBox(const wxString& text, const wxString& caption, long style,
+                   wxWindow* parent = nullptr);
 
 // The system's file-open dialog, run by RunDialog: the chosen file, or empty when cancelled.
 std::string PickFile(wxWindow* parent, const wxString& title, const wxString& folder,

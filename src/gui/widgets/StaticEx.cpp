@@ -37,8 +37,8 @@ wxRect FitPicture(const wxSize& picture, const wxSize& frame) {
 }  // namespace
 
 void ShowUnableToOpen(wxWindow* parent, const std::string& target, const std::string& reason) {
-    MessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
-               wxOK | wxICON_STOP, parent);
+    ShowMessageBox(wxString::FromUTF8(text::UnableToOpen(target, reason)), text::kCaptionError,
+                   wxOK | wxICON_STOP, parent);
 }
 
 StaticEx::StaticEx(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,

@@ -127,13 +127,6 @@ int PutOnDesktop(const Launcher& launcher) {
     return WriteDesktopEntry(path, named, true);
 }
 
-std::string InstalledDataFolder(const std::string& programFolder) {
-    if (programFolder.size() < 2) return {};
-    const std::string data =
-        files::FolderOf(programFolder.substr(0, programFolder.size() - 1)) + "share/harbinet/";
-    return files::FolderExists(data) ? data : std::string();
-}
-
 std::string DefaultWindowsRunner() {
     return "wine";
 }

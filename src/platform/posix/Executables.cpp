@@ -11,4 +11,8 @@ bool IsExecutableFile(const std::string& path) {
            ::access(path.c_str(), X_OK) == 0;
 }
 
+std::string ProgramFileName(const std::string& name) {
+    return name;
+}
+
 }  // namespace harbinet::files

@@ -19,6 +19,7 @@
 #include <memory>
 #include <system_error>
 
+#include "platform/FileNames.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -33,18 +34,6 @@ FileTime ToFileTime(const struct timespec& t) {
         __builtin_add_overflow(ns, static_cast<FileTime>(t.tv_nsec), &ns))
         return t.tv_sec < 0 ? INT64_MIN : INT64_MAX;
     return ns;
-}
-
-// Case-blind order first, exact bytes to break ties, so that the order never depends on the disk.
-bool NameBefore(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto x = static_cast<unsigned char>(LowerAscii(a[i]));
-        const auto y = static_cast<unsigned char>(LowerAscii(b[i]));
-        if (x != y) return x < y;
-    }
-    if (a.size() != b.size()) return a.size() < b.size();
-    return a < b;
 }
 
 struct DirCloser {
@@ -91,11 +80,7 @@ class TempFile {
                 r ^= static_cast<unsigned long long>(::getpid()) * 0x9E3779B97F4A7C15ull +
                      static_cast<unsigned long long>(attempt);
             }
-            // The process id lets a later start tell a file a killed copy left from one in use.
-            char name[64];
-            std::snprintf(name, sizeof name, ".harbinet-%ld-%016llx.tmp",
-                          static_cast<long>(::getpid()), r);
-            path_ = folder + name;
+            path_ = folder + TemporaryName(static_cast<long>(::getpid()), r);
             fd_.Reset(::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
             if (!fd_.ok() && errno != EEXIST) break;
         }
@@ -244,6 +229,8 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     return !durable || SyncFolder(folder);
 }
 
+}  // namespace
+
 std::string ResolveComponent(const std::string& folder, std::string_view name) {
     std::string exact = folder + std::string(name);
     struct stat st;
@@ -260,15 +247,8 @@ std::string ResolveComponent(const std::string& folder, std::string_view name) {
     return best.empty() ? exact : folder + best;
 }
 
-}  // namespace
-
-std::string FolderOf(std::string_view path, std::string_view separators) {
-    const auto last = path.find_last_of(separators);
-    return last == std::string_view::npos ? std::string() : std::string(path.substr(0, last + 1));
-}
-
-std::string NameOf(std::string_view path) {
-    return std::string(path.substr(path.rfind('/') + 1));
+bool IsAbsolutePath(std::string_view path) {
+    return path.starts_with('/');
 }
 
 std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
@@ -294,17 +274,6 @@ std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pat
     std::sort(found.begin(), found.end(),
               [](const FoundFile& a, const FoundFile& b) { return NameBefore(a.name, b.name); });
     return found;
-}
-
-std::string ResolveName(const std::string& folder, std::string_view name) {
-    // Each component of a relative name is looked up as Windows would.
-    std::string resolved = folder;
-    for (;;) {
-        const auto slash = name.find('/');
-        if (slash == std::string_view::npos) return ResolveComponent(resolved, name);
-        resolved = ResolveComponent(resolved, name.substr(0, slash)) + "/";
-        name.remove_prefix(slash + 1);
-    }
 }
 
 bool IsReadOnly(const std::string& path) {
@@ -565,33 +534,11 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durab
 
 namespace {
 
-bool AllOf(std::string_view s, std::size_t count, bool (*ok)(char)) {
-    return s.size() == count && std::all_of(s.begin(), s.end(), ok);
-}
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // True for a name TempFile gave whose process is gone: ".harbinet-PID-RANDOM.tmp" with a PID no
 // process has.
 bool IsStaleTemporaryName(std::string_view name) {
-    constexpr std::string_view kPrefix = ".harbinet-", kSuffix = ".tmp";
-    if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return false;
-    name = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
-    const auto dash = name.find('-');
-    if (dash == std::string_view::npos || !AllOf(name.substr(dash + 1), 16, IsHexDigit))
-        return false;
-    const std::string_view digits = name.substr(0, dash);
-    if (digits.empty() || digits.size() > 9 || digits.front() == '0' ||
-        !std::all_of(digits.begin(), digits.end(), IsDigit))
-        return false;
-    const auto pid = static_cast<pid_t>(std::strtol(std::string(digits).c_str(), nullptr, 10));
-    return ::kill(pid, 0) != 0 && errno == ESRCH;
+    const std::optional<long> owner = TemporaryNameOwner(name);
+    return owner && ::kill(static_cast<pid_t>(*owner), 0) != 0 && errno == ESRCH;
 }
 
 }  // namespace
