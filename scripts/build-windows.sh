@@ -18,7 +18,7 @@ sudo=""
 
 install_packages() {
   local packages=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 wine nsis dpkg-dev cmake
-    ninja-build pkg-config make googletest xvfb xauth)
+    ninja-build pkg-config make googletest)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
