@@ -136,9 +136,11 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cm
   -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" >/dev/null
 
 # A Wine prefix of the build's own, never ~/.wine; made once, before the test discovery runs
-# the test programs, and kept warm by a server that outlives each program.
+# the test programs, and kept warm by a server that outlives each program. Made with a home of
+# its own, so that its Desktop and Documents are not links into the user's.
 export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+mkdir -p "$build/wine-home"
+HOME="$build/wine-home" WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
 wineserver -p 60 >/dev/null 2>&1 &
 cmake --build "$build" -j"$jobs"
 
