@@ -2,7 +2,7 @@
 # Builds Harbinet for 64-bit Windows on Debian 12 with mingw-w64: the image libraries and a
 # static wxMSW from Debian's sources (cached outside the tree, keyed on their versions and
 # options), then harbinet.exe and harbinet-cli.exe in build-windows/, runs the core and
-# command-line tests under Wine and leaves the installer in dist/.
+# command-line tests and the program's first start under Wine and leaves the installer in dist/.
 #   scripts/build-windows.sh            everything
 #   scripts/build-windows.sh --deps     only the cached libraries
 #   scripts/build-windows.sh --no-tests build and installer, no tests
@@ -18,7 +18,7 @@ sudo=""
 
 install_packages() {
   local packages=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 wine nsis dpkg-dev cmake
-    ninja-build pkg-config make googletest)
+    ninja-build pkg-config make googletest xvfb xdotool)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -145,7 +145,7 @@ wineserver -p 60 >/dev/null 2>&1 &
 cmake --build "$build" -j"$jobs"
 
 if [ "$mode" != --no-tests ]; then
-  ctest --test-dir "$build" --output-on-failure -j2 --timeout 600 -L 'core|e2e'
+  ctest --test-dir "$build" --output-on-failure -j2 --timeout 600 -L 'core|e2e|wine-gui'
 fi
 
 rm -rf "$build/stage"
