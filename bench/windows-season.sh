@@ -15,8 +15,10 @@ cli=$build/harbinet-cli.exe
 root=$(mktemp -d /var/tmp/harbinet-wine-season.XXXXXX)
 trap 'wineserver -k 2>/dev/null; rm -rf "$root"' EXIT
 export HOME=$root/home WINEPREFIX=$root/wine WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$HOME"
-WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
 wineserver -p 60 >/dev/null 2>&1 &
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$cli" >/dev/null
 own=$root/EAW/Harbinet

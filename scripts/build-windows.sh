@@ -137,10 +137,14 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cm
 
 # A Wine prefix of the build's own, never ~/.wine; made once, before the test discovery runs
 # the test programs, and kept warm by a server that outlives each program. Made with a home of
-# its own, so that its Desktop and Documents are not links into the user's.
+# its own, so that its Desktop and Documents are not links into the user's. Without Mono and
+# Gecko, whose installers would wait for a click on the test display; the first boot is waited
+# for, as a program started meanwhile finds a prefix half made.
 export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$build/wine-home"
-HOME="$build/wine-home" WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+HOME="$build/wine-home" wineboot -i >/dev/null 2>&1 || true
+wineserver -w
 wineserver -p 60 >/dev/null 2>&1 &
 cmake --build "$build" -j"$jobs"
 
