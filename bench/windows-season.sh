@@ -19,7 +19,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$HOME"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w
-wineserver -p 60 >/dev/null 2>&1 &
+wineserver -p 60
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$cli" >/dev/null
 own=$root/EAW/Harbinet
 store="$own/Terrain/Channel Front"

@@ -145,7 +145,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$build/wine-home"
 HOME="$build/wine-home" wineboot -i >/dev/null 2>&1 || true
 wineserver -w
-wineserver -p 60 >/dev/null 2>&1 &
+wineserver -p 60
 cmake --build "$build" -j"$jobs"
 
 if [ "$mode" != --no-tests ]; then
