@@ -19,7 +19,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$HOME"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w
-wineserver -p 60
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$cli" >/dev/null
 own=$root/EAW/Harbinet
 store="$own/Terrain/Channel Front"

@@ -145,7 +145,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$build/wine-home"
 HOME="$build/wine-home" wineboot -i >/dev/null 2>&1 || true
 wineserver -w
-wineserver -p 60
+# The server and Wine's own services stay up until the script ends: services started by a test
+# program would hold its output pipe open, and test discovery and ctest wait for that pipe.
+wineserver -p
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 cmake --build "$build" -j"$jobs"
 
 if [ "$mode" != --no-tests ]; then
