@@ -2,7 +2,7 @@
 # Builds Harbinet for 64-bit Windows on Debian 12 with mingw-w64: the image libraries and a
 # static wxMSW from Debian's sources (cached outside the tree, keyed on their versions and
 # options), then harbinet.exe and harbinet-cli.exe in build-windows/, runs the core and
-# command-line tests under Wine and leaves the installer in dist/.
+# command-line tests and the program's first start under Wine and leaves the installer in dist/.
 #   scripts/build-windows.sh            everything
 #   scripts/build-windows.sh --deps     only the cached libraries
 #   scripts/build-windows.sh --no-tests build and installer, no tests
@@ -18,7 +18,7 @@ sudo=""
 
 install_packages() {
   local packages=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 wine nsis dpkg-dev cmake
-    ninja-build pkg-config make googletest xvfb xauth)
+    ninja-build pkg-config make googletest xvfb xdotool)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -136,14 +136,24 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cm
   -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" >/dev/null
 
 # A Wine prefix of the build's own, never ~/.wine; made once, before the test discovery runs
-# the test programs, and kept warm by a server that outlives each program.
+# the test programs, and kept warm by a server that outlives each program. Made with a home of
+# its own, so that its Desktop and Documents are not links into the user's. Without Mono and
+# Gecko, whose installers would wait for a click on the test display; the first boot is waited
+# for, as a program started meanwhile finds a prefix half made.
 export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
-wineserver -p 60 >/dev/null 2>&1 &
+export WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$build/wine-home"
+HOME="$build/wine-home" wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+# The server and Wine's own services stay up until the script ends: services started by a test
+# program would hold its output pipe open, and test discovery and ctest wait for that pipe.
+wineserver -p
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 cmake --build "$build" -j"$jobs"
 
 if [ "$mode" != --no-tests ]; then
-  ctest --test-dir "$build" --output-on-failure -j2 --timeout 600 -L 'core|e2e'
+  ctest --test-dir "$build" --output-on-failure -j2 --timeout 600 -L 'core|e2e|wine-gui'
 fi
 
 rm -rf "$build/stage"

@@ -1,5 +1,5 @@
-// HOME, XDG_CONFIG_HOME and (for Windows) USERPROFILE pointed at a temporary folder while a test
-// runs, so that desktop entries and links never land on the real desktop.
+// HOME, XDG_CONFIG_HOME and (for Windows) USERPROFILE and APPDATA pointed at a temporary folder
+// while a test runs, so that desktop entries and links never land on the real desktop.
 #pragma once
 
 #include <optional>
@@ -34,7 +34,7 @@ class UserHome {
   private:
     TempDir dir_;
     std::string path_;
-    std::optional<std::string> home_, config_, profile_;
+    std::optional<std::string> home_, config_, profile_, appData_;
 };
 
 }  // namespace harbinet::test

@@ -1,5 +1,5 @@
-// The file layer on Windows: names outside the ANSI code page, paths past the classic limit of
-// 260 characters, read-only files, the temporary files of ended processes and the locks of an
+// The file layer on Windows: names outside the ANSI code page, paths past MAX_PATH (260
+// characters), read-only files, the temporary files of ended processes and the locks of an
 // installation. Each case is checked through the program's own file functions, since the C
 // runtime's narrow functions could not even name these files.
 #include <gtest/gtest.h>

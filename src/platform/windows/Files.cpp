@@ -5,6 +5,7 @@
 #include "platform/windows/WinApi.h"
 // After windows.h, whose CopyFile and DeleteFile macros WinApi.h takes back.
 #include <bcrypt.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,6 +17,10 @@
 #include "platform/FileNames.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
+
+// ntdll's answer to GetFileAttributesExW with the change time, which only it gives.
+extern "C" NTSTATUS NTAPI NtQueryFullAttributesFile(POBJECT_ATTRIBUTES attributes,
+                                                    PFILE_NETWORK_OPEN_INFORMATION information);
 
 namespace harbinet::files {
 
@@ -311,6 +316,18 @@ FileStamp::Type TypeOf(DWORD a) {
                                               : T::File;
 }
 
+// The attributes, size and times of a path, a link not followed, without opening it.
+bool QuickLook(const std::string& path, FILE_NETWORK_OPEN_INFORMATION& info) {
+    const std::wstring wide = PathW(path);
+    UNICODE_STRING nt{};
+    if (!::RtlDosPathNameToNtPathName_U(wide.c_str(), &nt, nullptr, nullptr)) return false;
+    OBJECT_ATTRIBUTES attributes;
+    InitializeObjectAttributes(&attributes, &nt, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
+    const NTSTATUS status = ::NtQueryFullAttributesFile(&attributes, &info);
+    ::RtlFreeUnicodeString(&nt);
+    return status >= 0;
+}
+
 // The record of copies keeps stamps as signed numbers; Windows' 64-bit serials and ids lose
 // their top bit, which keeps them apart all the same.
 constexpr std::uint64_t kSignedRange = 0x7FFF'FFFF'FFFF'FFFFull;
@@ -319,8 +336,21 @@ constexpr std::uint64_t kSignedRange = 0x7FFF'FFFF'FFFF'FFFFull;
 
 FileStamp Stamp(const std::string& path) {
     FileStamp s;
-    // One open for everything: each path Windows (and more so Wine) resolves costs more than
-    // all the questions asked of the handle.
+    // A regular file is looked at without a handle: a change stamps each of its files a dozen
+    // times, and an open and close cost ten times more (under Wine a hundred). Its change time,
+    // which every write, rename and attribute change moves, proves it unchanged without an id.
+    FILE_NETWORK_OPEN_INFORMATION quick;
+    if (!QuickLook(path, quick)) return s;
+    if (TypeOf(quick.FileAttributes) == FileStamp::Type::File) {
+        s.type = FileStamp::Type::File;
+        s.size = quick.EndOfFile.QuadPart;
+        s.lastWrite =
+            win::NanosecondsFrom(static_cast<std::uint64_t>(quick.LastWriteTime.QuadPart));
+        s.changed = win::NanosecondsFrom(static_cast<std::uint64_t>(quick.ChangeTime.QuadPart));
+        s.readOnly = quick.FileAttributes & FILE_ATTRIBUTE_READONLY;
+        return s;
+    }
+    // Folders and links carry their volume and id, which tell two names of one folder.
     Handle h(OpenToLook(path, false));
     Info info;
     if (!h.ok() || !InfoOf(h.get(), info)) {

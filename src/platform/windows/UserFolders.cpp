@@ -1,5 +1,5 @@
-// The user's folders on Windows: the known folders of the shell, or, when USERPROFILE names
-// another profile folder (a test's, a portable setup's), the folders of that name inside it.
+// The user's folders on Windows: the desktop and downloads in the profile USERPROFILE names,
+// the settings in APPDATA; the shell's known folders where these are not set.
 #include "platform/UserFolders.h"
 
 #include "platform/windows/WinApi.h"
@@ -28,18 +28,17 @@ std::string KnownFolder(REFKNOWNFOLDERID id) {
     return folder;
 }
 
-std::string ProfileFromEnvironment() {
-    wchar_t profile[MAX_PATH * 4];
-    const DWORD n = ::GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH * 4);
-    return n > 0 && n < MAX_PATH * 4 ? WithSlash(win::PathFromW({profile, n})) : std::string();
+// A folder named by an environment variable, ending in "/"; empty when it is not set.
+std::string FolderFromEnvironment(const wchar_t* name) {
+    wchar_t folder[MAX_PATH * 4];
+    const DWORD n = ::GetEnvironmentVariableW(name, folder, MAX_PATH * 4);
+    return n > 0 && n < MAX_PATH * 4 ? WithSlash(win::PathFromW({folder, n})) : std::string();
 }
 
-// The known folder id, unless USERPROFILE names another profile than the shell's: then its
-// subfolder of that name.
-std::string UserFolder(REFKNOWNFOLDERID id, const char* subfolder) {
-    const std::string profile = ProfileFromEnvironment();
-    const std::string known = KnownFolder(FOLDERID_Profile);
-    if (!profile.empty() && (known.empty() || RealPath(profile) != RealPath(known)))
+// The subfolder of the profile USERPROFILE names, as the desktop link has always been found;
+// the shell's known folder where it is not set.
+std::string ProfileFolder(REFKNOWNFOLDERID id, const char* subfolder) {
+    if (std::string profile = FolderFromEnvironment(L"USERPROFILE"); !profile.empty())
         return profile + subfolder + "/";
     std::string folder = KnownFolder(id);
     return folder.empty() ? HomeFolder() + subfolder + "/" : folder;
@@ -48,21 +47,24 @@ std::string UserFolder(REFKNOWNFOLDERID id, const char* subfolder) {
 }  // namespace
 
 std::string HomeFolder() {
-    if (std::string profile = ProfileFromEnvironment(); !profile.empty()) return profile;
+    if (std::string profile = FolderFromEnvironment(L"USERPROFILE"); !profile.empty())
+        return profile;
     if (std::string known = KnownFolder(FOLDERID_Profile); !known.empty()) return known;
     return "C:/";
 }
 
 std::string ConfigFolder() {
-    return UserFolder(FOLDERID_RoamingAppData, "AppData/Roaming");
+    if (std::string appData = FolderFromEnvironment(L"APPDATA"); !appData.empty()) return appData;
+    std::string known = KnownFolder(FOLDERID_RoamingAppData);
+    return known.empty() ? HomeFolder() + "AppData/Roaming/" : known;
 }
 
 std::string DesktopFolder() {
-    return UserFolder(FOLDERID_Desktop, "Desktop");
+    return ProfileFolder(FOLDERID_Desktop, "Desktop");
 }
 
 std::string DownloadFolder() {
-    return UserFolder(FOLDERID_Downloads, "Downloads");
+    return ProfileFolder(FOLDERID_Downloads, "Downloads");
 }
 
 }  // namespace harbinet::files

@@ -30,7 +30,7 @@ std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
 // A path for the W file functions: "/" becomes "\", and an absolute path too long for the
-// classic limit gets the "\\?\" prefix (made absolute and without "." and ".." first, as that
+// MAX_PATH limit gets the "\\?\" prefix (made absolute and without "." and ".." first, as that
 // form takes names literally).
 std::wstring PathW(std::string_view path);
 // A path the system gave back, in the program's spelling: "/" separators, no "\\?\" prefix.
