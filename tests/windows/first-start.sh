@@ -36,6 +36,11 @@ xvfb=$!
 wait_for test -s "$root/display"
 export DISPLAY=:$(head -n1 "$root/display")
 
+# The prefix's desktop process keeps the display it was started on: one started by a test
+# without a display would take this test's windows. The prefix starts afresh here.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w
+
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$build/harbinet-cli.exe" >/dev/null
 own=$root/EAW/Harbinet
 cp "$build/harbinet.exe" "$own/"
