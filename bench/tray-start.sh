@@ -33,6 +33,9 @@ fi
 export NO_AT_BRIDGE=1
 
 work=$(mktemp -d)
+# The first installation puts a launcher on the desktop: a home of the bench's own.
+export HOME=$work/home
+mkdir -p "$HOME"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done

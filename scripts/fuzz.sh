@@ -8,7 +8,8 @@
 # seeds alone (for a finding not yet mended, which mutations would hit at once), JOBS=N limits
 # the build to N compilers (default: one a core). With CXX=clang++ (scripts/setup.sh installs
 # clang) the harnesses are libFuzzer programs, built in build-fuzz-clang, and ITERATIONS is
-# libFuzzer's -runs. A failing input is kept in BUILD/fuzz-artifacts/; run the harness with that
+# libFuzzer's -runs. FUZZ_BUILD=DIR takes the harnesses of a sanitized build configured already
+# with -DHARBINET_FUZZ=ON (CI's). A failing input is kept in BUILD/fuzz-artifacts/; run the harness with that
 # file to see the failure again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,11 +18,13 @@ iterations=${1:-10000}
 shift || true
 bash scripts/setup.sh
 
-build=build-fuzz
-case "${CXX:-}" in *clang*) build=build-fuzz-clang ;; esac
-# No harness needs the windows.
-cmake -S . -B "$build" -G Ninja -DHARBINET_WERROR=ON -DHARBINET_SANITIZE=ON -DHARBINET_FUZZ=ON \
-  -DHARBINET_GUI=OFF -DHARBINET_TESTS=OFF -DHARBINET_BENCH=OFF >/dev/null
+build=${FUZZ_BUILD:-build-fuzz}
+if [ -z "${FUZZ_BUILD:-}" ]; then
+  case "${CXX:-}" in *clang*) build=build-fuzz-clang ;; esac
+  # No harness needs the windows.
+  cmake -S . -B "$build" -G Ninja -DHARBINET_WERROR=ON -DHARBINET_SANITIZE=ON -DHARBINET_FUZZ=ON \
+    -DHARBINET_GUI=OFF -DHARBINET_TESTS=OFF -DHARBINET_BENCH=OFF >/dev/null
+fi
 cmake --build "$build" --target fuzz -j"${JOBS:-$(nproc)}"
 
 harnesses=("$@")
