@@ -54,11 +54,15 @@ case "$desktop" in
 esac
 
 wine "Z:$own/harbinet.exe" >/dev/null 2>&1 &
-question() { xdotool search --name '^Harbinet Install$' >/dev/null 2>&1; }
-wait_for question
-xdotool search --name '^Harbinet Install$' windowfocus --sync key --clearmodifiers Return
-sets() { grep -q '^Terrain3=Pacific' "$own/harbinet.INI" 2>/dev/null; }
-wait_for sets
+# Wine names a window before it maps it, focus on an unmapped window is an X error, and a key
+# may come before the dialog takes keys: the answer is given again while the question stays.
+answered() {
+  grep -q '^Terrain3=Pacific' "$own/harbinet.INI" 2>/dev/null && return 0
+  xdotool search --onlyvisible --name '^Harbinet Install$' windowfocus --sync \
+    key --clearmodifiers Return >/dev/null 2>&1 || true
+  return 1
+}
+wait_for answered
 wait_for test -f "$desktop/Harbinet 2.2b.lnk"
 
 # A second start brings the first forward and ends by itself.
