@@ -45,26 +45,15 @@ bool IsRegular(DWORD a) {
            !(a & FILE_ATTRIBUTE_DEVICE);
 }
 
-// What a handle says of its file. The volume and file id come from FileIdInfo rather than
-// GetFileInformationByHandle, which also asks the volume for its label and serial: Wine answers
-// that by searching the mount point of every file.
+// What a handle says of its file. The volume and file id (FileIdInfo) are asked for only where
+// they are needed: Wine answers the volume serial through its mount manager, a round trip to
+// another process for every file.
 struct Info {
     FILE_BASIC_INFO basic{};
     FILE_STANDARD_INFO standard{};
-    FILE_ID_INFO id{};
     DWORD Attributes() const { return basic.FileAttributes; }
     bool IsFolder() const { return standard.Directory; }
     std::int64_t Size() const { return standard.EndOfFile.QuadPart; }
-    std::uint64_t Index() const {
-        std::uint64_t low = 0, high = 0;
-        std::memcpy(&low, id.FileId.Identifier, 8);
-        std::memcpy(&high, id.FileId.Identifier + 8, 8);
-        return low ^ (high * 0x9E3779B97F4A7C15ull);
-    }
-    bool SameFile(const Info& o) const {
-        return id.VolumeSerialNumber == o.id.VolumeSerialNumber &&
-               std::memcmp(id.FileId.Identifier, o.id.FileId.Identifier, 16) == 0;
-    }
     FILETIME LastWrite() const {
         const auto t = static_cast<std::uint64_t>(basic.LastWriteTime.QuadPart);
         return FILETIME{static_cast<DWORD>(t & 0xFFFFFFFFu), static_cast<DWORD>(t >> 32)};
@@ -74,8 +63,34 @@ struct Info {
 bool InfoOf(HANDLE h, Info& info) {
     return ::GetFileInformationByHandleEx(h, FileBasicInfo, &info.basic, sizeof info.basic) &&
            ::GetFileInformationByHandleEx(h, FileStandardInfo, &info.standard,
-                                          sizeof info.standard) &&
-           ::GetFileInformationByHandleEx(h, FileIdInfo, &info.id, sizeof info.id);
+                                          sizeof info.standard);
+}
+
+bool IdOf(HANDLE h, FILE_ID_INFO& id) {
+    return ::GetFileInformationByHandleEx(h, FileIdInfo, &id, sizeof id);
+}
+
+// The id folded to 64 bits, as stamps keep it.
+std::uint64_t IndexOf(const FILE_ID_INFO& id) {
+    std::uint64_t low = 0, high = 0;
+    std::memcpy(&low, id.FileId.Identifier, 8);
+    std::memcpy(&high, id.FileId.Identifier + 8, 8);
+    return low ^ (high * 0x9E3779B97F4A7C15ull);
+}
+
+// True when two handles are of one file. The file's number without its volume (which ntdll
+// gives without the mount manager) tells most files apart; only equal numbers are settled by
+// volume and id.
+bool SameFile(HANDLE a, HANDLE b) {
+    IO_STATUS_BLOCK status;
+    FILE_INTERNAL_INFORMATION na{}, nb{};
+    if (::NtQueryInformationFile(a, &status, &na, sizeof na, FileInternalInformation) >= 0 &&
+        ::NtQueryInformationFile(b, &status, &nb, sizeof nb, FileInternalInformation) >= 0 &&
+        na.IndexNumber.QuadPart != nb.IndexNumber.QuadPart)
+        return false;
+    FILE_ID_INFO ia{}, ib{};
+    return IdOf(a, ia) && IdOf(b, ib) && ia.VolumeSerialNumber == ib.VolumeSerialNumber &&
+           std::memcmp(ia.FileId.Identifier, ib.FileId.Identifier, 16) == 0;
 }
 
 // Opens a path to look at it (folders too), following links unless told not to.
@@ -211,9 +226,8 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     if (dst != INVALID_FILE_ATTRIBUTES) {
         if (replace == Replace::Never || !IsRegular(dst) || (dst & FILE_ATTRIBUTE_READONLY))
             return false;
-        Info existing;
         Handle t(OpenToLook(target));
-        if (t.ok() && InfoOf(t.get(), existing) && existing.SameFile(src)) return false;
+        if (t.ok() && SameFile(t.get(), in.get())) return false;
     }
 
     TempFile temp(FolderOf(target));
@@ -353,7 +367,8 @@ FileStamp Stamp(const std::string& path) {
     // Folders and links carry their volume and id, which tell two names of one folder.
     Handle h(OpenToLook(path, false));
     Info info;
-    if (!h.ok() || !InfoOf(h.get(), info)) {
+    FILE_ID_INFO id{};
+    if (!h.ok() || !InfoOf(h.get(), info) || !IdOf(h.get(), id)) {
         // One that may not even be opened for its attributes still exists.
         WIN32_FILE_ATTRIBUTE_DATA data;
         if (!::GetFileAttributesExW(PathW(path).c_str(), GetFileExInfoStandard, &data)) return s;
@@ -363,8 +378,8 @@ FileStamp Stamp(const std::string& path) {
     }
     const DWORD a = info.Attributes();
     s.type = TypeOf(a);
-    s.device = info.id.VolumeSerialNumber & kSignedRange;
-    s.inode = info.Index() & kSignedRange;
+    s.device = id.VolumeSerialNumber & kSignedRange;
+    s.inode = IndexOf(id) & kSignedRange;
     s.size = s.type == FileStamp::Type::File ? info.Size() : 0;
     s.lastWrite =
         win::NanosecondsFrom(static_cast<std::uint64_t>(info.basic.LastWriteTime.QuadPart));
@@ -378,7 +393,7 @@ bool SameContents(const std::string& a, const std::string& b) {
     Info ia, ib;
     Handle x(OpenRegularFile(a, ia)), y(OpenRegularFile(b, ib));
     if (!x.ok() || !y.ok() || ia.Size() != ib.Size()) return false;
-    if (ia.SameFile(ib)) return true;
+    if (SameFile(x.get(), y.get())) return true;
     constexpr std::size_t kBuffer = 1 << 18;
     std::unique_ptr<char[]> bx(new char[kBuffer]), by(new char[kBuffer]);
     for (;;) {
@@ -424,12 +439,12 @@ namespace {
 // it. A holder that dies leaves the mutex abandoned, which the next taker gets.
 std::wstring FolderLockName(const std::string& folder) {
     Handle h(OpenToLook(folder.empty() ? std::string(".") : folder));
-    Info info;
-    if (!h.ok() || !InfoOf(h.get(), info)) return {};
+    FILE_ID_INFO id{};
+    if (!h.ok() || !IdOf(h.get(), id)) return {};
     wchar_t name[96];
     std::swprintf(name, 96, L"Local\\harbinet-folder-%016llx-%016llx",
-                  static_cast<unsigned long long>(info.id.VolumeSerialNumber),
-                  static_cast<unsigned long long>(info.Index()));
+                  static_cast<unsigned long long>(id.VolumeSerialNumber),
+                  static_cast<unsigned long long>(IndexOf(id)));
     return name;
 }
 
