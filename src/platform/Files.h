@@ -16,9 +16,10 @@ namespace harbinet::files {
 using FileTime = std::int64_t;
 
 struct FoundFile {
-    std::string name;     // the name as it is on disk
-    std::string path;     // folder + name
-    bool folder = false;  // folders are listed but never copied or deleted
+    std::string name;       // the name as it is on disk
+    std::string path;       // folder + name
+    bool folder = false;    // folders are listed but never copied or deleted
+    bool readOnly = false;  // as IsReadOnly says, from the listing's own look at it
     FileTime lastWrite = 0;
 };
 

@@ -51,10 +51,12 @@ TEST(FilesFind, SortsIgnoringCaseFlagsFoldersAndGivesNanosecondTimes) {
     MakeFolder(dir / "D.TER");
     ASSERT_EQ(mkfifo((dir / "E.TER").c_str(), 0644), 0);  // a pipe is no file: never found
 
+    chmod((dir / "b.TER").c_str(), 0444);
+
     std::string names;
     for (const auto& f : files::FindFiles(dir.Path(), "*.TER"))
-        names += f.name + (f.folder ? "/ " : " ");
-    EXPECT_EQ(names, "A.ter a.TER b.TER D.TER/ ");
+        names += f.name + (f.folder ? "/ " : f.readOnly ? "(read-only) " : " ");
+    EXPECT_EQ(names, "A.ter a.TER b.TER(read-only) D.TER/ ");
     EXPECT_EQ(files::FindFiles(dir.Path(), "*").size(), 6u) << "never . or ..";
     EXPECT_TRUE(files::FindFiles(dir.Path(), "").empty());
 

@@ -268,6 +268,7 @@ std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pat
         f.name = name;
         f.path = folder + f.name;
         f.folder = S_ISDIR(st.st_mode);
+        f.readOnly = S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR);
         f.lastWrite = ToFileTime(st.st_mtim);
         found.push_back(std::move(f));
     }

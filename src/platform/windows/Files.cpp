@@ -270,11 +270,17 @@ bool IsAbsolutePath(std::string_view path) {
     return path.size() >= 3 && path[1] == ':' && separator(path[2]);
 }
 
-std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
+namespace {
+
+// FindFiles with the system searching for `mask`: Wine looks at (stats) only the entries that
+// match it. The search matches as the system does (a short name too), so the mask must take
+// every name the pattern does; the pattern then picks by our rules.
+std::vector<FoundFile> FindMasked(const std::string& folder, std::string_view pattern,
+                                  std::string_view mask) {
     std::vector<FoundFile> found;
     if (pattern.empty()) return found;
     WIN32_FIND_DATAW data;
-    const std::string all = (folder.empty() ? std::string("./") : folder) + "*";
+    const std::string all = (folder.empty() ? std::string("./") : folder) + std::string(mask);
     HANDLE find = ::FindFirstFileExW(PathW(all).c_str(), FindExInfoBasic, &data,
                                      FindExSearchNameMatch, nullptr, 0);
     if (find == INVALID_HANDLE_VALUE) return found;
@@ -286,6 +292,8 @@ std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pat
         f.name = name;
         f.path = folder + name;
         f.folder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        f.readOnly =
+            IsRegular(data.dwFileAttributes) && (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
         f.lastWrite = win::NanosecondsFrom(data.ftLastWriteTime);
         // A link to nothing cannot be used as a file.
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
@@ -297,6 +305,12 @@ std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pat
     std::sort(found.begin(), found.end(),
               [](const FoundFile& a, const FoundFile& b) { return NameBefore(a.name, b.name); });
     return found;
+}
+
+}  // namespace
+
+std::vector<FoundFile> FindFiles(const std::string& folder, std::string_view pattern) {
+    return FindMasked(folder, pattern, "*");
 }
 
 bool IsReadOnly(const std::string& path) {
@@ -389,7 +403,7 @@ FileStamp Stamp(const std::string& path) {
 }
 
 bool SameContents(const std::string& a, const std::string& b) {
-    if (!IsRegular(Attributes(a)) || !IsRegular(Attributes(b))) return false;
+    // OpenRegularFile refuses what is no regular file before it opens it.
     Info ia, ib;
     Handle x(OpenRegularFile(a, ia)), y(OpenRegularFile(b, ib));
     if (!x.ok() || !y.ok() || ia.Size() != ib.Size()) return false;
@@ -598,7 +612,9 @@ bool ProcessIsGone(long id) {
 
 int RemoveStaleTemporaryFiles(const std::string& folder) {
     int removed = 0;
-    for (const FoundFile& f : FindFiles(folder, ".harbinet-*.tmp")) {
+    // Each stale name ends in ".tmp" and begins with ".harbinet-", so the system's search
+    // misses none of them; the rest of a large folder is not looked at.
+    for (const FoundFile& f : FindMasked(folder, ".harbinet-*.tmp", ".harbinet-*.tmp")) {
         const std::optional<long> owner = TemporaryNameOwner(f.name);
         if (f.folder || !owner || !ProcessIsGone(*owner)) continue;
         const DWORD a = Attributes(f.path);
