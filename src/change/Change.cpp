@@ -89,9 +89,10 @@ class Steps {
         if (throttle_->Due()) progress_->host.ShowProgress(report_);
     }
 
-    // True when the bytes of path are also elsewhere, so that it may go without being kept.
-    bool Dispensable(const std::string& path) {
-        return provenance_.Twin(path, leaving_).has_value();
+    // True when the bytes of path (as stamped) are also elsewhere, so that it may go without
+    // being kept.
+    bool Dispensable(const std::string& path, const FileStamp& stamp) {
+        return provenance_.Twin(path, stamp, leaving_).has_value();
     }
 
     bool Fail(std::string message) {
@@ -134,31 +135,36 @@ class Steps {
         return true;
     }
 
-    // Leaves path: deleted when its bytes are elsewhere, kept otherwise. A read-only file stays.
-    bool Leave(const std::string& path) {
-        const FileStamp s = files::Stamp(path);
+    // Leaves path (as stamped s): deleted when its bytes are elsewhere, kept otherwise. A
+    // read-only file stays.
+    bool Leave(const std::string& path, const FileStamp& s) {
         if (s.type == FileStamp::Type::Missing || s.readOnly) return true;
         if (!s.IsFile()) return Delete(path);  // a link: the file it names stays
-        return Dispensable(path) ? Delete(path) : Keep(path);
+        return Dispensable(path, s) ? Delete(path) : Keep(path);
     }
 
+    // The stamps of a step are taken as it begins and stand until it changes the file: a
+    // compare or a copy only reads them.
     bool Copy(const Action& a) {
-        if (!files::Stamp(a.from).IsFile()) return NotCopied(a);
+        const FileStamp s = files::Stamp(a.from);
+        if (!s.IsFile()) return NotCopied(a);
         const FileStamp t = files::Stamp(a.path);
         if (t.type != FileStamp::Type::Missing) {
-            if (provenance_.Index().IsCurrentCopy(a.path, a.from)) return true;
+            if (provenance_.Index().IsCurrentCopy(a.path, a.from, t, s)) return true;
             if (t.IsFile() && !t.readOnly) {
-                const auto twin = provenance_.Twin(a.path, leaving_);
+                const auto twin = provenance_.Twin(a.path, t, leaving_);
                 // Already the source's bytes (a copy a kill left unrecorded): it stays.
                 if ((twin && *twin == a.from) || (!twin && files::SameContents(a.path, a.from))) {
-                    provenance_.Index().Record(a.path, a.from);
+                    provenance_.Index().Record(a.path, a.from, t, s);
                     return true;
                 }
                 if (!twin && !Keep(a.path)) return NotCopied(a);
             }
         }
         if (!files::CopyFile(a.from, a.path)) return NotCopied(a);
-        provenance_.Index().Record(a.path, a.from);
+        // The source as it was before the copy read it: should it change meanwhile, the record
+        // vouches for nothing.
+        provenance_.Index().Record(a.path, a.from, files::Stamp(a.path), s);
         return true;
     }
 
@@ -175,7 +181,7 @@ class Steps {
             if (a.kind == Kind::MoveIfAbsent) return Keep(a.from);
             // A read-only file refuses to be replaced, as on Windows: both stay where they are.
             if (t.readOnly) return true;
-            if (!Leave(a.path)) return false;
+            if (!Leave(a.path, t)) return false;
         }
         if (!files::CreateFolders(files::FolderOf(a.path)))
             return Fail(Format(text::kUnableToMakeFolder, files::FolderOf(a.path).c_str(), ""));
@@ -189,13 +195,15 @@ class Steps {
         switch (a.kind) {
             case Kind::Copy:
                 return Copy(a);
-            case Kind::Keep:
-                if (!provenance_.Index().IsCurrentCopy(a.path, a.from))
-                    provenance_.Index().Record(a.path, a.from);
+            case Kind::Keep: {
+                const FileStamp t = files::Stamp(a.path), s = files::Stamp(a.from);
+                if (!provenance_.Index().IsCurrentCopy(a.path, a.from, t, s))
+                    provenance_.Index().Record(a.path, a.from, t, s);
                 return true;
+            }
             case Kind::Delete:
             case Kind::Save:
-                return Leave(a.path);
+                return Leave(a.path, files::Stamp(a.path));
             case Kind::Move:
             case Kind::MoveIfAbsent:
                 return Move(a);

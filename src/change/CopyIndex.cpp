@@ -89,7 +89,8 @@ void CopyIndex::Load() {
 
 bool CopyIndex::Save() {
     for (auto it = copies_.begin(); it != copies_.end();) {
-        if (files::Stamp(Absolute(it->first)).type == files::FileStamp::Type::Missing) {
+        if (!it->second.seen &&
+            files::Stamp(Absolute(it->first)).type == files::FileStamp::Type::Missing) {
             it = copies_.erase(it);
             changed_ = true;
         } else {
@@ -113,18 +114,23 @@ const CopyIndex::Copy* CopyIndex::Find(const std::string& target) const {
     return it == copies_.end() ? nullptr : &it->second;
 }
 
-bool CopyIndex::IsCurrentCopy(const std::string& target, const std::string& source) const {
+bool CopyIndex::IsCurrentCopy(const std::string& target, const std::string& source,
+                              const files::FileStamp& targetStamp,
+                              const files::FileStamp& sourceStamp) const {
     const Copy* copy = Find(target);
-    return copy && Absolute(copy->source) == source && SourceOf(target).has_value();
+    return copy && Absolute(copy->source) == source && Kept(targetStamp) == copy->targetStamp &&
+           Kept(sourceStamp) == copy->sourceStamp;
 }
 
-std::optional<std::string> CopyIndex::SourceOf(const std::string& target) const {
+std::optional<std::string> CopyIndex::SourceOf(const std::string& target,
+                                               const files::FileStamp& targetStamp,
+                                               files::FileStamp* sourceStamp) const {
     const Copy* copy = Find(target);
-    if (!copy) return std::nullopt;
-    const std::string source = Absolute(copy->source);
-    if (Kept(files::Stamp(target)) != copy->targetStamp ||
-        Kept(files::Stamp(source)) != copy->sourceStamp)
-        return std::nullopt;
+    if (!copy || Kept(targetStamp) != copy->targetStamp) return std::nullopt;
+    std::string source = Absolute(copy->source);
+    const files::FileStamp s = files::Stamp(source);
+    if (Kept(s) != copy->sourceStamp) return std::nullopt;
+    if (sourceStamp) *sourceStamp = s;
     return source;
 }
 
@@ -134,10 +140,10 @@ std::optional<std::string> CopyIndex::RecordedSource(const std::string& target) 
     return Absolute(copy->source);
 }
 
-void CopyIndex::Record(const std::string& target, const std::string& source) {
-    const files::FileStamp s = files::Stamp(source), t = files::Stamp(target);
-    if (!s.IsFile() || !t.IsFile()) return Forget(target);
-    copies_[Relative(target)] = {Relative(source), Kept(s), Kept(t)};
+void CopyIndex::Record(const std::string& target, const std::string& source,
+                       const files::FileStamp& targetStamp, const files::FileStamp& sourceStamp) {
+    if (!sourceStamp.IsFile() || !targetStamp.IsFile()) return Forget(target);
+    copies_[Relative(target)] = {Relative(source), Kept(sourceStamp), Kept(targetStamp), true};
     changed_ = true;
 }
 

@@ -43,7 +43,7 @@ Planner::View& Planner::ViewOf(const std::string& folder) {
         for (const auto& found : files::FindFiles(folder, "*")) {
             Entry e;
             e.folder = found.folder;
-            e.readOnly = !found.folder && files::IsReadOnly(found.path);
+            e.readOnly = found.readOnly;
             it->second.emplace(found.name, e);
         }
     }
@@ -67,9 +67,12 @@ void Planner::Remove(const std::string& folder, const std::string& name, const E
     // A read-only file refuses to go, as on Windows: it stays where it is.
     if (entry.readOnly) return;
     // A link goes as it is: the file it names, wherever that is, stays.
-    const bool ours = !entry.plannedFrom.empty() || !files::Stamp(path).IsFile() ||
-                      provenance_.Twin(path, leaving_).has_value();
-    Add(Action::Of(ours ? Kind::Delete : Kind::Save, path));
+    const auto ours = [&] {
+        if (!entry.plannedFrom.empty()) return true;
+        const files::FileStamp stamp = files::Stamp(path);
+        return !stamp.IsFile() || provenance_.Twin(path, stamp, leaving_).has_value();
+    };
+    Add(Action::Of(ours() ? Kind::Delete : Kind::Save, path));
 }
 
 void Planner::Install(const std::string& folder, std::string_view pattern,
@@ -78,6 +81,14 @@ void Planner::Install(const std::string& folder, std::string_view pattern,
     for (const auto& [name, source] : wanted) want[name] = source;
     View& view = ViewOf(folder);
     std::set<std::string> kept;
+    // The planner changes no file: a stamp taken for the first question about a file answers
+    // the next about it.
+    std::map<std::string, files::FileStamp> stamps;
+    const auto stampOf = [&](const std::string& name) -> const files::FileStamp& {
+        auto [it, added] = stamps.try_emplace(name);
+        if (added) it->second = files::Stamp(folder + name);
+        return it->second;
+    };
     for (auto it = view.begin(); it != view.end();) {
         const auto& [name, entry] = *it;
         if (entry.folder || IsGameOwnFile(name) || !files::WildcardMatch(pattern, name)) {
@@ -88,7 +99,7 @@ void Planner::Install(const std::string& folder, std::string_view pattern,
         if (w != want.end()) {
             const bool planned = entry.plannedFrom == w->second;
             if (planned || (entry.plannedFrom.empty() &&
-                            provenance_.IsCurrentCopy(folder + name, w->second))) {
+                            provenance_.IsCurrentCopy(folder + name, stampOf(name), w->second))) {
                 if (!planned) Add(Action::Of(Kind::Keep, folder + name, w->second));
                 kept.insert(name);
             }
@@ -109,30 +120,41 @@ void Planner::Install(const std::string& folder, std::string_view pattern,
         // says so; a Harbinet copy of another store file is simply replaced.
         if (const auto there = view.find(to);
             there != view.end() && !there->second.folder && !there->second.readOnly &&
-            there->second.plannedFrom.empty() && files::Stamp(folder + to).IsFile() &&
-            !provenance_.Twin(folder + to, leaving_))
+            there->second.plannedFrom.empty() && stampOf(to).IsFile() &&
+            !provenance_.Twin(folder + to, stampOf(to), leaving_))
             Add(Action::Of(Kind::Save, folder + to));
         Add(Action::Of(Kind::Copy, folder + to, source));
         view[to].plannedFrom = source;
     }
 }
 
-void Planner::CopyMatchingFiles(const std::string& source, const std::string& target,
-                                std::string_view pattern) {
+void Planner::CopyMatching(const std::string& source, const std::string& target,
+                           const std::vector<std::string_view>& patterns) {
     const files::FileStamp s = files::Stamp(source), t = files::Stamp(target);
     // Deleting the target's files first would delete the very files to be copied.
     if (s.type != files::FileStamp::Type::Missing && s.device == t.device && s.inode == t.inode)
         return;
-    std::vector<std::pair<std::string, std::string>> wanted;
-    for (const auto& found : files::FindFiles(source, pattern))
-        if (!found.folder) wanted.emplace_back(found.name, found.path);
-    Install(target, pattern, wanted);
+    // One listing serves every pattern: Wine looks at each entry of every listing.
+    const std::vector<files::FoundFile> found = files::FindFiles(source, "*");
+    for (const std::string_view pattern : patterns) {
+        std::vector<std::pair<std::string, std::string>> wanted;
+        for (const auto& f : found)
+            if (!f.folder && files::WildcardMatch(pattern, f.name))
+                wanted.emplace_back(f.name, f.path);
+        Install(target, pattern, wanted);
+    }
+}
+
+void Planner::CopyMatchingFiles(const std::string& source, const std::string& target,
+                                std::string_view pattern) {
+    CopyMatching(source, target, {pattern});
 }
 
 void Planner::CopyMatchingList(const std::string& source, const std::string& target,
                                std::string_view list) {
-    terrain::ForEachPattern(
-        list, [&](std::string_view pattern) { CopyMatchingFiles(source, target, pattern); });
+    std::vector<std::string_view> patterns;
+    terrain::ForEachPattern(list, [&](std::string_view pattern) { patterns.push_back(pattern); });
+    CopyMatching(source, target, patterns);
 }
 
 void Planner::DeleteMatchingFiles(const std::string& folder, std::string_view pattern) {

@@ -83,6 +83,8 @@ class Planner {
     };
     using View = std::map<std::string, Entry>;
     View& ViewOf(const std::string& folder);
+    void CopyMatching(const std::string& source, const std::string& target,
+                      const std::vector<std::string_view>& patterns);
     void Remove(const std::string& folder, const std::string& name, const Entry& entry);
     void Add(Action action);
     // A file the plan takes away: the view of its folder forgets it.

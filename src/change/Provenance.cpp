@@ -31,10 +31,12 @@ Provenance::Provenance(const Folders& folders)
     index_.Load();
 }
 
-bool Provenance::IsCurrentCopy(const std::string& path, const std::string& source) {
-    if (index_.IsCurrentCopy(path, source)) return true;
-    const files::FileStamp a = files::Stamp(path), b = files::Stamp(source);
-    return a.IsFile() && b.IsFile() && a.size == b.size && files::SameContents(path, source);
+bool Provenance::IsCurrentCopy(const std::string& path, const files::FileStamp& stamp,
+                               const std::string& source) {
+    const files::FileStamp s = files::Stamp(source);
+    if (index_.IsCurrentCopy(path, source, stamp, s)) return true;
+    return stamp.IsFile() && s.IsFile() && stamp.size == s.size &&
+           files::SameContents(path, source);
 }
 
 void Provenance::Added(const std::string& path) {
@@ -63,9 +65,8 @@ void Provenance::IndexNames() {
     for (const std::string& root : roots_) walk(root, root == keptRoot_ ? 8 : 3);
 }
 
-std::optional<std::string> Provenance::Twin(const std::string& path,
+std::optional<std::string> Provenance::Twin(const std::string& path, const files::FileStamp& stamp,
                                             const std::set<std::string>& leaving) {
-    const files::FileStamp stamp = files::Stamp(path);
     if (!stamp.IsFile()) return std::nullopt;
     const auto usable = [&](const std::string& candidate) {
         return candidate != path && !leaving.count(candidate);
@@ -75,11 +76,14 @@ std::optional<std::string> Provenance::Twin(const std::string& path,
                                               files::Stamp(it->second.twin) == it->second.twinStamp)
         return it->second.twin;
 
-    const auto found = [&](const std::string& twin) {
-        verdicts_[path] = {stamp, twin, files::Stamp(twin)};
+    // The twin's stamp is the one taken before it was proven: a change since shows.
+    const auto found = [&](const std::string& twin, const files::FileStamp& twinStamp) {
+        verdicts_[path] = {stamp, twin, twinStamp};
         return std::optional<std::string>(twin);
     };
-    if (const auto source = index_.SourceOf(path); source && usable(*source)) return found(*source);
+    files::FileStamp sourceStamp;
+    if (const auto source = index_.SourceOf(path, stamp, &sourceStamp); source && usable(*source))
+        return found(*source, sourceStamp);
     std::vector<std::string> candidates;
     if (const auto recorded = index_.RecordedSource(path)) candidates.push_back(*recorded);
     IndexNames();
@@ -89,7 +93,7 @@ std::optional<std::string> Provenance::Twin(const std::string& path,
         if (!usable(candidate)) continue;
         const files::FileStamp c = files::Stamp(candidate);
         if (c.IsFile() && c.size == stamp.size && files::SameContents(path, candidate))
-            return found(candidate);
+            return found(candidate, c);
     }
     verdicts_.erase(path);
     return std::nullopt;

@@ -21,10 +21,14 @@ class Provenance {
 
     CopyIndex& Index() { return index_; }
 
-    // True when path is the unchanged copy of source (by the index), or holds its bytes.
-    bool IsCurrentCopy(const std::string& path, const std::string& source);
-    // A file in Harbinet's folders, other than path and those in `leaving`, with path's bytes.
-    std::optional<std::string> Twin(const std::string& path, const std::set<std::string>& leaving);
+    // True when path (as stamped, see CopyIndex) is the unchanged copy of source (by the
+    // index), or holds its bytes.
+    bool IsCurrentCopy(const std::string& path, const files::FileStamp& stamp,
+                       const std::string& source);
+    // A file in Harbinet's folders, other than path (as stamped) and those in `leaving`, with
+    // path's bytes.
+    std::optional<std::string> Twin(const std::string& path, const files::FileStamp& stamp,
+                                    const std::set<std::string>& leaving);
 
     // A file that came into Harbinet's folders since: a twin from now on.
     void Added(const std::string& path);
