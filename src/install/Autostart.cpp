@@ -9,12 +9,16 @@
 namespace harbinet {
 
 Result SetStartWithDesktop(const Folders& folders, bool start) {
-    const int error =
+    const auto failure =
         desktop::SetStartWithDesktop(ProgramLauncher(folders, text::kProgramTitle), start);
-    if (error == 0) return {};
+    if (!failure) return {};
     const std::string place = desktop::StartWithDesktopPlace();
-    return Result::Failure(Format(text::kAutostartFailed, place.c_str(), std::strerror(error)),
-                           place);
+    if (failure->function)
+        return Result::Failure(
+            Format(text::kRegistryError, failure->function, static_cast<unsigned>(failure->code)),
+            place);
+    return Result::Failure(
+        Format(text::kAutostartFailed, place.c_str(), std::strerror(failure->error)), place);
 }
 
 }  // namespace harbinet

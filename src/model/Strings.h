@@ -186,6 +186,9 @@ inline constexpr const char* kCommonListName = "Common";
 inline constexpr const char* kChangeCutShort =
     "A change that was cut short waits to be finished; run a change or start Harbinet first";
 inline constexpr const char* kAutostartFailed = "Unable to change the start at login in %s: %s";
+// The letter after the code is the text's own.
+inline constexpr const char* kRegistryError =
+    "Windows Registry error: function %s, return code:%ul";
 inline constexpr const char* kDesktopEntryFailed =
     "Unable to put Harbinet on the desktop in %s: %s";
 }  // namespace text

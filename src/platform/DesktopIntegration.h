@@ -23,9 +23,16 @@ struct Launcher {
 // entry $XDG_CONFIG_HOME/autostart/harbinet.desktop (~/.config when XDG_CONFIG_HOME is unset or
 // not absolute).
 std::string StartWithDesktopPlace();
+// Why the session's start could not be changed: an errno value, and where the system names the
+// call that failed with a code of its own (Windows' registry), that call and code.
+struct StartFailure {
+    int error = 0;
+    const char* function = nullptr;
+    unsigned long code = 0;
+};
 // With start, makes the session start the launcher when the user logs in (the entry is written
-// atomically); without, no longer (none there is no failure). 0 on success, else an errno value.
-int SetStartWithDesktop(const Launcher& launcher, bool start);
+// atomically); without, no longer (none there is no failure). Nothing on success.
+std::optional<StartFailure> SetStartWithDesktop(const Launcher& launcher, bool start);
 
 // Puts the launcher into the user's desktop folder (made when missing) as "NAME.desktop",
 // executable so that desktops run it. An entry of that name for the same working folder is

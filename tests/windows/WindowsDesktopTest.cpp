@@ -5,10 +5,12 @@
 #include "platform/windows/WinApi.h"
 // After windows.h.
 #include <objbase.h>
+#include <sddl.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
 #include <string>
+#include <vector>
 
 #include "install/DesktopShortcut.h"
 #include "program/Configuration.h"
@@ -100,6 +102,39 @@ TEST(WindowsDesktop, StartWithWindowsIsTheRunValueOfTheProgram) {
         EXPECT_EQ(game.Setting("Harbinet", "LoadOnStart"), start ? "1" : "0");
     }
     EXPECT_EQ(game.ui.messages, std::vector<std::string>{});
+}
+
+// Without the right to write the Run key (a user who is no administrator), the registry's
+// refusal is told with the call and its code, and "LoadOnStart" keeps its value.
+TEST(WindowsDesktop, ARunKeyThatRefusesWritesIsToldAndLeavesTheSetting) {
+    HKEY key = nullptr;
+    ASSERT_EQ(
+        ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                        READ_CONTROL | WRITE_DAC, &key),
+        ERROR_SUCCESS);
+    std::vector<char> saved(4096);
+    DWORD size = static_cast<DWORD>(saved.size());
+    ASSERT_EQ(::RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved.data(), &size),
+              ERROR_SUCCESS);
+    // Everyone may read the key and change its rights, nothing more.
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        L"D:P(A;;KRRCWD;;;WD)", SDDL_REVISION_1, &readOnly, nullptr));
+    ASSERT_EQ(::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS);
+    ::LocalFree(readOnly);
+
+    GameFolder game;
+    auto state = game.MakeState();
+    Configuration options = ReadConfiguration(*state);
+    options.loadOnStart = true;
+    EXPECT_FALSE(ApplyConfiguration(*state, options));
+    ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, saved.data());
+    ::RegCloseKey(key);
+    EXPECT_EQ(game.ui.messages,
+              std::vector<std::string>{"error Harbinet Error: Windows Registry error: function "
+                                       "RegCreateKeyEx, return code:5l"});
+    EXPECT_EQ(game.Setting("Harbinet", "LoadOnStart"), "<missing>");
+    EXPECT_EQ(RunValue(), L"<none>");
 }
 
 }  // namespace

@@ -96,11 +96,15 @@ std::string StartWithDesktopPlace() {
     return files::ConfigFolder() + "autostart/harbinet.desktop";
 }
 
-int SetStartWithDesktop(const Launcher& launcher, bool start) {
+std::optional<StartFailure> SetStartWithDesktop(const Launcher& launcher, bool start) {
     const std::string path = StartWithDesktopPlace();
-    if (start) return WriteDesktopEntry(path, launcher, false);
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return 0;
-    return errno;
+    int error = 0;
+    if (start)
+        error = WriteDesktopEntry(path, launcher, false);
+    else if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        error = errno;
+    if (error == 0) return std::nullopt;
+    return StartFailure{error};
 }
 
 int PutOnDesktop(const Launcher& launcher) {

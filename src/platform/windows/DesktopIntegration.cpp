@@ -109,10 +109,16 @@ std::string StartWithDesktopPlace() {
     return "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 }
 
-int SetStartWithDesktop(const Launcher& launcher, bool start) {
+std::optional<StartFailure> SetStartWithDesktop(const Launcher& launcher, bool start) {
+    // The user is told which registry call failed and its code, as Windows programs tell it.
+    const auto failure = [](const char* function, LONG code) {
+        return StartFailure{win::ErrnoOf(static_cast<DWORD>(code)), function,
+                            static_cast<unsigned long>(code)};
+    };
     HKEY key = nullptr;
-    LONG result = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_WRITE, &key);
-    if (result != ERROR_SUCCESS) return win::ErrnoOf(static_cast<DWORD>(result));
+    LONG result = ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                    &key, nullptr);
+    if (result != ERROR_SUCCESS) return failure("RegCreateKeyEx", result);
     const std::wstring name = win::Widen(launcher.name);
     if (start) {
         const std::wstring data = CommandLine(launcher.command);
@@ -124,9 +130,11 @@ int SetStartWithDesktop(const Launcher& launcher, bool start) {
         result = ::RegDeleteValueW(key, name.c_str());
         if (result == ERROR_FILE_NOT_FOUND) result = ERROR_SUCCESS;
     }
+    // Setting and removing the value are one step to the user, told as RegSetValueEx.
     const LONG closed = ::RegCloseKey(key);
-    if (result == ERROR_SUCCESS) result = closed;
-    return win::ErrnoOf(static_cast<DWORD>(result));
+    if (result != ERROR_SUCCESS) return failure("RegSetValueEx", result);
+    if (closed != ERROR_SUCCESS) return failure("RegCloseKey", closed);
+    return std::nullopt;
 }
 
 int PutOnDesktop(const Launcher& launcher) {
