@@ -156,6 +156,26 @@ bool CopyData(HANDLE in, HANDLE out) {
     }
 }
 
+FileStamp::Type TypeOf(DWORD a) {
+    using T = FileStamp::Type;
+    return (a & FILE_ATTRIBUTE_REPARSE_POINT) ? T::Link
+           : (a & FILE_ATTRIBUTE_DIRECTORY)   ? T::Folder
+           : (a & FILE_ATTRIBUTE_DEVICE)      ? T::Other
+                                              : T::File;
+}
+
+// The attributes, size and times of a path, a link not followed, without opening it.
+bool QuickLook(const std::string& path, FILE_NETWORK_OPEN_INFORMATION& info) {
+    const std::wstring wide = PathW(path);
+    UNICODE_STRING nt{};
+    if (!::RtlDosPathNameToNtPathName_U(wide.c_str(), &nt, nullptr, nullptr)) return false;
+    OBJECT_ATTRIBUTES attributes;
+    InitializeObjectAttributes(&attributes, &nt, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
+    const NTSTATUS status = ::NtQueryFullAttributesFile(&attributes, &info);
+    ::RtlFreeUnicodeString(&nt);
+    return status >= 0;
+}
+
 unsigned long long RandomNumber(int attempt) {
     unsigned long long r = 0;
     if (!BCRYPT_SUCCESS(::BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(&r), sizeof r,
@@ -172,7 +192,7 @@ class TempFile {
         for (int attempt = 0; attempt < 100 && !h_.ok(); ++attempt) {
             path_ = folder + TemporaryName(static_cast<long>(::GetCurrentProcessId()),
                                            RandomNumber(attempt));
-            h_.Reset(::CreateFileW(PathW(path_).c_str(), GENERIC_READ | GENERIC_WRITE,
+            h_.Reset(::CreateFileW(PathW(path_).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
                                    FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_HIDDEN, nullptr));
             if (!h_.ok() && ::GetLastError() != ERROR_FILE_EXISTS) break;
@@ -200,18 +220,56 @@ class TempFile {
     std::string path_;
 };
 
-// Moves the finished temporary file into place; replace or not, durable or not. The hidden
-// attribute of the temporary name is dropped first, the target's own attributes (keep) set.
-bool PutInPlace(TempFile& temp, const std::string& target, bool replace, bool durable,
-                DWORD keep = FILE_ATTRIBUTE_NORMAL) {
-    if (!::SetFileAttributesW(PathW(temp.path()).c_str(), keep ? keep : FILE_ATTRIBUTE_NORMAL))
+// The NT name of a path, as renames through a handle take it.
+std::wstring NtPath(const std::string& path) {
+    UNICODE_STRING nt{};
+    if (!::RtlDosPathNameToNtPathName_U(PathW(path).c_str(), &nt, nullptr, nullptr)) return {};
+    std::wstring out(nt.Buffer, nt.Length / sizeof(wchar_t));
+    ::RtlFreeUnicodeString(&nt);
+    return out;
+}
+
+// Renames the open file to target through its handle: no second open of it by name.
+bool RenameByHandle(HANDLE h, const std::string& target, bool replace) {
+    const std::wstring name = NtPath(target);
+    if (name.empty()) return errno = ENOENT, false;
+    const std::size_t bytes = sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t);
+    std::unique_ptr<std::byte[]> buffer(new std::byte[bytes]());
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.get());
+    info->ReplaceIfExists = replace;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+    std::memcpy(info->FileName, name.data(), info->FileNameLength);
+    if (!::SetFileInformationByHandle(h, FileRenameInfo, info, static_cast<DWORD>(bytes)))
         return win::LastErrno(), false;
-    const DWORD flags =
-        (replace ? MOVEFILE_REPLACE_EXISTING : 0) | (durable ? MOVEFILE_WRITE_THROUGH : 0);
-    if (!::MoveFileExW(PathW(temp.path()).c_str(), PathW(target).c_str(), flags))
-        return win::LastErrno(), false;
-    temp.Keep();
     return true;
+}
+
+// Moves the finished, still open temporary file into place; replace or not, durable or not. Its
+// hidden attribute is dropped first and the target's own attributes (keep) and last-write time
+// (when given) set, all through the handle. A durable move waits for the rename to be written.
+bool PutInPlace(TempFile& temp, const std::string& target, bool replace, bool durable,
+                DWORD keep = FILE_ATTRIBUTE_NORMAL, const FILETIME* lastWrite = nullptr) {
+    FILE_BASIC_INFO basic{};  // times left 0 stay as they are
+    basic.FileAttributes = keep ? keep : FILE_ATTRIBUTE_NORMAL;
+    if (lastWrite)
+        basic.LastWriteTime.QuadPart =
+            static_cast<LONGLONG>((static_cast<std::uint64_t>(lastWrite->dwHighDateTime) << 32) |
+                                  lastWrite->dwLowDateTime);
+    if (!::SetFileInformationByHandle(temp.handle(), FileBasicInfo, &basic, sizeof basic))
+        return win::LastErrno(), false;
+    if (durable) {
+        if (!::FlushFileBuffers(temp.handle()) || !temp.Close()) return win::LastErrno(), false;
+        const DWORD flags = (replace ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH;
+        if (!::MoveFileExW(PathW(temp.path()).c_str(), PathW(target).c_str(), flags))
+            return win::LastErrno(), false;
+    } else if (!RenameByHandle(temp.handle(), target, replace)) {
+        return false;
+    }
+    temp.Keep();
+    // A close that fails (a network drive's late write) fails the move, though the file is in
+    // place.
+    return temp.Close() ? true : (win::LastErrno(), false);
 }
 
 enum class Replace { Always, Never };
@@ -222,12 +280,19 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     Handle in(OpenRegularFile(source, src));
     if (!in.ok()) return false;
 
-    const DWORD dst = Attributes(target);
-    if (dst != INVALID_FILE_ATTRIBUTES) {
-        if (replace == Replace::Never || !IsRegular(dst) || (dst & FILE_ATTRIBUTE_READONLY))
+    FILE_NETWORK_OPEN_INFORMATION dst;
+    if (QuickLook(target, dst)) {
+        const DWORD a = dst.FileAttributes;
+        if (replace == Replace::Never || !IsRegular(a) || (a & FILE_ATTRIBUTE_READONLY) ||
+            (a & FILE_ATTRIBUTE_REPARSE_POINT))
             return false;
-        Handle t(OpenToLook(target));
-        if (t.ok() && SameFile(t.get(), in.get())) return false;
+        // Only a target that looks like the source in every stamp may be the source itself.
+        if (dst.EndOfFile.QuadPart == src.Size() &&
+            dst.LastWriteTime.QuadPart == src.basic.LastWriteTime.QuadPart &&
+            dst.ChangeTime.QuadPart == src.basic.ChangeTime.QuadPart) {
+            Handle t(OpenToLook(target));
+            if (t.ok() && SameFile(t.get(), in.get())) return false;
+        }
     }
 
     TempFile temp(FolderOf(target));
@@ -235,14 +300,11 @@ bool CopyFileImpl(const std::string& source, const std::string& target, Replace 
     if (!CopyData(in.get(), temp.handle())) return false;
     // Windows copies keep the last-write time; career stamps are compared against it.
     const FILETIME lastWrite = src.LastWrite();
-    if (!::SetFileTime(temp.handle(), nullptr, nullptr, &lastWrite)) return false;
-    if (durable && !::FlushFileBuffers(temp.handle())) return false;
-    if (!temp.Close()) return false;
     // The copy is writable even when its source was not, so that a read-only store never
     // blocks a later change.
     const DWORD keep =
         src.Attributes() & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
-    return PutInPlace(temp, target, replace == Replace::Always, durable, keep);
+    return PutInPlace(temp, target, replace == Replace::Always, durable, keep, &lastWrite);
 }
 
 }  // namespace
@@ -335,26 +397,6 @@ bool CopyFileIfAbsent(const std::string& source, const std::string& target) {
 }
 
 namespace {
-
-FileStamp::Type TypeOf(DWORD a) {
-    using T = FileStamp::Type;
-    return (a & FILE_ATTRIBUTE_REPARSE_POINT) ? T::Link
-           : (a & FILE_ATTRIBUTE_DIRECTORY)   ? T::Folder
-           : (a & FILE_ATTRIBUTE_DEVICE)      ? T::Other
-                                              : T::File;
-}
-
-// The attributes, size and times of a path, a link not followed, without opening it.
-bool QuickLook(const std::string& path, FILE_NETWORK_OPEN_INFORMATION& info) {
-    const std::wstring wide = PathW(path);
-    UNICODE_STRING nt{};
-    if (!::RtlDosPathNameToNtPathName_U(wide.c_str(), &nt, nullptr, nullptr)) return false;
-    OBJECT_ATTRIBUTES attributes;
-    InitializeObjectAttributes(&attributes, &nt, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
-    const NTSTATUS status = ::NtQueryFullAttributesFile(&attributes, &info);
-    ::RtlFreeUnicodeString(&nt);
-    return status >= 0;
-}
 
 // The record of copies keeps stamps as signed numbers; Windows' 64-bit serials and ids lose
 // their top bit, which keeps them apart all the same.
@@ -591,8 +633,6 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool durab
     TempFile temp(FolderOf(path, "/\\"));
     if (!temp.ok()) return false;
     if (!WriteAll(temp.handle(), bytes.data(), bytes.size())) return win::LastErrno(), false;
-    if (durable && !::FlushFileBuffers(temp.handle())) return win::LastErrno(), false;
-    if (!temp.Close()) return win::LastErrno(), false;
     const DWORD keep =
         exists ? a & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE)
                : FILE_ATTRIBUTE_NORMAL;
