@@ -7,20 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-3}
-build=$PWD/build-windows
+source bench/wine-prefix.sh
 cli=$build/harbinet-cli.exe
-
-# A Wine prefix and home of the bench's own: the first run installs Harbinet, and its desktop
-# link must not land on the user's desktop.
-root=$(mktemp -d /var/tmp/harbinet-wine-season.XXXXXX)
-trap 'wineserver -k 2>/dev/null; rm -rf "$root"' EXIT
-export HOME=$root/home WINEPREFIX=$root/wine WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$HOME"
-wineboot -i >/dev/null 2>&1 || true
-wineserver -w
-wineserver -p
-wine cmd /c exit >/dev/null 2>&1 </dev/null
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$cli" >/dev/null
 own=$root/EAW/Harbinet
 store="$own/Terrain/Channel Front"

@@ -132,7 +132,7 @@ build_googletest
 
 build=$root/build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-  -DHARBINET_WERROR=ON -DHARBINET_BENCH=OFF "-DCMAKE_PREFIX_PATH=$prefix;$gtest_prefix" \
+  -DHARBINET_WERROR=ON -DHARBINET_BENCH=ON "-DCMAKE_PREFIX_PATH=$prefix;$gtest_prefix" \
   -DwxWidgets_CONFIG_EXECUTABLE="$prefix/bin/wx-config" >/dev/null
 
 # A Wine prefix of the build's own, never ~/.wine; made once, before the test discovery runs

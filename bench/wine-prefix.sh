@@ -1,0 +1,13 @@
+# Sourced by the Windows benchmarks: a Wine prefix and home of the bench's own under /var/tmp
+# (the first run installs Harbinet, and its desktop link must not land on the user's desktop),
+# started and kept up, removed at the end. Sets root (the bench's folder) and build.
+build=$PWD/build-windows
+root=$(mktemp -d /var/tmp/harbinet-wine-bench.XXXXXX)
+trap 'wineserver -k 2>/dev/null; rm -rf "$root"' EXIT
+export HOME=$root/home WINEPREFIX=$root/wine WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$HOME"
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 </dev/null
