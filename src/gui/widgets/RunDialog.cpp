@@ -1,5 +1,6 @@
 #include "gui/widgets/RunDialog.h"
 
+#include <wx/app.h>
 #include <wx/artprov.h>
 #include <wx/button.h>
 #include <wx/evtloop.h>
@@ -38,7 +39,12 @@ int RunDialog(wxDialog& dialog) {
         // within this one end before it, whichever of them the user closes first.
         wxGUIEventLoop loop;
         wxEventLoopActivator active(&loop);
-        while (dialog.IsShown()) loop.Dispatch();
+        while (dialog.IsShown()) {
+            // Events queued before this loop began (a CallAfter, a change's report) wait for a
+            // wake-up that wxMSW gives only the loop that was active when they came.
+            wxTheApp->ProcessPendingEvents();
+            if (dialog.IsShown()) loop.Dispatch();
+        }
     }
     std::erase(OpenDialogs(), &dialog);
     wxModalDialogHook::CallExit(&dialog);
