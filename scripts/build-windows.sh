@@ -143,6 +143,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cm
 export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$build/wine-home"
+# A server left running in the prefix (by hand, or a run cut short) would never let -w return.
+wineserver -k >/dev/null 2>&1 || true
 HOME="$build/wine-home" wineboot -i >/dev/null 2>&1 || true
 wineserver -w
 # The server and Wine's own services stay up until the script ends: services started by a test

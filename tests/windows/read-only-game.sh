@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# harbinet-cli.exe under Wine on a game folder whose drive is read-only (a read-only bind mount
+# of it, which holds even for root): each change is refused with the messages Linux gives, and
+# what only reads still works. Skipped (77) where this user may not mount.
+#   read-only-game.sh BUILD_FOLDER
+set -euo pipefail
+build=$(cd "$1" && pwd)
+export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEDEBUG=-all
+root=$(mktemp -d)
+mounted=""
+cleanup() {
+  [ -z "$mounted" ] || umount "$root/EAW"
+  rm -rf "$root"
+}
+trap cleanup EXIT
+
+wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$build/harbinet-cli.exe" >/dev/null
+own=$root/EAW/Harbinet
+cp "$build/harbinet-cli.exe" "$own/"
+cli() { (cd "$own" && wine ./harbinet-cli.exe "$@" 2>&1) | tr -d '\r'; }
+cli --yes status >/dev/null
+cli set 1 >/dev/null
+
+if ! mount --bind "$root/EAW" "$root/EAW" 2>/dev/null; then
+  echo "read-only-game: no bind mounts for this user; skipped"
+  exit 77
+fi
+mounted=1
+mount -o remount,bind,ro "$root/EAW"
+
+game="Z:$root/EAW"
+expected="== season winter
+Harbinet Error: Unable to write $game/.harbinet-journal
+Harbinet Error: Unable to write $game/Harbinet/history.log
+exit 1
+== set 2
+Harbinet Error: Unable to write $game/.harbinet-journal
+Harbinet Error: Unable to write $game/Harbinet/history.log
+exit 1
+== mode automatic
+Harbinet Error: Unable to write $game/Harbinet/harbinet.INI
+exit 1
+== status
+mode=manual
+terrain=spring
+terrain-set=1
+terrain-set-name=Channel Front
+tooltip=Harbinet - Manual Mode, Spring Terrain (Channel Front)
+exit 0"
+actual=$(for command in "season winter" "set 2" "mode automatic" "status"; do
+  echo "== $command"
+  status=0
+  # shellcheck disable=SC2086
+  (cd "$own" && wine ./harbinet-cli.exe $command) >"$root/output" 2>&1 || status=$?
+  tr -d '\r' <"$root/output"
+  echo "exit $status"
+done)
+if [ "$actual" != "$expected" ]; then
+  diff <(echo "$expected") <(echo "$actual") >&2 || true
+  echo "read-only-game: the messages differ from the expected ones" >&2
+  exit 1
+fi
+echo "read-only-game: every change refused with its message, the status read"
