@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # harbinet-cli.exe under Wine on a game folder whose drive is read-only (a read-only bind mount
-# of it, which holds even for root): each change is refused with the messages Linux gives, and
-# what only reads still works. Skipped (77) where this user may not mount.
+# of it, which holds even for root), reached by its letter and as a share: each change is refused
+# with the messages Linux gives, and what only reads still works. Skipped (77) where this user
+# may not mount.
 #   read-only-game.sh BUILD_FOLDER
 set -euo pipefail
 build=$(cd "$1" && pwd)
 export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEDEBUG=-all
 root=$(mktemp -d)
+share=$(basename "$root")
+unc=$WINEPREFIX/dosdevices/unc/localhost
 mounted=""
 cleanup() {
   [ -z "$mounted" ] || umount "$root/EAW"
+  rm -f "$unc/$share"
   rm -rf "$root"
 }
 trap cleanup EXIT
@@ -28,8 +32,13 @@ fi
 mounted=1
 mount -o remount,bind,ro "$root/EAW"
 
-game="Z:$root/EAW"
-expected="== season winter
+mkdir -p "$unc"
+ln -s "$root" "$unc/$share"
+
+# Runs each command with the program found as $1, and checks the messages for the game at $2.
+refused() {
+  local program=$1 game=$2
+  local expected="== season winter
 Harbinet Error: Unable to write $game/.harbinet-journal
 Harbinet Error: Unable to write $game/Harbinet/history.log
 exit 1
@@ -47,17 +56,22 @@ terrain-set=1
 terrain-set-name=Channel Front
 tooltip=Harbinet - Manual Mode, Spring Terrain (Channel Front)
 exit 0"
-actual=$(for command in "season winter" "set 2" "mode automatic" "status"; do
-  echo "== $command"
-  status=0
-  # shellcheck disable=SC2086
-  (cd "$own" && wine ./harbinet-cli.exe $command) >"$root/output" 2>&1 || status=$?
-  tr -d '\r' <"$root/output"
-  echo "exit $status"
-done)
-if [ "$actual" != "$expected" ]; then
-  diff <(echo "$expected") <(echo "$actual") >&2 || true
-  echo "read-only-game: the messages differ from the expected ones" >&2
-  exit 1
-fi
-echo "read-only-game: every change refused with its message, the status read"
+  local actual
+  actual=$(for command in "season winter" "set 2" "mode automatic" "status"; do
+    echo "== $command"
+    status=0
+    # shellcheck disable=SC2086
+    (cd "$own" && wine "$program" $command) >"$root/output" 2>&1 || status=$?
+    tr -d '\r' <"$root/output"
+    echo "exit $status"
+  done)
+  if [ "$actual" != "$expected" ]; then
+    diff <(echo "$expected") <(echo "$actual") >&2 || true
+    echo "read-only-game: the messages for $game differ from the expected ones" >&2
+    exit 1
+  fi
+}
+
+refused ./harbinet-cli.exe "Z:$root/EAW"
+refused "\\\\localhost\\$share\\EAW\\Harbinet\\harbinet-cli.exe" "//localhost/$share/EAW"
+echo "read-only-game: every change refused with its message, the status read, by letter and share"

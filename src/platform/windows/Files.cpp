@@ -702,6 +702,8 @@ std::string ExecutablePath() {
         if (n == 0) return {};
         if (n < buffer.size()) {
             buffer.resize(n);
+            // Wine names a program started from a share "UNC\server\share\...".
+            if (buffer.rfind(L"UNC\\", 0) == 0) buffer.replace(0, 3, L"\\");
             return win::PathFromW(buffer);
         }
         buffer.resize(buffer.size() * 2);
