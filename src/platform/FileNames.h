@@ -1,7 +1,9 @@
 // Name rules every system's file layer shares: the order of found names and the names of the
-// temporary files that copies and rewrites go through.
+// temporary files that copies and rewrites go through; and how two open files are compared.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,5 +23,11 @@ std::string ResolveComponent(const std::string& folder, std::string_view name);
 std::string TemporaryName(long processId, unsigned long long random);
 // The process id of a name TemporaryName gave; none for any other name.
 std::optional<long> TemporaryNameOwner(std::string_view name);
+
+// Reads up to size bytes, fewer only at the end of the file; -1 on an error.
+using ReadFully = std::function<long long(char* buffer, std::size_t size)>;
+// True when two readers give the same bytes to their ends. The chunks grow from 16 KiB to
+// 256 KiB: files that differ mostly differ early, so a compare that fails reads little.
+bool SameBytes(const ReadFully& x, const ReadFully& y);
 
 }  // namespace harbinet::files

@@ -178,6 +178,21 @@ TEST(FilesCopy, FullDiskLeavesOldTargetsAndNoTemporaryFile) {
     EXPECT_EQ(ListFolder(dir / "dst/"), "EAW.INI big.TER");
 }
 
+// The compare reads in growing chunks: a difference at either side of each chunk's end shows.
+TEST(FilesCompare, ADifferenceAnywhereShowsAndEqualBytesAreEqual) {
+    TempDir dir;
+    const std::string bytes(600'000, 'x');
+    const auto a = WriteFile(dir / "a.TER", bytes);
+    for (const std::size_t at : {0, 16383, 16384, 81919, 81920, 344063, 344064, 599999}) {
+        std::string other = bytes;
+        other[at] = 'y';
+        EXPECT_FALSE(files::SameContents(a, WriteFile(dir / "b.TER", other))) << at;
+    }
+    EXPECT_TRUE(files::SameContents(a, WriteFile(dir / "b.TER", bytes)));
+    EXPECT_FALSE(files::SameContents(a, WriteFile(dir / "b.TER", bytes + "x")));
+    EXPECT_TRUE(files::SameContents(WriteFile(dir / "e1", ""), WriteFile(dir / "e2", "")));
+}
+
 // A copy killed part-way leaves its temporary file, named with its process id (the kill points
 // see such files go at the next start); the clean-up removes only those whose process is gone.
 TEST(FilesStaleTemporaryFiles, OnlyThoseOfGoneProcessesAreRemoved) {

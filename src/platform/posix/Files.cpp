@@ -326,27 +326,20 @@ bool SameContents(const std::string& a, const std::string& b) {
     if (sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino) return true;
     Fd x(OpenRegularFile(a, sa)), y(OpenRegularFile(b, sb));
     if (!x.ok() || !y.ok()) return false;
-    ::posix_fadvise(x.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    ::posix_fadvise(y.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    constexpr std::size_t kBuffer = 1 << 18;
-    std::unique_ptr<char[]> bx(new char[kBuffer]), by(new char[kBuffer]);
-    auto fill = [](int fd, char* buffer) -> ssize_t {
+    // Whole chunks: a short read other than at the end would look like a difference.
+    auto fill = [](int fd, char* buffer, std::size_t size) -> long long {
         std::size_t got = 0;
-        while (got < kBuffer) {
-            const ssize_t n = ::read(fd, buffer + got, kBuffer - got);
+        while (got < size) {
+            const ssize_t n = ::read(fd, buffer + got, size - got);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return -1;
             if (n == 0) break;
             got += static_cast<std::size_t>(n);
         }
-        return static_cast<ssize_t>(got);
+        return static_cast<long long>(got);
     };
-    for (;;) {
-        const ssize_t n = fill(x.get(), bx.get());
-        if (n < 0 || fill(y.get(), by.get()) != n) return false;
-        if (n == 0) return true;
-        if (std::memcmp(bx.get(), by.get(), static_cast<std::size_t>(n)) != 0) return false;
-    }
+    return SameBytes([&](char* buffer, std::size_t n) { return fill(x.get(), buffer, n); },
+                     [&](char* buffer, std::size_t n) { return fill(y.get(), buffer, n); });
 }
 
 MoveOutcome MoveFile(const std::string& from, const std::string& to) {
