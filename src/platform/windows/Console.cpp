@@ -4,9 +4,12 @@
 // After windows.h.
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 
 #include <cstdio>
+
+// The C runtime's own split of the wide command line (msvcrt, loaded anyway).
+extern "C" int __wgetmainargs(int* argc, wchar_t*** argv, wchar_t*** environment, int expand,
+                              void* startInfo);
 
 namespace harbinet::console {
 
@@ -20,10 +23,12 @@ std::vector<std::string> Arguments(int, char**) {
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
     int count = 0;
-    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    wchar_t** wide = nullptr;
+    wchar_t** environment = nullptr;
+    int startInfo[1] = {0};  // _startupinfo: the new-handler mode alone
     std::vector<std::string> arguments;
+    if (__wgetmainargs(&count, &wide, &environment, 0, startInfo) < 0) return arguments;
     for (int i = 1; wide && i < count; ++i) arguments.push_back(win::Narrow(wide[i]));
-    ::LocalFree(wide);
     return arguments;
 }
 

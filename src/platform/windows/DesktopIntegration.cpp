@@ -44,12 +44,29 @@ std::wstring Backslashed(const std::string& path) {
     return w;
 }
 
+// COM's functions, from ole32 once a link is made or read.
+template <class Function>
+Function* Ole32(const char* name) {
+    return win::SystemFunction<Function>(L"ole32.dll", name);
+}
+
+HRESULT CreateShellLink(IShellLinkW** link) {
+    static const auto create = Ole32<decltype(::CoCreateInstance)>("CoCreateInstance");
+    return create ? create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                           reinterpret_cast<void**>(link))
+                  : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+}
+
 // COM for this thread while it lives; the toolkit's own initialisation is kept.
 class ComScope {
   public:
-    ComScope() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ComScope() {
+        static const auto initialize = Ole32<decltype(::CoInitializeEx)>("CoInitializeEx");
+        result_ = initialize ? initialize(nullptr, COINIT_APARTMENTTHREADED)
+                             : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+    }
     ~ComScope() {
-        if (SUCCEEDED(result_)) ::CoUninitialize();
+        if (SUCCEEDED(result_)) Ole32<decltype(::CoUninitialize)>("CoUninitialize")();
     }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
@@ -85,9 +102,7 @@ int ErrnoOfResult(HRESULT result) {
 // The working folder the link at path starts in; empty when it is no link that can be read.
 std::string LinkWorkingFolder(const std::wstring& path) {
     ComPtr<IShellLinkW> link;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                  link.OutVoid())))
-        return {};
+    if (FAILED(CreateShellLink(link.Out()))) return {};
     ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) ||
         FAILED(file->Load(path.c_str(), STGM_READ)))
@@ -157,8 +172,7 @@ int PutOnDesktop(const Launcher& launcher) {
     if (path.empty()) return EEXIST;
 
     ComPtr<IShellLinkW> link;
-    HRESULT result = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_IShellLinkW, link.OutVoid());
+    HRESULT result = CreateShellLink(link.Out());
     if (FAILED(result)) return ErrnoOfResult(result);
     std::wstring line = CommandLine(launcher.command);
     line.erase(0, std::min(line.size(), CommandLine({launcher.command.front()}).size() + 1));

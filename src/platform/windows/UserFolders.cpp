@@ -20,11 +20,14 @@ std::string WithSlash(std::string folder) {
 }
 
 std::string KnownFolder(REFKNOWNFOLDERID id) {
-    PWSTR path = nullptr;
-    std::string folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path)))
-        folder = WithSlash(win::PathFromW(path));
-    ::CoTaskMemFree(path);
+    // Only where the environment does not tell: shell32 is not loaded for nothing.
+    static const auto known = win::SystemFunction<decltype(::SHGetKnownFolderPath)>(
+        L"shell32.dll", "SHGetKnownFolderPath");
+    if (!known) return {};
+    PWSTR path = nullptr;  // freed whether the call succeeds or not
+    const HRESULT result = known(id, KF_FLAG_DEFAULT, nullptr, &path);
+    const std::string folder = SUCCEEDED(result) ? WithSlash(win::PathFromW(path)) : "";
+    win::SystemFunction<decltype(::CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree")(path);
     return folder;
 }
 

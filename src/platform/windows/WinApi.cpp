@@ -56,6 +56,12 @@ std::string PathFromW(std::wstring_view path) {
     return out;
 }
 
+FARPROC SystemProcedure(const wchar_t* library, const char* name) {
+    HMODULE module = ::GetModuleHandleW(library);
+    if (!module) module = ::LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module ? ::GetProcAddress(module, name) : nullptr;
+}
+
 std::wstring QuoteArgument(const std::wstring& arg) {
     if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) return arg;
     std::wstring out = L"\"";

@@ -14,8 +14,15 @@
 namespace harbinet {
 namespace {
 
+// The functions of the libraries that only the desktop's answers need.
+template <class Function>
+Function* User32(const char* name) {
+    return win::SystemFunction<Function>(L"user32.dll", name);
+}
+
 HWND FindTopLevel(const std::string& title) {
-    return ::FindWindowW(nullptr, win::Widen(title).c_str());
+    static const auto find = User32<decltype(::FindWindowW)>("FindWindowW");
+    return find ? find(nullptr, win::Widen(title).c_str()) : nullptr;
 }
 
 // Why the shell found nothing to open the target with, in the user's words.
@@ -37,8 +44,9 @@ class SystemDesktop : public Desktop {
     bool BringWindowForward(const std::string& title) override {
         HWND window = FindTopLevel(title);
         if (!window) return false;
-        ::SetForegroundWindow(window);
-        if (::IsIconic(window)) ::ShowWindow(window, SW_SHOWNORMAL);
+        User32<decltype(::SetForegroundWindow)>("SetForegroundWindow")(window);
+        if (User32<decltype(::IsIconic)>("IsIconic")(window))
+            User32<decltype(::ShowWindow)>("ShowWindow")(window, SW_SHOWNORMAL);
         return true;
     }
     bool Spawn(const std::vector<std::string>& argv, const std::string& workingFolder,
@@ -53,14 +61,18 @@ class SystemDesktop : public Desktop {
         info.lpVerb = L"open";
         info.lpFile = file.c_str();
         info.nShow = SW_SHOWNORMAL;
-        if (::ShellExecuteExW(&info)) return true;
+        static const auto execute =
+            win::SystemFunction<decltype(::ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+        if (execute && execute(&info)) return true;
         if (error) *error = OpenFailure(::GetLastError());
         return false;
     }
     void PlaySound(const std::string& path) override {
         // The system player copies nothing: an async sound plays from the file itself.
         if (path.empty() || !files::FileExists(path)) return;
-        ::PlaySoundW(win::PathW(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        static const auto play =
+            win::SystemFunction<decltype(::PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+        if (play) play(win::PathW(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
     }
 };
 
