@@ -61,7 +61,8 @@ bool CopyFileIfAbsent(const std::string& source, const std::string& target);
 // What the file system says of a path (a link is not followed). The change time moves with
 // every write, rename, mode or time change and cannot be set back, so an unchanged stamp proves
 // unchanged contents. On Windows a regular file's stamp has no device and id (0), its change
-// time proving it alone; a folder's has them.
+// time proving it alone; a folder's has them (where the file system gives no ids, a number made
+// of its full name stands for the id).
 struct FileStamp {
     enum class Type { Missing, File, Folder, Link, Other };
     Type type = Type::Missing;

@@ -66,8 +66,28 @@ bool InfoOf(HANDLE h, Info& info) {
                                           sizeof info.standard);
 }
 
+// False also for an id of zeros, which some network and shared-folder file systems give every
+// file: taken for an id, it would make any two of their files one.
 bool IdOf(HANDLE h, FILE_ID_INFO& id) {
-    return ::GetFileInformationByHandleEx(h, FileIdInfo, &id, sizeof id);
+    static constexpr unsigned char kNone[sizeof id.FileId.Identifier] = {};
+    return ::GetFileInformationByHandleEx(h, FileIdInfo, &id, sizeof id) &&
+           std::memcmp(id.FileId.Identifier, kNone, sizeof kNone) != 0;
+}
+
+// Where a folder has no id: its full name, letter case ignored, folded to 64 bits (never 0).
+std::uint64_t IndexOfName(const std::string& path) {
+    const std::wstring w = PathW(path.empty() ? std::string(".") : path);
+    std::wstring full(::GetFullPathNameW(w.c_str(), 0, nullptr, nullptr), L'\0');
+    full.resize(
+        ::GetFullPathNameW(w.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+    while (full.size() > 3 && full.back() == L'\\') full.pop_back();
+    std::wstring upper(full.size(), L'\0');
+    ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.data(),
+                    static_cast<int>(full.size()), upper.data(), static_cast<int>(upper.size()),
+                    nullptr, nullptr, 0);
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (const wchar_t c : upper) hash = (hash ^ static_cast<std::uint16_t>(c)) * 0x100000001b3ull;
+    return hash | 1;
 }
 
 // The id folded to 64 bits, as stamps keep it.
@@ -424,19 +444,23 @@ FileStamp Stamp(const std::string& path) {
     // Folders and links carry their volume and id, which tell two names of one folder.
     Handle h(OpenToLook(path, false));
     Info info;
-    FILE_ID_INFO id{};
-    if (!h.ok() || !InfoOf(h.get(), info) || !IdOf(h.get(), id)) {
+    if (!h.ok() || !InfoOf(h.get(), info)) {
         // One that may not even be opened for its attributes still exists.
         WIN32_FILE_ATTRIBUTE_DATA data;
         if (!::GetFileAttributesExW(PathW(path).c_str(), GetFileExInfoStandard, &data)) return s;
         s.type = TypeOf(data.dwFileAttributes);
+        s.inode = IndexOfName(path) & kSignedRange;
         s.lastWrite = win::NanosecondsFrom(data.ftLastWriteTime);
         return s;
     }
     const DWORD a = info.Attributes();
     s.type = TypeOf(a);
-    s.device = id.VolumeSerialNumber & kSignedRange;
-    s.inode = IndexOf(id) & kSignedRange;
+    if (FILE_ID_INFO id{}; IdOf(h.get(), id)) {
+        s.device = id.VolumeSerialNumber & kSignedRange;
+        s.inode = IndexOf(id) & kSignedRange;
+    } else {
+        s.inode = IndexOfName(path) & kSignedRange;
+    }
     s.size = s.type == FileStamp::Type::File ? info.Size() : 0;
     s.lastWrite =
         win::NanosecondsFrom(static_cast<std::uint64_t>(info.basic.LastWriteTime.QuadPart));
@@ -486,16 +510,20 @@ bool SyncFolder(const std::string& folder) {
 namespace {
 
 // The lock of a folder is a named mutex of the session, named after the folder's volume and
-// file index, so that every spelling of the folder takes the same lock and nothing is left in
-// it. A holder that dies leaves the mutex abandoned, which the next taker gets.
+// file index (its full name on a file system without ids), so that every spelling of the folder
+// takes the same lock and nothing is left in it. A holder that dies leaves the mutex abandoned,
+// which the next taker gets.
 std::wstring FolderLockName(const std::string& folder) {
     Handle h(OpenToLook(folder.empty() ? std::string(".") : folder));
-    FILE_ID_INFO id{};
-    if (!h.ok() || !IdOf(h.get(), id)) return {};
+    if (!h.ok()) return {};
     wchar_t name[96];
-    std::swprintf(name, 96, L"Local\\harbinet-folder-%016llx-%016llx",
-                  static_cast<unsigned long long>(id.VolumeSerialNumber),
-                  static_cast<unsigned long long>(IndexOf(id)));
+    if (FILE_ID_INFO id{}; IdOf(h.get(), id))
+        std::swprintf(name, 96, L"Local\\harbinet-folder-%016llx-%016llx",
+                      static_cast<unsigned long long>(id.VolumeSerialNumber),
+                      static_cast<unsigned long long>(IndexOf(id)));
+    else
+        std::swprintf(name, 96, L"Local\\harbinet-folder-name-%016llx",
+                      static_cast<unsigned long long>(IndexOfName(folder)));
     return name;
 }
 
