@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-3}
 source bench/wine-prefix.sh
-cli=$build/harbinet-cli.exe
+cli=$root/harbinet-cli.exe
+shipped harbinet-cli.exe "$cli"
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$cli" >/dev/null
 own=$root/EAW/Harbinet
 store="$own/Terrain/Channel Front"

@@ -15,7 +15,9 @@ source bench/wine-prefix.sh
 
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$build/harbinet-cli.exe" >/dev/null
 own=$root/EAW/Harbinet
-cp "$build/harbinet.exe" "$build/harbinet-cli.exe" "$own/"
+shipped harbinet.exe "$own/harbinet.exe"
+shipped harbinet-cli.exe "$own/harbinet-cli.exe"
+shipped bench/bench_bare_tray.exe "$root/bench_bare_tray.exe"
 wine "$own/harbinet-cli.exe" --yes status >/dev/null 2>&1
 wine "$own/harbinet-cli.exe" mode automatic >/dev/null 2>&1
 
@@ -48,7 +50,7 @@ measure() {
   for _ in $(seq "$runs"); do time_to_icon "$@"; done | median
 }
 
-bare=$(measure "$build/bench/bench_bare_tray.exe")
+bare=$(measure "$root/bench_bare_tray.exe")
 harbinet=$(measure "$own/harbinet.exe")
 printf 'start to icon under Wine, median of %d: bare wx %s ms, Harbinet %s ms (%.2fx)\n' \
   "$runs" "$bare" "$harbinet" "$(echo "$harbinet / $bare" | bc -l)"
