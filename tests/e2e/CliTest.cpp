@@ -214,8 +214,12 @@ TEST_F(Cli, ConcurrentSeasonChangesNeverMix) {
             WriteFile(Format("%sTerrain/Channel/%s/T%02d.TER", g.Own().c_str(), season, i),
                       season + block);
     for (int round = 0; round < 4; ++round) {
-        std::thread spring([&] { EXPECT_EQ(Run("season spring").status, 0); });
-        EXPECT_EQ(Run("season winter").status, 0);
+        std::thread spring([&] {
+            const auto result = Run("season spring");
+            EXPECT_EQ(result.status, 0) << result.err;
+        });
+        const auto winter = Run("season winter");
+        EXPECT_EQ(winter.status, 0) << winter.err;
         spring.join();
         const std::string season = g.Setting("Harbinet", "Terrain") == "1" ? "Spring" : "Winter";
         for (int i = 0; i < 40; ++i)
@@ -369,7 +373,10 @@ const char* const kUsageErrors[] = {
 TEST_F(Cli, UsageErrorsChangeNothing) {
     Install("Mode=0\r\nTerrain=4\r\nTerrainSet=1\r\n");
     const std::string settings = ReadFile(g.Settings());
-    for (const char* line : kUsageErrors) EXPECT_EQ(Run(line).status, 2) << line;
+    for (const char* line : kUsageErrors) {
+        const auto result = Run(line);
+        EXPECT_EQ(result.status, 2) << line << "\n" << result.err;
+    }
     EXPECT_EQ(ReadFile(g.Settings()), settings);
     EXPECT_FALSE(Exists(g.Own() + "f"));
 }

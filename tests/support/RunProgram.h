@@ -55,12 +55,14 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
             r.status = static_cast<int>(code);
             ::CloseHandle(process.hThread);
             ::CloseHandle(process.hProcess);
+        } else {
+            r.err = "CreateProcessW failed: error " + std::to_string(::GetLastError()) + "\n";
         }
         ::CloseHandle(outFile);
         ::CloseHandle(errFile);
     }
     r.out = ReadFile(out);
-    r.err = ReadFile(err);
+    r.err += ReadFile(err);
     return r;
 }
 

@@ -4,8 +4,11 @@
 // runtime's narrow functions could not even name these files.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "platform/Files.h"
 #include "platform/InstallationLock.h"
@@ -114,6 +117,30 @@ TEST(WindowsLocks, EachLockHasOneHolderAtATime) {
     first.Release(Kind::Program);
     EXPECT_TRUE(second.Take(Kind::Program));
     EXPECT_EQ(Found(dir.Path()), ".harbinet.lock");
+}
+
+// Windows cannot test a lock without taking it: processes that look at once (two command-line
+// runs) must not take each other for the program, nor a look keep the program from starting.
+TEST(WindowsLocks, LooksAtOnceSeeNoHolderAndNeverKeepTheHolderOut) {
+    TempDir dir;
+    using Kind = InstallationLock::Kind;
+    InstallationLock first(dir.Path()), second(dir.Path()), program(dir.Path());
+    std::atomic<int> seen{0};
+    std::atomic<bool> stop{false};
+    std::thread looker([&] {
+        while (!stop) {
+            seen += first.HeldElsewhere(Kind::Program);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    for (int i = 0; i < 2000; ++i) seen += second.HeldElsewhere(Kind::Program);
+    EXPECT_EQ(seen, 0);
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_TRUE(program.Take(Kind::Program)) << i;
+        program.Release(Kind::Program);
+    }
+    stop = true;
+    looker.join();
 }
 
 }  // namespace

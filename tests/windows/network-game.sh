@@ -12,6 +12,7 @@ share=$(basename "$root")
 unc=$WINEPREFIX/dosdevices/unc/localhost
 letter=""
 cleanup() {
+  desktop_restore
   rm -f "$unc/$share"
   if [ -n "$letter" ]; then
     rm -f "$WINEPREFIX/dosdevices/$letter:"
@@ -20,6 +21,8 @@ cleanup() {
   rm -rf "$root"
 }
 trap cleanup EXIT
+source "$(dirname "$0")/prefix-desktop.sh"
+desktop_remember
 
 fail() {
   echo "network-game: $*" >&2

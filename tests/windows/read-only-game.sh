@@ -12,11 +12,14 @@ share=$(basename "$root")
 unc=$WINEPREFIX/dosdevices/unc/localhost
 mounted=""
 cleanup() {
+  desktop_restore
   [ -z "$mounted" ] || umount "$root/EAW"
   rm -f "$unc/$share"
   rm -rf "$root"
 }
 trap cleanup EXIT
+source "$(dirname "$0")/prefix-desktop.sh"
+desktop_remember
 
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$build/harbinet-cli.exe" >/dev/null
 own=$root/EAW/Harbinet

@@ -5,6 +5,7 @@
 
 #include "platform/windows/WinApi.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <mutex>
@@ -18,12 +19,18 @@ DWORD ByteOf(InstallationLock::Kind kind) {
     return kind == InstallationLock::Kind::Program ? 0 : 1;
 }
 
-bool Lock(HANDLE file, DWORD byte) {
+// Windows cannot test a lock without taking it. A look takes it shared, so that looks of several
+// processes at once never see each other as holders; a holder takes it exclusive.
+bool Lock(HANDLE file, DWORD byte, bool exclusive = true) {
     OVERLAPPED at{};
     at.Offset = byte;
-    return ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) !=
-           0;
+    const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+    return ::LockFileEx(file, flags, 0, 1, 0, &at) != 0;
 }
+
+// A look of another process holds the byte for an instant: a refused lock is asked again for
+// this long at least before it counts as held.
+constexpr std::chrono::milliseconds kLookTime{100};
 
 bool Unlock(HANDLE file, DWORD byte) {
     OVERLAPPED at{};
@@ -70,7 +77,7 @@ InstallationLock::~InstallationLock() {
 bool InstallationLock::Take(Kind kind, std::chrono::milliseconds wait) {
     if (fd_ < 0) return false;
     HANDLE file = win::Recall(fd_);
-    const auto deadline = std::chrono::steady_clock::now() + wait;
+    const auto deadline = std::chrono::steady_clock::now() + std::max(wait, kLookTime);
     for (;;) {
         if (Lock(file, ByteOf(kind))) {
             SetHeld(fd_, kind, true);
@@ -92,7 +99,7 @@ void InstallationLock::Release(Kind kind) {
 bool InstallationLock::HeldElsewhere(Kind kind) const {
     if (fd_ < 0 || IsHeld(fd_, kind)) return false;
     HANDLE file = win::Recall(fd_);
-    if (!Lock(file, ByteOf(kind))) return true;
+    if (!Lock(file, ByteOf(kind), false)) return true;
     Unlock(file, ByteOf(kind));
     return false;
 }
