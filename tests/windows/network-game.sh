@@ -5,24 +5,14 @@
 # in full, as on a local drive.
 #   network-game.sh BUILD_FOLDER
 set -euo pipefail
-build=$(cd "$1" && pwd)
-export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEDEBUG=-all
-root=$(mktemp -d)
-share=$(basename "$root")
-unc=$WINEPREFIX/dosdevices/unc/localhost
+source "$(dirname "$0")/wine-cli.sh"
 letter=""
-cleanup() {
-  desktop_restore
-  rm -f "$unc/$share"
-  if [ -n "$letter" ]; then
-    rm -f "$WINEPREFIX/dosdevices/$letter:"
-    wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
-  fi
-  rm -rf "$root"
+forget_letter() {
+  [ -n "$letter" ] || return 0
+  rm -f "$WINEPREFIX/dosdevices/$letter:"
+  wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1
 }
-trap cleanup EXIT
-source "$(dirname "$0")/prefix-desktop.sh"
-desktop_remember
+at_exit+=(forget_letter)
 
 fail() {
   echo "network-game: $*" >&2
@@ -35,8 +25,6 @@ game=$root/${deep}EAW
 mkdir -p "$(dirname "$game")"
 wine "$build/make-sample-game.exe" "Z:$game" --game "Z:$build/harbinet-cli.exe" >/dev/null
 cp "$build/harbinet-cli.exe" "$game/Harbinet/"
-mkdir -p "$unc"
-ln -s "$root" "$unc/$share"
 
 # Runs the CLI in the game folder found through DRIVE (a share or a letter's root).
 cli() {

@@ -5,21 +5,9 @@
 # may not mount.
 #   read-only-game.sh BUILD_FOLDER
 set -euo pipefail
-build=$(cd "$1" && pwd)
-export WINEPREFIX=${HARBINET_WINEPREFIX:-$build/wine} WINEDEBUG=-all
-root=$(mktemp -d)
-share=$(basename "$root")
-unc=$WINEPREFIX/dosdevices/unc/localhost
+source "$(dirname "$0")/wine-cli.sh"
 mounted=""
-cleanup() {
-  desktop_restore
-  [ -z "$mounted" ] || umount "$root/EAW"
-  rm -f "$unc/$share"
-  rm -rf "$root"
-}
-trap cleanup EXIT
-source "$(dirname "$0")/prefix-desktop.sh"
-desktop_remember
+at_exit+=('[ -z "$mounted" ] || umount "$root/EAW"')
 
 wine "$build/make-sample-game.exe" "Z:$root/EAW" --game "Z:$build/harbinet-cli.exe" >/dev/null
 own=$root/EAW/Harbinet
@@ -35,8 +23,6 @@ fi
 mounted=1
 mount -o remount,bind,ro "$root/EAW"
 
-mkdir -p "$unc"
-ln -s "$root" "$unc/$share"
 
 # Runs each command with the program found as $1, and checks the messages for the game at $2.
 refused() {
