@@ -185,16 +185,24 @@ FileStamp::Type TypeOf(DWORD a) {
                                               : T::File;
 }
 
+// The NT name of a path, as ntdll and renames through a handle take it.
+std::wstring NtPath(const std::string& path) {
+    UNICODE_STRING nt{};
+    if (!::RtlDosPathNameToNtPathName_U(PathW(path).c_str(), &nt, nullptr, nullptr)) return {};
+    std::wstring out(nt.Buffer, nt.Length / sizeof(wchar_t));
+    ::RtlFreeUnicodeString(&nt);
+    return out;
+}
+
 // The attributes, size and times of a path, a link not followed, without opening it.
 bool QuickLook(const std::string& path, FILE_NETWORK_OPEN_INFORMATION& info) {
-    const std::wstring wide = PathW(path);
-    UNICODE_STRING nt{};
-    if (!::RtlDosPathNameToNtPathName_U(wide.c_str(), &nt, nullptr, nullptr)) return false;
+    std::wstring name = NtPath(path);
+    if (name.empty()) return false;
+    const auto bytes = static_cast<USHORT>(name.size() * sizeof(wchar_t));
+    UNICODE_STRING nt{bytes, bytes, name.data()};
     OBJECT_ATTRIBUTES attributes;
     InitializeObjectAttributes(&attributes, &nt, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
-    const NTSTATUS status = ::NtQueryFullAttributesFile(&attributes, &info);
-    ::RtlFreeUnicodeString(&nt);
-    return status >= 0;
+    return ::NtQueryFullAttributesFile(&attributes, &info) >= 0;
 }
 
 unsigned long long RandomNumber(int attempt) {
@@ -240,15 +248,6 @@ class TempFile {
     Handle h_;
     std::string path_;
 };
-
-// The NT name of a path, as renames through a handle take it.
-std::wstring NtPath(const std::string& path) {
-    UNICODE_STRING nt{};
-    if (!::RtlDosPathNameToNtPathName_U(PathW(path).c_str(), &nt, nullptr, nullptr)) return {};
-    std::wstring out(nt.Buffer, nt.Length / sizeof(wchar_t));
-    ::RtlFreeUnicodeString(&nt);
-    return out;
-}
 
 // Renames the open file to target through its handle: no second open of it by name.
 bool RenameByHandle(HANDLE h, const std::string& target, bool replace) {
